@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# ./build.sh        install what is missing, then configure and build both builds
+# ./build.sh test   build, then run all tests: host unit tests, then the Windows
+#                   tests under Wine (on DISPLAY or on a private Xvfb)
+# ./build.sh run    build, then start Vistrel under Wine: on DISPLAY if set and
+#                   wait for it to end; else on a private Xvfb with a few Wine
+#                   programs open, take a screenshot and end them all
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")"
+root=$PWD
+jobs=2
+exe=$root/build/win/Vistrel.exe
+
+build() {
+  tools/deps.sh
+  cmake -S . -B build/host -DCMAKE_BUILD_TYPE=Release
+  cmake --build build/host -j "$jobs"
+  cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release
+  cmake --build build/win -j "$jobs"
+}
+
+# The stages below run Wine; they are entered through wine_env_locked so that
+# they hold the prefix for themselves (see tools/wine-env.sh).
+
+wine_tests() {
+  trap wine_env_display_stop EXIT
+  wine_env_display_start
+  wine_env_prefix
+  local rc=0
+  ctest --test-dir build/win --output-on-failure || rc=1
+  wine_env_wait
+  wine_env_display_stop
+  return $rc
+}
+
+# Ends the processes we started, by their ids: SIGTERM makes Wine terminate
+# the Windows process; one that is stuck gets SIGKILL after a few seconds.
+end_processes() {
+  local pid i
+  for pid in "$@"; do kill "$pid" 2>/dev/null || true; done
+  for i in $(seq 50); do
+    local alive=0
+    for pid in "$@"; do kill -0 "$pid" 2>/dev/null && alive=1; done
+    [ "$alive" = 0 ] && break
+    sleep 0.1
+  done
+  for pid in "$@"; do kill -9 "$pid" 2>/dev/null || true; done
+  for pid in "$@"; do wait "$pid" 2>/dev/null || true; done
+}
+
+run_on_display() {
+  wine_env_prefix
+  local rc=0
+  (cd "$(dirname "$exe")" && wine "$exe") || rc=$?
+  wine_env_wait
+  return $rc
+}
+
+run_on_private_display() {
+  local helpers=() vistrel= rc=0
+  cleanup() {
+    end_processes ${vistrel:+"$vistrel"} "${helpers[@]}"
+    wine_env_wait
+    wine_env_display_stop
+  }
+  trap cleanup EXIT
+  wine_env_display_start
+  wine_env_prefix
+  # Something for Vistrel to list: a few of Wine's own programs.
+  local program
+  for program in notepad regedit taskmgr; do
+    wine "$program" </dev/null >/dev/null 2>&1 &
+    helpers+=($!)
+  done
+  sleep 3
+  (cd "$(dirname "$exe")" && exec wine "$exe" </dev/null) &
+  vistrel=$!
+  sleep 6
+  if ! kill -0 "$vistrel" 2>/dev/null; then
+    wait "$vistrel" || rc=$?
+    echo "build.sh: Vistrel.exe ended before the screenshot (exit code $rc)" >&2
+    vistrel=
+    [ "$rc" = 0 ] && rc=1
+  fi
+  local shot
+  shot=$(tools/screenshot.sh build/screenshots/run.png)
+  echo "Screenshot: $shot"
+  return $rc
+}
+
+wine_run() {
+  if [ ! -f "$exe" ]; then
+    echo "build.sh: $exe was not built" >&2
+    return 1
+  fi
+  if [ -n "${DISPLAY:-}" ]; then
+    run_on_display
+  else
+    run_on_private_display
+  fi
+}
+
+case "${1:-build}" in
+  build)
+    build
+    ;;
+  test)
+    build
+    rc=0
+    ctest --test-dir build/host --output-on-failure || rc=1
+    . tools/wine-env.sh
+    wine_env_locked "$root/build.sh" __wine-tests || rc=1
+    exit $rc
+    ;;
+  run)
+    build
+    . tools/wine-env.sh
+    wine_env_locked "$root/build.sh" __wine-run
+    ;;
+  __wine-tests)
+    . tools/wine-env.sh
+    wine_tests
+    ;;
+  __wine-run)
+    . tools/wine-env.sh
+    wine_run
+    ;;
+  *)
+    echo "usage: ./build.sh [test|run]" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,81 @@
+#pragma once
+// The decisions of the change tick and the automatic passes: which toolbar
+// buttons apply to the selection, what changed since the list was built, and
+// which items a pass recaptures.
+
+#include <functional>
+#include <span>
+#include <string>
+
+namespace vistrel {
+
+// The marks of one list item's window entry.
+struct ItemMarks {
+    bool minimized = false;
+    bool parked = false;
+};
+
+// Open Only mode is in force when its box is checked and PrintWindow exists.
+// Then a parked window is what the user sees as minimised.
+bool CountsAsMinimised(const ItemMarks& marks, bool openOnlyInForce);
+
+struct ToolbarStates {
+    bool show = false;         // ToolButton3
+    bool minimise = false;     // ToolButton4
+    bool close = false;        // ToolButton5
+    bool translucent = false;  // ToolButton7, ToolButton9, ToolButton10
+    bool sort = false;         // SortToolBtn
+    bool move = false;         // ToolButton16, ToolButton17
+    friend bool operator==(const ToolbarStates&, const ToolbarStates&) = default;
+};
+
+// `selected` holds the marks of the selected items; itemCount is the number
+// of all list items.
+ToolbarStates ComputeToolbarStates(std::span<const ItemMarks> selected, bool openOnlyInForce, int itemCount);
+
+// Change kinds, the first one found wins.
+constexpr int kNoChange = 0;
+constexpr int kLayoutChanged = 1;  // a different number of thumbnails fits a row
+constexpr int kCountChanged = 2;   // the number of qualifying windows differs
+constexpr int kItemChanged = 3;    // a minimised state or a title changed
+
+// What the change check reads of one list item now.
+struct ItemNow {
+    bool markedMinimised = false;  // the entry's minimized mark
+    bool iconic = false;           // IsIconic now
+    std::string caption;           // the item's caption
+    std::string title;             // the window's title now
+};
+
+bool ItemChanged(const ItemNow& item, bool openOnlyInForce);
+
+struct ChangeCheckInput {
+    int askedColumns = 0;  // what the list view's width allows now
+    int columnCount = 0;   // what the last layout used
+    int listedCount = 0;   // list items
+    bool openOnlyInForce = false;
+    // Enumerates the qualifying windows and returns their number. Called only
+    // when the layout is unchanged, so a new layout costs no enumeration.
+    std::function<int()> countQualifying;
+    // Reads item `index` (0 <= index < listedCount) into `out`; returns false
+    // to abandon the check (the update thread is ending), which then reports
+    // no change.
+    std::function<bool(int index, ItemNow& out)> readItem;
+};
+
+int ChangeKind(const ChangeCheckInput& input);
+
+// Whether a pass recaptures an item: open windows on every pass, minimised
+// ones on every sixth (tick 5), clipped ones on every pass while the clipping
+// list window has the main window hidden.
+bool PassStepDue(bool autoUpdate, bool minimized, int tick, bool hasClips, bool mainHidden);
+
+// The tick the next pass carries: 0..5 in turn, always 0 while the clipping
+// list window is open.
+int NextTick(int tickCounter, bool clipListOpen);
+
+// Timer1Timer starts a pass only when Auto is on, none runs and no change is
+// waiting to be applied.
+bool PassMayStart(bool autoChecked, bool passRunning, int stopRequest);
+
+}  // namespace vistrel

@@ -1,0 +1,36 @@
+#include "catalogue/Qualify.h"
+
+#include <cstdint>
+
+#include "main/AppIdentity.h"
+
+namespace vistrel {
+
+bool Qualifies(const WindowFacts& facts, QualifyMode mode, const TextEqualsIgnoreCase& equalIgnoreCase) {
+    const auto titleIs = [&](const char* text) { return equalIgnoreCase(facts.title, text); };
+    const auto classIs = [&](const char* text) { return equalIgnoreCase(facts.className, text); };
+
+    // Our own windows: the main window by title and class, its hint popups
+    // and the level dialog by class.
+    if (titleIs(kAppTitle)) return false;
+    if (classIs("THintWindow")) return false;
+    if (classIs("TPrintWndDlg")) return false;
+    if (titleIs(kSiblingToolTitle1)) return false;
+    if (titleIs(kSiblingToolTitle2)) return false;
+    if (classIs("TLebelDlg")) return false;
+
+    if (mode == QualifyMode::List) {
+        // An owned window (a dialog, a frame under an application window) is
+        // reached through its owner, which is the one on the task bar.
+        if (facts.hasOwner) return false;
+    } else {
+        const int64_t area = int64_t{facts.width} * facts.height;
+        if (facts.hasParent || area == 0 || classIs("TApplication")) return false;
+    }
+
+    if (!facts.visible) return false;
+    if (facts.title.empty() || classIs("Progman")) return false;
+    return true;
+}
+
+}  // namespace vistrel

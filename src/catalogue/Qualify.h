@@ -1,0 +1,33 @@
+#pragma once
+// Which top-level windows the list shows. The Win32 side reads the facts of a
+// window and asks here; only when this accepts does it look up the window's
+// executable path for the exclusion list, because opening the process is the
+// one expensive fact.
+
+#include <functional>
+#include <string>
+
+namespace vistrel {
+
+struct WindowFacts {
+    int width = 0;   // of the window rectangle, frame included
+    int height = 0;
+    std::string title;
+    std::string className;
+    bool hasOwner = false;   // GetWindow(GW_OWNER) is not null
+    bool hasParent = false;  // GetParent is not null
+    bool visible = false;    // IsWindowVisible
+};
+
+// List: the windows that become list items. Visible: the windows that may
+// serve as placement targets (frames owned by a listed window).
+enum class QualifyMode { List, Visible };
+
+// Case-insensitive equality of two texts in the system code page (lstrcmpiA
+// on Windows).
+using TextEqualsIgnoreCase = std::function<bool(const std::string&, const std::string&)>;
+
+// Every test but the exclusion list, in the order the rules are stated.
+bool Qualifies(const WindowFacts& facts, QualifyMode mode, const TextEqualsIgnoreCase& equalIgnoreCase);
+
+}  // namespace vistrel

@@ -1,0 +1,41 @@
+#pragma once
+// Thumbnail arithmetic: the size from the size track bar, the columns of the
+// list, the source rectangle of a clipping and the aspect-keeping fit.
+
+#include "catalogue/Geometry.h"
+#include "catalogue/WindowEntry.h"
+
+namespace vistrel {
+
+// One sixteenth of the primary screen, per axis (integer division).
+Size BaseCell(int screenWidth, int screenHeight);
+
+// Track bar position / 10, rounded to single precision as the scale always
+// was: position 31 gives 3.0999999..., not 3.1.
+float ThumbnailScale(int position);
+
+// floor(base * scale) per axis, the product taken exactly.
+Size ThumbnailSize(int baseWidth, int baseHeight, int position);
+
+// Thumbnails per row of a list view this wide: (width - 36) div (thumb + 20),
+// at least 1.
+int ColumnCount(int listViewWidth, int thumbWidth);
+
+// The source rectangle of a clipping slot in a window of winWidth x winHeight:
+// kept inside the window and never smaller than 16 x 16. A window smaller
+// than 16 pixels yields a negative origin.
+ClipRect ClampClipRect(const ClipRect& slot, int winWidth, int winHeight);
+
+struct FitResult {
+    int width = 0;
+    int height = 0;
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const FitResult&, const FitResult&) = default;
+};
+
+// The picture size and offset that keep the source's aspect in a box of
+// boxWidth x boxHeight, in whole percent steps.
+FitResult FitToBox(int boxWidth, int boxHeight, int sourceWidth, int sourceHeight);
+
+}  // namespace vistrel

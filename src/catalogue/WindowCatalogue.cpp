@@ -1,0 +1,93 @@
+#include "catalogue/WindowCatalogue.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "exclusion/ExclusionList.h"
+#include "platform/Locale.h"
+#include "platform/WindowFacts.h"
+
+namespace vistrel {
+
+WindowCatalogue::WindowCatalogue(const platform::ProcessPathApi& processPaths,
+                                 const ExclusionList& exclusion)
+    : processPaths_(processPaths),
+      exclusion_(exclusion),
+      listed_(std::make_unique<EnumeratedWindow[]>(kCapacity)),
+      visible_(std::make_unique<HWND[]>(kCapacity)) {}
+
+bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::string* title) const {
+    // GetWindowText of another process's window reads the text the system
+    // keeps and sends no message, so a hung window cannot hang the test.
+    const RECT r = platform::WindowRect(window);
+    WindowFacts facts;
+    facts.width = r.right - r.left;
+    facts.height = r.bottom - r.top;
+    facts.title = platform::WindowTitle(window);
+    facts.className = platform::WindowClass(window);
+    facts.hasOwner = platform::WindowOwner(window) != nullptr;
+    facts.hasParent = platform::WindowParent(window) != nullptr;
+    facts.visible = platform::IsVisible(window);
+    if (!vistrel::Qualifies(facts, mode, platform::EqualIgnoreCaseLstr)) return false;
+    // Opening the process is the one costly fact: asked last, and only when
+    // there is a list to ask.
+    if (!exclusion_.Empty() && exclusion_.Contains(ExecutablePath(window))) return false;
+    if (title) *title = std::move(facts.title);
+    return true;
+}
+
+std::string WindowCatalogue::ExecutablePath(HWND window) const {
+    return platform::ExecutablePath(window, processPaths_);
+}
+
+void WindowCatalogue::EnumerateListed(bool restoreMinimised) {
+    listedCount_ = 0;
+    restoreMinimised_ = restoreMinimised;
+    EnumWindows(ListCallback, reinterpret_cast<LPARAM>(this));
+}
+
+BOOL CALLBACK WindowCatalogue::ListCallback(HWND window, LPARAM param) {
+    auto* self = reinterpret_cast<WindowCatalogue*>(param);
+    if (self->listedCount_ >= kCapacity) return FALSE;
+    std::string title;
+    if (!self->Qualifies(window, QualifyMode::List, &title)) return TRUE;
+    EnumeratedWindow& entry = self->listed_[self->listedCount_++];
+    entry.handle = window;
+    entry.minimized = platform::IsMinimised(window);
+    const size_t length = std::min(title.size(), sizeof entry.title - 1);
+    std::memcpy(entry.title, title.data(), length);
+    entry.title[length] = '\0';
+    if (self->restoreMinimised_ && entry.minimized) platform::QuietShow(window);
+    return TRUE;
+}
+
+void WindowCatalogue::EnumerateVisible() {
+    visibleCount_ = 0;
+    EnumWindows(VisibleCallback, reinterpret_cast<LPARAM>(this));
+}
+
+BOOL CALLBACK WindowCatalogue::VisibleCallback(HWND window, LPARAM param) {
+    auto* self = reinterpret_cast<WindowCatalogue*>(param);
+    if (self->visibleCount_ >= kCapacity) return FALSE;
+    if (self->Qualifies(window, QualifyMode::Visible)) self->visible_[self->visibleCount_++] = window;
+    return TRUE;
+}
+
+HWND WindowCatalogue::FirstOwnedBy(HWND window) const {
+    for (int i = 0; i < visibleCount_; ++i)
+        if (platform::WindowOwner(visible_[i]) == window) return visible_[i];
+    return nullptr;
+}
+
+HWND WindowCatalogue::PlacementTarget(HWND window) const {
+    HWND owned = FirstOwnedBy(window);
+    return owned ? owned : window;
+}
+
+HWND WindowCatalogue::PicturedWindow(HWND window) const {
+    const RECT r = platform::WindowRect(window);
+    if ((r.right - r.left) * (r.bottom - r.top) != 0) return window;
+    return PlacementTarget(window);
+}
+
+}  // namespace vistrel

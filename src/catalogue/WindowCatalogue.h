@@ -1,0 +1,72 @@
+#pragma once
+// Which top-level windows of the desktop are listed. The two tables are made
+// once and overwritten by every enumeration, so enumerating allocates nothing.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "catalogue/Qualify.h"
+#include "catalogue/WindowEntry.h"
+
+namespace vistrel {
+
+class ExclusionList;
+namespace platform {
+struct ProcessPathApi;
+}
+
+// The portable entry keeps the handle opaque; this is its Win32 face.
+inline HWND WindowOf(const WindowEntry& entry) { return static_cast<HWND>(entry.handle); }
+
+struct EnumeratedWindow {
+    HWND handle = nullptr;
+    bool minimized = false;
+    char title[259] = {};  // at most 255 characters and the terminator
+};
+
+class WindowCatalogue {
+public:
+    static constexpr int kCapacity = 1000;
+
+    WindowCatalogue(const platform::ProcessPathApi& processPaths, const ExclusionList& exclusion);
+
+    // The qualifying test; on acceptance *title receives the title it read.
+    bool Qualifies(HWND window, QualifyMode mode, std::string* title = nullptr) const;
+    std::string ExecutablePath(HWND window) const;
+
+    // Fills the enumeration table in Z order. With restoreMinimised (a refresh
+    // in Open Only mode) every minimised listed window is quietly restored; its
+    // entry still says minimised, so the change tick parks it afterwards.
+    void EnumerateListed(bool restoreMinimised);
+    int ListedCount() const { return listedCount_; }
+    const EnumeratedWindow& Listed(int index) const { return listed_[index]; }
+
+    // Fills the visible window list: the candidates for placement targets.
+    void EnumerateVisible();
+    int VisibleCount() const { return visibleCount_; }
+    HWND Visible(int index) const { return visible_[index]; }
+
+    // The first window of the visible window list owned by `window`, else the
+    // window itself. Only as fresh as the last EnumerateVisible.
+    HWND PlacementTarget(HWND window) const;
+    // The window a thumbnail pictures: the window itself, or, when it has no
+    // area, its placement target.
+    HWND PicturedWindow(HWND window) const;
+
+private:
+    static BOOL CALLBACK ListCallback(HWND window, LPARAM self);
+    static BOOL CALLBACK VisibleCallback(HWND window, LPARAM self);
+    HWND FirstOwnedBy(HWND window) const;
+
+    const platform::ProcessPathApi& processPaths_;
+    const ExclusionList& exclusion_;
+    std::unique_ptr<EnumeratedWindow[]> listed_;
+    int listedCount_ = 0;
+    bool restoreMinimised_ = false;
+    std::unique_ptr<HWND[]> visible_;
+    int visibleCount_ = 0;
+};
+
+}  // namespace vistrel

@@ -1,0 +1,31 @@
+#pragma once
+// The program's fixed names. The title doubles as the single-instance mutex
+// name and the last part of the settings key, so all of them are spelled once.
+
+#include <string_view>
+
+namespace vistrel {
+
+constexpr const char* kAppTitle = "Vistrel α";
+
+// Shown after the title when another instance already runs.
+constexpr const char* kAlreadyRunningSuffix = " は実行中です。";
+
+// Under HKEY_CURRENT_USER, without a leading backslash; the title follows.
+constexpr const char* kSettingsKeyPrefix = "Software\\Quillon\\";
+constexpr const char* kSettingsKey = "Software\\Quillon\\Vistrel α";
+static_assert(std::string_view(kSettingsKey).starts_with(kSettingsKeyPrefix) &&
+                  std::string_view(kSettingsKey).ends_with(kAppTitle) &&
+                  std::string_view(kSettingsKey).size() ==
+                      std::string_view(kSettingsKeyPrefix).size() + std::string_view(kAppTitle).size(),
+              "the settings key is the prefix followed by the title");
+
+constexpr const char* kVersionText = "[ 1.0.3.5 ]";
+
+// Main window titles of the maker's other tools. Those tools float thumbnail
+// or capture windows of their own over the desktop; listing them here would
+// only picture one tool inside another.
+constexpr const char* kSiblingToolTitle1 = "Quillon Capture";
+constexpr const char* kSiblingToolTitle2 = "Quillon Clipper";
+
+}  // namespace vistrel

@@ -1,0 +1,160 @@
+// TPrintWndDlg: refresh list, the grid, and the commands that act on list items.
+
+#include "catalogue/CarryOver.h"
+#include "catalogue/GridLayout.h"
+#include "catalogue/Parking.h"
+#include "catalogue/WindowStates.h"
+#include "main/WndCloseUnit.h"
+#include "platform/Locale.h"
+#include "platform/WindowFacts.h"
+#include "toolkit/Application.h"
+
+namespace vistrel {
+
+void TPrintWndDlg::RefreshList() {
+    // 1. What each listed window carries over: marks, clipping, position.
+    CarryOverSnapshot snapshot;
+    for (int i = 0; i < ListView1.Count(); ++i)
+        if (WindowEntry* entry = EntryOf(i)) snapshot.Add(*entry, i);
+    ReleaseEntries();
+
+    // 2.-4. An empty list, a fresh enumeration (restoring minimised windows in
+    // Open Only mode), and one round of our own messages.
+    ListView1.BeginUpdate();
+    ListView1.Clear();
+    ImageList1.Clear();
+    catalogue_->EnumerateListed(OpenOnlyInForce());
+    tk::Application::Instance().ProcessMessages();
+
+    // 5.-8. Items, their order and their places.
+    BuildListItems(snapshot);
+    SortForRefresh();
+    ListView1.EndUpdate();
+    LayOutGrid();
+    // 9. Clipping of windows that are gone goes with the snapshot.
+}
+
+void TPrintWndDlg::BuildListItems(CarryOverSnapshot& snapshot) {
+    catalogue_->EnumerateVisible();
+    const bool pictures = PrintWindowAvailable();
+    for (int i = 0; i < catalogue_->ListedCount(); ++i) {
+        const EnumeratedWindow& listed = catalogue_->Listed(i);
+        auto entry = std::make_unique<WindowEntry>();
+        entry->handle = listed.handle;
+        entry->minimized = listed.minimized;
+        const int item = ListView1.AddItem(listed.title, reinterpret_cast<LPARAM>(entry.get()));
+        std::string positionKey = kNewPositionKey;
+        // Without pictures there is no clipping to carry.
+        snapshot.TakeOver(listed.handle, *entry, positionKey, pictures);
+        ListView1.SetSubItem(item, 0, positionKey);
+
+        HWND pictured = pictures ? catalogue_->PicturedWindow(listed.handle) : listed.handle;
+        if (pictures && CheckBox1.Checked()) {
+            const RECT r = platform::WindowRect(pictured);
+            if (ListedAsParked({r.left, r.top, r.right, r.bottom})) {
+                entry->minimized = false;
+                entry->parked = true;
+            }
+        }
+        if (!entry->minimized && !entry->parked) platform::RedrawNow(pictured);
+        entries_.push_back(std::move(entry));
+    }
+}
+
+void TPrintWndDlg::SortForRefresh() {
+    std::vector<SortItem> items;
+    items.reserve(static_cast<size_t>(ListView1.Count()));
+    for (int i = 0; i < ListView1.Count(); ++i)
+        items.push_back({ListView1.Caption(i), ListView1.SubItem(i, 0)});
+    ListView1.Reorder(RefreshOrder(items, platform::CompareLstr));
+}
+
+void TPrintWndDlg::LayOutGrid() {
+    const int count = ListView1.Count();
+    if (count == 0) return;
+    const RECT cell = ListView1.ItemBounds(0);
+    const auto positions =
+        GridPositions(count, columnCount_, cell.right - cell.left, cell.bottom - cell.top);
+    for (int i = 0; i < count; ++i) ListView1.SetPosition(i, {positions[i].x, positions[i].y});
+}
+
+void TPrintWndDlg::ReleaseEntries() {
+    for (int i = 0; i < ListView1.Count(); ++i) ListView1.SetData(i, 0);
+    entries_.clear();
+}
+
+void TPrintWndDlg::RestoreAtExit() {
+    // Every parked window comes back, also one parked by an earlier run: the
+    // parked state lives only in the window's position.
+    catalogue_->EnumerateVisible();
+    for (int i = 0; i < ListView1.Count(); ++i) {
+        const WindowEntry* entry = EntryOf(i);
+        if (!entry) continue;
+        const HWND target = catalogue_->PlacementTarget(WindowOf(*entry));
+        if (IsWindowParked(target)) UnparkWindow(target);
+    }
+    ReleaseEntries();
+}
+
+// Pause and resume bracket every command that moves, restores or re-lays out
+// windows; the change tick and automatic passes hook in here.
+void TPrintWndDlg::PauseBackgroundWork() {}
+void TPrintWndDlg::ResumeBackgroundWork() {}
+
+void TPrintWndDlg::RerenderEntry(int item, bool minimised, bool parked) {
+    WindowEntry* entry = EntryOf(item);
+    if (!entry) return;
+    entry->minimized = minimised;
+    entry->parked = parked;
+}
+
+void TPrintWndDlg::ToolButton1Click(tk::Component& sender) {
+    platform::RedrawNow(GetDesktopWindow());
+    PauseBackgroundWork();
+    if (CheckBox1.Checked() || &sender == &ToolButton1 || !PrintWindowAvailable()) {
+        RefreshList();
+    } else {
+        // "Open Only" was just unchecked: every parked window comes back to
+        // where it was and is minimised for real.
+        catalogue_->EnumerateVisible();
+        for (int i = 0; i < ListView1.Count(); ++i) {
+            const WindowEntry* entry = EntryOf(i);
+            if (!entry) continue;
+            const HWND target = catalogue_->PlacementTarget(WindowOf(*entry));
+            if (!IsWindowParked(target)) continue;
+            UnparkWindow(target);
+            platform::QuietMinimise(WindowOf(*entry));
+            WaitUntilMinimised(WindowOf(*entry));
+            RerenderEntry(i, true, false);
+        }
+    }
+    ResumeBackgroundWork();
+}
+
+void TPrintWndDlg::N9Click(tk::Component&) {
+    // Takes effect at the next rebuild of the list.
+    for (int i = 0; i < ListView1.Count(); ++i) {
+        if (!ListView1.Selected(i)) continue;
+        if (const WindowEntry* entry = EntryOf(i))
+            exclusion_.AddUnique(catalogue_->ExecutablePath(WindowOf(*entry)));
+    }
+}
+
+void TPrintWndDlg::ListView1Click(tk::Component&) {
+    const int item = ListView1.FirstSelected();
+    if (item < 0) return;
+    if (const WindowEntry* entry = EntryOf(item)) platform::RedrawNow(WindowOf(*entry));
+}
+
+void TPrintWndDlg::ListView1SelectItem(int item, bool selected) {
+    const WindowEntry* entry = selected ? EntryOf(item) : nullptr;
+    if (!entry) {
+        Panel5.SetCaption("");
+        StatusBar1.SetSimpleText("");
+        return;
+    }
+    Panel5.SetCaption(ListView1.Caption(item));
+    StatusBar1.SetSimpleText(catalogue_->ExecutablePath(WindowOf(*entry)));
+}
+
+}  // namespace vistrel

@@ -1,0 +1,189 @@
+// TPrintWndDlg: the controls of the main window and where they sit.
+
+#include "main/Glyphs.h"
+#include "main/WndCloseUnit.h"
+
+namespace vistrel {
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kDarkGrey = 0x505050;
+constexpr COLORREF kGrey = RGB(128, 128, 128);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+constexpr COLORREF kLime = RGB(0, 255, 0);
+
+constexpr int kPanel1Height = 61;
+constexpr int kPanel2Width = 331;
+constexpr int kPanel3Width = 57;
+constexpr int kPanel4Width = 273;
+constexpr int kStatusBarHeight = 19;
+
+RECT Bounds(int left, int top, int width, int height) {
+    return {left, top, left + width, top + height};
+}
+
+}  // namespace
+
+void TPrintWndDlg::CreateControls() {
+    formFont_ = tk::MakeFont("ＭＳ Ｐゴシック", -12);
+    panel3Font_ = tk::MakeFont("ＭＳ Ｐ明朝", -15);
+    panel5Font_ = tk::MakeFont("ＭＳ Ｐゴシック", -16);
+    labelFont_ = tk::MakeFont("ＭＳ Ｐゴシック", -15);
+    SetFont(formFont_.get());
+
+    CreateGlyphs();
+    CreateMenus();
+
+    // Creation order is alignment order: the top panel, the status line, then
+    // the list view filling what is left.
+    Panel1.Create(this, ids::Panel1, Bounds(0, 0, ClientWidth(), kPanel1Height), kWhite);
+    Panel1.SetAlign(tk::Align::Top);
+    StatusBar1.Create(this, ids::StatusBar1);
+    StatusBar1.SetBounds(0, ClientHeight() - kStatusBarHeight, ClientWidth(), kStatusBarHeight);
+    StatusBar1.SetAlign(tk::Align::Bottom);
+    ListView1.Create(this, ids::ListView1, Bounds(0, kPanel1Height, ClientWidth(), 300));
+    ListView1.SetAlign(tk::Align::Client);
+    ListView1.OnClick = [this](tk::Component& sender) { ListView1Click(sender); };
+    ListView1.OnSelectItem = [this](tk::ListView&, int item, bool selected) {
+        ListView1SelectItem(item, selected);
+    };
+    ListView1.OnContextPopup = [this](tk::ListView&, POINT screen) {
+        PopupMenu2.Popup(Handle(), screen.x, screen.y);
+    };
+
+    CreateToolBar();
+    CreatePanels();
+    Realign();
+    Panel1.Realign();
+}
+
+void TPrintWndDlg::CreateGlyphs() {
+    ImageList2.Create(kGlyphSize, kGlyphSize, ILC_COLOR32 | ILC_MASK, kGlyphCount, 4);
+    for (int i = 0; i < kGlyphCount; ++i) {
+        const auto pixels = GlyphPixels(i);
+        ImageList2.AddPixels(pixels.data(), kGlyphSize, kGlyphSize);
+    }
+}
+
+void TPrintWndDlg::CreateToolBar() {
+    ToolBar1.Create(&Panel1, ids::ToolBar1);
+    ToolBar1.SetImages(ImageList2);
+
+    Panel3.Create(&ToolBar1, ids::Panel3, Bounds(0, 0, kPanel3Width, 22), kWhite);
+    Panel3.SetFont(panel3Font_.get());
+    Panel3.SetFontColor(kGrey);
+    Panel3.SetCaption("Quillon");
+    ToolBar1.AddControlSpace(Panel3, kPanel3Width);
+
+    struct ButtonSpec {
+        tk::ToolButton& button;
+        int image;
+        int tag;
+        const char* hint;
+        tk::ToolButtonStyle style;
+    };
+    using Style = tk::ToolButtonStyle;
+    const ButtonSpec buttons[] = {
+        {ToolButton1, 3, 0, "更新|全てのウィンドウを更新表示", Style::Button},
+        {ToolButton2, 4, 0, "全て選択", Style::DropDown},
+        {ToolButton6, -1, 0, "", Style::Separator},
+        {ToolButton3, 0, 0, "ウィンドウ表示", Style::Button},
+        {ToolButton4, 1, 1, "アイコン化", Style::Button},
+        {ToolButton5, 2, 2, "閉じる", Style::Button},
+        {ToolButton8, -1, 0, "", Style::Separator},
+        {ToolButton7, 8, 0, "", Style::Button},
+        {ToolButton9, 9, 1, "", Style::Button},
+        {ToolButton10, 10, 2, "", Style::Button},
+        {ToolButton11, -1, 0, "", Style::Separator},
+        {SortToolBtn, 19, 0, "Sort|ウィンドウの名前でソート", Style::DropDown},
+        {ToolButton16, 20, 0, "", Style::Button},
+        {ToolButton17, 21, 0, "", Style::Button},
+        {ToolButton15, -1, 0, "", Style::Separator},
+        {ToolButton18, 18, 0, "更新間隔の設定", Style::Button},
+        {ToolButton14, 23, 0, "除外リストを開く", Style::Button},
+        {ToolButton12, 11, 0, "Version", Style::Button},
+        {ToolButton13, 12, 0, "Help", Style::Button},
+    };
+    for (const ButtonSpec& spec : buttons) {
+        spec.button.ImageIndex = spec.image;
+        spec.button.Tag = spec.tag;
+        spec.button.Hint = spec.hint;
+        spec.button.Style = spec.style;
+        ToolBar1.AddButton(spec.button);
+    }
+    ToolButton2.DropdownMenu = &PopupMenu1;
+    ToolButton2.DropdownItem = &N1;
+    SortToolBtn.DropdownMenu = &PopupMenu1;
+    SortToolBtn.DropdownItem = &SortMenu;
+    ToolButton1.OnClick = [this](tk::Component& sender) { ToolButton1Click(sender); };
+
+    // The check boxes ride on the toolbar after its buttons.
+    const int barHeight = ToolBar1.ButtonHeight();
+    Panel2.Create(&ToolBar1, ids::Panel2, Bounds(0, 0, kPanel2Width, barHeight), kWhite);
+    ToolBar1.AddControlSpace(Panel2, kPanel2Width);
+    struct CheckSpec {
+        tk::CheckBox& box;
+        int id;
+        int left;
+        int width;
+        const char* caption;
+        const char* hint;
+    };
+    const CheckSpec checks[] = {
+        {CheckBox1, ids::CheckBox1, 4, 80, "Open Only", "最小化しても開いたウィンドウを表示"},
+        {CheckBox2, ids::CheckBox2, 86, 62, "Stretch", "ウィンドウ画像を枠一杯に表示"},
+        {AutoChkBox, ids::AutoChkBox, 150, 48, "Auto", "自動更新|一定間隔でウィンドウを更新する"},
+        {HighQualityChkBox, ids::HighQualityChkBox, 200, 40, "HighQualityChkBox",
+         "high quality|高画質"},
+    };
+    const int boxTop = (barHeight - 17) / 2;
+    for (const CheckSpec& spec : checks) {
+        spec.box.Create(&Panel2, spec.id, Bounds(spec.left, boxTop, spec.width, 17), spec.caption);
+        spec.box.SetFontColor(kDarkGrey);
+        spec.box.Hint = spec.hint;
+        AddTooltip(spec.box);
+    }
+    CheckBox1.OnClick = [this](tk::Component& sender) { ToolButton1Click(sender); };
+}
+
+void TPrintWndDlg::CreatePanels() {
+    const int barHeight = ToolBar1.Height();
+    const int lowerHeight = kPanel1Height - barHeight;
+    ToolBar1.SetAlign(tk::Align::Top);
+
+    Panel4.Create(&Panel1, ids::Panel4, Bounds(0, barHeight, kPanel4Width, lowerHeight), kWhite);
+    Panel4.SetAlign(tk::Align::Left);
+    SizeSetTrackBar.Create(&Panel4, ids::SizeSetTrackBar, Bounds(0, 2, 150, 34));
+    SizeSetTrackBar.SetMin(30);
+    SizeSetTrackBar.SetMax(160);
+    SizeSetTrackBar.SetPosition(30);
+    SizeSetTrackBar.SetPageSize(1);
+    SizeSetTrackBar.SetFrequency(10);
+    SizeSetTrackBar.SetThumbLength(12);
+    SizeSetTrackBar.Hint = "拡大";
+    AddTooltip(SizeSetTrackBar);
+
+    Label2.Create(&Panel4, ids::Label2, Bounds(152, 2, 57, 16), "100%", tk::TextAlign::Center);
+    Label2.SetFont(labelFont_.get());
+    Label2.SetColor(kYellow);
+    Label2.Hint = "CPU 使用率";
+    AddTooltip(Label2);
+    Label1.Create(&Panel4, ids::Label1, Bounds(152, 20, 57, 16), "0", tk::TextAlign::Center);
+    Label1.SetFont(labelFont_.get());
+    Label1.SetColor(kLime);
+    Label1.Hint = "更新間隔";
+    AddTooltip(Label1);
+    SwitchButton2.Create(&Panel4, ids::SwitchButton2, Bounds(215, 8, 50, 20), "", true);
+    SwitchButton2.Hint = "クリッピングの切換";
+    AddTooltip(SwitchButton2);
+
+    Panel5.Create(&Panel1, ids::Panel5, Bounds(kPanel4Width, barHeight, 300, lowerHeight), kWhite);
+    Panel5.SetAlign(tk::Align::Client);
+    Panel5.SetFont(panel5Font_.get());
+    Panel5.SetFontColor(kBlue);
+    Panel5.SetCaptionAlign(tk::TextAlign::Left);
+}
+
+}  // namespace vistrel

@@ -1,0 +1,72 @@
+// TPrintWndDlg: the three registry settings, the data folder and list.dat.
+
+#include "exclusion/ListDat.h"
+#include "main/AppIdentity.h"
+#include "main/IntervalText.h"
+#include "main/WndCloseUnit.h"
+#include "platform/Files.h"
+#include "platform/Locale.h"
+#include "platform/Registry.h"
+#include "toolkit/Mbcs.h"
+
+namespace vistrel {
+
+namespace {
+
+constexpr const char* kHighQualityValue = "hi";
+constexpr const char* kClipValue = "clip";
+constexpr const char* kIntervalValue = "tims";
+
+}  // namespace
+
+void TPrintWndDlg::ChooseDataFolder() {
+    executableFolder_ = platform::ModuleFolder();
+    // One folder per Windows user, so users sharing the program folder keep
+    // their own exclusion lists and clipping data.
+    const std::string folder =
+        executableFolder_ + "data\\" + platform::UserName();
+    if (!platform::DirectoryExists(folder)) platform::CreateFolders(folder);
+    const std::string withSlash = folder + "\\";
+    exclusionFile_ = withSlash + "list.dat";
+    clippingFile_ = withSlash + "trm.ini";
+}
+
+void TPrintWndDlg::ReadSettings() {
+    // The key is only opened, never created: without it the defaults hold and
+    // nothing is saved.
+    const auto key = platform::RegistryKey::Open(HKEY_CURRENT_USER, kSettingsKey, KEY_READ);
+    if (!key) return;
+    if (auto value = key.ReadDword(kHighQualityValue)) HighQualityChkBox.SetChecked(*value != 0);
+    if (auto value = key.ReadDword(kClipValue)) ClipMenu.Checked = *value != 0;
+    if (auto value = key.ReadDword(kIntervalValue)) Timer1.SetInterval(*value);
+    Label1.SetCaption(IntervalText(Timer1.Interval()));
+}
+
+void TPrintWndDlg::WriteSettings() {
+    const auto key = platform::RegistryKey::Open(HKEY_CURRENT_USER, kSettingsKey, KEY_WRITE);
+    if (!key) return;
+    key.WriteDword(kHighQualityValue, HighQualityChkBox.Checked() ? 1 : 0);
+    key.WriteDword(kClipValue, ClipMenu.Checked ? 1 : 0);
+    key.WriteDword(kIntervalValue, Timer1.Interval());
+}
+
+void TPrintWndDlg::LoadExclusionList() {
+    if (!platform::FileExists(exclusionFile_)) return;
+    if (auto bytes = platform::ReadWholeFile(exclusionFile_))
+        exclusion_.Replace(ParseListDat(*bytes));
+    else
+        exclusionUnreadable_ = true;
+}
+
+void TPrintWndDlg::SaveExclusionList() {
+    // A list.dat we could not read (locked, no permission) holds lines we never
+    // saw: writing our list over it would lose them.
+    if (exclusionUnreadable_) return;
+    const std::string folder = tk::ExtractFolder(exclusionFile_, platform::IsLeadByte);
+    if (!platform::DirectoryExists(folder)) platform::CreateFolders(folder);
+    // Written to a temporary file and moved over the old one: a full disk or a
+    // crash never leaves a truncated list, and a failed write keeps the old.
+    platform::ReplaceFileContents(exclusionFile_, FormatListDat(exclusion_.Lines()));
+}
+
+}  // namespace vistrel

@@ -1,0 +1,154 @@
+#include "main/WndCloseUnit.h"
+
+#include "catalogue/ThumbnailGeometry.h"
+#include "main/AppIdentity.h"
+#include "platform/DisplayInfo.h"
+#include "platform/Locale.h"
+#include "platform/WindowFacts.h"
+#include "toolkit/Application.h"
+#include "toolkit/HintText.h"
+
+namespace vistrel {
+
+namespace {
+
+constexpr RECT kInitialBounds{54, 76, 54 + 638, 76 + 478};
+constexpr DWORD kAnimationMs = 500;
+constexpr UINT kImageListGrowth = 16;
+
+}  // namespace
+
+TPrintWndDlg::TPrintWndDlg() : exclusion_(platform::EqualIgnoreCaseUser) {
+    // The form as designed: system menu and maximise box, no minimise box.
+    CreateForm("TPrintWndDlg", kAppTitle, kInitialBounds, WS_OVERLAPPEDWINDOW & ~WS_MINIMIZEBOX);
+    SetMinSize(200, 200);
+    CreateControls();
+    OnShow = [this](tk::Component&) { FormShow(); };
+    OnCloseQuery = [this](tk::Form&, bool& canClose) { FormCloseQuery(canClose); };
+    OnClose = [this](tk::Component&) { FormClose(); };
+    OnDestroy = [this](tk::Component&) { FormDestroy(); };
+
+    // Construction proper, in its fixed order.
+    colourDepth_ = platform::BitsPerPixel(Handle());
+    colours_ = ChooseColourScheme(colourDepth_);
+    if (colours_.label1Colour) Label1.SetColor(*colours_.label1Colour);
+    ChooseDataFolder();
+    const Size base = BaseCell(platform::ScreenWidth(), platform::ScreenHeight());
+    baseCellWidth_ = base.width;
+    baseCellHeight_ = base.height;
+    printWindow_ = platform::PrintWindowApi::Load();
+    processPaths_ = platform::ProcessPathApi::Load();
+    layered_ = platform::LayeredApi::Load();
+    ApplyPrintWindowStates();
+    SetRunTimeHints();
+    tk::Application::Instance().OnHint = [this](const std::string& hint) {
+        ShowHintInStatusLine(hint);
+    };
+    ReadSettings();
+
+    FormCreate();
+}
+
+TPrintWndDlg::~TPrintWndDlg() {
+    tk::Application::Instance().OnHint = nullptr;
+}
+
+void TPrintWndDlg::ApplyPrintWindowStates() {
+    const bool available = PrintWindowAvailable();
+    AutoChkBox.SetEnabled(available);
+    HighQualityChkBox.SetEnabled(available);
+    N8.Enabled = available;
+    ON2.Enabled = available;
+    ToolButton18.SetEnabled(available);
+    Label1.SetVisible(available);
+    SwitchButton2.SetVisible(available);
+}
+
+void TPrintWndDlg::SetRunTimeHints() {
+    const char* runOnSelection = "|選択したアイテムに実行";
+    for (tk::ToolButton* button : {&ToolButton3, &ToolButton4, &ToolButton5})
+        button->Hint += runOnSelection;
+    ToolButton7.Hint = "透明|選択ウィンドウを透明にする";
+    ToolButton9.Hint = "透過設定|選択ウィンドウの透過レベルを設定する";
+    ToolButton10.Hint = "解除|透過の設定を解除する";
+    const std::string move = "移動|選択したウィンドウを";
+    ToolButton16.Hint = move + "前";
+    ToolButton17.Hint = move + "後";
+    ON2.Hint = N8.Hint;
+}
+
+void TPrintWndDlg::ShowHintInStatusLine(const std::string& hint) {
+    StatusBar1.SetSimpleText(tk::LongHint(hint, platform::IsLeadByte));
+}
+
+void TPrintWndDlg::FormCreate() {
+    // Common controls are initialised by the application before any form.
+    ImageList1.Create(120, 100, ILC_COLOR24, 0, kImageListGrowth);
+    ListView1.SetLargeImages(ImageList1);
+    catalogue_ = std::make_unique<WindowCatalogue>(processPaths_, exclusion_);
+    // The update and CPU threads are created here, suspended, once they exist.
+    CreateClipChoiceItems();
+    ApplyThumbnailSize(true);
+    LoadExclusionList();
+    RefreshList();
+    Timer1.SetEnabled(true);
+}
+
+void TPrintWndDlg::FormShow() {
+    AnimateWindow(Handle(), kAnimationMs, AW_ACTIVATE | AW_BLEND);
+    Panel2.Repaint();
+    Panel3.Repaint();
+    Label1.Repaint();
+    SwitchButton2.Repaint();
+}
+
+void TPrintWndDlg::FormCloseQuery(bool& canClose) {
+    canClose = true;  // closing is never refused
+    Timer1.SetEnabled(false);
+    // The update thread, a running pass and the CPU thread are told to stop
+    // here, before the list is walked for the last time.
+    if (autoRunActive_) stopRequest_ = 1;
+    RestoreAtExit();
+    printWindow_.Free();
+    processPaths_.Free();
+    SaveExclusionList();
+}
+
+void TPrintWndDlg::FormClose() {
+    WriteSettings();
+    AnimateWindow(Handle(), kAnimationMs, AW_HIDE | AW_BLEND);
+}
+
+void TPrintWndDlg::FormDestroy() {
+    ReleaseEntries();
+    catalogue_.reset();
+}
+
+WindowEntry* TPrintWndDlg::EntryOf(int item) const {
+    return reinterpret_cast<WindowEntry*>(ListView1.Data(item));
+}
+
+int TPrintWndDlg::ApplyThumbnailSize(bool apply) {
+    const Size thumb = ThumbnailSize(baseCellWidth_, baseCellHeight_, SizeSetTrackBar.Position());
+    if (thumb.width < baseCellWidth_) return columnCount_;
+    const int columns = ColumnCount(ListView1.Width(), thumb.width);
+    if (!apply) return columns;
+    columnCount_ = columns;
+    ImageList1.SetSize(thumb.width, thumb.height);
+    return columns;
+}
+
+LRESULT TPrintWndDlg::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ACTIVATE) {
+        // Float above everything while the user works here; drop behind every
+        // window as soon as another one is activated. The message is consumed.
+        // SWP_NOACTIVATE: without it, moving to the bottom would activate us
+        // again and take the focus back from the window the user chose.
+        const HWND order = LOWORD(wParam) != WA_INACTIVE ? HWND_TOPMOST : HWND_BOTTOM;
+        SetWindowPos(Handle(), order, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        return 0;
+    }
+    return tk::Form::WndProc(message, wParam, lParam);
+}
+
+}  // namespace vistrel

@@ -1,0 +1,205 @@
+#pragma once
+// TPrintWndDlg: the main window. It owns everything for the program's whole
+// run: the window catalogue and its list items, the thumbnail image list, the
+// exclusion list, the settings and (later) the worker threads.
+//
+// The class is split by concern into companion files:
+//   WndCloseUnit.cpp      construction, FormCreate, showing, closing, WndProc
+//   WndCloseLayout.cpp    the controls and their placement
+//   WndCloseMenus.cpp     both popup menus
+//   WndCloseSettings.cpp  registry settings and the data folder
+//   WndCloseCatalogue.cpp refresh list and the commands on list items
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "catalogue/WindowCatalogue.h"
+#include "catalogue/WindowEntry.h"
+#include "exclusion/ExclusionList.h"
+#include "main/ColourScheme.h"
+#include "main/WndCloseIds.h"
+#include "platform/OptionalApis.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/Form.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/Label.h"
+#include "toolkit/ListView.h"
+#include "toolkit/Menu.h"
+#include "toolkit/Panel.h"
+#include "toolkit/StatusBar.h"
+#include "toolkit/Timer.h"
+#include "toolkit/ToolBar.h"
+#include "toolkit/TrackBar.h"
+
+namespace vistrel {
+
+class TPrintWndDlg : public tk::Form {
+public:
+    TPrintWndDlg();
+    ~TPrintWndDlg() override;
+
+    // --- Controls, top to bottom -------------------------------------------
+    tk::Panel Panel1;
+    tk::ToolBar ToolBar1;
+    tk::Panel Panel3;  // "Quillon", the first item of the toolbar
+    tk::ToolButton ToolButton1{ids::ToolButton1};
+    tk::ToolButton ToolButton2{ids::ToolButton2};
+    tk::ToolButton ToolButton6;
+    tk::ToolButton ToolButton3{ids::ToolButton3};
+    tk::ToolButton ToolButton4{ids::ToolButton4};
+    tk::ToolButton ToolButton5{ids::ToolButton5};
+    tk::ToolButton ToolButton8;
+    tk::ToolButton ToolButton7{ids::ToolButton7};
+    tk::ToolButton ToolButton9{ids::ToolButton9};
+    tk::ToolButton ToolButton10{ids::ToolButton10};
+    tk::ToolButton ToolButton11;
+    tk::ToolButton SortToolBtn{ids::SortToolBtn};
+    tk::ToolButton ToolButton16{ids::ToolButton16};
+    tk::ToolButton ToolButton17{ids::ToolButton17};
+    tk::ToolButton ToolButton15;
+    tk::ToolButton ToolButton18{ids::ToolButton18};
+    tk::ToolButton ToolButton14{ids::ToolButton14};
+    tk::ToolButton ToolButton12{ids::ToolButton12};
+    tk::ToolButton ToolButton13{ids::ToolButton13};
+    tk::Panel Panel2;
+    tk::CheckBox CheckBox1;
+    tk::CheckBox CheckBox2;
+    tk::CheckBox AutoChkBox;
+    tk::CheckBox HighQualityChkBox;
+    tk::Panel Panel4;
+    tk::TrackBar SizeSetTrackBar;
+    tk::Label Label2;
+    tk::Label Label1;
+    tk::CheckBox SwitchButton2;  // plain stand-in for the program's own switch button
+    tk::Panel Panel5;
+    tk::ListView ListView1;
+    tk::StatusBar StatusBar1;
+
+    // --- Non-visual components --------------------------------------------
+    tk::ImageList ImageList1;  // thumbnails
+    tk::ImageList ImageList2;  // 16 x 16 glyphs of the toolbar and menus
+    tk::Timer Timer1;
+
+    tk::PopupMenu PopupMenu1;
+    tk::MenuItem N1;
+    tk::MenuItem Window1{ids::Window1};
+    tk::MenuItem N3{ids::N3};
+    tk::MenuItem SortMenu;
+    tk::MenuItem N8{ids::N8};
+    tk::MenuItem ON2{ids::ON2};
+
+    tk::PopupMenu PopupMenu2;
+    tk::MenuItem TopWndMenu{ids::TopWndMenu};
+    tk::MenuItem Close1{ids::Close1};
+    tk::MenuItem N2;
+    tk::MenuItem N4;
+    tk::MenuItem Clip1{ids::Clip1};
+    tk::MenuItem N5{ids::N5};
+    tk::MenuItem N10;
+    tk::MenuItem TrimDataMenu;
+    tk::MenuItem TrimSaveMenu{ids::TrimSaveMenu};
+    tk::MenuItem TrmInpotMenu{ids::TrmInpotMenu};
+    tk::MenuItem TrimingOnMenu{ids::TrimingOnMenu};
+    tk::MenuItem N11;
+    tk::MenuItem AutoUpdateMenu;
+    tk::MenuItem ON1{ids::ON1};
+    tk::MenuItem OFF1{ids::OFF1};
+    tk::MenuItem N9{ids::N9};
+    tk::MenuItem N7;
+    tk::MenuItem Copy1;
+    tk::MenuItem N6{ids::N6};
+    tk::MenuItem N13{ids::N13};
+    tk::MenuItem GrpSaveMenu;
+    tk::MenuItem N12{ids::N12};
+    tk::MenuItem N14{ids::N14};
+    tk::MenuItem N15;
+    tk::MenuItem ClipMenu{ids::ClipMenu};
+
+    // --- Queries used by the catalogue's commands and by tests --------------
+    bool PrintWindowAvailable() const { return printWindow_.Available(); }
+    // Open Only mode is in force only where windows can be pictured.
+    bool OpenOnlyInForce() const { return CheckBox1.Checked() && PrintWindowAvailable(); }
+    WindowEntry* EntryOf(int item) const;
+
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // Construction and lifecycle (WndCloseUnit.cpp)
+    void FormCreate();
+    void FormShow();
+    void FormCloseQuery(bool& canClose);
+    void FormClose();
+    void FormDestroy();
+    void SetRunTimeHints();
+    void ApplyPrintWindowStates();
+    void ShowHintInStatusLine(const std::string& hint);
+
+    // Layout and menus (WndCloseLayout.cpp, WndCloseMenus.cpp)
+    void CreateControls();
+    void CreateToolBar();
+    void CreatePanels();
+    void CreateGlyphs();
+    void CreateMenus();
+    void CreateClipChoiceItems();
+
+    // Settings and files (WndCloseSettings.cpp)
+    void ChooseDataFolder();
+    void ReadSettings();
+    void WriteSettings();
+    void LoadExclusionList();
+    void SaveExclusionList();
+
+    // The list and the commands on it (WndCloseCatalogue.cpp)
+    void RefreshList();
+    void BuildListItems(class CarryOverSnapshot& snapshot);
+    void SortForRefresh();
+    void LayOutGrid();
+    void ReleaseEntries();
+    void RestoreAtExit();
+    void PauseBackgroundWork();
+    void ResumeBackgroundWork();
+    void RerenderEntry(int item, bool minimised, bool parked);
+    int ApplyThumbnailSize(bool apply);
+
+    // Event handlers
+    void ToolButton1Click(tk::Component& sender);
+    void N9Click(tk::Component& sender);
+    void ListView1Click(tk::Component& sender);
+    void ListView1SelectItem(int item, bool selected);
+
+    // --- State ---------------------------------------------------------------
+    std::string executableFolder_;
+    std::string exclusionFile_;
+    std::string clippingFile_;
+    int colourDepth_ = 0;
+    ColourScheme colours_;
+    int baseCellWidth_ = 0;
+    int baseCellHeight_ = 0;
+    int clipSlotCount_ = 10;
+    platform::PrintWindowApi printWindow_;
+    platform::ProcessPathApi processPaths_;
+    platform::LayeredApi layered_;
+    int translucencyCounter_ = 0;
+
+    ExclusionList exclusion_;
+    bool exclusionUnreadable_ = false;
+    std::unique_ptr<WindowCatalogue> catalogue_;
+    std::vector<std::unique_ptr<WindowEntry>> entries_;  // owners of the items' data
+
+    std::atomic<bool> autoRunActive_{false};
+    std::atomic<int> stopRequest_{0};
+    int columnCount_ = 0;
+    int regionCursor_ = 0;
+    int regionTotal_ = 0;
+    bool regionsChanged_ = false;
+
+    tk::FontOwner formFont_;
+    tk::FontOwner panel3Font_;
+    tk::FontOwner panel5Font_;
+    tk::FontOwner labelFont_;
+};
+
+}  // namespace vistrel

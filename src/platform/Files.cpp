@@ -1,0 +1,163 @@
+#include "platform/Files.h"
+
+#include "platform/Handles.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace vistrel::platform {
+
+namespace {
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// Index of the last separator ('\', '/' or ':') that is a character of its
+// own, not the trail byte of a double-byte character; npos when none.
+size_t LastSeparator(const std::string& path) {
+    size_t last = std::string::npos;
+    for (size_t i = 0; i < path.size(); ++i) {
+        const char c = path[i];
+        if (IsSeparator(c) || c == ':') {
+            last = i;
+        } else if (IsDBCSLeadByte(static_cast<BYTE>(c)) && i + 1 < path.size()) {
+            ++i;
+        }
+    }
+    return last;
+}
+
+// `path` without its trailing separators, again leaving trail bytes alone.
+std::string WithoutTrailingSeparators(const std::string& path) {
+    size_t end = 0;  // just after the last character that is not a separator
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (IsSeparator(path[i])) continue;
+        if (IsDBCSLeadByte(static_cast<BYTE>(path[i])) && i + 1 < path.size()) ++i;
+        end = i + 1;
+    }
+    return path.substr(0, end);
+}
+
+DWORD Attributes(const std::string& path) {
+    return path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+}
+
+// The temporary file of a replacement: deleted unless it took the target's place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
+    ~TemporaryFile() {
+        if (!path_.empty()) DeleteFileA(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const std::string& path() const { return path_; }
+    void Keep() { path_.clear(); }
+
+private:
+    std::string path_;
+};
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(bytes.size() < (1u << 30) ? bytes.size() : (1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string FolderOf(const std::string& path) {
+    const size_t last = LastSeparator(path);
+    return last == std::string::npos ? std::string() : path.substr(0, last + 1);
+}
+
+std::string ModuleFolder() {
+    // Long paths are possible where the system allows them; grow the buffer
+    // until the name fits.
+    std::vector<char> buffer(MAX_PATH + 1);
+    for (;;) {
+        const DWORD size = static_cast<DWORD>(buffer.size());
+        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
+        if (length == 0) return {};
+        if (length < size) return FolderOf(std::string(buffer.data(), length));
+        if (buffer.size() >= 32768) return {};
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::string& path) {
+    const DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool CreateFolders(const std::string& path) {
+    const std::string folder = WithoutTrailingSeparators(path);
+    if (folder.empty()) return false;
+    if (DirectoryExists(folder)) return true;
+    const std::string parent = WithoutTrailingSeparators(FolderOf(folder));
+    // Stop at the drive ("C:") and at the top of a UNC path, which cannot be
+    // created; CreateDirectoryA below then fails for a folder that is missing
+    // at the top.
+    if (!parent.empty() && parent.back() != ':' && parent.size() < folder.size())
+        CreateFolders(parent);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return DirectoryExists(folder);
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return std::nullopt;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return std::nullopt;
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(size.QuadPart));
+    char chunk[64 * 1024];
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr)) return std::nullopt;
+        if (read == 0) return bytes;
+        bytes.append(chunk, read);
+    }
+}
+
+bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    // A file rewritten in place is lost when the write fails half-way (full
+    // disk, power cut). The new bytes go to a temporary file beside it, made
+    // durable first, and only a rename, which the file system performs whole,
+    // puts them in its place.
+    std::string folder = FolderOf(path);
+    if (folder.empty()) folder = ".";
+    char temporaryName[MAX_PATH + 1] = {};
+    if (!GetTempFileNameA(folder.c_str(), "vtr", 0, temporaryName)) return false;
+    TemporaryFile temporary(temporaryName);
+    {
+        UniqueHandle file(CreateFileA(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr,
+                                      TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file || !WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get())) return false;
+    }
+    if (!MoveFileExA(temporary.path().c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return false;
+    temporary.Keep();
+    return true;
+}
+
+std::string UserName() {
+    char buffer[1024] = {};
+    DWORD size = sizeof buffer;
+    if (!GetUserNameA(buffer, &size)) return {};
+    return std::string(buffer);
+}
+
+}  // namespace vistrel::platform

@@ -1,0 +1,33 @@
+#pragma once
+// Files and folders, by ANSI path. Paths may hold Shift-JIS names, whose
+// second bytes can be 0x5C, the backslash: folders are split only at real
+// backslashes.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vistrel::platform {
+
+// The folder of the program file, with its trailing backslash.
+std::string ModuleFolder();
+// The folder part of `path`, up to and including its last separator ('\',
+// '/' or the drive's ':'); empty when it has none.
+std::string FolderOf(const std::string& path);
+
+bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);
+// Creates the folder and all its missing parents; true when it exists
+// afterwards. A trailing backslash is allowed.
+bool CreateFolders(const std::string& path);
+
+std::optional<std::string> ReadWholeFile(const std::string& path);
+// Replaces the file's contents as one step: the bytes go to a new file in the
+// same folder, which then takes the old file's place. If anything fails the
+// old file stays exactly as it was and the result is false.
+bool ReplaceFileContents(const std::string& path, std::string_view bytes);
+
+// The logged-on user's name (GetUserNameA); empty when it cannot be read.
+std::string UserName();
+
+}  // namespace vistrel::platform

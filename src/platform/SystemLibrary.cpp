@@ -1,0 +1,68 @@
+#include "platform/SystemLibrary.h"
+
+#include <cstring>
+#include <string>
+
+namespace vistrel::platform {
+
+namespace {
+
+bool HasFolderPart(const char* name) {
+    // A plain byte scan: a Shift-JIS trail byte can be 0x5C, so a Japanese
+    // name may be refused although it has no folder in it. System libraries
+    // have ASCII names, so that refuses nothing we load.
+    return std::strpbrk(name, "\\/:") != nullptr;
+}
+
+std::string SystemFolderPath(const char* name) {
+    char folder[MAX_PATH + 1] = {};
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    std::string path(folder, length);
+    if (path.back() != '\\') path += '\\';
+    return path + name;
+}
+
+}  // namespace
+
+SystemLibrary& SystemLibrary::operator=(SystemLibrary&& other) noexcept {
+    if (this != &other) {
+        Free();
+        module_ = std::exchange(other.module_, nullptr);
+    }
+    return *this;
+}
+
+SystemLibrary SystemLibrary::Load(const char* name) {
+    if (!name || !*name || HasFolderPart(name)) return {};
+    HMODULE module = LoadLibraryExA(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (!module && GetLastError() == ERROR_INVALID_PARAMETER) {
+        // Windows 7 without KB2533623 does not know the search flags. The
+        // full path keeps the search away from our folder; the altered search
+        // path makes the library's own imports come from the system folder
+        // too, not from the program's folder.
+        const std::string path = SystemFolderPath(name);
+        if (path.empty()) return {};
+        module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    }
+    return SystemLibrary(module);
+}
+
+void SystemLibrary::Free() noexcept {
+    if (module_) FreeLibrary(std::exchange(module_, nullptr));
+}
+
+void RestrictDllSearchToSystem() {
+    // kernel32 is in every process; GetModuleHandleA neither loads nor
+    // searches anything.
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    if (!kernel) return;
+    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+    auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    if (setDefault && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
+    // An empty DLL directory takes the current folder out of the search.
+    SetDllDirectoryA("");
+}
+
+}  // namespace vistrel::platform

@@ -1,0 +1,121 @@
+#include "platform/WindowFacts.h"
+
+#include "platform/Handles.h"
+
+#include <exception>
+
+namespace vistrel::platform {
+
+namespace {
+
+constexpr int kTextBuffer = 256;
+// Paths of up to 260 UTF-16 units, plus room for the terminator.
+constexpr DWORD kPathUnits = 260;
+// PROCESS_QUERY_INFORMATION | PROCESS_VM_READ: what GetModuleFileNameExW needs
+// on every Windows version, including Windows 7.
+constexpr DWORD kProcessAccess = 0x0410;
+
+struct EnumState {
+    const std::function<bool(HWND)>* visit;
+    std::exception_ptr error;
+};
+
+BOOL CALLBACK VisitWindow(HWND window, LPARAM param) {
+    auto* state = reinterpret_cast<EnumState*>(param);
+    try {
+        return (*state->visit)(window) ? TRUE : FALSE;
+    } catch (...) {
+        state->error = std::current_exception();
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+RECT WindowRect(HWND window) {
+    RECT rect{};
+    if (!GetWindowRect(window, &rect)) rect = RECT{};
+    return rect;
+}
+
+std::string WindowTitle(HWND window) {
+    // GetWindowTextA sends WM_GETTEXT only to windows of our own process; for
+    // other processes it reads the stored caption, so a hung window cannot
+    // block us here.
+    char buffer[kTextBuffer] = {};
+    const int length = GetWindowTextA(window, buffer, kTextBuffer);
+    return std::string(buffer, length > 0 ? length : 0);
+}
+
+std::string WindowClass(HWND window) {
+    char buffer[kTextBuffer] = {};
+    const int length = GetClassNameA(window, buffer, kTextBuffer);
+    return std::string(buffer, length > 0 ? length : 0);
+}
+
+HWND WindowOwner(HWND window) { return GetWindow(window, GW_OWNER); }
+
+HWND WindowParent(HWND window) { return GetParent(window); }
+
+bool IsVisible(HWND window) { return IsWindowVisible(window) != FALSE; }
+
+bool IsMinimised(HWND window) { return IsIconic(window) != FALSE; }
+
+bool IsMaximised(HWND window) { return IsZoomed(window) != FALSE; }
+
+bool WindowExists(HWND window) { return IsWindow(window) != FALSE; }
+
+void SetShowState(HWND window, UINT showCmd) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(window, &placement)) return;
+    placement.showCmd = showCmd;
+    SetWindowPlacement(window, &placement);
+}
+
+void RedrawNow(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+bool MoveWindowTo(HWND window, int x, int y) {
+    return SetWindowPos(window, HWND_NOTOPMOST, x, y, 0, 0, SWP_NOSIZE) != FALSE;
+}
+
+bool PlaceWindow(HWND window, int x, int y, int cx, int cy, UINT flags) {
+    return SetWindowPos(window, HWND_NOTOPMOST, x, y, cx, cy, flags) != FALSE;
+}
+
+void QuietShow(HWND window) {
+    SetShowState(window, SW_HIDE);
+    OpenIcon(window);
+}
+
+void QuietMinimise(HWND window) {
+    SetShowState(window, SW_HIDE);
+    CloseWindow(window);
+}
+
+void ForEachTopLevelWindow(const std::function<bool(HWND)>& visit) {
+    EnumState state{&visit, nullptr};
+    EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&state));
+    if (state.error) std::rethrow_exception(state.error);
+}
+
+std::string ExecutablePath(HWND window, const ProcessPathApi& api) {
+    if (!api.Available()) return {};
+    DWORD processId = 0;
+    if (!GetWindowThreadProcessId(window, &processId) || processId == 0) return {};
+    UniqueHandle process(OpenProcess(kProcessAccess, FALSE, processId));
+    if (!process) return {};
+    wchar_t path[kPathUnits + 1] = {};
+    const DWORD length = api.ModuleFileName(process.get(), nullptr, path, kPathUnits);
+    if (length == 0) return {};
+    const int units = static_cast<int>(length < kPathUnits ? length : kPathUnits);
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, path, units, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) return {};
+    std::string result(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_ACP, 0, path, units, result.data(), bytes, nullptr, nullptr);
+    return result;
+}
+
+}  // namespace vistrel::platform

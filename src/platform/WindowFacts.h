@@ -1,0 +1,53 @@
+#pragma once
+// Facts about windows, ours or other programs', and the few state changes the
+// program makes on them. Failures are not reported: a window that vanished
+// reads as empty or zero, as the callers expect of foreign windows.
+
+#include "platform/OptionalApis.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace vistrel::platform {
+
+// The outer rectangle in screen coordinates; all zero when it cannot be read.
+RECT WindowRect(HWND window);
+// At most 255 characters (a 256-byte buffer), in the ANSI code page.
+std::string WindowTitle(HWND window);
+std::string WindowClass(HWND window);
+HWND WindowOwner(HWND window);
+// GetParent: the parent of a child window, and also the owner of an owned
+// pop-up window; null for an owned overlapped window.
+HWND WindowParent(HWND window);
+bool IsVisible(HWND window);
+bool IsMinimised(HWND window);
+bool IsMaximised(HWND window);
+bool WindowExists(HWND window);
+
+// Changes only the show command of the window's placement, leaving its normal
+// position and its minimised and maximised positions as they are.
+void SetShowState(HWND window, UINT showCmd);
+// Repaints the window and its children at once, not at the next idle moment.
+void RedrawNow(HWND window);
+// SetWindowPos with HWND_NOTOPMOST (the window leaves the topmost band).
+bool MoveWindowTo(HWND window, int x, int y);
+bool PlaceWindow(HWND window, int x, int y, int cx, int cy, UINT flags);
+// Restore (OpenIcon) or minimise (CloseWindow) after hiding the window through
+// its placement, so that the system's minimise and restore animation is not
+// played.
+void QuietShow(HWND window);
+void QuietMinimise(HWND window);
+
+// Calls `visit` for every top-level window in Z order until it returns false.
+// An exception thrown by `visit` ends the enumeration and is rethrown here
+// rather than unwound through the system's frames.
+void ForEachTopLevelWindow(const std::function<bool(HWND)>& visit);
+
+// The path of the executable of the window's process, in the ANSI code page;
+// empty when the process cannot be opened, its path cannot be read, or
+// GetModuleFileNameExW is not available.
+std::string ExecutablePath(HWND window, const ProcessPathApi& api);
+
+}  // namespace vistrel::platform

@@ -1,0 +1,129 @@
+#include "toolkit/Application.h"
+
+#include <commctrl.h>
+
+#include "toolkit/Form.h"
+#include "toolkit/Messages.h"
+#include "toolkit/Timer.h"
+
+namespace vistrel::tk {
+
+namespace {
+
+constexpr const char* kUtilityClass = "VistrelUtilityWindow";
+
+LRESULT CALLBACK UtilityProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        switch (message) {
+        case WM_VT_SYNCHRONIZE:
+            (*reinterpret_cast<const std::function<void()>*>(lParam))();
+            return 0;
+        case WM_TIMER:
+            Timer::Dispatch(wParam);
+            return 0;
+        default:
+            break;
+        }
+    } catch (...) {
+        Application::Instance().HandleException();
+        return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+Application& Application::Instance() {
+    static Application instance;
+    return instance;
+}
+
+void Application::Initialize() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES |
+                                                       ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    mainThreadId_ = GetCurrentThreadId();
+    if (utility_) return;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = UtilityProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kUtilityClass;
+    RegisterClassExA(&wc);
+    utility_ = CreateWindowExA(0, kUtilityClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                               wc.hInstance, nullptr);
+}
+
+void Application::Run(Form& mainForm) {
+    mainForm.SetMainForm(true);
+    mainForm.Show();
+    MSG msg;
+    while (!terminated_) {
+        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0 || got == -1) break;
+        HandleMessage(msg);
+    }
+    terminated_ = true;
+}
+
+bool Application::HandleMessage(MSG& msg) {
+    if (msg.message == WM_MOUSEMOVE) TrackHint(msg);
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    return true;
+}
+
+void Application::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // Leave the quit for the main loop to see.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            terminated_ = true;
+            break;
+        }
+        HandleMessage(msg);
+    }
+}
+
+void Application::WaitFor(HANDLE object) {
+    for (;;) {
+        DWORD r = MsgWaitForMultipleObjects(1, &object, FALSE, INFINITE, QS_ALLINPUT);
+        if (r != WAIT_OBJECT_0 + 1) return;  // signalled, or the handle is bad
+        ProcessMessages();
+    }
+}
+
+void Application::TrackHint(const MSG& msg) {
+    // The first object found from the window under the mouse upwards answers;
+    // a control without a hint empties the status line.
+    HWND hwnd = msg.hwnd;
+    Window* window = nullptr;
+    while (hwnd && !(window = Window::FromHandle(hwnd))) hwnd = GetParent(hwnd);
+    if (!window) return;
+    POINT point = msg.pt;
+    ScreenToClient(window->Handle(), &point);
+    SetHint(window->HintAt(point));
+}
+
+void Application::SetHint(const std::string& hint) {
+    if (hint == hint_) return;
+    hint_ = hint;
+    if (OnHint) OnHint(hint_);
+}
+
+void Application::ShowException(const std::exception& error) {
+    MessageBoxA(nullptr, error.what(), Title.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
+void Application::HandleException() {
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        ShowException(error);
+    } catch (...) {
+        MessageBoxA(nullptr, "Unknown error", Title.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    }
+}
+
+}  // namespace vistrel::tk

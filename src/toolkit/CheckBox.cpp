@@ -1,0 +1,34 @@
+#include "toolkit/CheckBox.h"
+
+namespace vistrel::tk {
+
+void CheckBox::Create(Window* parent, int id, const RECT& bounds, const std::string& caption,
+                      bool pushLike) {
+    CreateControl("BUTTON", parent,
+                  WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX | (pushLike ? BS_PUSHLIKE : 0), 0,
+                  bounds, id, caption);
+}
+
+bool CheckBox::Checked() const {
+    return Handle() && SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void CheckBox::SetChecked(bool checked) {
+    if (!Handle() || Checked() == checked) return;
+    SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (OnClick) OnClick(*this);
+}
+
+bool CheckBox::OnCommand(WORD, WORD code) {
+    if (code != BN_CLICKED) return false;
+    if (OnClick) OnClick(*this);
+    return true;
+}
+
+bool CheckBox::OnColor(HDC dc, LRESULT& brush) {
+    SetTextColor(dc, fontColor_);
+    brush = reinterpret_cast<LRESULT>(ParentBackground(*this, dc));
+    return true;
+}
+
+}  // namespace vistrel::tk

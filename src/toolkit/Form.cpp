@@ -1,0 +1,147 @@
+#include "toolkit/Form.h"
+
+#include <commctrl.h>
+
+#include "toolkit/Application.h"
+#include "toolkit/HintText.h"
+#include "toolkit/Menu.h"
+
+namespace vistrel::tk {
+
+namespace {
+
+bool LeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
+}  // namespace
+
+Form::~Form() {
+    if (tooltip_) DestroyWindow(tooltip_);
+}
+
+void Form::CreateForm(const char* className, const std::string& caption, const RECT& bounds,
+                      DWORD style, DWORD exStyle) {
+    background_.reset(CreateSolidBrush(color_));
+    CreateOwn(className, nullptr, style & ~WS_VISIBLE, exStyle, bounds, 0, caption, CS_DBLCLKS,
+              nullptr);
+}
+
+void Form::SetColor(COLORREF color) {
+    color_ = color;
+    background_.reset(CreateSolidBrush(color_));
+    Invalidate();
+}
+
+void Form::Show() {
+    if (!Handle()) return;
+    if (OnShow) OnShow(*this);
+    if (!IsWindowVisible(Handle())) ShowWindow(Handle(), SW_SHOW);
+}
+
+void Form::Hide() {
+    if (Handle()) ShowWindow(Handle(), SW_HIDE);
+}
+
+void Form::Close() {
+    if (Handle()) SendMessageA(Handle(), WM_CLOSE, 0, 0);
+}
+
+int Form::ShowModal() {
+    // Our own modal loop: the owner is disabled while the form runs, as a
+    // dialog box would do it, and ModalResult ends the loop.
+    HWND owner = GetWindow(Handle(), GW_OWNER);
+    if (!owner) owner = GetActiveWindow();
+    if (owner == Handle()) owner = nullptr;
+    const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+    if (ownerWasEnabled) EnableWindow(owner, FALSE);
+    modalResult_ = mrNone;
+    inModalLoop_ = true;
+    Show();
+    auto& app = Application::Instance();
+    while (modalResult_ == mrNone && Handle() && !app.Terminated()) {
+        WaitMessage();
+        app.ProcessMessages();
+    }
+    inModalLoop_ = false;
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    if (owner) SetActiveWindow(owner);
+    Hide();
+    return modalResult_;
+}
+
+void Form::AddTooltip(Window& control) {
+    if (!tooltip_) {
+        tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                   WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                                   GetModuleHandleA(nullptr), nullptr);
+    }
+    TOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V1_SIZE;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = Handle();
+    info.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+    info.lpszText = LPSTR_TEXTCALLBACKA;
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+bool Form::TooltipText(NMHDR& header) {
+    if (header.hwndFrom != tooltip_ || header.code != TTN_GETDISPINFOA) return false;
+    auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
+    Window* control = FromHandle(reinterpret_cast<HWND>(header.idFrom));
+    static std::string text;  // must outlive this notification
+    text = control ? ShortHint(control->Hint, LeadByte) : std::string();
+    info.lpszText = text.data();
+    return true;
+}
+
+void Form::OnResized() {
+    if (OnResize) OnResize(*this);
+}
+
+LRESULT Form::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    std::string menuHint;
+    if (PopupMenu::HandleOwnerMessage(message, wParam, lParam, result, &menuHint)) {
+        if (message == WM_MENUSELECT) Application::Instance().SetHint(menuHint);
+        return result;
+    }
+    switch (message) {
+    case WM_NOTIFY:
+        if (TooltipText(*reinterpret_cast<NMHDR*>(lParam))) return 0;
+        break;
+    case WM_ERASEBKGND: {
+        RECT r;
+        GetClientRect(Handle(), &r);
+        FillRect(reinterpret_cast<HDC>(wParam), &r, background_.get());
+        return 1;
+    }
+    case WM_GETMINMAXINFO: {
+        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        if (minWidth_) info->ptMinTrackSize.x = minWidth_;
+        if (minHeight_) info->ptMinTrackSize.y = minHeight_;
+        return 0;
+    }
+    case WM_CLOSE: {
+        bool canClose = true;
+        if (OnCloseQuery) OnCloseQuery(*this, canClose);
+        if (!canClose) return 0;
+        if (inModalLoop_) {
+            if (modalResult_ == mrNone) modalResult_ = mrCancel;
+            return 0;
+        }
+        if (OnClose) OnClose(*this);
+        if (mainForm_) DestroyWindow(Handle());
+        else Hide();
+        return 0;
+    }
+    case WM_DESTROY:
+        if (OnDestroy) OnDestroy(*this);
+        if (mainForm_) PostQuitMessage(0);
+        break;
+    default:
+        break;
+    }
+    return Window::WndProc(message, wParam, lParam);
+}
+
+}  // namespace vistrel::tk

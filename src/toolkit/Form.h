@@ -1,0 +1,68 @@
+#pragma once
+// Form: a top-level window of its own class (the form's class name, so that
+// rules about window classes apply to the program's own windows), with child
+// controls placed by bounds and Align, the VCL's form events, a modal loop,
+// and a tooltip control that shows the short hints of its controls.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "toolkit/Window.h"
+
+namespace vistrel::tk {
+
+enum ModalResult { mrNone = 0, mrOk = 1, mrCancel = 2 };
+
+class Form : public Window {
+public:
+    Form() = default;
+    ~Form() override;
+
+    // Creates the form hidden. style defaults to an overlapped window.
+    void CreateForm(const char* className, const std::string& caption, const RECT& bounds,
+                    DWORD style = WS_OVERLAPPEDWINDOW, DWORD exStyle = 0);
+
+    void Show();
+    void Hide();
+    void Close();  // as the close box: OnCloseQuery, OnClose, then destroy or hide
+    int ShowModal();
+    int ModalResultValue() const { return modalResult_; }
+    void SetModalResult(int result) { modalResult_ = result; }
+
+    void SetMinSize(int width, int height) { minWidth_ = width; minHeight_ = height; }
+    void SetColor(COLORREF color);
+    COLORREF Color() const { return color_; }
+
+    // Shows the short part of control.Hint as a tooltip over the control.
+    void AddTooltip(Window& control);
+
+    // Events, named as the VCL names them.
+    NotifyEvent OnShow;
+    std::function<void(Form&, bool& canClose)> OnCloseQuery;
+    NotifyEvent OnClose;
+    NotifyEvent OnDestroy;
+    NotifyEvent OnResize;
+
+    // The main form ends the message loop when it is destroyed.
+    void SetMainForm(bool main) { mainForm_ = main; }
+
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnResized() override;
+
+private:
+    bool TooltipText(NMHDR& header);
+
+    int modalResult_ = mrNone;
+    bool inModalLoop_ = false;
+    bool mainForm_ = false;
+    int minWidth_ = 0;
+    int minHeight_ = 0;
+    COLORREF color_ = GetSysColor(COLOR_BTNFACE);
+    BrushOwner background_;
+    HWND tooltip_ = nullptr;
+};
+
+}  // namespace vistrel::tk

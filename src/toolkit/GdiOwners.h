@@ -1,0 +1,108 @@
+#pragma once
+// Move-only owners for GDI and USER handles. An owner is never copyable: a
+// copy would free the handle twice. Borrowed handles (stock objects, icons a
+// window lends) stay raw.
+
+#include <windows.h>
+
+#include <utility>
+
+namespace vistrel::tk {
+
+template <class Handle, class Close>
+class Owner {
+public:
+    Owner() = default;
+    explicit Owner(Handle h) : handle_(h) {}
+    ~Owner() { reset(); }
+    Owner(Owner&& other) noexcept : handle_(std::exchange(other.handle_, Handle{})) {}
+    Owner& operator=(Owner&& other) noexcept {
+        if (this != &other) reset(std::exchange(other.handle_, Handle{}));
+        return *this;
+    }
+    Owner(const Owner&) = delete;
+    Owner& operator=(const Owner&) = delete;
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != Handle{}; }
+    Handle release() { return std::exchange(handle_, Handle{}); }
+    void reset(Handle h = Handle{}) {
+        if (handle_ != Handle{}) Close{}(handle_);
+        handle_ = h;
+    }
+
+private:
+    Handle handle_{};
+};
+
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ h) const { DeleteObject(h); }
+};
+struct DeleteDcHandle {
+    void operator()(HDC h) const { DeleteDC(h); }
+};
+struct DestroyIconHandle {
+    void operator()(HICON h) const { DestroyIcon(h); }
+};
+struct DestroyMenuHandle {
+    void operator()(HMENU h) const { DestroyMenu(h); }
+};
+struct CloseKernelHandle {
+    void operator()(HANDLE h) const { CloseHandle(h); }
+};
+
+using BrushOwner = Owner<HBRUSH, DeleteGdiObject>;
+using PenOwner = Owner<HPEN, DeleteGdiObject>;
+using FontOwner = Owner<HFONT, DeleteGdiObject>;
+using BitmapOwner = Owner<HBITMAP, DeleteGdiObject>;
+using MemoryDcOwner = Owner<HDC, DeleteDcHandle>;
+using IconOwner = Owner<HICON, DestroyIconHandle>;
+using MenuOwner = Owner<HMENU, DestroyMenuHandle>;
+using EventOwner = Owner<HANDLE, CloseKernelHandle>;
+
+// A device context obtained with GetDC or GetWindowDC, released on scope exit.
+class WindowDc {
+public:
+    enum Kind { Client, Whole };
+    explicit WindowDc(HWND hwnd, Kind kind = Client)
+        : hwnd_(hwnd), dc_(kind == Whole ? GetWindowDC(hwnd) : GetDC(hwnd)) {}
+    ~WindowDc() {
+        if (dc_) ReleaseDC(hwnd_, dc_);
+    }
+    WindowDc(WindowDc&& other) noexcept
+        : hwnd_(other.hwnd_), dc_(std::exchange(other.dc_, nullptr)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    WindowDc& operator=(WindowDc&&) = delete;
+
+    HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
+// Selects an object into a DC and puts the previous one back on scope exit.
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~Selection() {
+        if (dc_ && previous_) SelectObject(dc_, previous_);
+    }
+    Selection(Selection&& other) noexcept
+        : dc_(std::exchange(other.dc_, nullptr)), previous_(std::exchange(other.previous_, nullptr)) {}
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+    Selection& operator=(Selection&&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// Builds a font owner from a face name and a pixel height (negative: character height).
+FontOwner MakeFont(const char* face, int pixelHeight, bool bold = false,
+                   BYTE charset = SHIFTJIS_CHARSET);
+
+}  // namespace vistrel::tk

@@ -1,0 +1,144 @@
+#include "toolkit/ImageList.h"
+
+#include <vector>
+
+#include "toolkit/Bitmap.h"
+
+namespace vistrel::tk {
+
+namespace {
+
+struct PixelPicture {
+    BitmapOwner colour;
+    BitmapOwner mask;
+};
+
+// A colour picture and its mask (1 = transparent) from 0xAARRGGBB pixels.
+// Masked drawing ORs the colour over the hole the mask cut, so the colour of
+// every transparent pixel is black. A 32-bit list keeps the alpha as given;
+// only its fully transparent pixels are blackened, since an alpha-aware list
+// blends the rest itself.
+PixelPicture MakePixelPicture(const uint32_t* argb, int width, int height, bool keepAlpha) {
+    PixelPicture picture;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    picture.colour.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!picture.colour) return picture;
+
+    // Monochrome rows are padded to 16 bits; the leftmost pixel is the high bit.
+    const int maskStride = (width + 15) / 16 * 2;
+    std::vector<uint8_t> maskBits(static_cast<size_t>(maskStride) * height, 0);
+    auto* out = static_cast<uint32_t*>(bits);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const uint32_t pixel = argb[static_cast<size_t>(y) * width + x];
+            const uint32_t alpha = pixel >> 24;
+            const bool transparent = alpha < 128;
+            if (transparent) maskBits[static_cast<size_t>(y) * maskStride + x / 8] |= 0x80 >> (x % 8);
+            uint32_t value = pixel;
+            if (alpha == 0 || (transparent && !keepAlpha)) value = 0;
+            if (!keepAlpha) value &= 0x00FFFFFF;
+            out[static_cast<size_t>(y) * width + x] = value;
+        }
+    }
+    picture.mask.reset(CreateBitmap(width, height, 1, 1, maskBits.data()));
+    return picture;
+}
+
+}  // namespace
+
+void ImageList::Create(int width, int height, UINT flags, int initial, int grow) {
+    list_.reset(ImageList_Create(width, height, flags, initial, grow));
+    flags_ = flags;
+}
+
+void ImageList::SetSize(int width, int height) {
+    if (list_) ImageList_SetIconSize(list_.get(), width, height);
+}
+
+int ImageList::Width() const {
+    int width = 0, height = 0;
+    if (list_) ImageList_GetIconSize(list_.get(), &width, &height);
+    return width;
+}
+
+int ImageList::Height() const {
+    int width = 0, height = 0;
+    if (list_) ImageList_GetIconSize(list_.get(), &width, &height);
+    return height;
+}
+
+int ImageList::Count() const { return list_ ? ImageList_GetImageCount(list_.get()) : 0; }
+
+int ImageList::Add(HBITMAP bitmap, HBITMAP mask) {
+    return list_ ? ImageList_Add(list_.get(), bitmap, mask) : -1;
+}
+
+int ImageList::Add(Bitmap& bitmap) {
+    auto released = bitmap.Unselect();
+    return Add(bitmap.Handle());
+}
+
+int ImageList::AddMasked(HBITMAP bitmap, COLORREF maskColour) {
+    return list_ ? ImageList_AddMasked(list_.get(), bitmap, maskColour) : -1;
+}
+
+int ImageList::AddPixels(const uint32_t* argb, int width, int height) {
+    if (!list_ || !argb || width != Width() || height != Height()) return -1;
+    PixelPicture picture = MakePixelPicture(argb, width, height, (flags_ & 0xFE) == ILC_COLOR32);
+    if (!picture.colour) return -1;
+    return Add(picture.colour.get(), picture.mask.get());
+}
+
+bool ImageList::Replace(int index, HBITMAP bitmap, HBITMAP mask) {
+    if (!list_ || index < 0 || index >= Count()) return false;
+    return ImageList_Replace(list_.get(), index, bitmap, mask) != FALSE;
+}
+
+bool ImageList::Replace(int index, Bitmap& bitmap) {
+    auto released = bitmap.Unselect();
+    return Replace(index, bitmap.Handle());
+}
+
+bool ImageList::ReplacePixels(int index, const uint32_t* argb, int width, int height) {
+    if (!argb || width != Width() || height != Height()) return false;
+    PixelPicture picture = MakePixelPicture(argb, width, height, (flags_ & 0xFE) == ILC_COLOR32);
+    return picture.colour && Replace(index, picture.colour.get(), picture.mask.get());
+}
+
+void ImageList::Clear() {
+    if (list_) ImageList_Remove(list_.get(), -1);
+}
+
+void ImageList::Draw(int index, HDC dc, int x, int y, bool enabled) const {
+    if (!list_ || index < 0 || index >= Count()) return;
+    if (enabled) {
+        ImageList_Draw(list_.get(), index, dc, x, y, ILD_TRANSPARENT);
+        return;
+    }
+    // The embossed look of DrawState, as toolbars and menus show disabled
+    // pictures; ILS_SATURATE would need version 6 of the common controls.
+    IconOwner icon(ImageList_GetIcon(list_.get(), index, ILD_TRANSPARENT));
+    if (!icon) return;
+    // DrawState paints through a monochrome mask, which takes the DC's text
+    // and background colours as its two colours.
+    const COLORREF text = SetTextColor(dc, RGB(0, 0, 0));
+    const COLORREF background = SetBkColor(dc, RGB(255, 255, 255));
+    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.get()), 0, x, y, Width(),
+               Height(), DST_ICON | DSS_DISABLED);
+    SetTextColor(dc, text);
+    SetBkColor(dc, background);
+}
+
+bool ImageList::CopyImage(int index, HDC dc) const {
+    if (!list_ || index < 0 || index >= Count()) return false;
+    return ImageList_Draw(list_.get(), index, dc, 0, 0, ILD_NORMAL) != FALSE;
+}
+
+}  // namespace vistrel::tk

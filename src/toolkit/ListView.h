@@ -1,0 +1,102 @@
+#pragma once
+// ListView: a SysListView32 in large-icon view with multi-selection and items
+// placed explicitly (no auto-arrange). The control's own items are the only
+// copy of captions, sub-item texts, data, pictures and positions: other
+// processes (the end-to-end driver) read them with LVM_GETITEMTEXTA and
+// LVM_GETITEMPOSITION, so nothing is kept on the side.
+//
+// Sub-item texts live in hidden columns: sub-item 0 of an item is the
+// control's iSubItem 1. Columns are added as sub-items are used.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/Window.h"
+
+namespace vistrel::tk {
+
+class ImageList;
+
+class ListView : public Window {
+public:
+    // Everything one item shows and carries, apart from its selection and position.
+    struct ItemSnapshot {
+        std::string caption;
+        std::vector<std::string> subItems;
+        LPARAM data = 0;
+        int image = -1;
+    };
+
+    void Create(Window* parent, int id, const RECT& bounds);
+    // The list keeps showing `images` but does not own it. Give it again after
+    // the image list's size changed, so that the item spacing follows.
+    void SetLargeImages(ImageList& images);
+    void SetDoubleBuffered(bool on);
+
+    int Count() const;
+    // Appends an item without a picture; returns its index.
+    int AddItem(const std::string& caption, LPARAM data = 0);
+    void Clear();
+
+    std::string Caption(int item) const;
+    void SetCaption(int item, const std::string& caption);
+    // sub 0 is the first sub-item; a missing one reads as the empty text.
+    std::string SubItem(int item, int sub) const;
+    void SetSubItem(int item, int sub, const std::string& text);
+    int SubItemCount() const;
+    LPARAM Data(int item) const;
+    void SetData(int item, LPARAM data);
+    // -1: no picture.
+    int ImageIndex(int item) const;
+    void SetImageIndex(int item, int image);
+
+    // Top-left of the item's icon in view coordinates, as LVM_GETITEMPOSITION gives it.
+    POINT Position(int item) const;
+    void SetPosition(int item, POINT position);
+    // Icon and label together (LVIR_BOUNDS), in client coordinates.
+    RECT ItemBounds(int item) const;
+
+    bool Selected(int item) const;
+    void SetSelected(int item, bool selected);
+    int SelectedCount() const;
+    // The first selected item in list order, or -1.
+    int FirstSelected() const;
+    int NextSelected(int after) const;
+
+    ItemSnapshot Snapshot(int item) const;
+    void Restore(int item, const ItemSnapshot& snapshot);
+    // Exchanges caption, sub-items, data and picture; selection and position stay.
+    void SwapItems(int a, int b);
+    // Item i takes what item order[i] had. Selection is cleared, positions stay.
+    // False (and nothing changed) unless `order` is a permutation of 0 .. Count()-1.
+    bool Reorder(const std::vector<size_t>& order);
+
+    // Bulk changes: redrawing is off until the outermost EndUpdate.
+    void BeginUpdate();
+    void EndUpdate();
+
+    NotifyEvent OnClick;
+    NotifyEvent OnDblClick;
+    // An item's selected state changed.
+    std::function<void(ListView& sender, int item, bool selected)> OnSelectItem;
+    // A context menu is asked for, by the mouse or the keyboard; `screen` is
+    // where it should appear.
+    std::function<void(ListView& sender, POINT screen)> OnContextPopup;
+
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnNotify(NMHDR& header, LRESULT& result) override;
+
+private:
+    void EnsureSubItemColumns(int count);
+    std::string ItemText(int item, int subItem) const;
+    void SetItemText(int item, int subItem, const std::string& text);
+
+    int updateCount_ = 0;
+    int columnCount_ = 0;
+};
+
+}  // namespace vistrel::tk

@@ -1,0 +1,64 @@
+#include "toolkit/Mbcs.h"
+
+namespace vistrel::tk {
+
+namespace {
+
+// Calls visit(position) for every single-byte character, in order; stops
+// when visit returns false. A lead byte at the very end (a cut-off
+// character) is skipped with its missing trail.
+template <typename Visit>
+void ForEachSingleByte(std::string_view text, LeadBytePredicate isLeadByte, Visit visit) {
+    size_t i = 0;
+    while (i < text.size()) {
+        if (isLeadByte(static_cast<unsigned char>(text[i]))) {
+            i += 2;
+            continue;
+        }
+        if (!visit(i)) return;
+        ++i;
+    }
+}
+
+}  // namespace
+
+bool ShiftJisLeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+size_t FindChar(std::string_view text, char c, LeadBytePredicate isLeadByte) {
+    size_t found = std::string_view::npos;
+    ForEachSingleByte(text, isLeadByte, [&](size_t i) {
+        if (text[i] != c) return true;
+        found = i;
+        return false;
+    });
+    return found;
+}
+
+size_t FindLastOf(std::string_view text, std::string_view chars, LeadBytePredicate isLeadByte) {
+    size_t found = std::string_view::npos;
+    ForEachSingleByte(text, isLeadByte, [&](size_t i) {
+        if (chars.find(text[i]) != std::string_view::npos) found = i;
+        return true;
+    });
+    return found;
+}
+
+std::string ExtractFolder(const std::string& path, LeadBytePredicate isLeadByte) {
+    const size_t last = FindLastOf(path, "\\:", isLeadByte);
+    return last == std::string::npos ? std::string() : path.substr(0, last + 1);
+}
+
+std::string IncludeTrailingBackslash(const std::string& path, LeadBytePredicate isLeadByte) {
+    if (path.empty()) return path;
+    const size_t last = FindLastOf(path, "\\", isLeadByte);
+    if (last == path.size() - 1) return path;
+    return path + '\\';
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name, LeadBytePredicate isLeadByte) {
+    return IncludeTrailingBackslash(folder, isLeadByte) + name;
+}
+
+}  // namespace vistrel::tk

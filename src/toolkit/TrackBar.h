@@ -1,0 +1,54 @@
+#pragma once
+// TrackBar: a horizontal common-controls track bar with ticks below, a fixed
+// thumb length, and the VCL's key and mouse events. The events come from the
+// control itself, before the control handles the message, except OnMouseUp,
+// which comes after it: the track bar holds the mouse while the thumb is
+// dragged and sets its final position when the button is released.
+
+#include <windows.h>
+
+#include <functional>
+
+#include "toolkit/Window.h"
+
+namespace vistrel::tk {
+
+class TrackBar : public Window {
+public:
+    void Create(Window* parent, int id, const RECT& bounds);
+
+    int Min() const;
+    void SetMin(int value);
+    int Max() const;
+    void SetMax(int value);
+    int Position() const;
+    void SetPosition(int value);  // does not run OnChange
+    int PageSize() const;
+    void SetPageSize(int value);
+    int Frequency() const { return frequency_; }
+    void SetFrequency(int value);
+    int ThumbLength() const;
+    void SetThumbLength(int value);
+    // The background around the channel (clWindow unless set).
+    COLORREF Color() const { return color_; }
+    void SetColor(COLORREF color);
+
+    NotifyEvent OnChange;  // the user moved the thumb to a new position
+    std::function<void(TrackBar&, WORD key)> OnKeyDown;
+    std::function<void(TrackBar&, WORD key)> OnKeyUp;
+    std::function<void(TrackBar&)> OnMouseDown;
+    std::function<void(TrackBar&)> OnMouseUp;
+
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnScroll(WORD code) override;
+    bool OnColor(HDC dc, LRESULT& brush) override;
+
+private:
+    int frequency_ = 1;
+    int reported_ = 0;  // the position OnChange last saw
+    COLORREF color_ = GetSysColor(COLOR_WINDOW);
+    BrushOwner brush_;
+};
+
+}  // namespace vistrel::tk

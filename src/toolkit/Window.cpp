@@ -1,0 +1,335 @@
+#include "toolkit/Window.h"
+
+#include "toolkit/Application.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <set>
+
+namespace vistrel::tk {
+
+namespace {
+
+constexpr const char* kObjectProperty = "VistrelWindowObject";
+constexpr UINT_PTR kSubclassId = 1;
+
+void RegisterOwnClass(const char* name, UINT style, HBRUSH background, WNDPROC proc) {
+    static std::set<std::string> registered;
+    if (!registered.insert(name).second) return;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = style;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(1));
+    wc.hIconSm = wc.hIcon;
+    RegisterClassExA(&wc);
+}
+
+}  // namespace
+
+Window::~Window() {
+    for (Window* child : children_) child->parent_ = nullptr;
+    if (parent_) {
+        auto& siblings = parent_->children_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    }
+    if (hwnd_) {
+        HWND hwnd = hwnd_;
+        Detach();
+        DestroyWindow(hwnd);
+    }
+}
+
+Window* Window::FromHandle(HWND hwnd) {
+    return hwnd ? static_cast<Window*>(GetPropA(hwnd, kObjectProperty)) : nullptr;
+}
+
+void Window::Attach(HWND hwnd, Window* parent) {
+    hwnd_ = hwnd;
+    parent_ = parent;
+    SetPropA(hwnd, kObjectProperty, this);
+    if (parent && std::find(parent->children_.begin(), parent->children_.end(), this) ==
+                      parent->children_.end())
+        parent->children_.push_back(this);
+}
+
+void Window::Detach() {
+    if (!hwnd_) return;
+    if (subclassed_) RemoveWindowSubclass(hwnd_, ControlProc, kSubclassId);
+    subclassed_ = false;
+    RemovePropA(hwnd_, kObjectProperty);
+    hwnd_ = nullptr;
+}
+
+void Window::CreateOwn(const char* className, Window* parent, DWORD style, DWORD exStyle,
+                       const RECT& bounds, int id, const std::string& text, UINT classStyle,
+                       HBRUSH background) {
+    RegisterOwnClass(className, classStyle, background, OwnClassProc);
+    HWND parentHandle = parent ? parent->Handle() : nullptr;
+    HMENU menuOrId =
+        (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
+    pendingParent_ = parent;
+    CreateWindowExA(exStyle, className, text.c_str(), style, bounds.left, bounds.top,
+                    bounds.right - bounds.left, bounds.bottom - bounds.top, parentHandle,
+                    menuOrId, GetModuleHandleA(nullptr), this);
+}
+
+void Window::CreateControl(const char* className, Window* parent, DWORD style, DWORD exStyle,
+                           const RECT& bounds, int id, const std::string& text) {
+    HWND hwnd = CreateWindowExA(exStyle, className, text.c_str(), style | WS_CHILD, bounds.left,
+                                bounds.top, bounds.right - bounds.left,
+                                bounds.bottom - bounds.top, parent ? parent->Handle() : nullptr,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd) return;
+    Attach(hwnd, parent);
+    subclassed_ = SetWindowSubclass(hwnd, ControlProc, kSubclassId,
+                                    reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    if (parent && parent->Font()) SetFont(parent->Font());
+}
+
+LRESULT CALLBACK Window::OwnClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        if (auto* self = static_cast<Window*>(create->lpCreateParams))
+            self->Attach(hwnd, self->pendingParent_);
+    }
+    Window* self = FromHandle(hwnd);
+    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    LRESULT result = self->SafeWndProc(message, wParam, lParam);
+    if (message == WM_NCDESTROY) self->Detach();
+    return result;
+}
+
+LRESULT CALLBACK Window::ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR refData) {
+    auto* self = reinterpret_cast<Window*>(refData);
+    if (message == WM_NCDESTROY) {
+        LRESULT result = self->SafeWndProc(message, wParam, lParam);
+        self->Detach();
+        return result;
+    }
+    (void)hwnd;
+    return self->SafeWndProc(message, wParam, lParam);
+}
+
+// An exception never unwinds through the system's frames: it ends the handler
+// that threw it and is shown in the standard error box, and the program goes on.
+LRESULT Window::SafeWndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return WndProc(message, wParam, lParam);
+    } catch (...) {
+        Application::Instance().HandleException();
+        return 0;
+    }
+}
+
+LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (subclassed_) return DefSubclassProc(hwnd_, message, wParam, lParam);
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+bool Window::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam) {
+            Window* child = FromHandle(reinterpret_cast<HWND>(lParam));
+            if (child && child->OnCommand(LOWORD(wParam), HIWORD(wParam))) {
+                result = 0;
+                return true;
+            }
+        } else if (HIWORD(wParam) <= 1) {
+            // A menu item or accelerator, or a command sent by id from outside.
+            if (CommandTarget* target = CommandTarget::FromId(LOWORD(wParam))) {
+                target->Click();
+                result = 0;
+                return true;
+            }
+        }
+        return false;
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        Window* child = FromHandle(header->hwndFrom);
+        return child && child != this && child->OnNotify(*header, result);
+    }
+    case WM_HSCROLL:
+    case WM_VSCROLL: {
+        Window* child = FromHandle(reinterpret_cast<HWND>(lParam));
+        if (child && child->OnScroll(LOWORD(wParam))) {
+            result = 0;
+            return true;
+        }
+        return false;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX: {
+        Window* child = FromHandle(reinterpret_cast<HWND>(lParam));
+        return child && child->OnColor(reinterpret_cast<HDC>(wParam), result);
+    }
+    default:
+        return false;
+    }
+}
+
+LRESULT Window::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (Reflect(message, wParam, lParam, result)) return result;
+    if (message == WM_SIZE) {
+        LRESULT r = DefaultProc(message, wParam, lParam);
+        Realign();
+        OnResized();
+        return r;
+    }
+    return DefaultProc(message, wParam, lParam);
+}
+
+bool Window::OnCommand(WORD, WORD) { return false; }
+bool Window::OnNotify(NMHDR&, LRESULT&) { return false; }
+bool Window::OnScroll(WORD) { return false; }
+bool Window::OnColor(HDC, LRESULT&) { return false; }
+
+std::string Window::HintAt(POINT) const { return Hint; }
+
+void Window::SetBounds(int left, int top, int width, int height) {
+    if (!hwnd_) return;
+    SetWindowPos(hwnd_, nullptr, left, top, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
+RECT Window::BoundsRect() const {
+    RECT r{};
+    if (!hwnd_) return r;
+    GetWindowRect(hwnd_, &r);
+    HWND parent = (GetWindowLongA(hwnd_, GWL_STYLE) & WS_CHILD) ? GetParent(hwnd_) : nullptr;
+    if (parent) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+int Window::Width() const {
+    RECT r = BoundsRect();
+    return r.right - r.left;
+}
+
+int Window::Height() const {
+    RECT r = BoundsRect();
+    return r.bottom - r.top;
+}
+
+int Window::ClientWidth() const {
+    RECT r{};
+    if (hwnd_) GetClientRect(hwnd_, &r);
+    return r.right;
+}
+
+int Window::ClientHeight() const {
+    RECT r{};
+    if (hwnd_) GetClientRect(hwnd_, &r);
+    return r.bottom;
+}
+
+bool Window::Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+
+void Window::SetVisible(bool visible) {
+    if (!hwnd_) return;
+    ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+    if (align_ != Align::None && parent_) parent_->Realign();
+}
+
+bool Window::Enabled() const { return hwnd_ && IsWindowEnabled(hwnd_); }
+
+void Window::SetEnabled(bool enabled) {
+    if (hwnd_) EnableWindow(hwnd_, enabled);
+}
+
+std::string Window::Text() const {
+    if (!hwnd_) return {};
+    int length = GetWindowTextLengthA(hwnd_);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    int copied = GetWindowTextA(hwnd_, text.data(), length + 1);
+    text.resize(static_cast<size_t>(std::max(copied, 0)));
+    return text;
+}
+
+void Window::SetText(const std::string& text) {
+    if (hwnd_) SetWindowTextA(hwnd_, text.c_str());
+}
+
+bool Window::Focused() const { return hwnd_ && GetFocus() == hwnd_; }
+
+void Window::SetFocus() {
+    if (hwnd_) ::SetFocus(hwnd_);
+}
+
+void Window::Invalidate() {
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Window::Repaint() {
+    if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void Window::SetFont(HFONT font) {
+    font_ = font;
+    if (hwnd_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void Window::SetAlign(Align align) {
+    align_ = align;
+    if (parent_) parent_->Realign();
+}
+
+void Window::Realign() {
+    if (!hwnd_ || children_.empty()) return;
+    RECT area{};
+    GetClientRect(hwnd_, &area);
+    // As the VCL does it: top, bottom, left, right, then client, each group in
+    // creation order.
+    const Align order[] = {Align::Top, Align::Bottom, Align::Left, Align::Right, Align::Client};
+    for (Align pass : order) {
+        for (Window* child : children_) {
+            if (child->align_ != pass || !child->hwnd_ || !IsWindowVisible(child->hwnd_)) continue;
+            const int w = area.right - area.left;
+            const int h = area.bottom - area.top;
+            switch (pass) {
+            case Align::Top: {
+                int ch = child->Height();
+                child->SetBounds(area.left, area.top, w, ch);
+                area.top += ch;
+                break;
+            }
+            case Align::Bottom: {
+                int ch = child->Height();
+                child->SetBounds(area.left, area.bottom - ch, w, ch);
+                area.bottom -= ch;
+                break;
+            }
+            case Align::Left: {
+                int cw = child->Width();
+                child->SetBounds(area.left, area.top, cw, h);
+                area.left += cw;
+                break;
+            }
+            case Align::Right: {
+                int cw = child->Width();
+                child->SetBounds(area.right - cw, area.top, cw, h);
+                area.right -= cw;
+                break;
+            }
+            case Align::Client:
+                child->SetBounds(area.left, area.top, std::max(w, 0), std::max(h, 0));
+                break;
+            case Align::None:
+                break;
+            }
+        }
+    }
+}
+
+}  // namespace vistrel::tk

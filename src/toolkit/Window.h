@@ -1,0 +1,107 @@
+#pragma once
+// Window: owns an HWND and dispatches its messages to a virtual WndProc.
+//
+// Windows of our own classes reach the object through the pointer stored at
+// WM_NCCREATE; standard controls (buttons, list views, ...) are subclassed
+// with SetWindowSubclass. Either way the object is found again from its handle
+// with FromHandle, which is how a parent hands WM_COMMAND, WM_NOTIFY,
+// WM_HSCROLL and WM_CTLCOLOR* back to the control that caused them.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "toolkit/Component.h"
+#include "toolkit/GdiOwners.h"
+
+namespace vistrel::tk {
+
+enum class Align { None, Top, Bottom, Left, Right, Client };
+
+class Window : public Component {
+public:
+    Window() = default;
+    ~Window() override;
+
+    HWND Handle() const { return hwnd_; }
+    Window* Parent() const { return parent_; }
+    static Window* FromHandle(HWND hwnd);
+
+    void SetBounds(int left, int top, int width, int height);
+    RECT BoundsRect() const;  // in parent client coordinates
+    int Left() const { return BoundsRect().left; }
+    int Top() const { return BoundsRect().top; }
+    int Width() const;
+    int Height() const;
+    int ClientWidth() const;
+    int ClientHeight() const;
+
+    bool Visible() const;
+    void SetVisible(bool visible);
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+    std::string Text() const;
+    void SetText(const std::string& text);
+    bool Focused() const;
+    void SetFocus();
+    void Invalidate();
+    void Repaint();
+
+    // Font: borrowed from an owner that outlives the window (a form keeps its fonts).
+    void SetFont(HFONT font);
+    HFONT Font() const { return font_; }
+
+    // Align-driven layout of the children, in creation order, as forms and panels do it.
+    Align AlignMode() const { return align_; }
+    void SetAlign(Align align);
+    void Realign();
+
+    // Set when the mouse rests on this window; a control whose hint depends on
+    // where the mouse is (a toolbar) overrides it.
+    virtual std::string HintAt(POINT clientPoint) const;
+
+protected:
+    // Creates a window of one of our own classes (registered on first use).
+    void CreateOwn(const char* className, Window* parent, DWORD style, DWORD exStyle,
+                   const RECT& bounds, int id, const std::string& text,
+                   UINT classStyle = CS_DBLCLKS, HBRUSH background = nullptr);
+    // Creates a standard control and subclasses it.
+    void CreateControl(const char* className, Window* parent, DWORD style, DWORD exStyle,
+                       const RECT& bounds, int id, const std::string& text);
+
+    virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Messages that a parent reflects to the child they concern. Return true
+    // when handled; result is what the parent's window procedure returns.
+    virtual bool OnCommand(WORD id, WORD code);
+    virtual bool OnNotify(NMHDR& header, LRESULT& result);
+    virtual bool OnScroll(WORD code);
+    virtual bool OnColor(HDC dc, LRESULT& brush);
+
+    virtual void OnResized() {}
+
+    // Children laid out by Realign (their Align is not None).
+    const std::vector<Window*>& Children() const { return children_; }
+
+private:
+    friend class Application;
+    void Attach(HWND hwnd, Window* parent);
+    void Detach();
+    static LRESULT CALLBACK OwnClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR refData);
+    bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    LRESULT SafeWndProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd_ = nullptr;
+    Window* parent_ = nullptr;
+    Window* pendingParent_ = nullptr;  // parent of a window being created
+    bool subclassed_ = false;
+    Align align_ = Align::None;
+    HFONT font_ = nullptr;
+    std::vector<Window*> children_;
+};
+
+}  // namespace vistrel::tk

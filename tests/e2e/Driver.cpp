@@ -1,0 +1,265 @@
+#include "Driver.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace vistrel::e2e {
+namespace {
+
+constexpr int kPollMs = 10;
+
+std::string LastErrorText(const char* call) { return std::string(call) + " failed, error " + std::to_string(GetLastError()); }
+
+std::string WithSlash(std::string folder) {
+    if (!folder.empty() && folder.back() != '\\') folder += '\\';
+    return folder;
+}
+
+}  // namespace
+
+RemoteBuffer::RemoteBuffer(HANDLE process, size_t size)
+    : process_(process),
+      address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)),
+      size_(size) {
+    if (!address_) throw DriverError(LastErrorText("VirtualAllocEx"));
+}
+
+RemoteBuffer::~RemoteBuffer() { Free(); }
+
+RemoteBuffer::RemoteBuffer(RemoteBuffer&& other) noexcept
+    : process_(other.process_), address_(std::exchange(other.address_, nullptr)), size_(other.size_) {}
+
+RemoteBuffer& RemoteBuffer::operator=(RemoteBuffer&& other) noexcept {
+    if (this != &other) {
+        Free();
+        process_ = other.process_;
+        address_ = std::exchange(other.address_, nullptr);
+        size_ = other.size_;
+    }
+    return *this;
+}
+
+void RemoteBuffer::Free() noexcept {
+    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    address_ = nullptr;
+}
+
+void RemoteBuffer::Write(const void* data, size_t size, size_t offset) {
+    if (offset + size > size_) throw DriverError("RemoteBuffer::Write beyond the buffer");
+    SIZE_T written = 0;
+    if (!WriteProcessMemory(process_, address(offset), data, size, &written) || written != size)
+        throw DriverError(LastErrorText("WriteProcessMemory"));
+}
+
+void RemoteBuffer::Read(void* data, size_t size, size_t offset) const {
+    if (offset + size > size_) throw DriverError("RemoteBuffer::Read beyond the buffer");
+    SIZE_T read = 0;
+    if (!ReadProcessMemory(process_, address(offset), data, size, &read) || read != size)
+        throw DriverError(LastErrorText("ReadProcessMemory"));
+}
+
+std::string RemoteBuffer::GetText(size_t offset, size_t capacity) const {
+    std::vector<char> text(capacity + 1, 0);
+    Read(text.data(), capacity, offset);
+    return std::string(text.data());
+}
+
+std::string WindowsPath(const std::string& path) {
+    if (path.empty() || path[0] != '/') {
+        std::string out = path;
+        for (char& c : out)
+            if (c == '/') c = '\\';
+        return out;
+    }
+    // Under Wine the build hands us Unix paths; Wine itself knows which drive
+    // maps them.
+    using ToDos = WCHAR* (*)(const char*);
+    auto toDos = reinterpret_cast<ToDos>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
+    if (toDos) {
+        if (WCHAR* wide = toDos(path.c_str())) {
+            char buffer[MAX_PATH * 2] = {};
+            WideCharToMultiByte(CP_ACP, 0, wide, -1, buffer, sizeof buffer - 1, nullptr, nullptr);
+            HeapFree(GetProcessHeap(), 0, wide);
+            return buffer;
+        }
+    }
+    std::string out = "Z:" + path;
+    for (char& c : out)
+        if (c == '/') c = '\\';
+    return out;
+}
+
+std::string VistrelExePath() { return WindowsPath(VISTREL_E2E_VISTREL_EXE); }
+std::string TestWindowsExePath() { return WindowsPath(VISTREL_E2E_TESTWINDOWS_EXE); }
+std::string TestWindowsDllPath() { return WindowsPath(VISTREL_E2E_TESTWINDOWS_DLL); }
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    for (;;) {
+        if (done()) return true;
+        if (GetTickCount64() >= end) return false;
+        Sleep(kPollMs);
+    }
+}
+
+void WaitFor(const std::function<bool()>& done, int timeoutMs, const std::string& what) {
+    if (!WaitUntil(done, timeoutMs))
+        throw DriverError("timed out after " + std::to_string(timeoutMs) + " ms waiting for " + what);
+}
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) throw DriverError("cannot open " + path + " (error " + std::to_string(GetLastError()) + ")");
+    std::string bytes;
+    char chunk[65536];
+    DWORD read = 0;
+    while (ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr) && read > 0) bytes.append(chunk, read);
+    return bytes;
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    const size_t slash = path.find_last_of('\\');
+    if (slash != std::string::npos) CreateFolders(path.substr(0, slash));
+    UniqueHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) throw DriverError("cannot create " + path + " (error " + std::to_string(GetLastError()) + ")");
+    DWORD written = 0;
+    if (!bytes.empty() && (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+                           written != bytes.size()))
+        throw DriverError("cannot write " + path);
+}
+
+void CreateFolders(const std::string& folder) {
+    const std::string path = WithSlash(folder);
+    // Every prefix ending at a backslash, skipping the drive ("C:\").
+    for (size_t i = path.find('\\'); i != std::string::npos; i = path.find('\\', i + 1)) {
+        const std::string part = path.substr(0, i);
+        if (part.size() <= 2 || FolderExists(part)) continue;
+        if (!CreateDirectoryA(part.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+            throw DriverError("cannot create the folder " + part + " (error " + std::to_string(GetLastError()) + ")");
+    }
+}
+
+bool DeleteTree(const std::string& folder) {
+    const std::string base = WithSlash(folder);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((base + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string path = base + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                DeleteTree(path);
+            } else {
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    return RemoveDirectoryA(base.c_str()) != 0;
+}
+
+std::string MakeTempFolder(const std::string& stem) {
+    char temp[MAX_PATH + 1] = {};
+    if (!GetTempPathA(sizeof temp, temp)) throw DriverError(LastErrorText("GetTempPathA"));
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        const std::string folder = WithSlash(temp) + stem + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+                                   std::to_string(++counter);
+        if (CreateDirectoryA(folder.c_str(), nullptr)) return folder + "\\";
+    }
+    throw DriverError("cannot make a temporary folder under " + std::string(temp));
+}
+
+std::string UserName() {
+    char name[257] = {};
+    DWORD size = sizeof name;
+    if (!GetUserNameA(name, &size)) throw DriverError(LastErrorText("GetUserNameA"));
+    return name;
+}
+
+Process StartProcess(const std::string& exe, const std::string& arguments, const std::string& folder) {
+    std::string line = "\"" + exe + "\"";
+    if (!arguments.empty()) line += " " + arguments;
+    std::vector<char> mutableLine(line.begin(), line.end());
+    mutableLine.push_back(0);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &info))
+        throw DriverError("cannot start " + exe + " (error " + std::to_string(GetLastError()) + ")");
+    CloseHandle(info.hThread);
+    Process p;
+    p.handle.reset(info.hProcess);
+    p.id = info.dwProcessId;
+    return p;
+}
+
+bool HasExited(HANDLE process) { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }
+
+DWORD WaitForExit(HANDLE process, int timeoutMs, const std::string& what) {
+    if (WaitForSingleObject(process, static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0)
+        throw DriverError("timed out after " + std::to_string(timeoutMs) + " ms waiting for " + what + " to end");
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    return code;
+}
+
+void InjectDll(HANDLE process, const std::string& dllPath, int timeoutMs) {
+    RemoteBuffer path(process, dllPath.size() + 1);
+    path.Write(dllPath.c_str(), dllPath.size() + 1);
+    // kernel32 sits at the same address in every process of a session, so
+    // our LoadLibraryA is theirs.
+    auto load = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
+    UniqueHandle thread(CreateRemoteThread(process, nullptr, 0, load, path.address(), 0, nullptr));
+    if (!thread) throw DriverError(LastErrorText("CreateRemoteThread"));
+    if (WaitForSingleObject(thread.get(), static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0)
+        throw DriverError("LoadLibraryA of " + dllPath + " in the target process did not return within " +
+                          std::to_string(timeoutMs) + " ms");
+}
+
+LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int timeoutMs) {
+    DWORD_PTR result = 0;
+    SetLastError(0);
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, static_cast<UINT>(timeoutMs), &result)) {
+        const DWORD error = GetLastError();
+        throw DriverError("message " + Hex(message) + " to " + Describe(window) + " got no answer within " +
+                          std::to_string(timeoutMs) + " ms (error " + std::to_string(error) + ")");
+    }
+    return static_cast<LRESULT>(result);
+}
+
+std::string Hex(uint64_t value) {
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(value));
+    return text;
+}
+
+std::string Describe(HWND window) {
+    // Reads the title without sending a message, so describing a hung window
+    // cannot hang the driver.
+    WCHAR wide[256] = {};
+    InternalGetWindowText(window, wide, 256);
+    char title[512] = {}, cls[256] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, title, sizeof title - 1, nullptr, nullptr);
+    GetClassNameA(window, cls, sizeof cls);
+    return Hex(reinterpret_cast<uintptr_t>(window)) + " \"" + title + "\" (" + cls + ")";
+}
+
+}  // namespace vistrel::e2e

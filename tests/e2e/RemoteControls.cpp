@@ -1,0 +1,260 @@
+#include "RemoteControls.h"
+
+#include <commctrl.h>
+
+namespace vistrel::e2e {
+namespace {
+
+constexpr size_t kTextCapacity = 1024;
+
+UniqueHandle OpenWindowProcess(HWND window) {
+    const DWORD pid = WindowProcessId(window);
+    UniqueHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
+                                         PROCESS_QUERY_INFORMATION,
+                                     FALSE, pid));
+    if (!process)
+        throw DriverError("cannot open the process " + std::to_string(pid) + " of " + Describe(window) + " (error " +
+                          std::to_string(GetLastError()) + ")");
+    return process;
+}
+
+struct ChildSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM param) {
+    auto* search = reinterpret_cast<ChildSearch*>(param);
+    if (GetDlgCtrlID(child) == search->id) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct TopLevelSearch {
+    DWORD pid;
+    bool visibleOnly;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<TopLevelSearch*>(param);
+    if (WindowProcessId(window) == search->pid && (!search->visibleOnly || IsWindowVisible(window)))
+        search->found.push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
+HWND FindChild(HWND root, int id) {
+    // EnumChildWindows walks all descendants, so controls inside panels are
+    // found as well as direct children.
+    ChildSearch search{id, nullptr};
+    EnumChildWindows(root, MatchChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string WindowText(HWND window) {
+    WCHAR wide[1024] = {};
+    InternalGetWindowText(window, wide, 1024);
+    char text[2048] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
+    return text;
+}
+
+std::string ClassName(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+DWORD WindowProcessId(HWND window) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    return pid;
+}
+
+std::vector<HWND> TopLevelWindows(DWORD processId, bool visibleOnly) {
+    TopLevelSearch search{processId, visibleOnly, {}};
+    EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void SendCommand(HWND target, int id, int timeoutMs) {
+    SendBounded(target, WM_COMMAND, MAKEWPARAM(id, 0), 0, timeoutMs);
+}
+
+void PostCommand(HWND target, int id) {
+    if (!PostMessageA(target, WM_COMMAND, MAKEWPARAM(id, 0), 0))
+        throw DriverError("cannot post command " + std::to_string(id) + " to " + Describe(target));
+}
+
+void ClickButton(HWND button, int timeoutMs) { SendBounded(button, BM_CLICK, 0, 0, timeoutMs); }
+
+bool IsChecked(HWND button) { return SendBounded(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+bool IsToolButtonEnabled(HWND toolbar, int commandId) {
+    return SendBounded(toolbar, TB_ISBUTTONENABLED, static_cast<WPARAM>(commandId), 0) != 0;
+}
+
+std::string StatusBarText(HWND statusBar) {
+    UniqueHandle process = OpenWindowProcess(statusBar);
+    // A simple status bar keeps its text in part 255; one with panels in
+    // part 0. Whichever holds text is the status line.
+    for (WPARAM part : {WPARAM{255}, WPARAM{0}}) {
+        const size_t length = LOWORD(SendBounded(statusBar, SB_GETTEXTLENGTHA, part, 0));
+        if (length == 0) continue;
+        RemoteBuffer text(process.get(), length + 1);
+        SendBounded(statusBar, SB_GETTEXTA, part, text.lparam());
+        return text.GetText(0, length);
+    }
+    return {};
+}
+
+ListViewProbe::ListViewProbe(HWND list) : list_(list), process_(OpenWindowProcess(list)) {}
+
+int ListViewProbe::Count() const { return static_cast<int>(SendBounded(list_, LVM_GETITEMCOUNT, 0, 0)); }
+
+void ListViewProbe::CheckIndex(int index) const {
+    const int count = Count();
+    if (index < 0 || index >= count)
+        throw DriverError("list item " + std::to_string(index) + " does not exist (the list holds " +
+                          std::to_string(count) + ")");
+}
+
+std::string ListViewProbe::Text(int index, int subItem) const {
+    CheckIndex(index);
+    RemoteBuffer remote(process_.get(), sizeof(LVITEMA) + kTextCapacity);
+    LVITEMA item{};
+    item.iSubItem = subItem;
+    item.pszText = static_cast<char*>(remote.address(sizeof(LVITEMA)));
+    item.cchTextMax = static_cast<int>(kTextCapacity);
+    remote.Put(item);
+    const char zero = 0;
+    remote.Write(&zero, 1, sizeof(LVITEMA));
+    SendBounded(list_, LVM_GETITEMTEXTA, static_cast<WPARAM>(index), remote.lparam());
+    return remote.GetText(sizeof(LVITEMA), kTextCapacity);
+}
+
+std::vector<std::string> ListViewProbe::Texts() const {
+    std::vector<std::string> texts;
+    const int count = Count();
+    for (int i = 0; i < count; ++i) texts.push_back(Text(i));
+    return texts;
+}
+
+int ListViewProbe::Find(const std::string& caption) const {
+    const int count = Count();
+    for (int i = 0; i < count; ++i)
+        if (Text(i) == caption) return i;
+    return -1;
+}
+
+POINT ListViewProbe::Position(int index) const {
+    CheckIndex(index);
+    RemoteBuffer remote(process_.get(), sizeof(POINT));
+    if (!SendBounded(list_, LVM_GETITEMPOSITION, static_cast<WPARAM>(index), remote.lparam()))
+        throw DriverError("LVM_GETITEMPOSITION failed for item " + std::to_string(index));
+    return remote.Get<POINT>();
+}
+
+RECT ListViewProbe::Bounds(int index, int part) const {
+    CheckIndex(index);
+    RemoteBuffer remote(process_.get(), sizeof(RECT));
+    RECT r{};
+    r.left = part;
+    remote.Put(r);
+    if (!SendBounded(list_, LVM_GETITEMRECT, static_cast<WPARAM>(index), remote.lparam()))
+        throw DriverError("LVM_GETITEMRECT failed for item " + std::to_string(index));
+    return remote.Get<RECT>();
+}
+
+int ListViewProbe::ImageIndex(int index) const {
+    CheckIndex(index);
+    RemoteBuffer remote(process_.get(), sizeof(LVITEMA));
+    LVITEMA item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = index;
+    remote.Put(item);
+    if (!SendBounded(list_, LVM_GETITEMA, 0, remote.lparam()))
+        throw DriverError("LVM_GETITEMA failed for item " + std::to_string(index));
+    return remote.Get<LVITEMA>().iImage;
+}
+
+bool ListViewProbe::IsSelected(int index) const {
+    CheckIndex(index);
+    return (SendBounded(list_, LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_SELECTED) & LVIS_SELECTED) != 0;
+}
+
+std::vector<int> ListViewProbe::Selected() const {
+    std::vector<int> selected;
+    int i = -1;
+    while ((i = static_cast<int>(SendBounded(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(i),
+                                             MAKELPARAM(LVNI_SELECTED, 0)))) >= 0) {
+        selected.push_back(i);
+    }
+    return selected;
+}
+
+void ListViewProbe::Select(int index, bool selected) const {
+    if (index != -1) CheckIndex(index);
+    RemoteBuffer remote(process_.get(), sizeof(LVITEMA));
+    LVITEMA item{};
+    item.stateMask = LVIS_SELECTED;
+    item.state = selected ? LVIS_SELECTED : 0;
+    remote.Put(item);
+    if (!SendBounded(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(index), remote.lparam()))
+        throw DriverError("LVM_SETITEMSTATE failed for item " + std::to_string(index));
+}
+
+void ListViewProbe::SelectOnly(int index) const {
+    CheckIndex(index);
+    Select(-1, false);
+    RemoteBuffer remote(process_.get(), sizeof(LVITEMA));
+    LVITEMA item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    remote.Put(item);
+    if (!SendBounded(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(index), remote.lparam()))
+        throw DriverError("LVM_SETITEMSTATE failed for item " + std::to_string(index));
+    SendBounded(list_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
+}
+
+int ListViewProbe::HitTest(POINT at) const {
+    RemoteBuffer remote(process_.get(), sizeof(LVHITTESTINFO));
+    LVHITTESTINFO info{};
+    info.pt = at;
+    remote.Put(info);
+    return static_cast<int>(SendBounded(list_, LVM_HITTEST, 0, remote.lparam()));
+}
+
+LPARAM ListViewProbe::ClickPoint(int index) const {
+    // The icon's centre, unless the item has no picture there (a list
+    // without images): then the caption's.
+    for (int part : {LVIR_ICON, LVIR_LABEL, LVIR_BOUNDS}) {
+        const RECT r = Bounds(index, part);
+        const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        if (r.right > r.left && r.bottom > r.top && HitTest(centre) == index) return MAKELPARAM(centre.x, centre.y);
+    }
+    throw DriverError("no point of list item " + std::to_string(index) + " hits it (is it scrolled out of view?)");
+}
+
+void ListViewProbe::Click(int index) const {
+    const LPARAM at = ClickPoint(index);
+    // Sent rather than posted, so the click has been handled when this
+    // returns. Wine's list view tracks a drag from WM_MOUSEMOVE, not in a loop
+    // inside WM_LBUTTONDOWN, so the sent button-down returns at once.
+    SendBounded(list_, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendBounded(list_, WM_LBUTTONUP, 0, at);
+}
+
+void ListViewProbe::DoubleClick(int index) const {
+    const LPARAM at = ClickPoint(index);
+    SendBounded(list_, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendBounded(list_, WM_LBUTTONUP, 0, at);
+    SendBounded(list_, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendBounded(list_, WM_LBUTTONUP, 0, at);
+}
+
+}  // namespace vistrel::e2e

@@ -1,0 +1,72 @@
+#pragma once
+// Probes of controls in another process: finding children by id, commands,
+// buttons, toolbars, status bars and list views. Messages whose parameters
+// point to memory carry a buffer allocated in the control's own process,
+// because the receiving process reads the pointer in its own address space.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "Driver.h"
+
+namespace vistrel::e2e {
+
+// Depth-first over all descendants; nullptr when no child has the id.
+HWND FindChild(HWND root, int id);
+std::string WindowText(HWND window);  // never sends a message to the window
+std::string ClassName(HWND window);
+DWORD WindowProcessId(HWND window);
+// Top-level windows of a process, in Z order.
+std::vector<HWND> TopLevelWindows(DWORD processId, bool visibleOnly);
+
+// WM_COMMAND with the id and notification 0, as a menu item or toolbar button
+// sends it. SendCommand returns after the handler ran; PostCommand returns at
+// once (for commands that open a modal window).
+void SendCommand(HWND target, int id, int timeoutMs = kMessageTimeoutMs);
+void PostCommand(HWND target, int id);
+
+// BM_CLICK: the button presses itself and notifies its parent.
+void ClickButton(HWND button, int timeoutMs = kMessageTimeoutMs);
+bool IsChecked(HWND button);
+bool IsToolButtonEnabled(HWND toolbar, int commandId);
+// The simple text (part 255) or else the text of part 0.
+std::string StatusBarText(HWND statusBar);
+
+// A list view of another process.
+class ListViewProbe {
+public:
+    explicit ListViewProbe(HWND list);
+
+    HWND handle() const { return list_; }
+    int Count() const;
+    // subItem 0 is the caption; 1 is the first sub-item (a framework's SubItems[0]).
+    std::string Text(int index, int subItem = 0) const;
+    std::vector<std::string> Texts() const;  // every caption, in list order
+    int Find(const std::string& caption) const;  // -1 when absent
+    POINT Position(int index) const;
+    RECT Bounds(int index, int part = LVIR_BOUNDS) const;
+    int ImageIndex(int index) const;
+    bool IsSelected(int index) const;
+    std::vector<int> Selected() const;  // in list order
+    // index -1 applies to every item.
+    void Select(int index, bool selected = true) const;
+    // Deselects all, then selects and focuses the one item.
+    void SelectOnly(int index) const;
+    // A left click (or double click) at the centre of the item's icon; returns
+    // after the list view handled the mouse messages.
+    void Click(int index) const;
+    void DoubleClick(int index) const;
+    // The item at a point in the list's client coordinates, -1 for none.
+    int HitTest(POINT at) const;
+
+private:
+    LPARAM ClickPoint(int index) const;
+    void CheckIndex(int index) const;
+    HWND list_;
+    UniqueHandle process_;
+};
+
+}  // namespace vistrel::e2e

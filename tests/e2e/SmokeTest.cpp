@@ -1,0 +1,469 @@
+// The e2e machinery on its own: the helper in both shapes, the remote probes
+// on a known set of controls, and a first start and close of Vistrel.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "VistrelProcess.h"
+
+namespace vistrel::e2e {
+namespace {
+
+using protocol::Command;
+
+// ---------------------------------------------------------------- protocol
+
+TEST(TestWindowsProtocol, WindowArgumentsSurviveTheCommandLine) {
+    struct Case {
+        Kind kind;
+        int x, y, width, height;
+        uint32_t colour;
+        const char* title;
+    };
+    const Case cases[] = {
+        {Kind::Frame, 10, 20, 300, 200, 0x0000FF, "plain"},
+        {Kind::Tool, -5, 0, 1, 1, 0xFFFFFF, "日本語のタイトル"},
+        {Kind::Dialog, 0, 0, 0, 0, 0x000000, "colons: and, commas"},
+        {Kind::ZeroSize, 7, 8, 9, 10, 0x123456, ""},
+        {Kind::Controls, 1, 2, 3, 4, 0xABCDEF, "with  two spaces"},
+    };
+    for (const Case& c : cases) {
+        Command in;
+        in.kind = c.kind;
+        in.x = c.x, in.y = c.y, in.width = c.width, in.height = c.height;
+        in.colour = c.colour;
+        std::snprintf(in.title, sizeof in.title, "%s", c.title);
+        const std::string argument = protocol::FormatWindowArgument(in);
+        const auto split = protocol::SplitCommandLine("testwindows.exe \"" + argument + "\" --exit-when-empty");
+        ASSERT_EQ(split.size(), 3u) << argument;
+        Command out;
+        ASSERT_TRUE(protocol::ParseWindowArgument(split[1], out)) << argument;
+        EXPECT_EQ(out.kind, c.kind) << argument;
+        EXPECT_EQ(out.x, c.x);
+        EXPECT_EQ(out.y, c.y);
+        EXPECT_EQ(out.width, c.width);
+        EXPECT_EQ(out.height, c.height);
+        EXPECT_EQ(out.colour, c.colour);
+        EXPECT_STREQ(out.title, c.title);
+        EXPECT_EQ(split[2], protocol::kExitWhenEmptyArgument);
+    }
+}
+
+TEST(TestWindowsProtocol, MalformedWindowArgumentsAreRejected) {
+    for (const char* bad : {"", "frame", "frame:1,2,3,4,FF", "window:1,2,3,4,FF:t", "frame:1,2,3:t", "frame:1,2,3,4,FFx:t",
+                            "frame:a,2,3,4,FF:t"}) {
+        Command out;
+        EXPECT_FALSE(protocol::ParseWindowArgument(bad, out)) << bad;
+    }
+}
+
+TEST(TestWindowsProtocol, TextsAreShiftJis) {
+    // Without -fexec-charset=CP932 every Japanese title, and the settings key,
+    // would reach Windows as UTF-8 and match nothing of the program's.
+    EXPECT_EQ(std::string(protocol::kControlsItems[1]), "\x83\x78\x81\x5B\x83\x5E");
+    EXPECT_EQ(std::string(kVistrelTitle), "Vistrel \x83\xBF");
+}
+
+// The picture's mark sits in the upper-left quarter of the middle, so a
+// flipped or shifted capture differs.
+TEST(TestWindowsProtocol, PictureHasAnAsymmetricMark) {
+    const uint32_t c = 0x102030;
+    EXPECT_EQ(protocol::PictureColourAt(c, 0, 0, 400, 200), c);
+    EXPECT_EQ(protocol::PictureColourAt(c, 100, 50, 400, 200), protocol::InverseColour(c));
+    EXPECT_EQ(protocol::PictureColourAt(c, 199, 99, 400, 200), protocol::InverseColour(c));
+    EXPECT_EQ(protocol::PictureColourAt(c, 200, 99, 400, 200), c);
+    EXPECT_EQ(protocol::PictureColourAt(c, 300, 150, 400, 200), c);
+}
+
+// ---------------------------------------------------------------- driver basics
+
+TEST(DriverBasics, SettingsKeyRoundTrip) {
+    VistrelSettings::Create();
+    EXPECT_TRUE(VistrelSettings::Exists());
+    EXPECT_FALSE(VistrelSettings::Read("tims").has_value());
+    VistrelSettings::Write("tims", 500);
+    EXPECT_EQ(VistrelSettings::Read("tims"), 500u);
+    VistrelSettings::Remove();
+    EXPECT_FALSE(VistrelSettings::Exists());
+    EXPECT_FALSE(VistrelSettings::Read("tims").has_value());
+    EXPECT_NO_THROW(VistrelSettings::Remove());
+}
+
+TEST(DriverBasics, TempFoldersAreFreshAndFilesGoIntoNewFolders) {
+    const std::string a = MakeTempFolder("e2e-basics");
+    const std::string b = MakeTempFolder("e2e-basics");
+    EXPECT_NE(a, b);
+    EXPECT_EQ(a.back(), '\\');
+    const std::string file = a + "data\\" + UserName() + "\\list.dat";
+    WriteFileBytes(file, "C:\\x.exe\r\n\r\n");
+    EXPECT_EQ(ReadFileBytes(file), "C:\\x.exe\r\n\r\n");
+    EXPECT_TRUE(DeleteTree(a));
+    EXPECT_TRUE(DeleteTree(b));
+    EXPECT_FALSE(FolderExists(a));
+    EXPECT_THROW(ReadFileBytes(file), DriverError);
+}
+
+// ---------------------------------------------------------------- helper exe
+
+WindowSpec Spec(Kind kind, const std::string& title, int x, int y, int width, int height, uint32_t colour = 0x0000FF) {
+    WindowSpec spec;
+    spec.kind = kind;
+    spec.title = title;
+    spec.x = x, spec.y = y, spec.width = width, spec.height = height;
+    spec.colour = colour;
+    return spec;
+}
+
+TEST(TestWindowsExe, InitialWindowsComeFromTheCommandLine) {
+    TestWindows helper = TestWindows::StartExe({Spec(Kind::Frame, "Plain ASCII", 40, 50, 300, 200, 0x00FF00),
+                                               Spec(Kind::Tool, "日本語 ツール", 400, 60, 220, 140, 0xFF0000)});
+    EXPECT_FALSE(helper.IsGuest());
+    const std::vector<HWND> windows = helper.Windows();
+    ASSERT_EQ(windows.size(), 2u);
+    EXPECT_EQ(WindowProcessId(windows[0]), helper.ProcessId());
+    EXPECT_EQ(WindowText(windows[0]), "Plain ASCII");
+    EXPECT_EQ(WindowText(windows[1]), "日本語 ツール");
+    const TestWindowState first = helper.State(windows[0]);
+    EXPECT_EQ(first.rect.left, 40);
+    EXPECT_EQ(first.rect.top, 50);
+    EXPECT_EQ(first.width(), 300);
+    EXPECT_EQ(first.height(), 200);
+    EXPECT_EQ(first.colour, 0x00FF00u);
+    EXPECT_TRUE(helper.State(windows[1]).exStyle & WS_EX_TOOLWINDOW);
+}
+
+TEST(TestWindowsExe, EveryKindHasItsShape) {
+    TestWindows helper = TestWindows::StartExe();
+    HWND owner = helper.Create(Spec(Kind::Frame, "Owner", 20, 20, 200, 150));
+    struct Case {
+        const char* name;
+        Kind kind;
+        bool owned;
+        std::string className;  // requested; empty: the kind's own
+        const char* expectedClass;
+        DWORD exStyle;
+        bool zeroSize;
+    };
+    const Case cases[] = {
+        {"frame", Kind::Frame, false, "", "VistrelTestFrame", 0, false},
+        {"owned frame", Kind::Frame, true, "", "VistrelTestFrame", 0, false},
+        {"popup", Kind::Popup, false, "", "VistrelTestPopup", 0, false},
+        {"tool window", Kind::Tool, false, "", "VistrelTestTool", WS_EX_TOOLWINDOW, false},
+        {"owned dialog", Kind::Dialog, true, "", "#32770", 0, false},
+        {"zero size", Kind::ZeroSize, false, "", "VistrelTestZeroSize", 0, true},
+        {"zero size of a named class", Kind::ZeroSize, false, "TApplication", "TApplication", 0, true},
+    };
+    int x = 240;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WindowSpec spec = Spec(c.kind, std::string("Kind ") + c.name, x, 300, 180, 120);
+        spec.owner = c.owned ? owner : nullptr;
+        spec.className = c.className;
+        x += 40;
+        HWND w = helper.Create(spec);
+        EXPECT_EQ(ClassName(w), c.expectedClass);
+        EXPECT_EQ(WindowText(w), spec.title);
+        EXPECT_EQ(GetWindow(w, GW_OWNER), spec.owner);
+        EXPECT_TRUE(IsWindowVisible(w));
+        EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(w, GWL_EXSTYLE)) & WS_EX_TOOLWINDOW, c.exStyle);
+        RECT r;
+        GetWindowRect(w, &r);
+        EXPECT_EQ(r.right - r.left, c.zeroSize ? 0 : spec.width);
+        EXPECT_EQ(r.bottom - r.top, c.zeroSize ? 0 : spec.height);
+        EXPECT_EQ(r.left, spec.x);
+    }
+
+    auto [app, frame] = helper.CreateZeroSizeApp("Zero-size application", Spec(Kind::Frame, "Its frame", 600, 400, 250, 180));
+    EXPECT_EQ(GetWindow(app, GW_OWNER), nullptr);
+    EXPECT_EQ(GetWindow(frame, GW_OWNER), app);
+    EXPECT_TRUE(IsWindowVisible(app));
+    EXPECT_TRUE(IsWindowVisible(frame));
+}
+
+TEST(TestWindowsExe, WindowsChangeOnCommand) {
+    TestWindows helper = TestWindows::StartExe();
+    HWND w = helper.Create(Spec(Kind::Frame, "Before", 100, 120, 260, 180));
+
+    helper.Rename(w, "後の名前");
+    EXPECT_EQ(WindowText(w), "後の名前");
+    EXPECT_EQ(helper.State(w).title, "後の名前");
+
+    helper.Minimise(w);
+    EXPECT_TRUE(IsIconic(w));
+    EXPECT_TRUE(helper.State(w).iconic);
+    helper.Restore(w);
+    TestWindowState s = helper.State(w);
+    EXPECT_FALSE(s.iconic);
+    EXPECT_EQ(s.rect.left, 100);
+    EXPECT_EQ(s.rect.top, 120);
+
+    helper.Maximise(w);
+    EXPECT_TRUE(helper.State(w).zoomed);
+    helper.Restore(w);
+    EXPECT_FALSE(helper.State(w).zoomed);
+
+    helper.Move(w, 20300, 20400, 200, 100);
+    s = helper.State(w);
+    EXPECT_EQ(s.rect.left, 20300);
+    EXPECT_EQ(s.rect.top, 20400);
+    EXPECT_EQ(s.width(), 200);
+
+    helper.Hide(w);
+    EXPECT_FALSE(IsWindowVisible(w));
+    helper.Show(w);
+    EXPECT_TRUE(IsWindowVisible(w));
+
+    helper.SetColour(w, 0x00FFFF);
+    EXPECT_EQ(helper.State(w).colour, 0x00FFFFu);
+
+    helper.Close(w);
+    EXPECT_FALSE(IsWindow(w));
+    EXPECT_FALSE(helper.State(w).exists);
+    EXPECT_TRUE(helper.Windows().empty());
+    EXPECT_THROW(helper.Minimise(w), DriverError);
+}
+
+TEST(TestWindowsExe, ClosesOnWmCloseAndCountsIt) {
+    TestWindows helper = TestWindows::StartExe();
+    HWND frame = helper.Create(Spec(Kind::Frame, "Frame to close", 100, 100, 200, 150));
+    WindowSpec dialogSpec = Spec(Kind::Dialog, "Dialog to close", 150, 150, 200, 120);
+    dialogSpec.owner = frame;
+    HWND dialog = helper.Create(dialogSpec);
+    // The way another program closes a window: a posted WM_CLOSE.
+    for (HWND w : {dialog, frame}) {
+        ASSERT_TRUE(PostMessageA(w, WM_CLOSE, 0, 0));
+        WaitFor([&] { return !IsWindow(w); }, 5000, "the window to close on WM_CLOSE");
+        const TestWindowState s = helper.State(w);
+        EXPECT_FALSE(s.exists);
+        EXPECT_EQ(s.closeRequests, 1u);
+    }
+}
+
+TEST(TestWindowsExe, HangingGroupLeavesTheControlAndOtherGroupsResponsive) {
+    TestWindows helper = TestWindows::StartExe();
+    WindowSpec calmSpec = Spec(Kind::Frame, "Calm", 50, 50, 200, 150);
+    WindowSpec sleepySpec = Spec(Kind::Frame, "Sleepy", 300, 50, 200, 150);
+    sleepySpec.group = 1;
+    HWND calm = helper.Create(calmSpec);
+    HWND sleepy = helper.Create(sleepySpec);
+    EXPECT_NE(helper.State(calm).threadId, helper.State(sleepy).threadId);
+
+    helper.Hang(sleepy, 2500);
+    DWORD_PTR result = 0;
+    EXPECT_FALSE(SendMessageTimeoutA(sleepy, WM_NULL, 0, 0, SMTO_NORMAL, 500, &result));
+    EXPECT_TRUE(SendMessageTimeoutA(calm, WM_NULL, 0, 0, SMTO_NORMAL, 500, &result));
+    EXPECT_TRUE(helper.State(sleepy).exists);  // read without the sleeping thread
+    EXPECT_EQ(WindowText(sleepy), "Sleepy");
+    WaitFor([&] { return SendMessageTimeoutA(sleepy, WM_NULL, 0, 0, SMTO_NORMAL, 200, &result) != 0; }, 5000,
+            "the hung window to answer again");
+}
+
+TEST(TestWindowsExe, ExitsWhenItsLastWindowCloses) {
+    TestWindows helper = TestWindows::StartExe({Spec(Kind::Frame, "Last one", 60, 60, 200, 150)}, true);
+    const std::vector<HWND> windows = helper.Windows();
+    ASSERT_EQ(windows.size(), 1u);
+    helper.Close(windows[0]);
+    EXPECT_EQ(helper.WaitForExit(10000), 0u);
+}
+
+// ---------------------------------------------------------------- helper DLL
+
+// A 32-bit top-down DIB section and its memory DC.
+class Capture {
+public:
+    Capture(int width, int height) : width_(width), height_(height) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+        old_ = SelectObject(dc_, bitmap_);
+        std::fill(bits_, bits_ + width * height, 0xFF00FFu);  // magenta: what nothing painted shows
+    }
+    ~Capture() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    Capture(const Capture&) = delete;
+    Capture& operator=(const Capture&) = delete;
+
+    HDC dc() const { return dc_; }
+    uint32_t At(int x, int y) const {  // as COLORREF
+        const uint32_t p = bits_[y * width_ + x];
+        return ((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16);
+    }
+
+private:
+    int width_, height_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    uint32_t* bits_ = nullptr;
+};
+
+// Compares a capture with the picture, shifted by (dx, dy) into outer-window
+// coordinates; returns the number of differing pixels and reports the first.
+int PictureMismatches(const Capture& capture, int width, int height, int dx, int dy, uint32_t colour, int outerWidth,
+                      int outerHeight) {
+    int mismatches = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const uint32_t expected = protocol::PictureColourAt(colour, x + dx, y + dy, outerWidth, outerHeight);
+            if (capture.At(x, y) != expected && mismatches++ == 0)
+                ADD_FAILURE() << "first difference at (" << x << ", " << y << "): " << Hex(capture.At(x, y))
+                              << " instead of " << Hex(expected);
+        }
+    }
+    return mismatches;
+}
+
+TEST(TestWindowsDll, InjectedHelperPaintsItsWholePictureForPrintWindow) {
+    TestWindows helper = TestWindows::InjectIntoSelf();
+    EXPECT_TRUE(helper.IsGuest());
+    EXPECT_EQ(helper.ProcessId(), GetCurrentProcessId());
+    const uint32_t colour = 0x3060C0;
+    HWND w = helper.Create(Spec(Kind::Frame, "印刷テスト", 200, 150, 320, 240, colour));
+    EXPECT_EQ(WindowProcessId(w), GetCurrentProcessId());
+    EXPECT_NE(GetWindowThreadProcessId(w, nullptr), GetCurrentThreadId());
+
+    TestWindowState s = helper.State(w);
+    const int width = s.width(), height = s.height();
+    {
+        Capture capture(width, height);
+        ASSERT_TRUE(PrintWindow(w, capture.dc(), 0));
+        s = helper.State(w);
+        EXPECT_EQ(s.printCount, 1u);
+        EXPECT_TRUE(s.lastPrintFlags & PRF_NONCLIENT);
+        EXPECT_EQ(PictureMismatches(capture, width, height, 0, 0, colour, width, height), 0);
+    }
+    {
+        const int clientWidth = s.client.right - s.client.left, clientHeight = s.client.bottom - s.client.top;
+        Capture capture(clientWidth, clientHeight);
+        SendMessageA(w, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(capture.dc()), PRF_CLIENT);
+        EXPECT_EQ(helper.State(w).printClientCount, 1u);
+        EXPECT_EQ(PictureMismatches(capture, clientWidth, clientHeight, s.client.left - s.rect.left,
+                                    s.client.top - s.rect.top, colour, width, height),
+                  0);
+    }
+    helper.ResetCounts(w);
+    EXPECT_EQ(helper.PrintCount(w), 0u);
+    helper.Close(w);
+}
+
+TEST(TestWindowsDll, InjectsIntoAForeignProcess) {
+    Process host = StartProcess(TestWindowsExePath(), protocol::kIdleArgument, "");
+    {
+        TestWindows helper = TestWindows::Inject(host.handle.get(), host.id);
+        HWND w = helper.Create(Spec(Kind::Frame, "Guest window", 120, 140, 220, 160));
+        EXPECT_EQ(WindowProcessId(w), host.id);
+        EXPECT_EQ(helper.Windows(), std::vector<HWND>{w});
+        // A second injection finds the helper already there.
+        TestWindows again = TestWindows::Inject(host.handle.get(), host.id);
+        EXPECT_EQ(again.Windows(), std::vector<HWND>{w});
+    }
+    // The idle host has no way to be told to end; it is ours, so it ends by
+    // its own handle.
+    TerminateProcess(host.handle.get(), 0);
+    WaitForExit(host.handle.get(), 5000, "the idle host");
+}
+
+// ---------------------------------------------------------------- remote probes
+
+class RemoteControlsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WindowSpec spec = Spec(Kind::Controls, "Controls", 50, 50, 520, 420);
+        helper_ = std::make_unique<TestWindows>(TestWindows::StartExe({spec}));
+        frame_ = helper_->Windows().at(0);
+        status_ = FindChild(frame_, protocol::kControlsStatusBarId);
+        ASSERT_NE(status_, nullptr);
+    }
+    std::unique_ptr<TestWindows> helper_;
+    HWND frame_ = nullptr;
+    HWND status_ = nullptr;
+};
+
+TEST_F(RemoteControlsTest, ListViewOfAnotherProcess) {
+    ListViewProbe list(FindChild(frame_, protocol::kControlsListViewId));
+    ASSERT_EQ(list.Count(), protocol::kControlsItemCount);
+    EXPECT_EQ(list.Texts(), (std::vector<std::string>{"alpha", "ベータ", "gamma"}));
+    for (int i = 0; i < protocol::kControlsItemCount; ++i) {
+        EXPECT_EQ(list.Text(i, 1), protocol::kControlsSubItems[i]);
+        EXPECT_EQ(list.ImageIndex(i), i);
+    }
+    EXPECT_EQ(list.Find("gamma"), 2);
+    EXPECT_EQ(list.Find("delta"), -1);
+    EXPECT_THROW(list.Text(protocol::kControlsItemCount), DriverError);
+    const POINT first = list.Position(0), second = list.Position(1);
+    EXPECT_TRUE(first.x != second.x || first.y != second.y);
+    const RECT bounds = list.Bounds(1);
+    EXPECT_GT(bounds.right, bounds.left);
+
+    EXPECT_TRUE(list.Selected().empty());
+    list.SelectOnly(1);
+    EXPECT_EQ(list.Selected(), std::vector<int>{1});
+    EXPECT_TRUE(list.IsSelected(1));
+    EXPECT_EQ(StatusBarText(status_), "selected ベータ");
+    list.Select(-1);
+    EXPECT_EQ(list.Selected(), (std::vector<int>{0, 1, 2}));
+    list.Select(-1, false);
+    EXPECT_TRUE(list.Selected().empty());
+
+    list.Click(2);
+    EXPECT_EQ(list.Selected(), std::vector<int>{2});
+    EXPECT_EQ(StatusBarText(status_), "click 2");
+    list.DoubleClick(0);
+    EXPECT_EQ(StatusBarText(status_), "dblclick 0");
+}
+
+TEST_F(RemoteControlsTest, ButtonsToolbarAndCommands) {
+    EXPECT_EQ(StatusBarText(status_), protocol::kControlsStatusReady);
+    HWND check = FindChild(frame_, protocol::kControlsCheckBoxId);
+    ASSERT_NE(check, nullptr);
+    EXPECT_FALSE(IsChecked(check));
+    ClickButton(check);
+    EXPECT_TRUE(IsChecked(check));
+    EXPECT_EQ(StatusBarText(status_), protocol::kControlsStatusChecked);
+    ClickButton(check);
+    EXPECT_FALSE(IsChecked(check));
+    EXPECT_EQ(StatusBarText(status_), protocol::kControlsStatusUnchecked);
+
+    HWND toolbar = FindChild(frame_, protocol::kControlsToolBarId);
+    ASSERT_NE(toolbar, nullptr);
+    EXPECT_TRUE(IsToolButtonEnabled(toolbar, protocol::kControlsButtonEnabledId));
+    EXPECT_FALSE(IsToolButtonEnabled(toolbar, protocol::kControlsButtonDisabledId));
+
+    SendCommand(frame_, protocol::kControlsButtonEnabledId);
+    EXPECT_EQ(StatusBarText(status_), "button 200");
+    PostCommand(frame_, protocol::kControlsButtonDisabledId);
+    WaitFor([&] { return StatusBarText(status_) == "button 201"; }, 5000, "the posted command");
+    EXPECT_EQ(FindChild(frame_, 9999), nullptr);
+}
+
+// ---------------------------------------------------------------- Vistrel
+
+TEST(VistrelSmoke, MainWindowAppearsAndClosesCleanly) {
+    if (!VistrelProcess::IsBuilt()) GTEST_SKIP() << "Vistrel.exe is not built yet";
+    VistrelProcess app = VistrelProcess::Start();
+    EXPECT_EQ(app.Title(), kVistrelTitle);
+    EXPECT_EQ(ClassName(app.MainWindow()), kMainWindowClass);
+    EXPECT_TRUE(IsWindowVisible(app.MainWindow()));
+    EXPECT_TRUE(FileExists(app.Folder() + "Vistrel.exe"));
+
+    // Windows made inside the program's own process must not disturb it.
+    {
+        TestWindows guest = app.InjectTestWindows();
+        HWND w = guest.Create(Spec(Kind::Frame, "Guest of Vistrel", 700, 500, 200, 150));
+        EXPECT_EQ(WindowProcessId(w), app.ProcessId());
+    }
+    EXPECT_EQ(app.Close(), 0u);
+}
+
+}  // namespace
+}  // namespace vistrel::e2e

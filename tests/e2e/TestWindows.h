@@ -1,0 +1,133 @@
+#pragma once
+// The driver's side of the testwindows helper: a helper process of its own
+// (StartExe) or the helper DLL inside another process (Inject), and the
+// windows it makes on command. Wire format: TestWindowsProtocol.h.
+//
+// Every call waits for the helper's answer (bounded) and throws DriverError
+// when the helper does not answer or the operation failed, for example on a
+// window whose thread was told to hang.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Driver.h"
+#include "TestWindowsProtocol.h"
+
+namespace vistrel::e2e {
+
+using protocol::Kind;
+
+struct WindowSpec {
+    Kind kind = Kind::Frame;
+    std::string title = "Test window";  // ANSI (Shift-JIS literals stay as they are)
+    int x = 100;
+    int y = 100;
+    int width = 240;
+    int height = 160;
+    uint32_t colour = 0x0000FF;  // COLORREF 0x00BBGGRR
+    HWND owner = nullptr;
+    std::string className;  // empty: the kind's own class ("VistrelTestFrame", "#32770", ...)
+    uint32_t group = 0;     // windows of one group share a thread, and hang together
+    bool hidden = false;
+    bool noActivate = false;
+};
+
+struct TestWindowState {
+    HWND window = nullptr;
+    bool exists = false;
+    bool visible = false;
+    bool iconic = false;
+    bool zoomed = false;
+    RECT rect{};    // GetWindowRect
+    RECT client{};  // client area in screen coordinates
+    RECT normal{};  // GetWindowPlacement's normal position
+    uint32_t colour = 0;
+    unsigned printCount = 0;
+    unsigned printClientCount = 0;
+    unsigned paintCount = 0;
+    uint32_t lastPrintFlags = 0;
+    unsigned closeRequests = 0;
+    DWORD threadId = 0;
+    HWND owner = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    std::string title;
+    std::string className;
+
+    int width() const { return rect.right - rect.left; }
+    int height() const { return rect.bottom - rect.top; }
+};
+
+class TestWindows {
+public:
+    // testwindows.exe with the given initial windows (made before this
+    // returns). exitWhenEmpty: the helper ends once its last window closes.
+    static TestWindows StartExe(const std::vector<WindowSpec>& initial = {}, bool exitWhenEmpty = false);
+    // testwindows.dll loaded into the process (once; a second call attaches
+    // to the helper already there). The helper makes its windows on threads
+    // of its own inside that process.
+    static TestWindows Inject(HANDLE process, DWORD processId);
+    static TestWindows InjectIntoSelf();
+
+    TestWindows(TestWindows&& other) noexcept;
+    TestWindows& operator=(TestWindows&& other) noexcept;
+    TestWindows(const TestWindows&) = delete;
+    TestWindows& operator=(const TestWindows&) = delete;
+    // The exe is told to quit and, if it does not, ended by its handle; a DLL
+    // helper closes its windows (best effort: its process may be gone).
+    ~TestWindows();
+
+    DWORD ProcessId() const { return pid_; }
+    bool IsGuest() const { return guest_; }
+    HANDLE ProcessHandle() const { return process_.get(); }  // the exe only
+
+    HWND Create(const WindowSpec& spec);
+    // An unowned, titled 0 x 0 window owning a visible frame, as some
+    // frameworks show an application; returns {zero-size window, frame}.
+    std::pair<HWND, HWND> CreateZeroSizeApp(const std::string& appTitle, WindowSpec frame);
+
+    void Minimise(HWND window);
+    void Restore(HWND window);
+    void Maximise(HWND window);
+    void Show(HWND window);  // without activation
+    void Hide(HWND window);
+    void Rename(HWND window, const std::string& title);
+    void Move(HWND window, int x, int y, int width, int height);
+    void SetColour(HWND window, uint32_t colour);
+    void Close(HWND window);
+    // The window's thread (its whole group) sleeps for the time given as soon
+    // as it reaches the request; this returns at once.
+    void Hang(HWND window, int milliseconds);
+    void ResetCounts(HWND window);
+
+    // Also for windows already closed (exists false, counts kept).
+    TestWindowState State(HWND window) const;
+    unsigned PrintCount(HWND window) const { return State(window).printCount; }
+    std::vector<HWND> Windows() const;  // living windows in creation order
+
+    void CloseAll();
+    void ExitWhenEmpty();
+    void Quit();
+    DWORD WaitForExit(int timeoutMs);  // the exe only
+
+private:
+    TestWindows() = default;
+    static TestWindows Connect(DWORD pid, bool guest, UniqueHandle process, int timeoutMs);
+    LRESULT Call(protocol::Command command) const;
+    void Require(protocol::Op op, HWND window, LRESULT result, const char* what) const;
+    void WindowOp(protocol::Op op, HWND window, const char* what);
+    void Release() noexcept;
+
+    HWND control_ = nullptr;
+    DWORD pid_ = 0;
+    bool guest_ = false;
+    UniqueHandle process_;
+    UniqueHandle mapping_;
+    const protocol::Reply* reply_ = nullptr;
+};
+
+}  // namespace vistrel::e2e

@@ -1,0 +1,165 @@
+#include "catalogue/ChangeCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace vistrel {
+namespace {
+
+TEST(ChangeCheck, ToolbarStates) {
+    const ItemMarks open{false, false}, minimised{true, false}, parked{false, true};
+    const ItemMarks parkedStillMarked{true, true};
+    const struct {
+        const char* what;
+        std::vector<ItemMarks> selected;
+        bool openOnly;
+        int items;
+        ToolbarStates expected;  // show, minimise, close, translucent, sort, move
+    } cases[] = {
+        {"empty list", {}, false, 0, {false, false, false, false, false, false}},
+        {"nothing selected", {}, false, 2, {false, false, false, false, true, false}},
+        {"only item selected", {open}, false, 1, {false, true, true, true, false, false}},
+        {"one open of two", {open}, false, 2, {false, true, true, true, true, true}},
+        {"one minimised of two", {minimised}, false, 2, {true, false, true, false, true, true}},
+        {"mixed pair", {open, minimised}, false, 3, {true, true, true, true, true, false}},
+        {"Open Only: parked counts as minimised", {parked}, true, 2, {true, false, true, false, true, true}},
+        {"Open Only: minimised mark ignored", {minimised}, true, 2, {false, true, true, true, true, true}},
+        {"normal mode: parked mark ignored", {parked}, false, 2, {false, true, true, true, true, true}},
+        {"Open Only: both marks", {parkedStillMarked}, true, 2, {true, false, true, false, true, true}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ComputeToolbarStates(c.selected, c.openOnly, c.items), c.expected) << c.what;
+    }
+}
+
+TEST(ChangeCheck, ItemChanged) {
+    const struct {
+        bool marked, iconic;
+        const char* caption;
+        const char* title;
+        bool openOnly, changed;
+    } cases[] = {
+        {false, false, "a", "a", false, false},
+        {true, true, "a", "a", false, false},
+        {false, true, "a", "a", false, true},   // minimised by the user
+        {true, false, "a", "a", false, true},   // restored by the user
+        {false, false, "a", "b", false, true},  // renamed
+        {false, false, "a", "", false, true},   // closed: its title reads empty
+        {false, false, "a", "a", true, false},
+        {true, false, "a", "a", true, true},    // marked but not yet parked
+        {false, true, "a", "a", true, true},    // minimised: to be parked
+        {false, false, "a", "A", true, true},   // case matters
+    };
+    for (const auto& c : cases) {
+        const ItemNow item{c.marked, c.iconic, c.caption, c.title};
+        EXPECT_EQ(ItemChanged(item, c.openOnly), c.changed)
+            << c.marked << c.iconic << ' ' << c.caption << '/' << c.title << ' ' << c.openOnly;
+    }
+}
+
+// Items as the list shows them; each read is counted.
+struct FakeList {
+    std::vector<ItemNow> items;
+    int qualifying = 0;
+    int enumerations = 0;
+    int reads = 0;
+    int abortAt = -1;
+
+    ChangeCheckInput Input(int asked, int columns, bool openOnly = false) {
+        ChangeCheckInput in;
+        in.askedColumns = asked;
+        in.columnCount = columns;
+        in.listedCount = static_cast<int>(items.size());
+        in.openOnlyInForce = openOnly;
+        in.countQualifying = [this] { ++enumerations; return qualifying; };
+        in.readItem = [this](int i, ItemNow& out) {
+            if (i == abortAt) return false;
+            ++reads;
+            out = items[static_cast<size_t>(i)];
+            return true;
+        };
+        return in;
+    }
+};
+
+TEST(ChangeCheck, KindsInOrder) {
+    FakeList list;
+    list.items = {{false, false, "a", "a"}, {false, true, "b", "b"}, {false, false, "c", "x"}};
+    list.qualifying = 4;
+
+    EXPECT_EQ(ChangeKind(list.Input(3, 2)), kLayoutChanged);
+    EXPECT_EQ(list.enumerations, 0) << "a new layout needs no enumeration";
+
+    EXPECT_EQ(ChangeKind(list.Input(2, 2)), kCountChanged);
+    EXPECT_EQ(list.reads, 0);
+
+    list.qualifying = 3;
+    EXPECT_EQ(ChangeKind(list.Input(2, 2)), kItemChanged);
+    EXPECT_EQ(list.reads, 2) << "stops at the first changed item";
+
+    list.items[1].iconic = false;
+    list.items[2].title = "c";
+    list.reads = 0;
+    EXPECT_EQ(ChangeKind(list.Input(2, 2)), kNoChange);
+    EXPECT_EQ(list.reads, 3);
+}
+
+TEST(ChangeCheck, AbandonedCheckReportsNoChange) {
+    FakeList list;
+    list.items = {{false, false, "a", "a"}, {false, false, "b", "renamed"}};
+    list.qualifying = 2;
+    list.abortAt = 1;
+    EXPECT_EQ(ChangeKind(list.Input(1, 1)), kNoChange);
+    EXPECT_EQ(list.reads, 1);
+}
+
+TEST(ChangeCheck, EmptyListWithNoWindows) {
+    FakeList list;
+    EXPECT_EQ(ChangeKind(list.Input(1, 1, true)), kNoChange);
+    list.qualifying = 1;
+    EXPECT_EQ(ChangeKind(list.Input(1, 1, true)), kCountChanged);
+}
+
+TEST(ChangeCheck, PassStepDue) {
+    const struct {
+        bool autoUpdate, minimized;
+        int tick;
+        bool hasClips, mainHidden, due;
+    } cases[] = {
+        {true, false, 0, false, false, true},
+        {false, false, 0, false, false, false},
+        {false, true, 5, true, true, false},   // the mark off wins
+        {true, true, 0, false, false, false},
+        {true, true, 4, false, false, false},
+        {true, true, 5, false, false, true},   // every sixth pass
+        {true, true, 0, true, true, true},     // clipping list shown
+        {true, true, 0, true, false, false},
+        {true, true, 0, false, true, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PassStepDue(c.autoUpdate, c.minimized, c.tick, c.hasClips, c.mainHidden), c.due)
+            << c.autoUpdate << c.minimized << c.tick << c.hasClips << c.mainHidden;
+    }
+}
+
+TEST(ChangeCheck, TickSequence) {
+    std::vector<int> ticks;
+    int counter = 0;
+    for (int i = 0; i < 8; ++i) {
+        ticks.push_back(counter);
+        counter = NextTick(counter, false);
+    }
+    EXPECT_EQ(ticks, (std::vector<int>{0, 1, 2, 3, 4, 5, 0, 1}));
+    for (int t = 0; t <= 5; ++t) EXPECT_EQ(NextTick(t, true), 0) << t;
+}
+
+TEST(ChangeCheck, PassMayStart) {
+    EXPECT_TRUE(PassMayStart(true, false, 0));
+    EXPECT_FALSE(PassMayStart(false, false, 0));
+    EXPECT_FALSE(PassMayStart(true, true, 0));
+    EXPECT_FALSE(PassMayStart(true, false, 2));
+}
+
+}  // namespace
+}  // namespace vistrel

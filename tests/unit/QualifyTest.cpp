@@ -1,0 +1,81 @@
+#include "catalogue/Qualify.h"
+
+#include <gtest/gtest.h>
+
+#include "main/AppIdentity.h"
+
+namespace vistrel {
+namespace {
+
+// Case-insensitive for ASCII letters only, as lstrcmpiA is for these texts;
+// the bytes of double-byte characters compare exactly.
+bool AsciiEqualIgnoreCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+WindowFacts Ordinary() {
+    WindowFacts f;
+    f.width = 640;
+    f.height = 480;
+    f.title = "Notepad";
+    f.className = "Notepad";
+    f.visible = true;
+    return f;
+}
+
+struct QualifyCase {
+    const char* what;
+    WindowFacts facts;
+    bool inList;
+    bool inVisible;
+};
+
+template <typename Change>
+WindowFacts With(Change change) {
+    WindowFacts f = Ordinary();
+    change(f);
+    return f;
+}
+
+TEST(Qualify, DecisionTable) {
+    const QualifyCase cases[] = {
+        {"ordinary window", Ordinary(), true, true},
+        {"our title", With([](WindowFacts& f) { f.title = kAppTitle; }), false, false},
+        {"our title in capitals", With([](WindowFacts& f) { f.title = "VISTREL α"; }), false, false},
+        {"hint window", With([](WindowFacts& f) { f.className = "THintWindow"; }), false, false},
+        {"main window class", With([](WindowFacts& f) { f.className = "tprintwnddlg"; }), false, false},
+        {"level dialog", With([](WindowFacts& f) { f.className = "TLebelDlg"; }), false, false},
+        {"first sibling tool", With([](WindowFacts& f) { f.title = kSiblingToolTitle1; }), false, false},
+        {"second sibling tool", With([](WindowFacts& f) { f.title = kSiblingToolTitle2; }), false, false},
+        {"owned dialog", With([](WindowFacts& f) { f.hasOwner = true; }), false, true},
+        {"zero-size application window", With([](WindowFacts& f) { f.width = f.height = 0; }), true, false},
+        {"zero width only", With([](WindowFacts& f) { f.width = 0; }), true, false},
+        {"child window", With([](WindowFacts& f) { f.hasParent = true; }), true, false},
+        {"TApplication", With([](WindowFacts& f) { f.className = "TApplication"; }), true, false},
+        {"hidden", With([](WindowFacts& f) { f.visible = false; }), false, false},
+        {"empty title", With([](WindowFacts& f) { f.title.clear(); }), false, false},
+        {"desktop", With([](WindowFacts& f) { f.className = "progman"; f.title = "Program Manager"; }), false, false},
+        {"Japanese title", With([](WindowFacts& f) { f.title = "無題 - メモ帳"; }), true, true},
+        {"title merely containing ours", With([](WindowFacts& f) { f.title = "Vistrel α 2"; }), true, true},
+    };
+    for (const QualifyCase& c : cases) {
+        EXPECT_EQ(Qualifies(c.facts, QualifyMode::List, AsciiEqualIgnoreCase), c.inList) << c.what;
+        EXPECT_EQ(Qualifies(c.facts, QualifyMode::Visible, AsciiEqualIgnoreCase), c.inVisible) << c.what;
+    }
+}
+
+TEST(Qualify, NamesCompareOnlyThroughTheInjectedPredicate) {
+    // A predicate that never matches lets our own title through: no
+    // comparison bypasses it.
+    const auto never = [](const std::string&, const std::string&) { return false; };
+    EXPECT_TRUE(Qualifies(With([](WindowFacts& f) { f.title = kAppTitle; }), QualifyMode::List, never));
+    EXPECT_TRUE(Qualifies(With([](WindowFacts& f) { f.className = "Progman"; }), QualifyMode::List, never));
+}
+
+}  // namespace
+}  // namespace vistrel

@@ -1,0 +1,90 @@
+#include "catalogue/ThumbnailGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace vistrel {
+namespace {
+
+TEST(ThumbnailGeometry, SizeFromTrackBarPosition) {
+    const struct {
+        int screenW, screenH, position;
+        Size expected;
+    } cases[] = {
+        {1280, 1024, 30, {240, 192}},   // three sixteenths of the screen
+        {1280, 1024, 160, {1280, 1024}},
+        {1280, 1024, 31, {247, 198}},   // 80 x 3.0999999: 247, where exact 3.1 would give 248
+        {1920, 1080, 30, {360, 201}},   // base 120 x 67
+        {1920, 1080, 33, {395, 221}},   // 120 x 3.2999999523: 395, not 396
+        {1366, 768, 100, {850, 480}},   // base 85 x 48
+    };
+    for (const auto& c : cases) {
+        const Size base = BaseCell(c.screenW, c.screenH);
+        EXPECT_EQ(ThumbnailSize(base.width, base.height, c.position), c.expected)
+            << c.screenW << 'x' << c.screenH << " at " << c.position;
+    }
+    EXPECT_LT(static_cast<double>(ThumbnailScale(31)), 3.1);
+}
+
+TEST(ThumbnailGeometry, ColumnCount) {
+    const struct {
+        int listViewWidth, thumbWidth, columns;
+    } cases[] = {
+        {600, 240, 2},
+        {36 + 3 * 260, 240, 3},
+        {36 + 3 * 260 - 1, 240, 2},
+        {300, 240, 1},   // narrower than one cell and its gaps
+        {20, 240, 1},    // negative numerator
+        {0, 1280, 1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ColumnCount(c.listViewWidth, c.thumbWidth), c.columns) << c.listViewWidth;
+    }
+}
+
+TEST(ThumbnailGeometry, ClampClipRect) {
+    const struct {
+        const char* what;
+        ClipRect slot;
+        int winW, winH;
+        ClipRect expected;
+    } cases[] = {
+        {"inside", {10, 10, 50, 40}, 200, 100, {10, 10, 50, 40}},
+        {"negative origin", {-5, -7, 50, 40}, 200, 100, {0, 0, 50, 40}},
+        {"overhangs right and bottom", {150, 80, 100, 100}, 200, 100, {150, 80, 50, 20}},
+        {"larger than the window", {-20, -20, 500, 500}, 200, 100, {0, 0, 200, 100}},
+        {"thin at the right edge", {190, 10, 5, 40}, 200, 100, {184, 10, 16, 40}},
+        {"thin at the bottom edge", {10, 95, 40, 3}, 200, 100, {10, 84, 40, 16}},
+        {"outside the window", {300, 10, 50, 20}, 200, 100, {184, 10, 16, 20}},
+        {"window narrower and lower than 16", {0, 0, 10, 8}, 10, 8, {-6, -8, 16, 16}},
+        {"slot on a zero-size window", {0, 0, 30, 30}, 0, 0, {-16, -16, 16, 16}},
+    };
+    for (const auto& c : cases) {
+        const ClipRect r = ClampClipRect(c.slot, c.winW, c.winH);
+        EXPECT_EQ(r.x, c.expected.x) << c.what;
+        EXPECT_EQ(r.y, c.expected.y) << c.what;
+        EXPECT_EQ(r.width, c.expected.width) << c.what;
+        EXPECT_EQ(r.height, c.expected.height) << c.what;
+    }
+}
+
+TEST(ThumbnailGeometry, FitToBox) {
+    const struct {
+        int boxW, boxH, sw, sh;
+        FitResult expected;
+    } cases[] = {
+        {140, 120, 1000, 900, {134, 120, 3, 0}},   // by width, trimmed by height
+        {140, 120, 400, 1000, {48, 120, 46, 0}},   // taller than wide: by height
+        {140, 120, 500, 500, {120, 120, 10, 0}},   // square counts as wide
+        {140, 120, 140, 120, {140, 120, 0, 0}},
+        {140, 120, 70, 30, {140, 60, 0, 30}},      // enlarged
+        {40, 120, 400, 1000, {40, 112, 0, 4}},     // by height, trimmed by width
+        {141, 120, 1000, 900, {134, 120, 3, 0}},   // odd remainder: offset rounds down
+        {140, 120, 0, 0, {120, 120, 10, 0}},       // no area: a 1 x 1 source
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FitToBox(c.boxW, c.boxH, c.sw, c.sh), c.expected) << c.sw << 'x' << c.sh;
+    }
+}
+
+}  // namespace
+}  // namespace vistrel
