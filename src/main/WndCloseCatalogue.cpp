@@ -30,6 +30,7 @@ void TPrintWndDlg::RefreshList() {
     BuildListItems(snapshot);
     SortForRefresh();
     ListView1.EndUpdate();
+    itemCount_ = ListView1.Count();
     LayOutGrid();
     // 9. Clipping of windows that are gone goes with the snapshot.
 }
@@ -78,6 +79,13 @@ void TPrintWndDlg::LayOutGrid() {
     for (int i = 0; i < count; ++i) ListView1.SetPosition(i, {positions[i].x, positions[i].y});
 }
 
+void TPrintWndDlg::ClearList() {
+    ReleaseEntries();
+    ListView1.Clear();
+    ImageList1.Clear();
+    itemCount_ = 0;
+}
+
 void TPrintWndDlg::ReleaseEntries() {
     for (int i = 0; i < ListView1.Count(); ++i) ListView1.SetData(i, 0);
     entries_.clear();
@@ -94,41 +102,6 @@ void TPrintWndDlg::RestoreAtExit() {
         if (IsWindowParked(target)) UnparkWindow(target);
     }
     ReleaseEntries();
-}
-
-// Pause and resume bracket every command that moves, restores or re-lays out
-// windows; the change tick and automatic passes hook in here.
-void TPrintWndDlg::PauseBackgroundWork() {}
-void TPrintWndDlg::ResumeBackgroundWork() {}
-
-void TPrintWndDlg::RerenderEntry(int item, bool minimised, bool parked) {
-    WindowEntry* entry = EntryOf(item);
-    if (!entry) return;
-    entry->minimized = minimised;
-    entry->parked = parked;
-}
-
-void TPrintWndDlg::ToolButton1Click(tk::Component& sender) {
-    platform::RedrawNow(GetDesktopWindow());
-    PauseBackgroundWork();
-    if (CheckBox1.Checked() || &sender == &ToolButton1 || !PrintWindowAvailable()) {
-        RefreshList();
-    } else {
-        // "Open Only" was just unchecked: every parked window comes back to
-        // where it was and is minimised for real.
-        catalogue_->EnumerateVisible();
-        for (int i = 0; i < ListView1.Count(); ++i) {
-            const WindowEntry* entry = EntryOf(i);
-            if (!entry) continue;
-            const HWND target = catalogue_->PlacementTarget(WindowOf(*entry));
-            if (!IsWindowParked(target)) continue;
-            UnparkWindow(target);
-            platform::QuietMinimise(WindowOf(*entry));
-            WaitUntilMinimised(WindowOf(*entry));
-            RerenderEntry(i, true, false);
-        }
-    }
-    ResumeBackgroundWork();
 }
 
 void TPrintWndDlg::N9Click(tk::Component&) {

@@ -146,6 +146,8 @@ void TPrintWndDlg::CreateToolBar() {
         AddTooltip(spec.box);
     }
     CheckBox1.OnClick = [this](tk::Component& sender) { ToolButton1Click(sender); };
+    AutoChkBox.OnClick = [this](tk::Component&) { AutoChkBoxClick(); };
+    Timer1.OnTimer = [this](tk::Component&) { Timer1Timer(); };
 }
 
 void TPrintWndDlg::CreatePanels() {

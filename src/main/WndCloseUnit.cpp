@@ -1,6 +1,7 @@
 #include "main/WndCloseUnit.h"
 
 #include "catalogue/ThumbnailGeometry.h"
+#include "catalogue/UpdateThreadUnit.h"
 #include "main/AppIdentity.h"
 #include "platform/DisplayInfo.h"
 #include "platform/Locale.h"
@@ -86,12 +87,13 @@ void TPrintWndDlg::FormCreate() {
     ImageList1.Create(120, 100, ILC_COLOR24, 0, kImageListGrowth);
     ListView1.SetLargeImages(ImageList1);
     catalogue_ = std::make_unique<WindowCatalogue>(processPaths_, exclusion_);
-    // The update and CPU threads are created here, suspended, once they exist.
+    CreateUpdateThread();  // suspended until the end of FormCreate
     CreateClipChoiceItems();
     ApplyThumbnailSize(true);
     LoadExclusionList();
     RefreshList();
     Timer1.SetEnabled(true);
+    updateThread_->Resume();
 }
 
 void TPrintWndDlg::FormShow() {
@@ -105,9 +107,8 @@ void TPrintWndDlg::FormShow() {
 void TPrintWndDlg::FormCloseQuery(bool& canClose) {
     canClose = true;  // closing is never refused
     Timer1.SetEnabled(false);
-    // The update thread, a running pass and the CPU thread are told to stop
-    // here, before the list is walked for the last time.
-    if (autoRunActive_) stopRequest_ = 1;
+    StopUpdateThread();
+    if (autoRunActive_) stopRequest_ = 1;  // the pass ends after its current item
     RestoreAtExit();
     printWindow_.Free();
     processPaths_.Free();
@@ -126,16 +127,6 @@ void TPrintWndDlg::FormDestroy() {
 
 WindowEntry* TPrintWndDlg::EntryOf(int item) const {
     return reinterpret_cast<WindowEntry*>(ListView1.Data(item));
-}
-
-int TPrintWndDlg::ApplyThumbnailSize(bool apply) {
-    const Size thumb = ThumbnailSize(baseCellWidth_, baseCellHeight_, SizeSetTrackBar.Position());
-    if (thumb.width < baseCellWidth_) return columnCount_;
-    const int columns = ColumnCount(ListView1.Width(), thumb.width);
-    if (!apply) return columns;
-    columnCount_ = columns;
-    ImageList1.SetSize(thumb.width, thumb.height);
-    return columns;
 }
 
 LRESULT TPrintWndDlg::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {

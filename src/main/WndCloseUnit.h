@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/ChangeCheck.h"
 #include "catalogue/WindowCatalogue.h"
 #include "catalogue/WindowEntry.h"
 #include "exclusion/ExclusionList.h"
@@ -158,11 +159,28 @@ private:
     void SortForRefresh();
     void LayOutGrid();
     void ReleaseEntries();
+    void ClearList();
     void RestoreAtExit();
-    void PauseBackgroundWork();
-    void ResumeBackgroundWork();
     void RerenderEntry(int item, bool minimised, bool parked);
     int ApplyThumbnailSize(bool apply);
+
+    // Keeping the list current (WndCloseRefresh.cpp)
+    void CreateUpdateThread();
+    void StopUpdateThread();
+    void PauseBackgroundWork();
+    void ResumeBackgroundWork();
+    void WaitForPass();
+    void ChangeTick();
+    void UpdateToolbarStates();
+    int ChangeCheck();
+    void ApplyChange(int kind);
+    void ApplyItemChanges();
+    void PassStep(int tick, int index);
+    void Timer1Timer();
+    void AutoChkBoxClick();
+
+    // Pictures (WndCloseThumbnails.cpp)
+    void RefreshThumbnail(HWND window, int item);
 
     // Event handlers
     void ToolButton1Click(tk::Component& sender);
@@ -189,8 +207,18 @@ private:
     std::unique_ptr<WindowCatalogue> catalogue_;
     std::vector<std::unique_ptr<WindowEntry>> entries_;  // owners of the items' data
 
+    // Shared with the worker threads, hence atomic.
     std::atomic<bool> autoRunActive_{false};
     std::atomic<int> stopRequest_{0};
+    std::atomic<int> itemCount_{0};
+    class TUpdateThread* updateThread_ = nullptr;  // frees itself
+    bool updateStopping_ = false;
+    std::shared_ptr<tk::EventOwner> passFinished_;  // of the current pass
+    int tickCounter_ = 0;
+    bool clipListOpen_ = false;
+    std::vector<ItemMarks> selectedMarks_;
+    static constexpr DWORD kPassStepRestMs = 10;
+
     int columnCount_ = 0;
     int regionCursor_ = 0;
     int regionTotal_ = 0;

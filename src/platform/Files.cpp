@@ -1,6 +1,8 @@
 #include "platform/Files.h"
 
 #include "platform/Handles.h"
+#include "platform/Locale.h"
+#include "toolkit/Mbcs.h"
 
 #include <windows.h>
 
@@ -14,25 +16,14 @@ bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 // Index of the last separator ('\', '/' or ':') that is a character of its
 // own, not the trail byte of a double-byte character; npos when none.
-size_t LastSeparator(const std::string& path) {
-    size_t last = std::string::npos;
-    for (size_t i = 0; i < path.size(); ++i) {
-        const char c = path[i];
-        if (IsSeparator(c) || c == ':') {
-            last = i;
-        } else if (IsDBCSLeadByte(static_cast<BYTE>(c)) && i + 1 < path.size()) {
-            ++i;
-        }
-    }
-    return last;
-}
+size_t LastSeparator(const std::string& path) { return tk::FindLastOf(path, "\\/:", IsLeadByte); }
 
 // `path` without its trailing separators, again leaving trail bytes alone.
 std::string WithoutTrailingSeparators(const std::string& path) {
     size_t end = 0;  // just after the last character that is not a separator
     for (size_t i = 0; i < path.size(); ++i) {
         if (IsSeparator(path[i])) continue;
-        if (IsDBCSLeadByte(static_cast<BYTE>(path[i])) && i + 1 < path.size()) ++i;
+        if (IsLeadByte(static_cast<unsigned char>(path[i])) && i + 1 < path.size()) ++i;
         end = i + 1;
     }
     return path.substr(0, end);

@@ -55,13 +55,14 @@ void SystemLibrary::Free() noexcept {
 void RestrictDllSearchToSystem() {
     // kernel32 is in every process; GetModuleHandleA neither loads nor
     // searches anything.
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    if (!kernel) return;
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    auto setDefault = kernel ? reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void (*)()>(
+                                   GetProcAddress(kernel, "SetDefaultDllDirectories")))
+                             : nullptr;
     if (setDefault && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
-    // An empty DLL directory takes the current folder out of the search.
+    // An empty DLL directory at least takes the current folder out of the
+    // search; the program's own folder stays in it on such a system.
     SetDllDirectoryA("");
 }
 

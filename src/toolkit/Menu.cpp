@@ -78,6 +78,8 @@ BitmapOwner MakePicture(HIMAGELIST list, int index) {
     void* maskBits = nullptr;
     BitmapOwner mask(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &maskBits, nullptr, 0));
     if (!mask || !maskBits) return BitmapOwner();
+    // The mask may be combined with what is there (SRCAND): start from white.
+    std::fill_n(static_cast<std::uint32_t*>(maskBits), count, 0xFFFFFFFFu);
     {
         Selection selected(dc.get(), mask.get());
         ImageList_Draw(list, index, dc.get(), 0, 0, ILD_MASK);  // black where opaque

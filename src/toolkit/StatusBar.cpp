@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstring>
 
 namespace vistrel::tk {
 
@@ -19,37 +18,16 @@ void StatusBar::Create(Window* parent, int id) {
 }
 
 void StatusBar::SetSimpleText(const std::string& text) {
+    simpleText_ = text;
     if (Handle())
         SendMessageA(Handle(), SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::string StatusBar::SimpleText() const {
-    if (!Handle()) return {};
-    const LRESULT lengths = SendMessageA(Handle(), SB_GETTEXTLENGTHA, SB_SIMPLEID, 0);
-    std::string text(static_cast<size_t>(LOWORD(lengths)) + 1, '\0');
-    SendMessageA(Handle(), SB_GETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(std::strlen(text.c_str()));
-    return text;
-}
-
 LRESULT StatusBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_WINDOWPOSCHANGING: {
+    if (message == WM_WINDOWPOSCHANGING) {
         // Whoever sizes the status line, it stays one line high.
         auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
         if (!(position->flags & SWP_NOSIZE)) position->cy = kHeight;
-        break;
-    }
-    case WM_SIZE: {
-        // Without self-sizing the control does not lay out its panel again
-        // (Wine keeps the panel at its creation size): setting the parts does.
-        const LRESULT r = Window::WndProc(message, wParam, lParam);
-        int right = -1;
-        SendMessageA(Handle(), SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&right));
-        return r;
-    }
-    default:
-        break;
     }
     return Window::WndProc(message, wParam, lParam);
 }

@@ -16,10 +16,15 @@ public:
     void Create(Window* parent, int id);
 
     void SetSimpleText(const std::string& text);
-    std::string SimpleText() const;
+    // Kept here: reading the simple part back is not alike in all versions
+    // of the control (an outside reader asks for part 0, see the tests).
+    const std::string& SimpleText() const { return simpleText_; }
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    std::string simpleText_;
 };
 
 }  // namespace vistrel::tk

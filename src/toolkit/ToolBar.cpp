@@ -69,7 +69,7 @@ void ToolBar::Create(Window* parent, int id) {
 void ToolBar::AdoptTooltip(HWND tooltip) {
     ForgetTooltip();
     tooltip_ = tooltip;
-    if (tooltip_) SetPropA(tooltip_, kObjectProperty, this);
+
 }
 
 void ToolBar::ForgetTooltip() {
@@ -276,7 +276,7 @@ bool ToolBar::OnNotify(NMHDR& header, LRESULT& result) {
 
 LRESULT ToolBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_ERASEBKGND: {
+    case WM_ERASEBKGND + 0x7000: {
         // The toolbar is transparent, and the panels it sits on paint only in
         // WM_PAINT: the background is ours to fill.
         RECT r;

@@ -184,6 +184,23 @@ void CreateControls(HWND frame, HINSTANCE instance) {
 
     HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_ICON | LVS_SHOWSELALWAYS,
                                 0, 0, 0, 0, frame, id(protocol::kControlsListViewId), instance, nullptr);
+    // Pictures as large icons, as thumbnails are shown: the list view then
+    // lays out and hit-tests its items as it does in the program.
+    HIMAGELIST images = ImageList_Create(48, 40, ILC_COLOR24, protocol::kControlsItemCount, 0);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    for (int i = 0; i < protocol::kControlsItemCount; ++i) {
+        HBITMAP picture = CreateCompatibleBitmap(screen, 48, 40);
+        HGDIOBJ old = SelectObject(memory, picture);
+        const RECT all{0, 0, 48, 40};
+        FillRect(memory, &all, SolidBrush(0x000080u << (8 * i)).get());
+        SelectObject(memory, old);
+        ImageList_Add(images, picture, nullptr);
+        DeleteObject(picture);
+    }
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    SendMessageA(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
     // Columns give the items sub-items, as a framework's icon view keeps them.
     for (int column = 0; column < 2; ++column) {
         char name[] = "column";

@@ -37,9 +37,11 @@ bool AllPixels(const Bitmap& bitmap, COLORREF colour) {
     return true;
 }
 
-// A 16 x 16 glyph: transparent, with an opaque red square from (4, 4) to (12, 12).
+// A 16 x 16 glyph: an opaque red square from (4, 4) to (12, 12) on transparent
+// white (artwork often has colour under alpha 0).
 std::array<uint32_t, 256> SquareGlyph() {
-    std::array<uint32_t, 256> pixels{};
+    std::array<uint32_t, 256> pixels;
+    pixels.fill(0x00FFFFFF);
     for (int y = 4; y < 12; ++y)
         for (int x = 4; x < 12; ++x) pixels[y * 16 + x] = 0xFFFF0000;
     return pixels;
@@ -118,7 +120,7 @@ TEST(ImageListTest, PixelGlyphsAreTransparentWhereAlphaIsZero) {
         // Replacing with pixels keeps the index and its transparency.
         auto blue = glyph;
         for (auto& pixel : blue)
-            if (pixel) pixel = 0xFF0000FF;
+            if (pixel >> 24) pixel = 0xFF0000FF;
         EXPECT_TRUE(list.ReplacePixels(0, blue.data(), 16, 16));
         const Bitmap copy = CopyOut(list, 0, kBackground);
         EXPECT_EQ(RGB(0, 0, 255), copy.PixelAt(4, 4));

@@ -3,6 +3,7 @@
 
 #include "toolkit/ImageList.h"
 #include "toolkit/Menu.h"
+#include "toolkit/Window.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -17,9 +18,9 @@
 namespace vistrel::tk {
 namespace {
 
-class Owner : public Window {
+class Host : public Window {
 public:
-    Owner() {
+    Host() {
         CreateOwn("VistrelMenuTestOwner", nullptr, WS_OVERLAPPEDWINDOW, 0, RECT{0, 0, 300, 200}, 0,
                   "owner");
     }
@@ -80,7 +81,7 @@ protected:
         menu.Items = {&top, &close, &line, &clipping, &clipMenu};
     }
 
-    Owner owner;
+    Host owner;
     PopupMenu menu;
     MenuItem top, close, line, clipping, set, clipMenu;
 };

@@ -65,7 +65,7 @@ TEST_F(TrackBarTest, PropertiesRoundTrip) {
     EXPECT_EQ(14, SendMessageA(bar.Handle(), TBM_GETNUMTICS, 0, 0));
     const LONG style = GetWindowLongA(bar.Handle(), GWL_STYLE);
     EXPECT_EQ(0, style & TBS_VERT);
-    EXPECT_TRUE(style & TBS_BOTTOM);
+    EXPECT_EQ(0, style & (TBS_TOP | TBS_BOTH));  // ticks below only
     EXPECT_TRUE(style & TBS_FIXEDLENGTH);
     bar.SetPosition(500);  // clamped by the control
     EXPECT_EQ(160, bar.Position());

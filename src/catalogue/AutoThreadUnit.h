@@ -1,0 +1,39 @@
+#pragma once
+// AutoThread: one automatic pass over the list. It visits the items one at a
+// time and hands each visit to the user-interface thread, so the interface
+// stays responsive between items. A pass frees itself when it ends; whoever
+// waits for it keeps the Finished() event, which outlives the object.
+
+#include <atomic>
+#include <functional>
+
+#include "toolkit/Thread.h"
+
+namespace vistrel {
+
+// The words a pass shares with the user-interface thread; nothing else is
+// shared, and these are atomic.
+struct PassShared {
+    std::atomic<bool>& autoRunActive;
+    std::atomic<int>& stopRequest;
+    std::atomic<int>& itemCount;
+};
+
+class AutoThread : public tk::Thread {
+public:
+    using Step = std::function<void(int tick, int index)>;
+
+    AutoThread(int tick, PassShared shared, Step step);
+
+    const int tick;
+
+protected:
+    void Execute() override;
+
+private:
+    int index_ = 0;
+    PassShared shared_;
+    Step step_;
+};
+
+}  // namespace vistrel

@@ -1,0 +1,95 @@
+#pragma once
+// ThumbnailRenderer: the picture of one listed window. A capture prints the
+// whole window into a bitmap of its full size, then scales the whole window or
+// one clipping rectangle into a thumbnail with a 2-pixel white margin and a
+// frame whose colour tells the entry's marks. Without PrintWindow a thumbnail
+// is an icon card instead.
+//
+// Nothing is cached between captures: each one takes its own window DC,
+// memory DC and full-size bitmap, since windows change size at any moment.
+
+#include <windows.h>
+
+#include <string>
+
+#include "catalogue/WindowEntry.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/GdiOwners.h"
+#include "toolkit/ImageList.h"
+
+namespace vistrel {
+
+class WindowCatalogue;
+namespace platform {
+struct PrintWindowApi;
+}
+
+// The main window's options that decide how a thumbnail looks.
+struct RenderOptions {
+    bool stretch = false;      // "Stretch": fill the thumbnail, else keep the aspect
+    bool highQuality = false;  // halftone scaling
+    bool openOnly = false;     // "Open Only" checked: a bottom strip for the marks
+    bool autoChecked = false;  // "Auto"
+    bool clipMenu = true;      // clipping shown only while "Auto" is on
+};
+
+// The clipping list window's picture list, which receives one picture per
+// clipping region while that window is open. Count and the cursor follow its
+// contract: append until it holds RegionTotal pictures, then overwrite picture
+// Cursor() and advance the cursor.
+class RegionSink {
+public:
+    virtual ~RegionSink() = default;
+    virtual int Count() const = 0;
+    virtual int RegionTotal() const = 0;
+    virtual void Append(tk::Bitmap& picture) = 0;
+    virtual void Overwrite(int index, tk::Bitmap& picture) = 0;
+    virtual int& Cursor() = 0;
+    // The hidden mark of a slot: a region the user removed from the clipping
+    // list window, skipped until that window closes.
+    virtual bool Hidden(const WindowEntry& entry, int slot) const = 0;
+};
+
+struct RenderResult {
+    HWND pictured = nullptr;  // the window printed: the entry's, or its placement target
+    // False when the window did not answer in time; the target then still
+    // holds its previous picture.
+    bool captured = false;
+};
+
+class ThumbnailRenderer {
+public:
+    // Both stay owned by the caller and must outlive the renderer; `glyphs`
+    // is the 16 x 16 glyph list of the main window.
+    ThumbnailRenderer(const platform::PrintWindowApi& printWindow, const WindowCatalogue& catalogue,
+                      const tk::ImageList& glyphs);
+
+    // Captures the entry's window into `target` (its size is the thumbnail's).
+    // With `clipList` (the clipping list window is open) an entry with clips
+    // renders one picture per region into it instead; `target` then keeps the
+    // last region's picture.
+    RenderResult RenderThumbnail(const WindowEntry& entry, tk::Bitmap& target,
+                                 const RenderOptions& options, RegionSink* clipList) const;
+
+    // The automatic-update mark and the parked mark, bottom right.
+    void DrawStateMarks(tk::Bitmap& bitmap, bool parked, bool autoUpdate) const;
+
+    // The picture of a window when windows cannot be printed: a glyph over the
+    // whole card and the icon of the window's executable on it.
+    void DrawIconCard(HWND window, bool minimised, bool stretch, tk::Bitmap& work) const;
+
+private:
+    void DrawRegions(const WindowEntry& entry, HWND window, HDC capture, int winWidth,
+                     int winHeight, tk::Bitmap& target, bool stretch, RegionSink& clipList) const;
+    void DrawGlyph(int index, tk::Bitmap& glyph) const;
+
+    const platform::PrintWindowApi& printWindow_;
+    const WindowCatalogue& catalogue_;
+    const tk::ImageList& glyphs_;
+};
+
+// The shell's icon of a file (32 x 32, or 16 x 16 when small); empty when the
+// shell has none. An empty path asks about the empty string.
+tk::IconOwner GetFileIcon(const std::string& path, bool small);
+
+}  // namespace vistrel
