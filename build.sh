@@ -41,7 +41,10 @@ end_processes() {
   for pid in "$@"; do kill "$pid" 2>/dev/null || true; done
   for i in $(seq 50); do
     local alive=0
-    for pid in "$@"; do kill -0 "$pid" 2>/dev/null && alive=1; done
+    # A process that ended but is not reaped yet still answers kill -0.
+    for pid in "$@"; do
+      ps -o stat= -p "$pid" 2>/dev/null | grep -qv Z && alive=1
+    done
     [ "$alive" = 0 ] && break
     sleep 0.1
   done
@@ -57,30 +60,31 @@ run_on_display() {
   return $rc
 }
 
+# Process ids of what run_on_private_display started, for its exit trap.
+helper_pids=()
+vistrel_pid=
+
 run_on_private_display() {
-  local helpers=() vistrel= rc=0
-  cleanup() {
-    end_processes ${vistrel:+"$vistrel"} "${helpers[@]}"
-    wine_env_wait
-    wine_env_display_stop
-  }
-  trap cleanup EXIT
+  local rc=0
+  trap 'end_processes ${vistrel_pid:+"$vistrel_pid"} "${helper_pids[@]}"; wine_env_wait; wine_env_display_stop' EXIT
   wine_env_display_start
   wine_env_prefix
-  # Something for Vistrel to list: a few of Wine's own programs.
+  # Something for Vistrel to list: a few of Wine's own programs. They are
+  # started by their file, not by name: `wine notepad` goes through start.exe,
+  # and the program would then run in a process that is not ours to end.
   local program
-  for program in notepad regedit taskmgr; do
-    wine "$program" </dev/null >/dev/null 2>&1 &
-    helpers+=($!)
+  for program in system32/notepad.exe regedit.exe system32/taskmgr.exe; do
+    wine "$WINEPREFIX/drive_c/windows/$program" </dev/null >/dev/null 2>&1 &
+    helper_pids+=($!)
   done
   sleep 3
   (cd "$(dirname "$exe")" && exec wine "$exe" </dev/null) &
-  vistrel=$!
+  vistrel_pid=$!
   sleep 6
-  if ! kill -0 "$vistrel" 2>/dev/null; then
-    wait "$vistrel" || rc=$?
+  if ! kill -0 "$vistrel_pid" 2>/dev/null; then
+    wait "$vistrel_pid" || rc=$?
     echo "build.sh: Vistrel.exe ended before the screenshot (exit code $rc)" >&2
-    vistrel=
+    vistrel_pid=
     [ "$rc" = 0 ] && rc=1
   fi
   local shot

@@ -26,36 +26,38 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # Bump when the prefix settings below change: a prefix with an older stamp is
 # configured again (not recreated).
-_wine_env_setup_version=1
-_wine_env_xvfb_pid=
+_wine_env_setup_version=2
+_wine_env_xvfb_pid=${_wine_env_xvfb_pid:-}
 
 wine_env_display_start() {
   [ -n "${DISPLAY:-}" ] && return 0
-  local tmp n i
-  tmp=$(mktemp -d)
-  # -displayfd lets Xvfb pick a free display number itself (no race with other
-  # servers) and tells it once it accepts connections. -s 0: no screen saver,
-  # which would blank screenshots of long runs.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -s 0 -nolisten tcp \
-    3>"$tmp/display" </dev/null >"$tmp/log" 2>&1 &
-  _wine_env_xvfb_pid=$!
-  for i in $(seq 100); do
-    [ -s "$tmp/display" ] && break
-    if ! kill -0 "$_wine_env_xvfb_pid" 2>/dev/null; then break; fi
-    sleep 0.1
-  done
-  n=$(head -n 1 "$tmp/display" 2>/dev/null || true)
-  if [ -z "$n" ]; then
-    echo "wine-env: Xvfb did not start:" >&2
-    cat "$tmp/log" >&2
+  local n i log
+  log=$(mktemp)
+  # Numbers from 100 up, clear of the low ones people and tools start by hand.
+  # Two runs may pick the same free number at once: the loser's Xvfb exits at
+  # once, and it tries the next. -s 0: no screen saver, which would blank
+  # screenshots of long runs.
+  for n in $(seq 100 199); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -s 0 -nolisten tcp </dev/null >"$log" 2>&1 &
+    _wine_env_xvfb_pid=$!
+    for i in $(seq 100); do
+      kill -0 "$_wine_env_xvfb_pid" 2>/dev/null || break
+      if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+        rm -f "$log"
+        export DISPLAY=":$n"
+        return 0
+      fi
+      sleep 0.1
+    done
     kill "$_wine_env_xvfb_pid" 2>/dev/null || true
     wait "$_wine_env_xvfb_pid" 2>/dev/null || true
     _wine_env_xvfb_pid=
-    rm -rf "$tmp"
-    return 1
-  fi
-  rm -rf "$tmp"
-  export DISPLAY=":$n"
+  done
+  echo "wine-env: could not start Xvfb:" >&2
+  cat "$log" >&2
+  rm -f "$log"
+  return 1
 }
 
 wine_env_display_stop() {
@@ -123,6 +125,11 @@ _wine_env_setup_prefix() {
     wineserver -w
   fi
   echo "wine-env: configuring the Wine prefix" >&2
+  # Debian's Wine does not load the fonts of its fonts-wine package by itself;
+  # without Marlett every caption button shows a letter instead of its glyph.
+  if [ -d /usr/share/wine/fonts ]; then
+    cp -u /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  fi
   local reg="$WINEPREFIX/drive_c/vistrel-setup.reg"
   _wine_env_write_reg "$reg"
   wine reg import 'C:\vistrel-setup.reg' >/dev/null 2>&1 \

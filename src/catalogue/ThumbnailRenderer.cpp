@@ -40,17 +40,6 @@ constexpr UINT kAnswerTimeoutMs = 100;
 // PrintWindow sends WM_PRINT and waits for it, so a window that does not pump
 // its messages would freeze us with it. Ask first with a message that cannot
 // do harm and that gives up early.
-bool Answers(HWND window) {
-    // Windows of this thread get sent messages as plain calls: nothing to wait for.
-    if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) return true;
-    DWORD_PTR result = 0;
-    if (SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result))
-        return true;
-    // A window that has gone cannot block anyone; it is pictured as the blank
-    // it prints, as before this check existed.
-    return !IsWindow(window);
-}
-
 void Print(const platform::PrintWindowApi& api, HWND window, HDC dc) {
     // Windows drawn by the GPU (DirectX, browsers, most of Windows 10's own
     // windows) print black unless the full content is asked for; systems
@@ -119,7 +108,7 @@ RenderResult ThumbnailRenderer::RenderThumbnail(const WindowEntry& entry, tk::Bi
     }
 
     // The target is left as it is, so the thumbnail keeps its last picture.
-    if (!Answers(window)) return {window, false};
+    if (!platform::Responds(window, kAnswerTimeoutMs)) return {window, false};
 
     // Declared in release order: the bitmap leaves the memory DC before either
     // is deleted, and the window DC goes back last.

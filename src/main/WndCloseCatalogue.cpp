@@ -48,15 +48,7 @@ void TPrintWndDlg::BuildListItems(CarryOverSnapshot& snapshot) {
         // Without pictures there is no clipping to carry.
         snapshot.TakeOver(listed.handle, *entry, positionKey, pictures);
         ListView1.SetSubItem(item, 0, positionKey);
-
-        HWND pictured = pictures ? catalogue_->PicturedWindow(listed.handle) : listed.handle;
-        if (pictures && CheckBox1.Checked()) {
-            const RECT r = platform::WindowRect(pictured);
-            if (ListedAsParked({r.left, r.top, r.right, r.bottom})) {
-                entry->minimized = false;
-                entry->parked = true;
-            }
-        }
+        const HWND pictured = RenderNewItem(item, *entry);
         if (!entry->minimized && !entry->parked) platform::RedrawNow(pictured);
         entries_.push_back(std::move(entry));
     }

@@ -55,6 +55,7 @@ void TPrintWndDlg::CreateControls() {
 
     CreateToolBar();
     CreatePanels();
+    ConnectThumbnailHandlers();
     Realign();
     Panel1.Realign();
 }

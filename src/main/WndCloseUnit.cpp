@@ -87,6 +87,7 @@ void TPrintWndDlg::FormCreate() {
     ImageList1.Create(120, 100, ILC_COLOR24, 0, kImageListGrowth);
     ListView1.SetLargeImages(ImageList1);
     catalogue_ = std::make_unique<WindowCatalogue>(processPaths_, exclusion_);
+    renderer_ = std::make_unique<ThumbnailRenderer>(printWindow_, *catalogue_, ImageList2);
     CreateUpdateThread();  // suspended until the end of FormCreate
     CreateClipChoiceItems();
     ApplyThumbnailSize(true);
@@ -122,7 +123,10 @@ void TPrintWndDlg::FormClose() {
 
 void TPrintWndDlg::FormDestroy() {
     ReleaseEntries();
+    renderer_.reset();
     catalogue_.reset();
+    workBitmap_.SetSize(0, 0);
+    buildBitmap_.SetSize(0, 0);
 }
 
 WindowEntry* TPrintWndDlg::EntryOf(int item) const {

@@ -16,12 +16,14 @@
 #include <vector>
 
 #include "catalogue/ChangeCheck.h"
+#include "catalogue/ThumbnailRenderer.h"
 #include "catalogue/WindowCatalogue.h"
 #include "catalogue/WindowEntry.h"
 #include "exclusion/ExclusionList.h"
 #include "main/ColourScheme.h"
 #include "main/WndCloseIds.h"
 #include "platform/OptionalApis.h"
+#include "toolkit/Bitmap.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Form.h"
 #include "toolkit/ImageList.h"
@@ -180,7 +182,13 @@ private:
     void AutoChkBoxClick();
 
     // Pictures (WndCloseThumbnails.cpp)
+    RenderOptions CurrentRenderOptions() const;
+    RegionSink* ClipListSink() const { return nullptr; }  // the clipping list window plugs in here
+    HWND RenderNewItem(int item, WindowEntry& entry);
     void RefreshThumbnail(HWND window, int item);
+    void ResizeThumbnails();
+    void CheckBox2Click();
+    void ConnectThumbnailHandlers();
 
     // Event handlers
     void ToolButton1Click(tk::Component& sender);
@@ -205,6 +213,9 @@ private:
     ExclusionList exclusion_;
     bool exclusionUnreadable_ = false;
     std::unique_ptr<WindowCatalogue> catalogue_;
+    std::unique_ptr<ThumbnailRenderer> renderer_;
+    tk::Bitmap workBitmap_;   // single refreshes and icon cards
+    tk::Bitmap buildBitmap_;  // the pictures of a list build
     std::vector<std::unique_ptr<WindowEntry>> entries_;  // owners of the items' data
 
     // Shared with the worker threads, hence atomic.

@@ -118,4 +118,13 @@ std::string ExecutablePath(HWND window, const ProcessPathApi& api) {
     return result;
 }
 
+bool Responds(HWND window, UINT timeoutMs) {
+    // Windows of this thread get sent messages as plain calls: nothing to wait for.
+    if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) return true;
+    DWORD_PTR result = 0;
+    if (SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result))
+        return true;
+    return !IsWindow(window);
+}
+
 }  // namespace vistrel::platform

@@ -48,6 +48,11 @@ void ForEachTopLevelWindow(const std::function<bool(HWND)>& visit);
 // The path of the executable of the window's process, in the ANSI code page;
 // empty when the process cannot be opened, its path cannot be read, or
 // GetModuleFileNameExW is not available.
+// Whether the window's thread answers a message within the time: a hung
+// window must never hang us. A window of the calling thread always answers,
+// and one that has gone cannot block anyone.
+bool Responds(HWND window, UINT timeoutMs);
+
 std::string ExecutablePath(HWND window, const ProcessPathApi& api);
 
 }  // namespace vistrel::platform

@@ -4,15 +4,10 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/HintText.h"
+#include "toolkit/SystemText.h"
 #include "toolkit/Menu.h"
 
 namespace vistrel::tk {
-
-namespace {
-
-bool LeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
-
-}  // namespace
 
 Form::~Form() {
     if (tooltip_) DestroyWindow(tooltip_);
@@ -89,7 +84,7 @@ bool Form::TooltipText(NMHDR& header) {
     auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
     Window* control = FromHandle(reinterpret_cast<HWND>(header.idFrom));
     static std::string text;  // must outlive this notification
-    text = control ? ShortHint(control->Hint, LeadByte) : std::string();
+    text = control ? ShortHint(control->Hint, SystemLeadByte) : std::string();
     info.lpszText = text.data();
     return true;
 }

@@ -161,6 +161,10 @@ int ListView::ImageIndex(int item) const {
     return request.iImage < 0 ? -1 : request.iImage;
 }
 
+void ListView::RedrawItem(int item) {
+    if (Handle()) SendMessageA(Handle(), LVM_REDRAWITEMS, item, item);
+}
+
 void ListView::SetImageIndex(int item, int image) {
     if (!Handle()) return;
     LVITEMA request{};

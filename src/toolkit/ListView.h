@@ -52,8 +52,11 @@ public:
     // -1: no picture.
     int ImageIndex(int item) const;
     void SetImageIndex(int item, int image);
+    // Repaints an item whose picture changed in the image list behind it.
+    void RedrawItem(int item);
 
-    // Top-left of the item's icon in view coordinates, as LVM_GETITEMPOSITION gives it.
+    // The item's position in view coordinates, as LVM_GETITEMPOSITION reports
+    // it and LVM_SETITEMPOSITION32 takes it.
     POINT Position(int item) const;
     void SetPosition(int item, POINT position);
     // Icon and label together (LVIR_BOUNDS), in client coordinates.

@@ -72,7 +72,8 @@ BitmapOwner MakePicture(HIMAGELIST list, int index) {
     }
     GdiFlush();
     auto* pixels = static_cast<std::uint32_t*>(colourBits);
-    const bool hasAlpha = std::any_of(pixels, pixels + count, [](std::uint32_t p) { return (p >> 24) != 0; });
+    const bool hasAlpha =
+        std::any_of(pixels, pixels + count, [](std::uint32_t p) { return (p >> 24) != 0; });
     if (hasAlpha) return colour;
 
     void* maskBits = nullptr;
@@ -133,8 +134,8 @@ void PopupMenu::Popup(HWND owner, int screenX, int screenY, MenuItem* root) {
     if (!menu || GetMenuItemCount(menu) <= 0) return;
     // Not TPM_RETURNCMD: the choice is posted to the owner as WM_COMMAND(id),
     // after the menu has closed, and reaches the item by its id.
-    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screenX, screenY, 0,
-                   owner, nullptr);
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screenX, screenY, 0, owner,
+                   nullptr);
 }
 
 HMENU PopupMenu::Rebuild(MenuItem* root) {
@@ -237,7 +238,7 @@ bool PopupMenu::HandleOwnerMessage(UINT message, WPARAM wParam, LPARAM lParam, L
         WindowDc screen(nullptr);
         FontOwner font = MenuFont();
         Selection selected(screen.get(), font ? static_cast<HGDIOBJ>(font.get())
-                                               : GetStockObject(DEFAULT_GUI_FONT));
+                                              : GetStockObject(DEFAULT_GUI_FONT));
         const SIZE size = DefaultItemSize(*item, screen.get());
         int width = size.cx;
         int height = size.cy;
@@ -271,7 +272,8 @@ bool PopupMenu::HandleOwnerMessage(UINT message, WPARAM wParam, LPARAM lParam, L
             info.fMask = MIIM_DATA;
             if (!GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) continue;
             const MenuItem* item = MenuItem::FromItemData(info.dwItemData);
-            if (item && item->Enabled && !item->IsSeparator() && AccessKey(item->Caption) == typed) {
+            if (item && item->Enabled && !item->IsSeparator() &&
+                AccessKey(item->Caption) == typed) {
                 result = MAKELRESULT(position, MNC_EXECUTE);
                 return true;
             }

@@ -53,7 +53,7 @@ public:
 
     bool IsSeparator() const { return Caption == "-"; }
     bool OwnerDrawn() const { return static_cast<bool>(OnDrawItem); }
-    // The popup menu this item was last shown in (null before that).
+    // The popup menu this item was last built into (null before that).
     PopupMenu* Menu() const { return menu_; }
 
     void Click() override;

@@ -18,6 +18,7 @@ void Panel::SetColor(COLORREF color) {
 
 void Panel::SetCaption(const std::string& caption) {
     caption_ = caption;
+    SetText(caption);  // also the window text, so that others can read what is shown
     Invalidate();
 }
 

@@ -9,10 +9,10 @@ namespace vistrel::tk {
 void StatusBar::Create(Window* parent, int id) {
     const int width = parent ? parent->ClientWidth() : 0;
     const int top = parent ? std::max(parent->ClientHeight() - kHeight, 0) : 0;
-    CreateControl(STATUSCLASSNAMEA, parent,
-                  WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SBARS_SIZEGRIP | CCS_NOPARENTALIGN |
-                      CCS_NORESIZE,
-                  0, RECT{0, top, width, top + kHeight}, id, "");
+    CreateControl(
+        STATUSCLASSNAMEA, parent,
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SBARS_SIZEGRIP | CCS_NOPARENTALIGN | CCS_NORESIZE,
+        0, RECT{0, top, width, top + kHeight}, id, "");
     if (!Handle()) return;
     SendMessageA(Handle(), SB_SIMPLE, TRUE, 0);
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "toolkit/HintText.h"
+#include "toolkit/SystemText.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/Menu.h"
 
@@ -16,7 +17,6 @@ namespace {
 // too: its notifications name the tooltip, not the toolbar, as their sender.
 constexpr const char* kObjectProperty = "VistrelWindowObject";
 
-bool LeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
 }  // namespace
 
@@ -69,7 +69,7 @@ void ToolBar::Create(Window* parent, int id) {
 void ToolBar::AdoptTooltip(HWND tooltip) {
     ForgetTooltip();
     tooltip_ = tooltip;
-
+    if (tooltip_) SetPropA(tooltip_, kObjectProperty, this);
 }
 
 void ToolBar::ForgetTooltip() {
@@ -191,6 +191,11 @@ void ToolBar::AutoSize() {
 }
 
 void ToolBar::PlaceControls() {
+    // A control destroyed before the toolbar has left our children; forget it.
+    const auto& children = Children();
+    std::erase_if(controls_, [&](Window* control) {
+        return std::find(children.begin(), children.end(), control) == children.end();
+    });
     const int count = ButtonCount();
     for (int i = 0; i < count; ++i) {
         TBBUTTON item{};
@@ -208,7 +213,8 @@ void ToolBar::PlaceControls() {
 
 std::string ToolBar::HintAt(POINT clientPoint) const {
     if (!Handle()) return Hint;
-    const LRESULT index = SendMessageA(Handle(), TB_HITTEST, 0, reinterpret_cast<LPARAM>(&clientPoint));
+    const LRESULT index =
+        SendMessageA(Handle(), TB_HITTEST, 0, reinterpret_cast<LPARAM>(&clientPoint));
     if (index < 0) return Hint;  // a separator or no button at all
     TBBUTTON item{};
     if (!SendMessageA(Handle(), TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&item))) return Hint;
@@ -230,7 +236,7 @@ void ToolBar::ShowDropDown(int commandId) {
 bool ToolBar::TooltipText(NMHDR& header) {
     if (header.code != TTN_GETDISPINFOA && header.code != TTN_GETDISPINFOW) return false;
     ToolButton* button = ButtonFromId(static_cast<int>(header.idFrom));
-    const std::string text = button ? ShortHint(button->Hint, LeadByte) : std::string();
+    const std::string text = button ? ShortHint(button->Hint, SystemLeadByte) : std::string();
     if (header.code == TTN_GETDISPINFOA) {
         auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
         tooltipText_ = text;
@@ -240,8 +246,8 @@ bool ToolBar::TooltipText(NMHDR& header) {
         // Tooltips are Unicode windows and may ask in Unicode: convert from
         // the system code page the hints are written in.
         auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
-        const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                               nullptr, 0);
+        const int length =
+            MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
         tooltipTextWide_.assign(static_cast<size_t>(std::max(length, 0)), L'\0');
         if (length > 0)
             MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
@@ -276,7 +282,7 @@ bool ToolBar::OnNotify(NMHDR& header, LRESULT& result) {
 
 LRESULT ToolBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_ERASEBKGND + 0x7000: {
+    case WM_ERASEBKGND: {
         // The toolbar is transparent, and the panels it sits on paint only in
         // WM_PAINT: the background is ours to fill.
         RECT r;

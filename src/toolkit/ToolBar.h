@@ -44,8 +44,6 @@ public:
     void SetEnabled(bool enabled);
     bool Enabled() const;
 
-    ToolBar* Owner() const { return toolbar_; }
-
     void Click() override;
 
 private:
@@ -66,8 +64,9 @@ public:
     // Buttons are shown in the order they are added. The button must outlive
     // the toolbar or be destroyed before it (it detaches itself).
     void AddButton(ToolButton& button);
-    // A separator of `width` pixels with `control` (a child of this toolbar)
-    // placed over it, as a VCL toolbar holds a panel after its buttons.
+    // A separator of `width` pixels with `control` placed over it, as a VCL
+    // toolbar holds a panel after its buttons. The control must be created
+    // as a child of this toolbar; it keeps its own height.
     void AddControlSpace(Window& control, int width);
 
     int ButtonHeight() const;
@@ -99,7 +98,7 @@ private:
     HWND tooltip_ = nullptr;
     std::vector<ToolButton*> buttons_;
     std::vector<Window*> controls_;  // their separators carry the control in dwData
-    std::string tooltipText_;    // must outlive the TTN_GETDISPINFO answer
+    std::string tooltipText_;        // must outlive the TTN_GETDISPINFO answer
     std::wstring tooltipTextWide_;
 };
 

@@ -294,7 +294,11 @@ void Window::Realign() {
     const Align order[] = {Align::Top, Align::Bottom, Align::Left, Align::Right, Align::Client};
     for (Align pass : order) {
         for (Window* child : children_) {
-            if (child->align_ != pass || !child->hwnd_ || !IsWindowVisible(child->hwnd_)) continue;
+            // The child's own style, not IsWindowVisible: a form lays out its
+            // children while it is still hidden.
+            if (child->align_ != pass || !child->hwnd_ ||
+                !(GetWindowLongA(child->hwnd_, GWL_STYLE) & WS_VISIBLE))
+                continue;
             const int w = area.right - area.left;
             const int h = area.bottom - area.top;
             switch (pass) {

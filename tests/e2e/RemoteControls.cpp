@@ -105,9 +105,15 @@ std::string StatusBarText(HWND statusBar) {
     for (WPARAM part : {WPARAM{255}, WPARAM{0}}) {
         const size_t length = LOWORD(SendBounded(statusBar, SB_GETTEXTLENGTHA, part, 0));
         if (length == 0) continue;
-        RemoteBuffer text(process.get(), length + 1);
+        // Wine counts the length in UTF-16 units even for the A message, and
+        // a double-byte character takes two bytes; SB_GETTEXTA itself takes
+        // no size, so the buffer is made large enough for either count.
+        const size_t capacity = 2 * length + 1;
+        RemoteBuffer text(process.get(), capacity + 1);
+        const std::vector<char> zeros(capacity + 1, 0);
+        text.Write(zeros.data(), zeros.size());
         SendBounded(statusBar, SB_GETTEXTA, part, text.lparam());
-        return text.GetText(0, length);
+        return text.GetText(0, capacity);
     }
     return {};
 }

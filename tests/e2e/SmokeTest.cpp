@@ -2,9 +2,12 @@
 // on a known set of controls, and a first start and close of Vistrel.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "PixelCapture.h"
 #include "VistrelProcess.h"
 
 namespace vistrel::e2e {
@@ -20,13 +23,15 @@ TEST(TestWindowsProtocol, WindowArgumentsSurviveTheCommandLine) {
         int x, y, width, height;
         uint32_t colour;
         const char* title;
+        const char* className;
     };
     const Case cases[] = {
-        {Kind::Frame, 10, 20, 300, 200, 0x0000FF, "plain"},
-        {Kind::Tool, -5, 0, 1, 1, 0xFFFFFF, "日本語のタイトル"},
-        {Kind::Dialog, 0, 0, 0, 0, 0x000000, "colons: and, commas"},
-        {Kind::ZeroSize, 7, 8, 9, 10, 0x123456, ""},
-        {Kind::Controls, 1, 2, 3, 4, 0xABCDEF, "with  two spaces"},
+        {Kind::Frame, 10, 20, 300, 200, 0x0000FF, "plain", ""},
+        {Kind::Tool, -5, 0, 1, 1, 0xFFFFFF, "日本語のタイトル", ""},
+        {Kind::Dialog, 0, 0, 0, 0, 0x000000, "colons: and, commas", ""},
+        {Kind::ZeroSize, 7, 8, 9, 10, 0x123456, "", "TApplication"},
+        {Kind::Controls, 1, 2, 3, 4, 0xABCDEF, "with  two spaces", ""},
+        {Kind::Frame, 54, 76, 638, 478, 0xC0C0C0, "Vistrel α", "TPrintWndDlg"},
     };
     for (const Case& c : cases) {
         Command in;
@@ -34,6 +39,7 @@ TEST(TestWindowsProtocol, WindowArgumentsSurviveTheCommandLine) {
         in.x = c.x, in.y = c.y, in.width = c.width, in.height = c.height;
         in.colour = c.colour;
         std::snprintf(in.title, sizeof in.title, "%s", c.title);
+        std::snprintf(in.className, sizeof in.className, "%s", c.className);
         const std::string argument = protocol::FormatWindowArgument(in);
         const auto split = protocol::SplitCommandLine("testwindows.exe \"" + argument + "\" --exit-when-empty");
         ASSERT_EQ(split.size(), 3u) << argument;
@@ -46,13 +52,14 @@ TEST(TestWindowsProtocol, WindowArgumentsSurviveTheCommandLine) {
         EXPECT_EQ(out.height, c.height);
         EXPECT_EQ(out.colour, c.colour);
         EXPECT_STREQ(out.title, c.title);
+        EXPECT_STREQ(out.className, c.className);
         EXPECT_EQ(split[2], protocol::kExitWhenEmptyArgument);
     }
 }
 
 TEST(TestWindowsProtocol, MalformedWindowArgumentsAreRejected) {
     for (const char* bad : {"", "frame", "frame:1,2,3,4,FF", "window:1,2,3,4,FF:t", "frame:1,2,3:t", "frame:1,2,3,4,FFx:t",
-                            "frame:a,2,3,4,FF:t"}) {
+                            "frame:a,2,3,4,FF:t", "frame/:1,2,3,4,FF:t"}) {
         Command out;
         EXPECT_FALSE(protocol::ParseWindowArgument(bad, out)) << bad;
     }
@@ -269,47 +276,9 @@ TEST(TestWindowsExe, ExitsWhenItsLastWindowCloses) {
 
 // ---------------------------------------------------------------- helper DLL
 
-// A 32-bit top-down DIB section and its memory DC.
-class Capture {
-public:
-    Capture(int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        old_ = SelectObject(dc_, bitmap_);
-        std::fill(bits_, bits_ + width * height, 0xFF00FFu);  // magenta: what nothing painted shows
-    }
-    ~Capture() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Capture(const Capture&) = delete;
-    Capture& operator=(const Capture&) = delete;
-
-    HDC dc() const { return dc_; }
-    uint32_t At(int x, int y) const {  // as COLORREF
-        const uint32_t p = bits_[y * width_ + x];
-        return ((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16);
-    }
-
-private:
-    int width_, height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    uint32_t* bits_ = nullptr;
-};
-
 // Compares a capture with the picture, shifted by (dx, dy) into outer-window
 // coordinates; returns the number of differing pixels and reports the first.
-int PictureMismatches(const Capture& capture, int width, int height, int dx, int dy, uint32_t colour, int outerWidth,
+int PictureMismatches(const PixelCapture& capture, int width, int height, int dx, int dy, uint32_t colour, int outerWidth,
                       int outerHeight) {
     int mismatches = 0;
     for (int y = 0; y < height; ++y) {
@@ -335,7 +304,7 @@ TEST(TestWindowsDll, InjectedHelperPaintsItsWholePictureForPrintWindow) {
     TestWindowState s = helper.State(w);
     const int width = s.width(), height = s.height();
     {
-        Capture capture(width, height);
+        PixelCapture capture(width, height);
         ASSERT_TRUE(PrintWindow(w, capture.dc(), 0));
         s = helper.State(w);
         EXPECT_EQ(s.printCount, 1u);
@@ -344,10 +313,16 @@ TEST(TestWindowsDll, InjectedHelperPaintsItsWholePictureForPrintWindow) {
     }
     {
         const int clientWidth = s.client.right - s.client.left, clientHeight = s.client.bottom - s.client.top;
-        Capture capture(clientWidth, clientHeight);
+        PixelCapture capture(clientWidth, clientHeight);
         SendMessageA(w, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(capture.dc()), PRF_CLIENT);
         EXPECT_EQ(helper.State(w).printClientCount, 1u);
         EXPECT_EQ(PictureMismatches(capture, clientWidth, clientHeight, s.client.left - s.rect.left,
+                                    s.client.top - s.rect.top, colour, width, height),
+                  0);
+        // WM_PAINT draws the same client picture on the screen.
+        const PixelCapture screen = PixelCapture::FromScreen(w, true);
+        EXPECT_GT(helper.State(w).paintCount, 0u);
+        EXPECT_EQ(PictureMismatches(screen, clientWidth, clientHeight, s.client.left - s.rect.left,
                                     s.client.top - s.rect.top, colour, width, height),
                   0);
     }
@@ -444,6 +419,76 @@ TEST_F(RemoteControlsTest, ButtonsToolbarAndCommands) {
     PostCommand(frame_, protocol::kControlsButtonDisabledId);
     WaitFor([&] { return StatusBarText(status_) == "button 201"; }, 5000, "the posted command");
     EXPECT_EQ(FindChild(frame_, 9999), nullptr);
+}
+
+// ---------------------------------------------------------------- VistrelProcess
+
+// The driver's start and close path, on testwindows.exe showing a window that
+// looks from outside like Vistrel's main window.
+std::string StandInArgument(const char* title, const char* className) {
+    Command c;
+    c.kind = Kind::Frame;
+    c.x = 54, c.y = 76, c.width = 638, c.height = 478;
+    c.colour = 0xC0C0C0;
+    std::snprintf(c.title, sizeof c.title, "%s", title);
+    std::snprintf(c.className, sizeof c.className, "%s", className);
+    return "\"" + protocol::FormatWindowArgument(c) + "\"";
+}
+
+TEST(VistrelProcessStandIn, PreparesFolderAndSettingsThenStartsAndCloses) {
+    VistrelOptions options;
+    options.exePath = TestWindowsExePath();
+    options.arguments =
+        StandInArgument(kVistrelTitle, kMainWindowClass) + " " + protocol::kExitWhenEmptyArgument;
+    options.settingsKey = VistrelOptions::Key::Present;
+    options.tims = 500;
+    options.listDat = "C:\\a.exe\r\n";
+    std::string folder;
+    {
+        VistrelProcess app = VistrelProcess::Start(options);
+        folder = app.Folder();
+        EXPECT_EQ(app.Title(), kVistrelTitle);
+        EXPECT_TRUE(FileExists(folder + "Vistrel.exe"));
+        EXPECT_EQ(app.DataFolder(), folder + "data\\" + UserName() + "\\");
+        EXPECT_EQ(ReadFileBytes(app.DataFolder() + "list.dat"), "C:\\a.exe\r\n");
+        EXPECT_FALSE(FileExists(app.DataFolder() + "trm.ini"));
+        EXPECT_EQ(VistrelSettings::Read("tims"), 500u);
+        EXPECT_FALSE(VistrelSettings::Read("hi").has_value());
+        EXPECT_TRUE(app.OtherWindows().empty());
+        EXPECT_THROW(app.Control(ids::ListView1), DriverError);
+        // A main window left open by an earlier test is refused loudly.
+        EXPECT_THROW(VistrelProcess::Start(options), DriverError);
+        EXPECT_EQ(app.Close(), 0u);
+        EXPECT_FALSE(app.IsRunning());
+    }
+    EXPECT_FALSE(FolderExists(folder));
+    VistrelSettings::Remove();
+}
+
+TEST(VistrelProcessStandIn, FailedStartsSayWhy) {
+    struct Case {
+        const char* name;
+        std::string arguments;
+        int timeoutMs;
+        const char* expected;  // part of the error message
+    };
+    const Case cases[] = {
+        {"ends early", "bogus", 10000, "ended with code 2 before its main window appeared"},
+        {"no main window", StandInArgument("Something else", "VistrelTestFrame"), 1500, "\"Something else\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        VistrelOptions options;
+        options.exePath = TestWindowsExePath();
+        options.arguments = c.arguments;
+        options.startTimeoutMs = c.timeoutMs;
+        try {
+            VistrelProcess::Start(options);
+            ADD_FAILURE() << "started";
+        } catch (const DriverError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.expected), std::string::npos) << e.what();
+        }
+    }
 }
 
 // ---------------------------------------------------------------- Vistrel

@@ -66,12 +66,11 @@ struct TestWindow {
     char className[protocol::kClassSize] = {};
 };
 
+// A group's thread runs until its process ends; nobody joins it.
 struct Group {
     uint32_t id = 0;
-    HANDLE thread = nullptr;
-    DWORD threadId = 0;
     HWND host = nullptr;
-    HANDLE ready = nullptr;
+    HANDLE ready = nullptr;  // set once the host window exists (or failed)
 };
 
 class SolidBrush {
@@ -525,8 +524,14 @@ Group* Host::EnsureGroup(uint32_t id) {
     auto group = std::make_unique<Group>();
     group->id = id;
     group->ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    group->thread = CreateThread(nullptr, 0, GroupThread, group.get(), 0, &group->threadId);
-    if (group->thread) WaitForSingleObject(group->ready, 10000);
+    if (HANDLE thread = CreateThread(nullptr, 0, GroupThread, group.get(), 0, nullptr)) {
+        // Unbounded on purpose: the thread only makes a message-only window,
+        // which waits on nobody.
+        WaitForSingleObject(group->ready, INFINITE);
+        CloseHandle(thread);
+    }
+    CloseHandle(group->ready);
+    group->ready = nullptr;
     groups_.push_back(std::move(group));
     return groups_.back()->host ? groups_.back().get() : nullptr;
 }

@@ -155,9 +155,10 @@ constexpr uint32_t PictureColourAt(uint32_t colour, int x, int y, int width, int
 }
 
 // The exe's command line: one argument per initial window,
-//   kind:x,y,width,height,colour:title
-// kind as in KindName, colour as hexadecimal COLORREF (BBGGRR); the title is
-// the rest of the argument, colons and commas included. "--exit-when-empty"
+//   kind[/class]:x,y,width,height,colour:title
+// kind as in KindName, an optional window class instead of the kind's own,
+// colour as hexadecimal COLORREF (BBGGRR); the title is the rest of the
+// argument, colons and commas included. "--exit-when-empty"
 // ends the helper once its last window is closed.
 constexpr const char* kExitWhenEmptyArgument = "--exit-when-empty";
 // "--idle" (alone): no helper at all, just a process that waits to be ended,
@@ -177,17 +178,24 @@ inline const char* KindName(Kind kind) {
 }
 
 inline std::string FormatWindowArgument(const Command& c) {
-    char head[96];
-    std::snprintf(head, sizeof head, "%s:%d,%d,%d,%d,%06X:", KindName(c.kind), static_cast<int>(c.x),
-                  static_cast<int>(c.y), static_cast<int>(c.width), static_cast<int>(c.height),
-                  static_cast<unsigned>(c.colour));
-    return head + std::string(c.title);
+    std::string kind = KindName(c.kind);
+    if (c.className[0]) kind += std::string("/") + c.className;
+    char numbers[96];
+    std::snprintf(numbers, sizeof numbers, ":%d,%d,%d,%d,%06X:", static_cast<int>(c.x), static_cast<int>(c.y),
+                  static_cast<int>(c.width), static_cast<int>(c.height), static_cast<unsigned>(c.colour));
+    return kind + numbers + c.title;
 }
 
 inline bool ParseWindowArgument(const std::string& text, Command& out) {
     const size_t kindEnd = text.find(':');
     if (kindEnd == std::string::npos) return false;
-    const std::string name = text.substr(0, kindEnd);
+    std::string name = text.substr(0, kindEnd);
+    std::string className;
+    if (const size_t slash = name.find('/'); slash != std::string::npos) {
+        className = name.substr(slash + 1);
+        name.resize(slash);
+        if (className.empty() || className.size() >= sizeof out.className) return false;
+    }
     bool known = false;
     for (Kind k : {Kind::Frame, Kind::Popup, Kind::Tool, Kind::Dialog, Kind::ZeroSize, Kind::Controls}) {
         if (name == KindName(k)) {
@@ -214,6 +222,8 @@ inline bool ParseWindowArgument(const std::string& text, Command& out) {
     out.colour = colour & 0xFFFFFFu;
     std::memset(out.title, 0, sizeof out.title);
     std::memcpy(out.title, title.data(), title.size());
+    std::memset(out.className, 0, sizeof out.className);
+    std::memcpy(out.className, className.data(), className.size());
     return true;
 }
 

@@ -81,7 +81,7 @@ std::optional<uint32_t> VistrelSettings::Read(const std::string& name) {
 }
 
 VistrelProcess VistrelProcess::Start(const VistrelOptions& options) {
-    const std::string exe = VistrelExePath();
+    const std::string exe = options.exePath.empty() ? VistrelExePath() : options.exePath;
     if (!FileExists(exe)) throw DriverError("Vistrel.exe is not built: " + exe);
     if (HWND other = FindWindowA(kMainWindowClass, nullptr)) {
         throw DriverError("a Vistrel main window is already open (process " + std::to_string(WindowProcessId(other)) +
@@ -107,7 +107,7 @@ VistrelProcess VistrelProcess::Start(const VistrelOptions& options) {
     if (options.listDat) WriteFileBytes(app.DataFolder() + "list.dat", *options.listDat);
     if (options.trmIni) WriteFileBytes(app.DataFolder() + "trm.ini", *options.trmIni);
 
-    Process p = StartProcess(copy, "", app.folder_);
+    Process p = StartProcess(copy, options.arguments, app.folder_);
     app.process_ = std::move(p.handle);
     app.pid_ = p.id;
 
@@ -153,8 +153,9 @@ VistrelProcess::~VistrelProcess() { Release(); }
 
 void VistrelProcess::Release() noexcept {
     if (process_ && !HasExited(process_.get())) {
+        // Without a main window (a start that failed) there is nobody to ask.
         if (main_) PostMessageA(main_, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(process_.get(), 15000) != WAIT_OBJECT_0) {
+        if (!main_ || WaitForSingleObject(process_.get(), 15000) != WAIT_OBJECT_0) {
             TerminateProcess(process_.get(), 1);
             WaitForSingleObject(process_.get(), 5000);
         }

@@ -27,7 +27,8 @@ constexpr const char* kMainWindowClass = "TPrintWndDlg";
 constexpr const char* kSettingsKey = "Software\\Quillon\\Vistrel α";
 
 // The settings key HKCU\Software\Quillon\Vistrel α. The program opens it
-// without creating it, so tests create or remove it.
+// without creating it, so tests create or remove it. Start() prepares it;
+// afterwards it stays as the program left it, for the test to read.
 struct VistrelSettings {
     static bool Exists();
     static void Remove();  // no error when absent
@@ -46,6 +47,11 @@ struct VistrelOptions {
     std::optional<std::string> listDat, trmIni;
     bool copyHelp = true;  // Help\Vistrel.htm beside the copy, when the build has it
     int startTimeoutMs = 30000;
+    // The program to copy and start: empty for the build's Vistrel.exe. The
+    // driver's own tests give a stand-in here (testwindows.exe showing a
+    // "TPrintWndDlg" window), with its arguments; Vistrel itself takes none.
+    std::string exePath;
+    std::string arguments;
 };
 
 class VistrelProcess {
@@ -79,6 +85,10 @@ public:
     std::string ControlText(int id) const { return WindowText(Control(id)); }
     bool IsControlEnabled(int id) const { return IsWindowEnabled(Control(id)) != 0; }
     bool IsControlVisible(int id) const { return IsWindowVisible(Control(id)) != 0; }
+    // Any message to a control, bounded (TBM_GETPOS on the track bar, ...).
+    LRESULT Send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0, int timeoutMs = kMessageTimeoutMs) const {
+        return SendBounded(Control(id), message, wParam, lParam, timeoutMs);
+    }
 
     // WM_COMMAND to the main window: Command returns after the handler ran;
     // PostCommand at once (for commands that open a modal window).

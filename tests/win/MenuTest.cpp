@@ -47,11 +47,13 @@ Shown Read(HMENU menu, int position) {
     char text[128] = "";
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA | MIIM_SUBMENU | MIIM_STRING | MIIM_BITMAP;
+    info.fMask =
+        MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA | MIIM_SUBMENU | MIIM_STRING | MIIM_BITMAP;
     info.dwTypeData = text;
     info.cch = sizeof text;
     EXPECT_TRUE(GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info));
-    return Shown{text, info.fType, info.fState, info.wID, info.dwItemData, info.hSubMenu, info.hbmpItem};
+    return Shown{text,          info.fType,   info.fState, info.wID, info.dwItemData,
+                 info.hSubMenu, info.hbmpItem};
 }
 
 // A menu like the list's context menu: plain items, a separator, a submenu
@@ -166,7 +168,8 @@ TEST_F(MenuTest, MenuSelectGivesTheHighlightedItemsHint) {
         std::string hint;
     };
     const Case cases[] = {
-        {"item by id", MAKEWPARAM(7202, MF_STRING | MF_GRAYED), handle, "選択したアプリケーションを終了する"},
+        {"item by id", MAKEWPARAM(7202, MF_STRING | MF_GRAYED), handle,
+         "選択したアプリケーションを終了する"},
         {"submenu by position", MAKEWPARAM(3, MF_POPUP), handle, "更新表示する領域の指定と解除"},
         {"item inside the submenu", MAKEWPARAM(7207, MF_STRING), sub, "choice"},
         {"item without a hint", MAKEWPARAM(7201, MF_STRING), handle, ""},
@@ -194,17 +197,21 @@ TEST_F(MenuTest, ItemDeletedWhileItsMenuLivesIsNoLongerFound) {
     const UINT id = static_cast<UINT>(late->CommandId());
     std::string hint;
     LRESULT result = 0;
-    PopupMenu::HandleOwnerMessage(WM_MENUSELECT, MAKEWPARAM(id, 0), reinterpret_cast<LPARAM>(handle), result, &hint);
+    PopupMenu::HandleOwnerMessage(WM_MENUSELECT, MAKEWPARAM(id, 0),
+                                  reinterpret_cast<LPARAM>(handle), result, &hint);
     EXPECT_EQ("late hint", hint);
     menu.Items.pop_back();
     late.reset();
-    PopupMenu::HandleOwnerMessage(WM_MENUSELECT, MAKEWPARAM(id, 0), reinterpret_cast<LPARAM>(handle), result, &hint);
+    PopupMenu::HandleOwnerMessage(WM_MENUSELECT, MAKEWPARAM(id, 0),
+                                  reinterpret_cast<LPARAM>(handle), result, &hint);
     EXPECT_EQ("", hint);
 }
 
 TEST_F(MenuTest, OwnerDrawnItemsReachTheirHandlers) {
     std::vector<std::pair<MenuItem*, bool>> drawn;
-    auto draw = [&](MenuItem& item, HDC, const RECT&, bool selected) { drawn.push_back({&item, selected}); };
+    auto draw = [&](MenuItem& item, HDC, const RECT&, bool selected) {
+        drawn.push_back({&item, selected});
+    };
     for (MenuItem* item : menu.Items) item->OnDrawItem = draw;
     close.OnMeasureItem = [](MenuItem&, HDC, int& width, int& height) {
         width += 100;
@@ -222,7 +229,8 @@ TEST_F(MenuTest, OwnerDrawnItemsReachTheirHandlers) {
         m.itemID = static_cast<UINT>(item.CommandId());
         m.itemData = reinterpret_cast<ULONG_PTR>(&item);
         LRESULT result = 0;
-        EXPECT_TRUE(PopupMenu::HandleOwnerMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&m), result, nullptr));
+        EXPECT_TRUE(PopupMenu::HandleOwnerMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&m),
+                                                  result, nullptr));
         EXPECT_EQ(TRUE, result);
         return SIZE{static_cast<LONG>(m.itemWidth), static_cast<LONG>(m.itemHeight)};
     };
@@ -243,7 +251,8 @@ TEST_F(MenuTest, OwnerDrawnItemsReachTheirHandlers) {
         d.rcItem = RECT{0, 0, 100, 19};
         d.itemData = reinterpret_cast<ULONG_PTR>(&clipMenu);
         LRESULT result = 0;
-        EXPECT_TRUE(PopupMenu::HandleOwnerMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&d), result, nullptr));
+        EXPECT_TRUE(PopupMenu::HandleOwnerMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&d),
+                                                  result, nullptr));
     }
     // Drawing of a control, not of a menu, is not ours.
     DRAWITEMSTRUCT button{};
@@ -251,9 +260,11 @@ TEST_F(MenuTest, OwnerDrawnItemsReachTheirHandlers) {
     button.hDC = screen;
     button.itemData = reinterpret_cast<ULONG_PTR>(&clipMenu);
     LRESULT result = 0;
-    EXPECT_FALSE(PopupMenu::HandleOwnerMessage(WM_DRAWITEM, 1, reinterpret_cast<LPARAM>(&button), result, nullptr));
+    EXPECT_FALSE(PopupMenu::HandleOwnerMessage(WM_DRAWITEM, 1, reinterpret_cast<LPARAM>(&button),
+                                               result, nullptr));
     ReleaseDC(nullptr, screen);
-    EXPECT_EQ((std::vector<std::pair<MenuItem*, bool>>{{&clipMenu, false}, {&clipMenu, true}}), drawn);
+    EXPECT_EQ((std::vector<std::pair<MenuItem*, bool>>{{&clipMenu, false}, {&clipMenu, true}}),
+              drawn);
 }
 
 TEST_F(MenuTest, AccessKeysOfOwnerDrawnItemsAreOurs) {
@@ -262,9 +273,11 @@ TEST_F(MenuTest, AccessKeysOfOwnerDrawnItemsAreOurs) {
     set.OnDrawItem = choice.OnDrawItem;
     HMENU sub = Read(menu.Rebuild(), 3).submenu;
     LRESULT result = 0;
-    ASSERT_TRUE(PopupMenu::HandleOwnerMessage(WM_MENUCHAR, MAKEWPARAM('3', MF_POPUP), reinterpret_cast<LPARAM>(sub), result, nullptr));
+    ASSERT_TRUE(PopupMenu::HandleOwnerMessage(WM_MENUCHAR, MAKEWPARAM('3', MF_POPUP),
+                                              reinterpret_cast<LPARAM>(sub), result, nullptr));
     EXPECT_EQ(MAKELRESULT(1, MNC_EXECUTE), result);
-    EXPECT_FALSE(PopupMenu::HandleOwnerMessage(WM_MENUCHAR, MAKEWPARAM('4', MF_POPUP), reinterpret_cast<LPARAM>(sub), result, nullptr));
+    EXPECT_FALSE(PopupMenu::HandleOwnerMessage(WM_MENUCHAR, MAKEWPARAM('4', MF_POPUP),
+                                               reinterpret_cast<LPARAM>(sub), result, nullptr));
 }
 
 TEST_F(MenuTest, PlainItemsShowTheirPictureWithItsTransparency) {
@@ -312,7 +325,8 @@ TEST_F(MenuTest, PopupLetsOnPopupSetTheStatesFirst) {
     owner.OnMessage = [&](UINT message, WPARAM wParam, LPARAM) {
         if (message != WM_INITMENUPOPUP) return;
         auto shown = reinterpret_cast<HMENU>(wParam);
-        for (int i = 0; i < 2; ++i) states.push_back(GetMenuState(shown, i, MF_BYPOSITION) & MF_GRAYED);
+        for (int i = 0; i < 2; ++i)
+            states.push_back(GetMenuState(shown, i, MF_BYPOSITION) & MF_GRAYED);
         EndMenu();
     };
     menu.Popup(owner.Handle(), 10, 10);

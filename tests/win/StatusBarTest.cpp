@@ -15,8 +15,8 @@ namespace {
 class Host : public Window {
 public:
     Host() {
-        CreateOwn("VistrelStatusBarTestHost", nullptr, WS_OVERLAPPEDWINDOW, 0,
-                  RECT{0, 0, 500, 300}, 0, "host");
+        CreateOwn("VistrelStatusBarTestHost", nullptr, WS_OVERLAPPEDWINDOW, 0, RECT{0, 0, 500, 300},
+                  0, "host");
     }
 };
 
@@ -51,7 +51,8 @@ TEST_F(StatusBarTest, SimpleTextRoundTrips) {
 TEST_F(StatusBarTest, StaysWherePlacedAndOneLineHigh) {
     host.SetBounds(0, 0, 600, 400);
     status.SetBounds(0, 200, 300, 50);
-    SendMessageA(status.Handle(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 50));  // as a parent would forward it
+    SendMessageA(status.Handle(), WM_SIZE, SIZE_RESTORED,
+                 MAKELPARAM(300, 50));  // as a parent would forward it
     const RECT r = status.BoundsRect();
     EXPECT_EQ(0, r.left);
     EXPECT_EQ(200, r.top);

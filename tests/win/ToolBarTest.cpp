@@ -43,7 +43,11 @@ constexpr int kSelectAll = 7105;
 class ToolBarTest : public ::testing::Test {
 protected:
     ToolBarTest()
-        : refresh(kRefresh), show(kShow), minimise(kMinimise), gap(kSeparator), selectAll(kSelectAll) {}
+        : refresh(kRefresh),
+          show(kShow),
+          minimise(kMinimise),
+          gap(kSeparator),
+          selectAll(kSelectAll) {}
 
     void SetUp() override {
         INITCOMMONCONTROLSEX init{sizeof init, ICC_BAR_CLASSES};
@@ -77,7 +81,18 @@ protected:
         return r;
     }
 
-    HWND Tooltip() { return reinterpret_cast<HWND>(SendMessageA(bar.Handle(), TB_GETTOOLTIPS, 0, 0)); }
+    // Presses and releases the left button over a button (near its right
+    // edge: on the arrow of a drop-down button).
+    void Click(int id, bool arrow) {
+        const RECT r = ButtonRect(id);
+        const LPARAM at = MAKELPARAM(arrow ? r.right - 4 : r.left + 6, (r.top + r.bottom) / 2);
+        SendMessageA(bar.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(bar.Handle(), WM_LBUTTONUP, 0, at);
+    }
+
+    HWND Tooltip() {
+        return reinterpret_cast<HWND>(SendMessageA(bar.Handle(), TB_GETTOOLTIPS, 0, 0));
+    }
 
     Host host;
     ToolBar bar;
@@ -112,12 +127,15 @@ TEST_F(ToolBarTest, CommandsReachTheButtonWithTheSenderAsGiven) {
     EXPECT_EQ((std::vector<Component*>{&show, &minimise, &show, &minimise}), senders);
     EXPECT_EQ(0, refreshes);
 
-    // The main part of a drop-down button is a plain click.
+    // A click with the mouse, on a plain button and on the main part of a
+    // drop-down button.
     int selects = 0;
     selectAll.OnClick = [&](Component&) { ++selects; };
-    SendMessageA(host.Handle(), WM_COMMAND, MAKEWPARAM(kSelectAll, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(bar.Handle()));
+    Click(kMinimise, false);
+    Click(kSelectAll, false);
     EXPECT_EQ(1, selects);
+    EXPECT_EQ(5u, tags.size());
+    EXPECT_EQ(1, tags.back());
 }
 
 TEST_F(ToolBarTest, EnabledStateIsTheToolbarsAndADisabledButtonIgnoresCommands) {
@@ -219,13 +237,13 @@ std::string AskTooltip(HWND to, HWND tooltip, int id) {
 TEST_F(ToolBarTest, TooltipIsTheShortPartOfTheHint) {
     const HWND tooltip = Tooltip();
     ASSERT_NE(nullptr, tooltip);
-    show.Hint = "ウィンドウ表示|選択したアイテムに実行";  // may change after the button is added
+    show.Hint = "表示|選択したアイテムに実行";  // changed after the button was added
     struct Case {
         int id;
         std::string text;
     };
     const Case cases[] = {
-        {kRefresh, "更新"}, {kShow, "ウィンドウ表示"}, {kSelectAll, "全て選択"}, {9999, ""}};
+        {kRefresh, "更新"}, {kShow, "表示"}, {kSelectAll, "全て選択"}, {9999, ""}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
         // Asked of the toolbar itself, and reflected from its parent: the
@@ -253,16 +271,23 @@ TEST_F(ToolBarTest, TooltipSplitsOnlyAtARealBar) {
 }
 
 TEST_F(ToolBarTest, ControlSpaceHoldsTheControlAfterTheButtons) {
-    Panel panel;
-    panel.Create(&bar, 1003, RECT{0, 0, 331, 20}, RGB(255, 255, 255));
-    bar.AddControlSpace(panel, 331);
-    const RECT last = ButtonRect(kMinimise);
-    const RECT placed = panel.BoundsRect();
-    EXPECT_EQ(last.right, placed.left);
-    EXPECT_EQ(331, placed.right - placed.left);
-    EXPECT_EQ(20, placed.bottom - placed.top);
-    EXPECT_EQ(bar.HintAt(POINT{placed.left + 5, placed.top + 5}), bar.Hint);
-    EXPECT_EQ(nullptr, bar.ButtonFromId(0));
+    {
+        Panel panel;
+        panel.Create(&bar, 1003, RECT{0, 0, 331, 20}, RGB(255, 255, 255));
+        bar.AddControlSpace(panel, 331);
+        const RECT last = ButtonRect(kMinimise);
+        const RECT placed = panel.BoundsRect();
+        EXPECT_EQ(last.right, placed.left);
+        EXPECT_EQ(331, placed.right - placed.left);
+        EXPECT_EQ(20, placed.bottom - placed.top);
+        EXPECT_EQ(bar.Hint, bar.HintAt(POINT{placed.left + 5, placed.top + 5}));
+        EXPECT_EQ(nullptr, bar.ButtonFromId(0));
+    }
+    // The panel went first (as a form's members may): the toolbar lays out
+    // without it.
+    ToolButton late(7112);
+    bar.AddButton(late);
+    EXPECT_EQ(7, bar.ButtonCount());
 }
 
 TEST_F(ToolBarTest, DropDownShowsTheItemsSubmenuUnderTheButton) {
@@ -279,8 +304,8 @@ TEST_F(ToolBarTest, DropDownShowsTheItemsSubmenuUnderTheButton) {
 
     // The menu is modal: the owner ends it as soon as it opens, noting what it showed.
     std::vector<std::string> shown;
-    HWND ownerSeen = nullptr;
-    host.OnMessage = [&](UINT message, WPARAM wParam, LPARAM) {
+    bool ownerAsked = false;
+    auto endAtOnce = [&](UINT message, WPARAM wParam, LPARAM) {
         if (message != WM_INITMENUPOPUP) return;
         auto menuHandle = reinterpret_cast<HMENU>(wParam);
         for (int i = 0; i < GetMenuItemCount(menuHandle); ++i) {
@@ -288,9 +313,10 @@ TEST_F(ToolBarTest, DropDownShowsTheItemsSubmenuUnderTheButton) {
             GetMenuStringA(menuHandle, i, text, sizeof text, MF_BYPOSITION);
             shown.push_back(text);
         }
-        ownerSeen = host.Handle();
+        ownerAsked = true;
         EndMenu();
     };
+    host.OnMessage = endAtOnce;
 
     NMTOOLBARA notice{};
     notice.hdr.hwndFrom = bar.Handle();
@@ -302,8 +328,17 @@ TEST_F(ToolBarTest, DropDownShowsTheItemsSubmenuUnderTheButton) {
     host.OnMessage = nullptr;
     EXPECT_EQ(TBDDRET_DEFAULT, answer);
     EXPECT_EQ(1, popups);
-    EXPECT_EQ(host.Handle(), ownerSeen);  // the top-level window owns the menu
+    EXPECT_TRUE(ownerAsked);  // the top-level window owns the menu
     EXPECT_EQ((std::vector<std::string>{"ウィンドウ", "アイコン"}), shown);
+
+    // The same from a press on the arrow; the button's own click stays out.
+    int clicks = 0;
+    selectAll.OnClick = [&](Component&) { ++clicks; };
+    host.OnMessage = endAtOnce;
+    Click(kSelectAll, true);
+    host.OnMessage = nullptr;
+    EXPECT_EQ(2, popups);
+    EXPECT_EQ(0, clicks);
 }
 
 TEST_F(ToolBarTest, BackgroundIsWhiteWhateverWasThere) {
@@ -323,7 +358,7 @@ TEST_F(ToolBarTest, BackgroundIsWhiteWhateverWasThere) {
     GdiFlush();
     const auto* pixels = static_cast<const uint32_t*>(bits);
     EXPECT_EQ(0xFFFFFFu, pixels[2 * width + last.right + 30] & 0xFFFFFFu);  // after the buttons
-    EXPECT_EQ(0xFFFFFFu, pixels[(height - 1) * width + 1] & 0xFFFFFFu);    // under the first button
+    EXPECT_EQ(0xFFFFFFu, pixels[(height - 1) * width + 1] & 0xFFFFFFu);  // under the first button
     SelectObject(dc, previous);
     DeleteObject(picture);
     DeleteDC(dc);

@@ -35,7 +35,9 @@ protected:
         bar.SetPageSize(1);
         bar.SetFrequency(10);
         bar.SetThumbLength(12);
-        bar.OnChange = [&](Component&) { log.push_back("change " + std::to_string(bar.Position())); };
+        bar.OnChange = [&](Component&) {
+            log.push_back("change " + std::to_string(bar.Position()));
+        };
         bar.OnKeyDown = [&](TrackBar&, WORD key) {
             log.push_back("down " + std::to_string(key) + " at " + std::to_string(bar.Position()));
         };

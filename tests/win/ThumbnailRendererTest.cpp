@@ -1,0 +1,536 @@
+// Thumbnails of real windows of this process: frame, margins, fit, the mark
+// strip, the clipping choice, regions for the clipping list, windows that do
+// not answer, and icon cards. Test windows paint their own picture for
+// WM_PRINT, since Wine's default WM_PRINT draws no frame.
+
+#include "catalogue/ThumbnailRenderer.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <future>
+#include <memory>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "catalogue/WindowCatalogue.h"
+#include "exclusion/ExclusionList.h"
+#include "main/Glyphs.h"
+#include "platform/OptionalApis.h"
+
+namespace vistrel {
+namespace {
+
+constexpr char kClassName[] = "VistrelThumbnailTestWindow";
+constexpr UINT kHangMessage = WM_APP + 1;  // lParam: milliseconds to stay away
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kGrey = RGB(128, 128, 128);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kLeft = RGB(200, 120, 0);
+constexpr COLORREF kRight = RGB(0, 160, 64);
+constexpr COLORREF kUntouched = RGB(255, 0, 255);
+
+struct Picture {
+    COLORREF left;
+    COLORREF right;  // the right half, from width / 2 on
+    HANDLE hangEntered = nullptr;
+};
+
+void PaintPicture(HWND window, HDC dc, int width, int height) {
+    const auto* picture = reinterpret_cast<const Picture*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!picture) return;
+    const COLORREF colours[] = {picture->left, picture->right};
+    const RECT halves[] = {{0, 0, width / 2, height}, {width / 2, 0, width, height}};
+    for (int i = 0; i < 2; ++i) {
+        HBRUSH brush = CreateSolidBrush(colours[i]);
+        FillRect(dc, &halves[i], brush);
+        DeleteObject(brush);
+    }
+}
+
+LRESULT CALLBACK PictureWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_NCCREATE:
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+        break;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        RECT client;
+        GetClientRect(window, &client);
+        PaintPicture(window, dc, client.right, client.bottom);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_PRINT: {  // the whole window, frame included
+        RECT r;
+        GetWindowRect(window, &r);
+        PaintPicture(window, reinterpret_cast<HDC>(wParam), r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    case WM_PRINTCLIENT: {
+        RECT client;
+        GetClientRect(window, &client);
+        PaintPicture(window, reinterpret_cast<HDC>(wParam), client.right, client.bottom);
+        return 0;
+    }
+    case kHangMessage: {
+        const auto* picture = reinterpret_cast<const Picture*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (picture->hangEntered) SetEvent(picture->hangEntered);
+        Sleep(static_cast<DWORD>(lParam));
+        return 0;
+    }
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+struct DestroyWindowDeleter {
+    void operator()(HWND window) const { DestroyWindow(window); }
+};
+using TestWindow = std::unique_ptr<std::remove_pointer_t<HWND>, DestroyWindowDeleter>;
+
+// A frameless pop-up is all picture, so window and client coordinates agree.
+TestWindow MakeWindow(Picture& picture, int width, int height, DWORD style = WS_POPUP,
+                      HWND owner = nullptr) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = PictureWindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kClassName;
+    RegisterClassA(&windowClass);  // fails harmlessly once registered
+    return TestWindow(CreateWindowExA(0, kClassName, "Thumbnail test", style | WS_VISIBLE, 40, 40,
+                                      width, height, owner, nullptr, GetModuleHandleA(nullptr),
+                                      &picture));
+}
+
+COLORREF OverWhite(uint32_t argb) {
+    if ((argb >> 24) == 0) return kWhite;
+    return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+}
+
+// Every pixel of `area` has `colour`; the first one that does not is reported.
+::testing::AssertionResult AreaIs(const tk::Bitmap& bitmap, const RECT& area, COLORREF colour) {
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (bitmap.PixelAt(x, y) != colour)
+                return ::testing::AssertionFailure()
+                       << "pixel (" << x << ", " << y << ") is " << std::hex << bitmap.PixelAt(x, y)
+                       << ", expected " << colour;
+    return ::testing::AssertionSuccess();
+}
+
+// The four 1-pixel edges of `area`.
+::testing::AssertionResult RingIs(const tk::Bitmap& bitmap, const RECT& r, COLORREF colour) {
+    for (const RECT& edge : {RECT{r.left, r.top, r.right, r.top + 1},
+                             RECT{r.left, r.bottom - 1, r.right, r.bottom},
+                             RECT{r.left, r.top, r.left + 1, r.bottom},
+                             RECT{r.right - 1, r.top, r.right, r.bottom}}) {
+        auto result = AreaIs(bitmap, edge, colour);
+        if (!result) return result;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+std::unique_ptr<ClipSet> Clips(std::initializer_list<ClipRect> rects) {
+    auto clips = std::make_unique<ClipSet>();
+    int slot = 0;
+    for (const ClipRect& r : rects) (*clips)[slot++] = r;
+    return clips;
+}
+
+// Keeps copies of the pictures it receives and follows the clipping list's contract.
+class RecordingSink : public RegionSink {
+public:
+    explicit RecordingSink(int total, std::set<int> hidden = {}) : total_(total), hidden_(std::move(hidden)) {}
+    int Count() const override { return static_cast<int>(pictures.size()); }
+    int RegionTotal() const override { return total_; }
+    void Append(tk::Bitmap& picture) override { pictures.push_back(Copy(picture)); }
+    void Overwrite(int index, tk::Bitmap& picture) override {
+        pictures[index] = Copy(picture);
+        overwritten.push_back(index);
+    }
+    int& Cursor() override { return cursor; }
+    bool Hidden(const WindowEntry&, int slot) const override { return hidden_.count(slot) != 0; }
+
+    std::vector<tk::Bitmap> pictures;
+    std::vector<int> overwritten;
+    int cursor = 0;
+
+private:
+    static tk::Bitmap Copy(tk::Bitmap& picture) {
+        tk::Bitmap copy(picture.Width(), picture.Height(), tk::PixelFormat::Bgr24);
+        copy.GetCanvas().Draw(0, 0, picture);
+        return copy;
+    }
+    int total_;
+    std::set<int> hidden_;
+};
+
+class ThumbnailRendererTest : public ::testing::Test {
+protected:
+    static constexpr int kWidth = 100;
+    static constexpr int kHeight = 80;
+
+    ThumbnailRendererTest() {
+        glyphs_.Create(kGlyphSize, kGlyphSize, ILC_COLOR32 | ILC_MASK, kGlyphCount, 4);
+        for (int i = 0; i < kGlyphCount; ++i)
+            glyphs_.AddPixels(GlyphPixels(i).data(), kGlyphSize, kGlyphSize);
+    }
+
+    RenderResult Render(HWND window, tk::Bitmap& target, const RenderOptions& options,
+                        WindowEntry entry = {}, RegionSink* clipList = nullptr) {
+        entry.handle = window;
+        return renderer_.RenderThumbnail(entry, target, options, clipList);
+    }
+
+    tk::Bitmap Target() { return tk::Bitmap(kWidth, kHeight, tk::PixelFormat::Bgr24); }
+
+    platform::PrintWindowApi print_ = platform::PrintWindowApi::Load();
+    platform::ProcessPathApi paths_ = platform::ProcessPathApi::Load();
+    ExclusionList exclusion_{[](const std::string& a, const std::string& b) { return a == b; }};
+    WindowCatalogue catalogue_{paths_, exclusion_};
+    tk::ImageList glyphs_;
+    ThumbnailRenderer renderer_{print_, catalogue_, glyphs_};
+};
+
+TEST_F(ThumbnailRendererTest, FrameTellsClipsAndAutoUpdateAroundAWhiteRing) {
+    struct Case {
+        bool clips;
+        bool autoUpdate;
+        COLORREF frame;
+    };
+    const Case cases[] = {
+        {false, true, kGrey}, {true, true, kBlue}, {false, false, kRed}, {true, false, kRed}};
+    Picture picture{kLeft, kLeft};
+    TestWindow window = MakeWindow(picture, 200, 160);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "clips " << c.clips << " autoUpdate " << c.autoUpdate);
+        WindowEntry entry;
+        entry.autoUpdate = c.autoUpdate;
+        if (c.clips) entry.clips = Clips({{0, 0, 50, 50}});  // not shown: "Auto" is off
+        tk::Bitmap target = Target();
+        const RenderResult result = Render(window.get(), target, {.stretch = true}, std::move(entry));
+        EXPECT_TRUE(result.captured);
+        EXPECT_EQ(window.get(), result.pictured);
+        EXPECT_TRUE(RingIs(target, {0, 0, kWidth, kHeight}, c.frame));
+        EXPECT_TRUE(RingIs(target, {1, 1, kWidth - 1, kHeight - 1}, kWhite));
+        EXPECT_TRUE(AreaIs(target, {2, 2, kWidth - 2, kHeight - 2}, kLeft));
+    }
+}
+
+TEST_F(ThumbnailRendererTest, PictureIsFittedUnlessStretchedOrTheClipListIsOpen) {
+    struct Case {
+        const char* name;
+        int winWidth, winHeight;
+        bool stretch;
+        bool clipListOpen;
+        RECT picture;  // the rest inside the frame is white
+    };
+    const Case cases[] = {
+        // FitToBox(100, 80, 300, 100): 99 x 33 at (0, 23); bands above and below.
+        {"wide", 300, 100, false, false, {2, 25, 97, 54}},
+        // FitToBox(100, 80, 100, 300): 26 x 78 at (37, 1); bands left and right.
+        {"tall", 100, 300, false, false, {39, 3, 61, 77}},
+        {"stretched", 300, 100, true, false, {2, 2, 98, 78}},
+        // No fit and no mark strip while the clipping list is open, even for
+        // Open Only (set in every case here).
+        {"clip list open", 300, 100, false, true, {2, 2, 98, 78}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Picture picture{kRight, kRight};
+        TestWindow window = MakeWindow(picture, c.winWidth, c.winHeight);
+        tk::Bitmap target = Target();
+        RecordingSink sink(0);
+        RenderOptions options{.stretch = c.stretch};
+        if (c.clipListOpen) options.openOnly = true;
+        Render(window.get(), target, options, {}, c.clipListOpen ? &sink : nullptr);
+        EXPECT_TRUE(AreaIs(target, c.picture, kRight));
+        int coloured = 0;
+        for (int y = 1; y < kHeight - 1; ++y)
+            for (int x = 1; x < kWidth - 1; ++x) coloured += target.PixelAt(x, y) != kWhite;
+        const RECT& p = c.picture;
+        EXPECT_EQ((p.right - p.left) * (p.bottom - p.top), coloured);
+        EXPECT_TRUE(sink.pictures.empty());
+    }
+}
+
+TEST_F(ThumbnailRendererTest, OpenOnlyLeavesTheBottomStripToTheStateMarks) {
+    Picture picture{kLeft, kLeft};
+    TestWindow window = MakeWindow(picture, 200, 160);
+    struct Case {
+        bool parked;
+        bool autoUpdate;
+    };
+    for (const Case c : {Case{true, true}, Case{false, false}, Case{true, false}}) {
+        SCOPED_TRACE(testing::Message() << "parked " << c.parked << " autoUpdate " << c.autoUpdate);
+        tk::Bitmap target = Target();
+        Render(window.get(), target, {.stretch = true, .openOnly = true});
+        EXPECT_TRUE(AreaIs(target, {2, 2, kWidth - 2, kHeight - 18}, kLeft));
+        EXPECT_TRUE(AreaIs(target, {1, kHeight - 18, kWidth - 1, kHeight - 1}, kWhite));
+
+        renderer_.DrawStateMarks(target, c.parked, c.autoUpdate);
+        struct Cell {
+            int left;
+            bool shown;
+            int glyph;
+        };
+        for (const Cell cell : {Cell{kWidth - 40, c.autoUpdate, 18}, Cell{kWidth - 20, c.parked, 6}}) {
+            const auto pixels = GlyphPixels(cell.glyph);
+            for (int y = 0; y < kGlyphSize; ++y)
+                for (int x = 0; x < kGlyphSize; ++x) {
+                    const COLORREF expected = cell.shown ? OverWhite(pixels[y * kGlyphSize + x]) : kWhite;
+                    ASSERT_EQ(expected, target.PixelAt(cell.left + x, kHeight - 18 + y))
+                        << "glyph " << cell.glyph << " at " << x << ", " << y;
+                }
+        }
+        // The picture above and the frame are left alone.
+        EXPECT_TRUE(AreaIs(target, {2, 2, kWidth - 2, kHeight - 18}, kLeft));
+        EXPECT_TRUE(RingIs(target, {0, 0, kWidth, kHeight}, kGrey));
+    }
+}
+
+TEST_F(ThumbnailRendererTest, ClippingIsShownUnderTheAutoAndClipMenuRule) {
+    struct Case {
+        bool autoChecked;
+        bool clipMenu;
+        bool minimized;
+        int clipIndex;
+        COLORREF leftEdge;  // of the picture
+        COLORREF rightEdge;
+    };
+    const Case cases[] = {
+        {false, true, false, 0, kLeft, kRight},   // clipping shown only in automatic mode
+        {true, true, false, 0, kRight, kRight},
+        {false, false, false, 0, kRight, kRight},  // shown always
+        {true, false, false, 0, kRight, kRight},
+        {true, true, true, 0, kLeft, kRight},     // a minimised window is pictured whole
+        {true, true, false, 1, kLeft, kLeft},     // the chosen slot
+    };
+    Picture picture{kLeft, kRight};
+    TestWindow window = MakeWindow(picture, 200, 100);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "auto " << c.autoChecked << " clipMenu " << c.clipMenu
+                                        << " minimized " << c.minimized << " slot " << c.clipIndex);
+        WindowEntry entry;
+        entry.clips = Clips({{100, 0, 100, 100}, {0, 0, 60, 100}});
+        entry.clipIndex = c.clipIndex;
+        entry.minimized = c.minimized;
+        tk::Bitmap target = Target();
+        Render(window.get(), target,
+               {.stretch = true, .autoChecked = c.autoChecked, .clipMenu = c.clipMenu},
+               std::move(entry));
+        EXPECT_EQ(c.leftEdge, target.PixelAt(3, kHeight / 2));
+        EXPECT_EQ(c.rightEdge, target.PixelAt(kWidth - 4, kHeight / 2));
+        EXPECT_TRUE(RingIs(target, {0, 0, kWidth, kHeight}, kBlue));
+    }
+}
+
+TEST_F(ThumbnailRendererTest, HighQualityChoosesHalftone) {
+    Picture picture{kLeft, kRight};
+    TestWindow window = MakeWindow(picture, 200, 100);
+    for (const bool highQuality : {false, true}) {
+        tk::Bitmap target = Target();
+        Render(window.get(), target, {.highQuality = highQuality});
+        EXPECT_EQ(highQuality ? HALFTONE : COLORONCOLOR, GetStretchBltMode(target.Dc()));
+    }
+}
+
+TEST_F(ThumbnailRendererTest, AWindowWithoutAreaIsPicturedThroughTheWindowItOwns) {
+    Picture none{kWhite, kWhite};
+    Picture framed{kRight, kRight};
+    TestWindow application = MakeWindow(none, 0, 0);
+    TestWindow lonely = MakeWindow(none, 0, 0);
+    // Overlapped, not pop-up: an owned pop-up has a parent as far as GetParent
+    // tells, and the visible window list leaves such windows out.
+    TestWindow frame = MakeWindow(framed, 240, 180, WS_OVERLAPPEDWINDOW, application.get());
+    catalogue_.EnumerateVisible();
+
+    tk::Bitmap target = Target();
+    RenderResult result = Render(application.get(), target, {.stretch = true});
+    EXPECT_EQ(frame.get(), result.pictured);
+    EXPECT_TRUE(AreaIs(target, {2, 2, kWidth - 2, kHeight - 2}, kRight));
+
+    // Nothing owned: a 1 x 1 source, so the picture area is one colour.
+    result = Render(lonely.get(), target, {.stretch = true});
+    EXPECT_EQ(lonely.get(), result.pictured);
+    EXPECT_TRUE(AreaIs(target, {2, 2, kWidth - 2, kHeight - 2}, target.PixelAt(2, 2)));
+    EXPECT_TRUE(RingIs(target, {0, 0, kWidth, kHeight}, kGrey));
+}
+
+// A window whose thread is busy must not freeze the caller: the capture is
+// skipped and the thumbnail keeps its last picture.
+TEST_F(ThumbnailRendererTest, AWindowThatDoesNotAnswerKeepsItsLastPicture) {
+    Picture picture{kRight, kRight};
+    picture.hangEntered = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    std::promise<DWORD> started;
+    // The window lives and dies on a thread of its own, which the guard ends
+    // however the test ends.
+    struct Owner {
+        std::thread thread;
+        DWORD id = 0;
+        ~Owner() {
+            PostThreadMessageA(id, WM_QUIT, 0, 0);
+            thread.join();
+        }
+    } owner;
+    HWND window = nullptr;
+    owner.thread = std::thread([&] {
+        TestWindow own = MakeWindow(picture, 200, 160);
+        window = own.get();
+        started.set_value(GetCurrentThreadId());
+        MSG message;
+        while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+    });
+    owner.id = started.get_future().get();
+    ASSERT_TRUE(window);
+
+    // Answering, another thread's window is captured as any other.
+    tk::Bitmap target = Target();
+    RenderResult result = Render(window, target, {.stretch = true});
+    EXPECT_TRUE(result.captured);
+    EXPECT_TRUE(AreaIs(target, {2, 2, kWidth - 2, kHeight - 2}, kRight));
+
+    target.GetCanvas().SetBrushColor(kUntouched);
+    target.GetCanvas().FillRect({0, 0, kWidth, kHeight});
+    PostMessageA(window, kHangMessage, 0, 1000);
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(picture.hangEntered, 5000));
+    const ULONGLONG start = GetTickCount64();
+    result = Render(window, target, {.stretch = true});
+    const ULONGLONG elapsedMs = GetTickCount64() - start;
+    EXPECT_FALSE(result.captured);
+    EXPECT_EQ(window, result.pictured);
+    EXPECT_LT(elapsedMs, 500u);  // the window is away for 1000 ms
+    EXPECT_TRUE(AreaIs(target, {0, 0, kWidth, kHeight}, kUntouched));
+    CloseHandle(picture.hangEntered);
+}
+
+TEST_F(ThumbnailRendererTest, OpenClipListReceivesOnePicturePerRegion) {
+    Picture picture{kLeft, kRight};
+    TestWindow window = MakeWindow(picture, 200, 100);
+    auto entryWithRegions = [] {
+        WindowEntry entry;
+        // Slot 2 is hidden; slot 4 ends the set, so slot 5 is never a region.
+        entry.clips = Clips({{100, 0, 100, 100}, {0, 0, 100, 100}, {0, 0, 200, 100},
+                             {0, 0, 100, 50}, {0, 0, 0, 0}, {100, 0, 50, 50}});
+        return entry;
+    };
+    RecordingSink sink(3, {2});
+    tk::Bitmap target = Target();
+    EXPECT_TRUE(Render(window.get(), target, {}, entryWithRegions(), &sink).captured);
+
+    // First pass: appended in slot order, each fitted into the whole bitmap
+    // anew and without a frame.
+    ASSERT_EQ(3u, sink.pictures.size());
+    EXPECT_EQ(0, sink.cursor);
+    // A square region: FitToBox(100, 80, 100, 100) gives 80 x 80 at (10, 0).
+    EXPECT_TRUE(AreaIs(sink.pictures[0], {12, 2, 88, 78}, kRight));
+    EXPECT_TRUE(AreaIs(sink.pictures[0], {0, 0, 12, kHeight}, kWhite));
+    EXPECT_TRUE(AreaIs(sink.pictures[1], {12, 2, 88, 78}, kLeft));
+    // 100 x 50: 100 x 50 at (0, 15).
+    EXPECT_TRUE(AreaIs(sink.pictures[2], {2, 17, 98, 63}, kLeft));
+    EXPECT_TRUE(AreaIs(sink.pictures[2], {0, 0, kWidth, 17}, kWhite));
+    EXPECT_TRUE(AreaIs(target, {0, 0, kWidth, 17}, kWhite));  // the last region, no frame
+
+    // Full list: pictures are overwritten from the cursor on, and the cursor
+    // keeps counting past the end.
+    sink.cursor = 1;
+    Render(window.get(), target, {.stretch = true}, entryWithRegions(), &sink);
+    EXPECT_EQ((std::vector<int>{1, 2}), sink.overwritten);
+    EXPECT_EQ(4, sink.cursor);
+    EXPECT_TRUE(AreaIs(sink.pictures[1], {2, 2, 98, 78}, kRight));  // stretched now
+
+    // A minimised window keeps its old pictures but still takes its places.
+    sink.overwritten.clear();
+    sink.cursor = 0;
+    ShowWindow(window.get(), SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(window.get()));
+    WindowEntry minimised = entryWithRegions();
+    minimised.minimized = true;
+    Render(window.get(), target, {}, std::move(minimised), &sink);
+    EXPECT_TRUE(sink.overwritten.empty());
+    EXPECT_EQ(3, sink.cursor);
+}
+
+TEST_F(ThumbnailRendererTest, IconCardIsTheGlyphEnlargedWithTheExecutablesIconCentred) {
+    constexpr int kCardWidth = 160, kCardHeight = 128;  // 10 x 8 pixels per glyph pixel
+    constexpr RECT kCentre{kCardWidth / 2 - 16, kCardHeight / 2 - 16, kCardWidth / 2 + 16,
+                           kCardHeight / 2 + 16};
+    Picture picture{kLeft, kLeft};
+    TestWindow window = MakeWindow(picture, 200, 100);
+    const tk::IconOwner icon = GetFileIcon(catalogue_.ExecutablePath(window.get()), false);
+    ASSERT_TRUE(icon) << "the shell gives this executable no icon";
+
+    for (const bool minimised : {false, true}) {
+        SCOPED_TRACE(minimised ? "minimised" : "shown");
+        const auto glyph = GlyphPixels(minimised ? 5 : 0);
+        auto glyphAt = [&](int x, int y) { return OverWhite(glyph[(y / 8) * kGlyphSize + x / 10]); };
+        // The centre as it should be: the enlarged glyph with the icon on top.
+        tk::Bitmap centre(32, 32, tk::PixelFormat::Bgr24);
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                centre.GetCanvas().SetPixel(x, y, glyphAt(kCentre.left + x, kCentre.top + y));
+        DrawIconEx(centre.Dc(), 0, 0, icon.get(), 0, 0, 0, nullptr, DI_NORMAL);
+
+        tk::Bitmap card(kCardWidth, kCardHeight, tk::PixelFormat::Bgr24);
+        renderer_.DrawIconCard(window.get(), minimised, false, card);
+        int iconPixels = 0;
+        for (int y = 0; y < kCardHeight; ++y)
+            for (int x = 0; x < kCardWidth; ++x) {
+                const bool inCentre = x >= kCentre.left && x < kCentre.right && y >= kCentre.top &&
+                                      y < kCentre.bottom;
+                const COLORREF expected =
+                    inCentre ? centre.PixelAt(x - kCentre.left, y - kCentre.top) : glyphAt(x, y);
+                ASSERT_EQ(expected, card.PixelAt(x, y)) << "at " << x << ", " << y;
+                iconPixels += inCentre && expected != glyphAt(x, y);
+            }
+        EXPECT_GT(iconPixels, 0);  // the icon is not invisible on this glyph
+    }
+
+    // Stretched, the icon covers the card: more than the centre changes.
+    tk::Bitmap plain(kCardWidth, kCardHeight, tk::PixelFormat::Bgr24);
+    tk::Bitmap stretched(kCardWidth, kCardHeight, tk::PixelFormat::Bgr24);
+    renderer_.DrawIconCard(window.get(), false, false, plain);
+    renderer_.DrawIconCard(window.get(), false, true, stretched);
+    int changedOutside = 0;
+    for (int y = 0; y < kCardHeight; ++y)
+        for (int x = 0; x < kCardWidth; ++x)
+            if (x < kCentre.left || x >= kCentre.right || y < kCentre.top || y >= kCentre.bottom)
+                changedOutside += plain.PixelAt(x, y) != stretched.PixelAt(x, y);
+    EXPECT_GT(changedOutside, 0);
+}
+
+TEST(GetFileIconTest, LargeAndSmallShellIcons) {
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, MAX_PATH);
+    const std::string notepad = std::string(system) + "\\notepad.exe";
+    struct Case {
+        std::string path;
+        bool small;
+        int size;  // 0: no icon
+    };
+    const Case cases[] = {{notepad, false, 32}, {notepad, true, 16}, {"C:\\no\\such\\file.exe", false, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path + (c.small ? " small" : " large"));
+        const tk::IconOwner icon = GetFileIcon(c.path, c.small);
+        ASSERT_EQ(c.size != 0, static_cast<bool>(icon));
+        if (!icon) continue;
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(icon.get(), &info));
+        tk::BitmapOwner colour(info.hbmColor), mask(info.hbmMask);
+        BITMAP bitmap{};
+        GetObjectA(mask.get(), sizeof bitmap, &bitmap);
+        EXPECT_EQ(c.size, bitmap.bmWidth);
+    }
+}
+
+}  // namespace
+}  // namespace vistrel
