@@ -126,6 +126,11 @@ public:
     bool OpenOnlyInForce() const { return CheckBox1.Checked() && PrintWindowAvailable(); }
     WindowEntry* EntryOf(int item) const;
 
+    // --- Operations the worker threads hand over, open to benchmarks --------
+    void RefreshList();
+    void ChangeTick();
+    void RefreshThumbnail(HWND window, int item);
+
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -156,7 +161,6 @@ private:
     void SaveExclusionList();
 
     // The list and the commands on it (WndCloseCatalogue.cpp)
-    void RefreshList();
     void BuildListItems(class CarryOverSnapshot& snapshot);
     void SortForRefresh();
     void LayOutGrid();
@@ -172,7 +176,6 @@ private:
     void PauseBackgroundWork();
     void ResumeBackgroundWork();
     void WaitForPass();
-    void ChangeTick();
     void UpdateToolbarStates();
     int ChangeCheck();
     void ApplyChange(int kind);
@@ -185,7 +188,6 @@ private:
     RenderOptions CurrentRenderOptions() const;
     RegionSink* ClipListSink() const { return nullptr; }  // the clipping list window plugs in here
     HWND RenderNewItem(int item, WindowEntry& entry);
-    void RefreshThumbnail(HWND window, int item);
     void ResizeThumbnails();
     void CheckBox2Click();
     void ConnectThumbnailHandlers();
