@@ -109,7 +109,12 @@ void TPrintWndDlg::FormCloseQuery(bool& canClose) {
     canClose = true;  // closing is never refused
     Timer1.SetEnabled(false);
     StopUpdateThread();
-    if (autoRunActive_) stopRequest_ = 1;  // the pass ends after its current item
+    if (autoRunActive_) {
+        // The pass ends after its current item; it must be over before the
+        // list it walks goes away.
+        stopRequest_ = 1;
+        WaitForPass();
+    }
     RestoreAtExit();
     printWindow_.Free();
     processPaths_.Free();
