@@ -98,7 +98,7 @@ VistrelProcess VistrelProcess::Start(const VistrelOptions& options) {
 
     if (options.settingsKey == VistrelOptions::Key::Absent) {
         VistrelSettings::Remove();
-    } else {
+    } else if (options.settingsKey == VistrelOptions::Key::Present) {
         VistrelSettings::Create();
         if (options.hi) VistrelSettings::Write("hi", *options.hi);
         if (options.clip) VistrelSettings::Write("clip", *options.clip);

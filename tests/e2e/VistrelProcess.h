@@ -39,8 +39,9 @@ struct VistrelSettings {
 
 struct VistrelOptions {
     // Absent: the key is removed before the start. Present: it is created
-    // afresh, holding only the values given below.
-    enum class Key { Absent, Present };
+    // afresh, holding only the values given below. AsPrepared: left exactly
+    // as the test made it (values of other types, say).
+    enum class Key { Absent, Present, AsPrepared };
     Key settingsKey = Key::Absent;
     std::optional<uint32_t> hi, clip, tims;
     // Written into the data folder (folder\data\<user>\) before the start.

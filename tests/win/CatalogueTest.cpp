@@ -81,8 +81,9 @@ TEST_F(Catalogue, ListsApplicationWindowsAndRejectsTheOtherKinds) {
 
     // The title the table keeps is the one the test read.
     for (int i = 0; i < catalogue_.ListedCount(); ++i) {
-        if (catalogue_.Listed(i).handle == plain.get())
+        if (catalogue_.Listed(i).handle == plain.get()) {
             EXPECT_STREQ(catalogue_.Listed(i).title, "カタログ plain");
+        }
     }
 }
 
