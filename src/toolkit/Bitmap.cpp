@@ -4,6 +4,17 @@
 
 namespace vistrel::tk {
 
+BITMAPINFO TopDownDibInfo(int width, int height, int bitsPerPixel) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = static_cast<WORD>(bitsPerPixel);
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 Bitmap::Bitmap(PixelFormat format) : format_(format), dc_(CreateCompatibleDC(nullptr)) {
     canvas_.Attach(dc_.get());
 }
@@ -73,13 +84,8 @@ void Bitmap::Recreate(int width, int height) {
         WindowDc screen(nullptr);
         fresh.reset(CreateCompatibleBitmap(screen.get(), width, height));
     } else {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;  // top-down: row 0 first in memory
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = format_ == PixelFormat::Bgr24 ? 24 : 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info =
+            TopDownDibInfo(width, height, format_ == PixelFormat::Bgr24 ? 24 : 32);
         fresh.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     }
     if (!fresh) {

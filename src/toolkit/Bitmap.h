@@ -20,6 +20,9 @@ namespace vistrel::tk {
 
 enum class PixelFormat { Device, Bgr24, Bgra32 };
 
+// The header of a top-down DIB (row 0 first in memory) of 24 or 32 bits.
+BITMAPINFO TopDownDibInfo(int width, int height, int bitsPerPixel);
+
 class Bitmap {
 public:
     explicit Bitmap(PixelFormat format = PixelFormat::Device);

@@ -20,13 +20,7 @@ struct PixelPicture {
 // blends the rest itself.
 PixelPicture MakePixelPicture(const uint32_t* argb, int width, int height, bool keepAlpha) {
     PixelPicture picture;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownDibInfo(width, height, 32);
     void* bits = nullptr;
     picture.colour.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!picture.colour) return picture;

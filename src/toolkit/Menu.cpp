@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <unordered_set>
 
+#include "toolkit/Bitmap.h"
 #include "toolkit/ImageList.h"
 
 namespace vistrel::tk {
@@ -42,17 +43,6 @@ char AccessKey(const std::string& caption) {
     return 0;
 }
 
-BITMAPINFO TopDown32(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
 // A menu shows hbmpItem with its alpha channel, so the picture must carry
 // one: a 32-bit image list gives it by itself; for a list with a mask (or
 // none) the mask decides which pixels are opaque.
@@ -60,7 +50,7 @@ BitmapOwner MakePicture(HIMAGELIST list, int index) {
     int width = 16;
     int height = 16;
     ImageList_GetIconSize(list, &width, &height);
-    const BITMAPINFO info = TopDown32(width, height);
+    const BITMAPINFO info = TopDownDibInfo(width, height, 32);
     MemoryDcOwner dc(CreateCompatibleDC(nullptr));
     void* colourBits = nullptr;
     BitmapOwner colour(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &colourBits, nullptr, 0));
