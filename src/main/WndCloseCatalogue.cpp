@@ -12,6 +12,16 @@
 namespace vistrel {
 
 void TPrintWndDlg::RefreshList() {
+    // The build pumps messages (step 4, and the waits of parking); a refresh
+    // asked for meanwhile would interleave two builds of one list. The
+    // running build is the fresh list that was asked for.
+    if (refreshing_) return;
+    refreshing_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{refreshing_};
+
     // 1. What each listed window carries over: marks, clipping, position.
     CarryOverSnapshot snapshot;
     for (int i = 0; i < ListView1.Count(); ++i)

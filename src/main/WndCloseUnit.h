@@ -233,6 +233,7 @@ private:
     static constexpr DWORD kPassStepRestMs = 10;
 
     int columnCount_ = 0;
+    bool refreshing_ = false;
     int regionCursor_ = 0;
     int regionTotal_ = 0;
     bool regionsChanged_ = false;
