@@ -20,7 +20,10 @@ struct WindowFacts {
 };
 
 // List: the windows that become list items. Visible: the windows that may
-// serve as placement targets (frames owned by a listed window).
+// serve as placement targets (frames owned by a listed window). Besides the
+// title, class and visibility, List looks only at hasOwner and Visible only
+// at the area and hasParent; the Win32 side gathers no other fact, so a rule
+// that starts using one must have it gathered there too.
 enum class QualifyMode { List, Visible };
 
 // Case-insensitive equality of two texts in the system code page (lstrcmpiA

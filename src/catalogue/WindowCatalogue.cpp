@@ -23,15 +23,21 @@ bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::string* titl
     if (!platform::IsVisible(window)) return false;
     // GetWindowText of another process's window reads the text the system
     // keeps and sends no message, so a hung window cannot hang the test.
-    const RECT r = platform::WindowRect(window);
     WindowFacts facts;
-    facts.width = r.right - r.left;
-    facts.height = r.bottom - r.top;
     facts.title = platform::WindowTitle(window);
     facts.className = platform::WindowClass(window);
-    facts.hasOwner = platform::WindowOwner(window) != nullptr;
-    facts.hasParent = platform::WindowParent(window) != nullptr;
     facts.visible = true;
+    // Each mode reads only the facts its rules look at (the owner for the
+    // list; the area and the parent for placement targets): under Wine every
+    // fact of another process's window is a round trip to the wineserver.
+    if (mode == QualifyMode::List) {
+        facts.hasOwner = platform::WindowOwner(window) != nullptr;
+    } else {
+        const RECT r = platform::WindowRect(window);
+        facts.width = r.right - r.left;
+        facts.height = r.bottom - r.top;
+        facts.hasParent = platform::WindowParent(window) != nullptr;
+    }
     if (!vistrel::Qualifies(facts, mode, platform::EqualIgnoreCaseLstr)) return false;
     // Opening the process is the one costly fact: asked last, and only when
     // there is a list to ask.

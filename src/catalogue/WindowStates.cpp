@@ -55,6 +55,17 @@ void UnparkWindow(HWND target) {
 
 bool IsWindowParked(HWND target) { return IsParkedLeft(platform::WindowRect(target).left); }
 
+void QuietRestoreFromParked(HWND window) {
+    const Rect before = ToRect(platform::NormalPosition(window));
+    platform::QuietShow(window);
+    WaitUntilRestored(window);
+    if (!IsParkedLeft(before.left) || IsWindowParked(window)) return;
+    const Point home = UnparkedPosition(before);
+    platform::PlaceWindow(window, home.x, home.y, 0, 0, SWP_NOSIZE);
+    tk::Application::Instance().ProcessMessages();
+    platform::RedrawNow(window);
+}
+
 void WaitUntilRestored(HWND window) {
     PumpUntil([window] { return !platform::IsMinimised(window); });
 }

@@ -13,6 +13,12 @@ bool ParkWindow(HWND target);
 void UnparkWindow(HWND target);
 bool IsWindowParked(HWND target);
 
+// Restores a minimised window quietly and waits for it. A window that was
+// parked before it was minimised is put back where it was before parking:
+// restoring through the placement moves a window lying off every screen onto
+// the screen, and the parked state, which lives only in the position, would be
+// lost with the window's own place.
+void QuietRestoreFromParked(HWND window);
 // Pump the program's own messages until the window is restored, or
 // minimised, but never more than the wait bound: a window that ignores us
 // must not hang the program.

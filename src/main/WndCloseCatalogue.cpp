@@ -23,8 +23,11 @@ void TPrintWndDlg::RefreshList() {
     } done{refreshing_};
 
     // 1. What each listed window carries over: marks, clipping, position.
+    // Item counts are asked once per loop: each question is a message to the
+    // list view, and none of these loops adds or removes items.
     CarryOverSnapshot snapshot;
-    for (int i = 0; i < ListView1.Count(); ++i)
+    const int previousCount = ListView1.Count();
+    for (int i = 0; i < previousCount; ++i)
         if (WindowEntry* entry = EntryOf(i)) snapshot.Add(*entry, i);
     ReleaseEntries();
 
@@ -66,8 +69,9 @@ void TPrintWndDlg::BuildListItems(CarryOverSnapshot& snapshot) {
 
 void TPrintWndDlg::SortForRefresh() {
     std::vector<SortItem> items;
-    items.reserve(static_cast<size_t>(ListView1.Count()));
-    for (int i = 0; i < ListView1.Count(); ++i)
+    const int count = ListView1.Count();
+    items.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
         items.push_back({ListView1.Caption(i), ListView1.SubItem(i, 0)});
     ListView1.Reorder(RefreshOrder(items, platform::CompareLstr));
 }
@@ -89,7 +93,8 @@ void TPrintWndDlg::ClearList() {
 }
 
 void TPrintWndDlg::ReleaseEntries() {
-    for (int i = 0; i < ListView1.Count(); ++i) ListView1.SetData(i, 0);
+    const int count = ListView1.Count();
+    for (int i = 0; i < count; ++i) ListView1.SetData(i, 0);
     entries_.clear();
 }
 

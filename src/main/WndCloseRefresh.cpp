@@ -150,8 +150,7 @@ void TPrintWndDlg::ApplyItemChanges() {
                 // Minimised by the user: restored and parked out of sight, so
                 // it keeps being pictured. Minimised while parked: brought back.
                 if (platform::IsMinimised(h)) {
-                    platform::QuietShow(h);
-                    WaitUntilRestored(h);
+                    QuietRestoreFromParked(h);
                     catalogue_->EnumerateVisible();
                 }
                 const HWND target = catalogue_->PlacementTarget(h);

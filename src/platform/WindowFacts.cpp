@@ -73,8 +73,22 @@ void SetShowState(HWND window, UINT showCmd) {
     SetWindowPlacement(window, &placement);
 }
 
+RECT NormalPosition(HWND window) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(window, &placement)) return {};
+    return placement.rcNormalPosition;
+}
+
 void RedrawNow(HWND window) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // RDW_UPDATENOW sends WM_PAINT to every window of the tree that needs
+    // painting and waits for each one, and a window that needs painting is
+    // exactly what a hung window is; the desktop's tree holds every top-level
+    // window. So only our own thread's windows are painted at once; others are
+    // invalidated and paint themselves as soon as they pump their messages.
+    UINT flags = RDW_INVALIDATE | RDW_ALLCHILDREN;
+    if (GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) flags |= RDW_UPDATENOW;
+    RedrawWindow(window, nullptr, nullptr, flags);
 }
 
 bool MoveWindowTo(HWND window, int x, int y) {

@@ -29,7 +29,11 @@ bool WindowExists(HWND window);
 // Changes only the show command of the window's placement, leaving its normal
 // position and its minimised and maximised positions as they are.
 void SetShowState(HWND window, UINT showCmd);
-// Repaints the window and its children at once, not at the next idle moment.
+// The window's restored (normal) rectangle, as its placement records it.
+RECT NormalPosition(HWND window);
+// Repaints the window and its children: at once when they belong to the
+// calling thread; windows of other threads are invalidated and repaint
+// themselves as soon as they pump, so a hung one never holds us up.
 void RedrawNow(HWND window);
 // SetWindowPos with HWND_NOTOPMOST (the window leaves the topmost band).
 bool MoveWindowTo(HWND window, int x, int y);

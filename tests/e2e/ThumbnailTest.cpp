@@ -1,0 +1,234 @@
+// Vistrel's thumbnails: their size on this screen, the grid they are laid
+// out in, the picture of each window, and the size track bar. The windows
+// pictured live inside Vistrel's process (the helper DLL), because under Wine
+// PrintWindow reaches no other process's window.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ThumbnailProbe.h"
+
+namespace vistrel::e2e {
+namespace {
+
+constexpr int kDefaultPosition = 30;
+
+class ThumbnailTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!VistrelProcess::IsBuilt()) GTEST_SKIP() << "Vistrel.exe is not built yet";
+        app_.emplace(VistrelProcess::Start());
+        guest_.emplace(app_->InjectTestWindows());
+        probe_.emplace(*app_);
+    }
+
+    // Windows beside Vistrel's, listed by the change tick, shown, and then
+    // listed again by the refresh command.
+    //
+    // Wine's list view arranges icons by itself the first time it paints
+    // items, over the positions given before; Windows keeps them. So the grid
+    // is looked at after a refresh that follows the first painted list.
+    std::vector<HWND> MakeListedWindows(const std::vector<std::string>& titles, const std::vector<uint32_t>& colours) {
+        std::vector<HWND> windows;
+        for (size_t i = 0; i < titles.size(); ++i) {
+            windows.push_back(guest_->Create(TestFrame(titles[i], kBesideVistrelX + 30 * static_cast<int>(i),
+                                                       60 + 70 * static_cast<int>(i), 320, 240,
+                                                       colours[i % colours.size()])));
+        }
+        for (const std::string& title : titles) probe_->WaitForItem(title);
+        probe_->WaitForFrameSize(0, ExpectedThumbnail(kDefaultPosition));
+        app_->Command(ids::ToolButton1);
+        for (const std::string& title : titles) probe_->WaitForItem(title, 1000);
+        return windows;
+    }
+
+    // Empty when every item sits where a grid of `columns` columns, 10 pixels
+    // apart, with the first item's bounds as the cell, puts it; otherwise the
+    // first item out of place.
+    std::string GridMismatch(int columns) const {
+        const ListViewProbe list = app_->List();
+        const RECT cell = list.Bounds(0, LVIR_BOUNDS);
+        const int cellWidth = cell.right - cell.left, cellHeight = cell.bottom - cell.top;
+        for (int i = 0; i < list.Count(); ++i) {
+            const POINT at = list.Position(i);
+            const POINT expected{(i % columns) * (cellWidth + 10), (i / columns) * (cellHeight + 10)};
+            if (at.x != expected.x || at.y != expected.y) {
+                return "item " + std::to_string(i) + " at (" + std::to_string(at.x) + ", " + std::to_string(at.y) +
+                       "), expected (" + std::to_string(expected.x) + ", " + std::to_string(expected.y) + ") with " +
+                       std::to_string(columns) + " columns of " + std::to_string(cellWidth) + " x " +
+                       std::to_string(cellHeight);
+            }
+        }
+        return {};
+    }
+
+    std::optional<VistrelProcess> app_;
+    std::optional<TestWindows> guest_;  // closed before the program
+    std::optional<ThumbnailProbe> probe_;
+};
+
+const std::vector<uint32_t> kColours = {0x3050D0, 0x40B040, 0xC06020, 0x20A0E0, 0x9040A0};
+
+TEST_F(ThumbnailTest, DefaultSizeFillsTheGridRowByRow) {
+    MakeListedWindows({"Grid 1", "Grid 2", "Grid 3", "Grid 4", "Grid 5"}, kColours);
+    const ListViewProbe list = app_->List();
+    ASSERT_GE(list.Count(), 5);
+
+    EXPECT_EQ(app_->Send(ids::SizeSetTrackBar, TBM_GETPOS), kDefaultPosition);
+    const SIZE expected = ExpectedThumbnail(kDefaultPosition);
+    // The figures the pictures are checked against hold on this test screen only.
+    ASSERT_EQ(expected.cx, 240);
+    ASSERT_EQ(expected.cy, 192);
+
+    const int columns = ExpectedColumns(probe_->ListWidth(), expected.cx);
+    Report("list_width", probe_->ListWidth());
+    Report("columns", columns);
+    ASSERT_GE(columns, 2) << "the default main window holds two pictures a row";
+    for (int i = 0; i < columns; ++i) {
+        const SIZE seen = probe_->WaitForFrameSize(i, expected);
+        EXPECT_EQ(seen.cx, expected.cx) << "picture of item " << i;
+        EXPECT_EQ(seen.cy, expected.cy) << "picture of item " << i;
+    }
+    for (int i = 0; i < list.Count(); ++i) {
+        const RECT icon = list.Bounds(i, LVIR_ICON);
+        EXPECT_GE(icon.right - icon.left, expected.cx) << "icon area of item " << i;
+        EXPECT_GE(icon.bottom - icon.top, expected.cy) << "icon area of item " << i;
+    }
+    EXPECT_EQ(GridMismatch(columns), "");
+    const POINT first = list.Position(0);
+    EXPECT_EQ(first.x, 0);
+    EXPECT_EQ(first.y, 0);
+}
+
+// A column count that differs from the last layout's is a change the tick
+// applies by itself: a new layout and a full refresh.
+TEST_F(ThumbnailTest, ResizingTheMainWindowRelaysTheGrid) {
+    MakeListedWindows({"Cols 1", "Cols 2", "Cols 3", "Cols 4", "Cols 5"}, kColours);
+    const int thumbnailWidth = ExpectedThumbnail(kDefaultPosition).cx;
+    RECT original{};
+    GetWindowRect(app_->MainWindow(), &original);
+    ASSERT_EQ(GridMismatch(ExpectedColumns(probe_->ListWidth(), thumbnailWidth)), "");
+
+    struct Case {
+        const char* name;
+        int width;
+    };
+    const Case cases[] = {
+        {"wider", 1180},
+        {"narrower", 420},
+        {"back to the start", original.right - original.left},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetWindowPos(app_->MainWindow(), nullptr, 0, 0, c.width, original.bottom - original.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const int columns = ExpectedColumns(probe_->ListWidth(), thumbnailWidth);
+        const ULONGLONG start = GetTickCount64();
+        std::string mismatch;
+        WaitUntil([&] { return Settled([&] { return (mismatch = GridMismatch(columns)).empty(); }); }, 5000);
+        EXPECT_EQ(mismatch, "") << "list width " << probe_->ListWidth();
+        Report(std::string("relayout_ms_") + std::to_string(columns) + "_columns", Elapsed(start));
+    }
+}
+
+TEST_F(ThumbnailTest, EachPictureShowsItsOwnWindow) {
+    const uint32_t red = 0x3050D0, green = 0x40B040, blue = 0xC06020;
+    const std::vector<HWND> windows = MakeListedWindows({"Picture red", "Picture green"}, {red, green});
+    const SIZE expected = ExpectedThumbnail(kDefaultPosition);
+    const double area = double(expected.cx) * expected.cy;
+
+    struct Case {
+        const char* title;
+        uint32_t own;
+        uint32_t other;
+    };
+    for (const Case& c : {Case{"Picture red", red, green}, Case{"Picture green", green, red}}) {
+        SCOPED_TRACE(c.title);
+        const int item = app_->List().Find(c.title);
+        ASSERT_GE(item, 0);
+        ASSERT_LT(item, ExpectedColumns(probe_->ListWidth(), expected.cx)) << "the first row is in view";
+        int own = 0;
+        EXPECT_TRUE(probe_->WaitForColour(item, c.own, 0.6, 5000, &own))
+            << own << " of " << area << " pixels in the window's colour";
+        // The block of the inverse colour shows the picture is the window's
+        // own, not a fill in its colour.
+        EXPECT_GE(probe_->CountInPicture(item, protocol::InverseColour(c.own)), area * 0.03);
+        EXPECT_EQ(probe_->CountInPicture(item, c.other), 0);
+    }
+
+    // The refresh command pictures every window anew.
+    guest_->SetColour(windows[0], blue);
+    app_->Command(ids::ToolButton1);
+    const int item = probe_->WaitForItem("Picture red", 1000);
+    int shown = 0;
+    EXPECT_TRUE(probe_->WaitForColour(item, blue, 0.6, 5000, &shown)) << shown << " pixels in the new colour";
+    EXPECT_EQ(probe_->CountInPicture(item, red), 0);
+}
+
+// Releasing an arrow key or the mouse on the track bar resizes the pictures
+// to its position; other keys move it without resizing.
+TEST_F(ThumbnailTest, SizeTrackBarResizesOnRelease) {
+    MakeListedWindows({"Size 1", "Size 2", "Size 3"}, kColours);
+    const HWND bar = app_->Control(ids::SizeSetTrackBar);
+
+    enum class Input { Key, MouseRelease };
+    struct Case {
+        const char* name;
+        Input input;
+        WPARAM keyOrPosition;
+        int position;         // the track bar's afterwards
+        int picturePosition;  // the position the pictures are sized for
+    };
+    const Case cases[] = {
+        {"arrow right", Input::Key, VK_RIGHT, 31, 31},
+        {"page down moves without resizing", Input::Key, VK_NEXT, 32, 31},
+        {"the next arrow resizes to where the bar is", Input::Key, VK_RIGHT, 33, 33},
+        {"arrow left", Input::Key, VK_LEFT, 32, 32},
+        {"mouse released at 40", Input::MouseRelease, 40, 40, 40},
+    };
+    int lastPicturePosition = kDefaultPosition;
+    int lastCellWidth = 0;
+    {
+        const RECT cell = app_->List().Bounds(0, LVIR_BOUNDS);
+        lastCellWidth = cell.right - cell.left;
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.input == Input::Key) {
+            SendBounded(bar, WM_KEYDOWN, c.keyOrPosition, 1);
+            SendBounded(bar, WM_KEYUP, c.keyOrPosition, 0xC0000001);
+        } else {
+            SendBounded(bar, TBM_SETPOS, TRUE, static_cast<LPARAM>(c.keyOrPosition));
+            SendBounded(bar, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        }
+        EXPECT_EQ(SendBounded(bar, TBM_GETPOS, 0, 0), c.position);
+        const SIZE expected = ExpectedThumbnail(c.picturePosition);
+        // The resize runs inside the release, so the list is rebuilt by now:
+        // its cells are as wide as the new pictures need, or as before.
+        const RECT cell = app_->List().Bounds(0, LVIR_BOUNDS);
+        const RECT icon = app_->List().Bounds(0, LVIR_ICON);
+        EXPECT_GE(icon.right - icon.left, expected.cx);
+        if (c.picturePosition == lastPicturePosition)
+            EXPECT_EQ(cell.right - cell.left, lastCellWidth) << "resized although no arrow key or mouse was released";
+        else
+            EXPECT_NE(cell.right - cell.left, lastCellWidth) << "not resized on release";
+        lastCellWidth = cell.right - cell.left;
+        lastPicturePosition = c.picturePosition;
+        const SIZE seen = probe_->WaitForFrameSize(0, expected);
+        EXPECT_EQ(seen.cx, expected.cx);
+        EXPECT_EQ(seen.cy, expected.cy);
+        EXPECT_EQ(GridMismatch(ExpectedColumns(probe_->ListWidth(), expected.cx)), "");
+    }
+    // 3.1 as a float is a hair under 3.1: 247, not 248, pixels wide.
+    EXPECT_EQ(ExpectedThumbnail(31).cx, 247);
+    EXPECT_EQ(ExpectedThumbnail(31).cy, 198);
+
+    // The change tick goes on after the track bar paused it.
+    guest_->Create(TestFrame("Size after resize", kBesideVistrelX, 500, 300, 200, 0x40B040));
+    probe_->WaitForItem("Size after resize");
+}
+
+}  // namespace
+}  // namespace vistrel::e2e
