@@ -14,14 +14,6 @@
 namespace vistrel::e2e {
 namespace {
 
-WindowSpec Spec(Kind kind, const std::string& title, int x, int y, int width, int height) {
-    WindowSpec spec;
-    spec.kind = kind;
-    spec.title = title;
-    spec.x = x, spec.y = y, spec.width = width, spec.height = height;
-    return spec;
-}
-
 int IndexOf(const std::vector<std::string>& titles, const std::string& title) {
     const auto it = std::find(titles.begin(), titles.end(), title);
     return it == titles.end() ? -1 : static_cast<int>(it - titles.begin());

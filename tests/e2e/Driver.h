@@ -15,6 +15,8 @@
 #include <string>
 #include <utility>
 
+#include "platform/Handles.h"
+
 namespace vistrel::e2e {
 
 class DriverError : public std::runtime_error {
@@ -26,29 +28,8 @@ public:
 // longer means the program hangs.
 constexpr int kMessageTimeoutMs = 15000;
 
-class UniqueHandle {
-public:
-    UniqueHandle() = default;
-    explicit UniqueHandle(HANDLE handle) noexcept : handle_(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
-    ~UniqueHandle() { reset(); }
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) reset(std::exchange(other.handle_, nullptr));
-        return *this;
-    }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-
-    HANDLE get() const noexcept { return handle_; }
-    explicit operator bool() const noexcept { return handle_ != nullptr; }
-    void reset(HANDLE handle = nullptr) noexcept {
-        if (handle_) CloseHandle(handle_);
-        handle_ = handle == INVALID_HANDLE_VALUE ? nullptr : handle;
-    }
-
-private:
-    HANDLE handle_ = nullptr;
-};
+// The program's own owner of kernel handles (header-only).
+using platform::UniqueHandle;
 
 // Memory allocated in another process, for messages whose parameters point to
 // memory (list-view items, status texts): the pointer is read in the

@@ -21,14 +21,6 @@ protected:
 
 constexpr const char* kHelperTitles[] = {"Exclude me", "除外されるウィンドウ", "Same program, other title"};
 
-WindowSpec Spec(Kind kind, const std::string& title, int x, int y, int width, int height) {
-    WindowSpec spec;
-    spec.kind = kind;
-    spec.title = title;
-    spec.x = x, spec.y = y, spec.width = width, spec.height = height;
-    return spec;
-}
-
 std::vector<WindowSpec> HelperWindows() {
     std::vector<WindowSpec> specs;
     int x = 700;

@@ -21,14 +21,6 @@ protected:
     }
 };
 
-WindowSpec Spec(Kind kind, const std::string& title, int x, int y, int width, int height) {
-    WindowSpec spec;
-    spec.kind = kind;
-    spec.title = title;
-    spec.x = x, spec.y = y, spec.width = width, spec.height = height;
-    return spec;
-}
-
 bool SameTextIgnoringCase(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
 
 // Texts of a dialog's static controls, read without sending messages.

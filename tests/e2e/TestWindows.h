@@ -36,6 +36,15 @@ struct WindowSpec {
     bool noActivate = false;
 };
 
+// The common case: a window of a kind with a title, a place and a size.
+inline WindowSpec Spec(Kind kind, const std::string& title, int x, int y, int width, int height) {
+    WindowSpec spec;
+    spec.kind = kind;
+    spec.title = title;
+    spec.x = x, spec.y = y, spec.width = width, spec.height = height;
+    return spec;
+}
+
 struct TestWindowState {
     HWND window = nullptr;
     bool exists = false;
