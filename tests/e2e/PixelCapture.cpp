@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
+#include <vector>
 
 #include "Driver.h"
 
@@ -105,6 +106,34 @@ int PixelCapture::Count(uint32_t colour, int tolerance) const {
         }
     }
     return n;
+}
+
+bool PixelCapture::SaveBitmapFile(const char* path) const {
+    if (!bits_) return false;
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width_;
+    info.biHeight = -height_;  // top-down, as the pixels are kept
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    info.biCompression = BI_RGB;
+    const DWORD pixelBytes = static_cast<DWORD>(width_) * height_ * 4;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + pixelBytes;
+    HANDLE out = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                             nullptr);
+    if (out == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    // Screen copies leave the fourth byte 0, which viewers read as clear.
+    std::vector<uint32_t> opaque(bits_, bits_ + static_cast<size_t>(width_) * height_);
+    for (uint32_t& pixel : opaque) pixel |= 0xFF000000u;
+    bool ok = WriteFile(out, &file, sizeof file, &written, nullptr) &&
+              WriteFile(out, &info, sizeof info, &written, nullptr) &&
+              WriteFile(out, opaque.data(), pixelBytes, &written, nullptr);
+    CloseHandle(out);
+    return ok;
 }
 
 }  // namespace vistrel::e2e

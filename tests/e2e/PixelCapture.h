@@ -32,6 +32,8 @@ public:
     uint32_t At(int x, int y) const;  // COLORREF 0x00BBGGRR
     // Pixels whose red, green and blue each lie within `tolerance` of `colour`.
     int Count(uint32_t colour, int tolerance = 0) const;
+    // Writes the pixels as a 32-bit bitmap file; false when it cannot.
+    bool SaveBitmapFile(const char* path) const;
 
 private:
     void Release() noexcept;
