@@ -5,6 +5,8 @@
 # ./build.sh run    build, then start Vistrel under Wine: on DISPLAY if set and
 #                   wait for it to end; else on a private Xvfb with a few Wine
 #                   programs open, take a screenshot and end them all
+# ./build.sh bench  build, then run the benchmarks under Wine and print their
+#                   figures (they never fail the run)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 root=$PWD
@@ -50,6 +52,20 @@ end_processes() {
   done
   for pid in "$@"; do kill -9 "$pid" 2>/dev/null || true; done
   for pid in "$@"; do wait "$pid" 2>/dev/null || true; done
+}
+
+# The benchmarks one after the other, each printing its own lines.
+wine_bench() {
+  trap wine_env_display_stop EXIT
+  wine_env_display_start
+  wine_env_prefix
+  local name
+  for name in change_tick thumbnail refresh_list idle_cost; do
+    echo "== bench_$name"
+    wine "build/win/bench/bench_$name.exe" </dev/null || echo "build.sh: bench_$name ended with an error" >&2
+  done
+  wine_env_wait
+  wine_env_display_stop
 }
 
 run_on_display() {
@@ -122,16 +138,25 @@ case "${1:-build}" in
     . tools/wine-env.sh
     wine_env_locked "$root/build.sh" __wine-run
     ;;
+  bench)
+    build
+    . tools/wine-env.sh
+    wine_env_locked "$root/build.sh" __wine-bench
+    ;;
   __wine-tests)
     . tools/wine-env.sh
     wine_tests
+    ;;
+  __wine-bench)
+    . tools/wine-env.sh
+    wine_bench
     ;;
   __wine-run)
     . tools/wine-env.sh
     wine_run
     ;;
   *)
-    echo "usage: ./build.sh [test|run]" >&2
+    echo "usage: ./build.sh [test|run|bench]" >&2
     exit 2
     ;;
 esac

@@ -11,15 +11,6 @@
 
 namespace vistrel::tk {
 
-namespace {
-
-// The property Window::FromHandle reads. The toolbar's tooltip carries it
-// too: its notifications name the tooltip, not the toolbar, as their sender.
-constexpr const char* kObjectProperty = "VistrelWindowObject";
-
-
-}  // namespace
-
 // ---------------------------------------------------------------- ToolButton
 
 ToolButton::~ToolButton() {
@@ -66,15 +57,16 @@ void ToolBar::Create(Window* parent, int id) {
     AutoSize();
 }
 
+// The tooltip's notifications name the tooltip, not the toolbar, as their
+// sender: it stands for the toolbar in FromHandle.
 void ToolBar::AdoptTooltip(HWND tooltip) {
     ForgetTooltip();
     tooltip_ = tooltip;
-    if (tooltip_) SetPropA(tooltip_, kObjectProperty, this);
+    if (tooltip_) SetAlias(tooltip_, this);
 }
 
 void ToolBar::ForgetTooltip() {
-    if (tooltip_ && IsWindow(tooltip_) && GetPropA(tooltip_, kObjectProperty) == this)
-        RemovePropA(tooltip_, kObjectProperty);
+    if (tooltip_ && FromHandle(tooltip_) == this) SetAlias(tooltip_, nullptr);
     tooltip_ = nullptr;
 }
 

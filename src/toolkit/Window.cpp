@@ -6,13 +6,19 @@
 
 #include <algorithm>
 #include <set>
+#include <unordered_map>
 
 namespace vistrel::tk {
 
 namespace {
 
-constexpr const char* kObjectProperty = "VistrelWindowObject";
-constexpr UINT_PTR kSubclassId = 1;
+// Handle to object, for the windows of the user-interface thread. A map in
+// our own memory rather than window properties or subclass data: those are a
+// round trip to the window server on every message under Wine.
+std::unordered_map<HWND, Window*>& Objects() {
+    static std::unordered_map<HWND, Window*> objects;
+    return objects;
+}
 
 void RegisterOwnClass(const char* name, UINT style, HBRUSH background, WNDPROC proc) {
     static std::set<std::string> registered;
@@ -46,13 +52,23 @@ Window::~Window() {
 }
 
 Window* Window::FromHandle(HWND hwnd) {
-    return hwnd ? static_cast<Window*>(GetPropA(hwnd, kObjectProperty)) : nullptr;
+    if (!hwnd) return nullptr;
+    const auto& objects = Objects();
+    const auto it = objects.find(hwnd);
+    return it == objects.end() ? nullptr : it->second;
+}
+
+void Window::SetAlias(HWND hwnd, Window* window) {
+    if (window)
+        Objects()[hwnd] = window;
+    else
+        Objects().erase(hwnd);
 }
 
 void Window::Attach(HWND hwnd, Window* parent) {
     hwnd_ = hwnd;
     parent_ = parent;
-    SetPropA(hwnd, kObjectProperty, this);
+    Objects()[hwnd] = this;
     if (parent && std::find(parent->children_.begin(), parent->children_.end(), this) ==
                       parent->children_.end())
         parent->children_.push_back(this);
@@ -60,9 +76,11 @@ void Window::Attach(HWND hwnd, Window* parent) {
 
 void Window::Detach() {
     if (!hwnd_) return;
-    if (subclassed_) RemoveWindowSubclass(hwnd_, ControlProc, kSubclassId);
-    subclassed_ = false;
-    RemovePropA(hwnd_, kObjectProperty);
+    if (originalProc_ &&
+        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd_, GWLP_WNDPROC)) == ControlProc)
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
+    originalProc_ = nullptr;
+    Objects().erase(hwnd_);
     hwnd_ = nullptr;
 }
 
@@ -88,8 +106,8 @@ void Window::CreateControl(const char* className, Window* parent, DWORD style, D
                                 GetModuleHandleA(nullptr), nullptr);
     if (!hwnd) return;
     Attach(hwnd, parent);
-    subclassed_ = SetWindowSubclass(hwnd, ControlProc, kSubclassId,
-                                    reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    originalProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
     if (parent && parent->Font()) SetFont(parent->Font());
 }
 
@@ -106,16 +124,12 @@ LRESULT CALLBACK Window::OwnClassProc(HWND hwnd, UINT message, WPARAM wParam, LP
     return result;
 }
 
-LRESULT CALLBACK Window::ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR, DWORD_PTR refData) {
-    auto* self = reinterpret_cast<Window*>(refData);
-    if (message == WM_NCDESTROY) {
-        LRESULT result = self->SafeWndProc(message, wParam, lParam);
-        self->Detach();
-        return result;
-    }
-    (void)hwnd;
-    return self->SafeWndProc(message, wParam, lParam);
+LRESULT CALLBACK Window::ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Window* self = FromHandle(hwnd);
+    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    LRESULT result = self->SafeWndProc(message, wParam, lParam);
+    if (message == WM_NCDESTROY) self->Detach();
+    return result;
 }
 
 // An exception never unwinds through the system's frames: it ends the handler
@@ -130,7 +144,7 @@ LRESULT Window::SafeWndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (subclassed_) return DefSubclassProc(hwnd_, message, wParam, lParam);
+    if (originalProc_) return CallWindowProcA(originalProc_, hwnd_, message, wParam, lParam);
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 // Window: owns an HWND and dispatches its messages to a virtual WndProc.
 //
-// Windows of our own classes reach the object through the pointer stored at
-// WM_NCCREATE; standard controls (buttons, list views, ...) are subclassed
-// with SetWindowSubclass. Either way the object is found again from its handle
-// with FromHandle, which is how a parent hands WM_COMMAND, WM_NOTIFY,
-// WM_HSCROLL and WM_CTLCOLOR* back to the control that caused them.
+// Windows of our own classes are attached to their object at WM_NCCREATE
+// (the object comes in lpCreateParams); standard controls (buttons, list
+// views, ...) are subclassed by replacing their window procedure. Either way
+// the object is found again from its handle with FromHandle, which is how a
+// parent hands WM_COMMAND, WM_NOTIFY, WM_HSCROLL and WM_CTLCOLOR* back to the
+// control that caused them.
 
 #include <windows.h>
 
@@ -27,6 +28,9 @@ public:
     HWND Handle() const { return hwnd_; }
     Window* Parent() const { return parent_; }
     static Window* FromHandle(HWND hwnd);
+    // Lets a window that is not ours (a control's own tooltip) stand for this
+    // object in FromHandle, so that its notifications reach us; null removes it.
+    static void SetAlias(HWND hwnd, Window* window);
 
     void SetBounds(int left, int top, int width, int height);
     RECT BoundsRect() const;  // in parent client coordinates
@@ -90,15 +94,14 @@ private:
     void Attach(HWND hwnd, Window* parent);
     void Detach();
     static LRESULT CALLBACK OwnClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR refData);
+    static LRESULT CALLBACK ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     LRESULT SafeWndProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;
     Window* parent_ = nullptr;
     Window* pendingParent_ = nullptr;  // parent of a window being created
-    bool subclassed_ = false;
+    WNDPROC originalProc_ = nullptr;  // of a subclassed standard control
     Align align_ = Align::None;
     HFONT font_ = nullptr;
     std::vector<Window*> children_;
