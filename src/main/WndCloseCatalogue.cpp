@@ -39,9 +39,8 @@ void TPrintWndDlg::RefreshList() {
     catalogue_->EnumerateListed(OpenOnlyInForce());
     tk::Application::Instance().ProcessMessages();
 
-    // 5.-8. Items, their order and their places.
+    // 5.-8. Items in their order, and their places.
     BuildListItems(snapshot);
-    SortForRefresh();
     ListView1.EndUpdate();
     itemCount_ = ListView1.Count();
     LayOutGrid();
@@ -51,29 +50,38 @@ void TPrintWndDlg::RefreshList() {
 void TPrintWndDlg::BuildListItems(CarryOverSnapshot& snapshot) {
     catalogue_->EnumerateVisible();
     const bool pictures = PrintWindowAvailable();
-    for (int i = 0; i < catalogue_->ListedCount(); ++i) {
+    const int count = catalogue_->ListedCount();
+
+    // Entries and position keys first. The order of the list follows from
+    // them alone (by title, then by previous position), so the items are
+    // added in that order rather than sorted inside the list view afterwards.
+    std::vector<SortItem> keys;
+    keys.reserve(static_cast<size_t>(count));
+    entries_.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
         const EnumeratedWindow& listed = catalogue_->Listed(i);
         auto entry = std::make_unique<WindowEntry>();
         entry->handle = listed.handle;
         entry->minimized = listed.minimized;
-        const int item = ListView1.AddItem(listed.title, reinterpret_cast<LPARAM>(entry.get()));
         std::string positionKey = kNewPositionKey;
         // Without pictures there is no clipping to carry.
         snapshot.TakeOver(listed.handle, *entry, positionKey, pictures);
-        ListView1.SetSubItem(item, 0, positionKey);
-        const HWND pictured = RenderNewItem(item, *entry);
-        if (!entry->minimized && !entry->parked) platform::RedrawNow(pictured);
+        keys.push_back({listed.title, std::move(positionKey)});
         entries_.push_back(std::move(entry));
     }
-}
+    const std::vector<size_t> order = RefreshOrder(keys, platform::CompareLstr);
 
-void TPrintWndDlg::SortForRefresh() {
-    std::vector<SortItem> items;
-    const int count = ListView1.Count();
-    items.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i)
-        items.push_back({ListView1.Caption(i), ListView1.SubItem(i, 0)});
-    ListView1.Reorder(RefreshOrder(items, platform::CompareLstr));
+    // One picture per item, in list order; room for all of them at once.
+    ImageList1.SetImageCount(count);
+    for (int position = 0; position < count; ++position) {
+        const size_t index = order[static_cast<size_t>(position)];
+        WindowEntry& entry = *entries_[index];
+        const HWND pictured = RenderNewItem(entry, position);
+        const int item =
+            ListView1.AddItem(keys[index].caption, reinterpret_cast<LPARAM>(&entry), position);
+        ListView1.SetSubItem(item, 0, keys[index].positionKey);
+        if (!entry.minimized && !entry.parked) platform::RedrawNow(pictured);
+    }
 }
 
 void TPrintWndDlg::LayOutGrid() {

@@ -102,16 +102,29 @@ int TPrintWndDlg::ChangeCheck() {
     input.openOnlyInForce = OpenOnlyInForce();
     input.countQualifying = [this] {
         catalogue_->EnumerateListed(false);
+        // The enumeration has just read every listed window's title and
+        // minimised state; the item checks below take them from here instead
+        // of asking each window again (a round trip per question under Wine).
+        listedIndex_.clear();
+        for (int i = 0; i < catalogue_->ListedCount(); ++i)
+            listedIndex_[catalogue_->Listed(i).handle] = i;
         return catalogue_->ListedCount();
     };
     input.readItem = [this](int index, ItemNow& item) {
         if (updateStopping_) return false;
         const WindowEntry* entry = EntryOf(index);
         if (!entry) return false;
+        const HWND window = WindowOf(*entry);
         item.markedMinimised = entry->minimized;
-        item.iconic = platform::IsMinimised(WindowOf(*entry));
         item.caption = ListView1.Caption(index);
-        item.title = platform::WindowTitle(WindowOf(*entry));
+        if (const auto found = listedIndex_.find(window); found != listedIndex_.end()) {
+            const EnumeratedWindow& listed = catalogue_->Listed(found->second);
+            item.iconic = listed.minimized;
+            item.title = listed.title;
+        } else {
+            item.iconic = platform::IsMinimised(window);
+            item.title = platform::WindowTitle(window);
+        }
         return true;
     };
     return ChangeKind(input);

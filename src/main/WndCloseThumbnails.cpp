@@ -41,11 +41,11 @@ int TPrintWndDlg::ApplyThumbnailSize(bool apply) {
     return columns;
 }
 
-HWND TPrintWndDlg::RenderNewItem(int item, WindowEntry& entry) {
+HWND TPrintWndDlg::RenderNewItem(WindowEntry& entry, int image) {
     if (!PrintWindowAvailable()) {
         renderer_->DrawIconCard(WindowOf(entry), entry.minimized && !CheckBox1.Checked(),
                                 CheckBox2.Checked(), workBitmap_);
-        ListView1.SetImageIndex(item, ImageList1.Add(workBitmap_));
+        ImageList1.Replace(image, workBitmap_);
         return WindowOf(entry);
     }
     buildBitmap_.SetSize(ImageList1.Width(), ImageList1.Height());
@@ -65,7 +65,7 @@ HWND TPrintWndDlg::RenderNewItem(int item, WindowEntry& entry) {
         }
         renderer_->DrawStateMarks(buildBitmap_, entry.parked, entry.autoUpdate);
     }
-    ListView1.SetImageIndex(item, ImageList1.Add(buildBitmap_));
+    ImageList1.Replace(image, buildBitmap_);
     return result.pictured;
 }
 

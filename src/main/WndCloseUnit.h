@@ -13,6 +13,7 @@
 #include <atomic>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "catalogue/ChangeCheck.h"
@@ -162,7 +163,6 @@ private:
 
     // The list and the commands on it (WndCloseCatalogue.cpp)
     void BuildListItems(class CarryOverSnapshot& snapshot);
-    void SortForRefresh();
     void LayOutGrid();
     void ReleaseEntries();
     void ClearList();
@@ -187,7 +187,9 @@ private:
     // Pictures (WndCloseThumbnails.cpp)
     RenderOptions CurrentRenderOptions() const;
     RegionSink* ClipListSink() const { return nullptr; }  // the clipping list window plugs in here
-    HWND RenderNewItem(int item, WindowEntry& entry);
+    // Draws the picture of a new item into ImageList1 at `image`; returns the
+    // window actually pictured.
+    HWND RenderNewItem(WindowEntry& entry, int image);
     void ResizeThumbnails();
     void CheckBox2Click();
     void ConnectThumbnailHandlers();
@@ -232,6 +234,7 @@ private:
     int tickCounter_ = 0;
     bool clipListOpen_ = false;
     std::vector<ItemMarks> selectedMarks_;
+    std::unordered_map<HWND, int> listedIndex_;  // enumeration table by handle, per tick
     static constexpr DWORD kPassStepRestMs = 10;
 
     int columnCount_ = 0;

@@ -9,18 +9,19 @@ void CheckBox::Create(Window* parent, int id, const RECT& bounds, const std::str
                   bounds, id, caption);
 }
 
-bool CheckBox::Checked() const {
-    return Handle() && SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool CheckBox::Checked() const { return checked_; }
 
 void CheckBox::SetChecked(bool checked) {
-    if (!Handle() || Checked() == checked) return;
+    if (!Handle() || checked_ == checked) return;
     SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    checked_ = checked;
     if (OnClick) OnClick(*this);
 }
 
 bool CheckBox::OnCommand(WORD, WORD code) {
     if (code != BN_CLICKED) return false;
+    // The control has toggled itself (mouse, keyboard or BM_CLICK).
+    checked_ = SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
     if (OnClick) OnClick(*this);
     return true;
 }

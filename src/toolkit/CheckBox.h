@@ -24,6 +24,9 @@ protected:
 
 private:
     COLORREF fontColor_ = RGB(0, 0, 0);
+    // The state as last set or clicked. Read on every capture, so it is kept
+    // here rather than asked of the control each time.
+    bool checked_ = false;
 };
 
 }  // namespace vistrel::tk

@@ -106,6 +106,10 @@ bool ImageList::ReplacePixels(int index, const uint32_t* argb, int width, int he
     return picture.colour && Replace(index, picture.colour.get(), picture.mask.get());
 }
 
+void ImageList::SetImageCount(int count) {
+    if (Handle()) ImageList_SetImageCount(Handle(), static_cast<UINT>(count));
+}
+
 void ImageList::Clear() {
     if (list_) ImageList_Remove(list_.get(), -1);
 }

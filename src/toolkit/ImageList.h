@@ -47,6 +47,8 @@ public:
     bool Replace(int index, Bitmap& bitmap);
     bool ReplacePixels(int index, const uint32_t* argb, int width, int height);
     void Clear();
+    // Makes room for exactly `count` pictures at once, to be filled with Replace.
+    void SetImageCount(int count);
 
     // Transparent where the mask says so. Disabled draws the embossed grey
     // look of disabled toolbar and menu pictures.

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <climits>
 
 #include "toolkit/ImageList.h"
 
@@ -72,14 +73,18 @@ int ListView::Count() const {
 }
 
 int ListView::AddItem(const std::string& caption, LPARAM data) {
+    // Not I_IMAGECALLBACK (-1), which would make the control ask us for it.
+    return AddItem(caption, data, I_IMAGENONE);
+}
+
+int ListView::AddItem(const std::string& caption, LPARAM data, int image) {
     if (!Handle()) return -1;
     LVITEMA item{};
     item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
-    item.iItem = Count();
+    item.iItem = INT_MAX;  // past the end: appended, without asking for the count
     item.pszText = const_cast<char*>(caption.c_str());
     item.lParam = data;
-    // Not I_IMAGECALLBACK (-1), which would make the control ask us for it.
-    item.iImage = I_IMAGENONE;
+    item.iImage = image;
     return static_cast<int>(
         SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
 }

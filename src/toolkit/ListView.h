@@ -39,6 +39,8 @@ public:
     int Count() const;
     // Appends an item without a picture; returns its index.
     int AddItem(const std::string& caption, LPARAM data = 0);
+    // Appends an item with its picture in one message.
+    int AddItem(const std::string& caption, LPARAM data, int image);
     void Clear();
 
     std::string Caption(int item) const;
