@@ -211,11 +211,4 @@ void Run() {
 }  // namespace
 }  // namespace vistrel::bench
 
-int main() {
-    try {
-        vistrel::bench::Run();
-    } catch (const std::exception& error) {
-        vistrel::bench::Print("change tick: stopped: %s\n", error.what());
-    }
-    return 0;
-}
+int main() { return vistrel::bench::RunBenchmark("change tick", vistrel::bench::Run); }

@@ -98,11 +98,4 @@ void Run() {
 }  // namespace
 }  // namespace vistrel::bench
 
-int main() {
-    try {
-        vistrel::bench::Run();
-    } catch (const std::exception& error) {
-        vistrel::bench::Print("idle cost: stopped: %s\n", error.what());
-    }
-    return 0;
-}
+int main() { return vistrel::bench::RunBenchmark("idle cost", vistrel::bench::Run); }

@@ -118,11 +118,4 @@ void Run() {
 }  // namespace
 }  // namespace vistrel::bench
 
-int main() {
-    try {
-        vistrel::bench::Run();
-    } catch (const std::exception& error) {
-        vistrel::bench::Print("refresh list: stopped: %s\n", error.what());
-    }
-    return 0;
-}
+int main() { return vistrel::bench::RunBenchmark("refresh list", vistrel::bench::Run); }

@@ -120,11 +120,4 @@ void Run() {
 }  // namespace
 }  // namespace vistrel::bench
 
-int main() {
-    try {
-        vistrel::bench::Run();
-    } catch (const std::exception& error) {
-        vistrel::bench::Print("thumbnail refresh: stopped: %s\n", error.what());
-    }
-    return 0;
-}
+int main() { return vistrel::bench::RunBenchmark("thumbnail refresh", vistrel::bench::Run); }

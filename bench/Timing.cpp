@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <exception>
 
 namespace vistrel::bench {
 
@@ -40,6 +41,15 @@ void Print(const char* format, ...) {
     std::vfprintf(stdout, format, args);
     va_end(args);
     std::fflush(stdout);
+}
+
+int RunBenchmark(const char* name, void (*run)()) {
+    try {
+        run();
+    } catch (const std::exception& error) {
+        Print("%s: stopped: %s\n", name, error.what());
+    }
+    return 0;
 }
 
 }  // namespace vistrel::bench

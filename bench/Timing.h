@@ -21,6 +21,10 @@ void PrintComparison(const std::string& what, double median, const std::string& 
 // back until the program ends.
 void Print(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// Runs a benchmark; an error ends it with a line saying so. Always 0: a
+// benchmark reports, it never fails the run.
+int RunBenchmark(const char* name, void (*run)());
+
 template <class Fn>
 double TimeMs(Fn&& fn) {
     const double start = NowMs();
