@@ -127,10 +127,10 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
     // disk, power cut). The new bytes go to a temporary file beside it, made
     // durable first, and only a rename, which the file system performs whole,
     // puts them in its place.
-    std::string folder = FolderOf(path);
-    if (folder.empty()) folder = ".";
+    const std::string pathFolder = FolderOf(path);
+    const char* folder = pathFolder.empty() ? "." : pathFolder.c_str();
     char temporaryName[MAX_PATH + 1] = {};
-    if (!GetTempFileNameA(folder.c_str(), "vtr", 0, temporaryName)) return false;
+    if (!GetTempFileNameA(folder, "vtr", 0, temporaryName)) return false;
     TemporaryFile temporary(temporaryName);
     {
         UniqueHandle file(CreateFileA(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr,

@@ -432,7 +432,10 @@ std::string StandInArgument(const char* title, const char* className) {
     c.colour = 0xC0C0C0;
     std::snprintf(c.title, sizeof c.title, "%s", title);
     std::snprintf(c.className, sizeof c.className, "%s", className);
-    return "\"" + protocol::FormatWindowArgument(c) + "\"";
+    std::string argument(1, '"');
+    argument += protocol::FormatWindowArgument(c);
+    argument += '"';
+    return argument;
 }
 
 TEST(VistrelProcessStandIn, PreparesFolderAndSettingsThenStartsAndCloses) {

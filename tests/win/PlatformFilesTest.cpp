@@ -60,8 +60,9 @@ void WriteRaw(const std::string& path, const std::string& bytes) {
 }
 
 // Bytes that a text-mode or C-string slip would change.
-const std::string kOld("old\r\nC:\\path\\\x95\x5C\r\n\0tail", 25);
-const std::string kNew("new\r\n\xff\x00\x5C", 8);
+using namespace std::string_literals;  // the literals keep their NUL bytes
+const std::string kOld = "old\r\nC:\\path\\\x95\x5C\r\n\0tail"s;
+const std::string kNew = "new\r\n\xff\x00\x5C"s;
 
 class PlatformFiles : public ::testing::Test {
 protected:
