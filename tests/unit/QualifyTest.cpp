@@ -79,3 +79,35 @@ TEST(Qualify, NamesCompareOnlyThroughTheInjectedPredicate) {
 
 }  // namespace
 }  // namespace vistrel
+
+namespace vistrel {
+namespace {
+
+// The Win32 side gathers only the facts a mode's rules read (a round trip per
+// fact under Wine): list mode never looks at the area or the parent, visible
+// mode never at the owner. A rule that starts to must have its fact gathered.
+TEST(Qualify, EachModeReadsOnlyItsOwnFacts) {
+    for (const char* title : {"Notepad", "", "Vistrel α"}) {
+        for (int variant = 0; variant < 4; ++variant) {
+            WindowFacts plain = Ordinary();
+            plain.title = title;
+            plain.hasOwner = variant & 1;
+            WindowFacts changed = plain;
+            changed.width = 0;
+            changed.height = 0;
+            changed.hasParent = true;
+            EXPECT_EQ(Qualifies(plain, QualifyMode::List, AsciiEqualIgnoreCase),
+                      Qualifies(changed, QualifyMode::List, AsciiEqualIgnoreCase));
+
+            plain.hasOwner = false;
+            plain.hasParent = variant & 2;
+            changed = plain;
+            changed.hasOwner = true;
+            EXPECT_EQ(Qualifies(plain, QualifyMode::Visible, AsciiEqualIgnoreCase),
+                      Qualifies(changed, QualifyMode::Visible, AsciiEqualIgnoreCase));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vistrel
