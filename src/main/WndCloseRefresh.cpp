@@ -1,6 +1,9 @@
 // TPrintWndDlg: keeping the list current. The refresh command, the change tick
 // that the update thread paces, and the automatic passes that Timer1 starts.
 
+#include <algorithm>
+#include <utility>
+
 #include "catalogue/AutoThreadUnit.h"
 #include "catalogue/ChangeCheck.h"
 #include "catalogue/UpdateThreadUnit.h"
@@ -105,9 +108,11 @@ int TPrintWndDlg::ChangeCheck() {
         // The enumeration has just read every listed window's title and
         // minimised state; the item checks below take them from here instead
         // of asking each window again (a round trip per question under Wine).
+        // A sorted vector that keeps its capacity: nothing is allocated per tick.
         listedIndex_.clear();
         for (int i = 0; i < catalogue_->ListedCount(); ++i)
-            listedIndex_[catalogue_->Listed(i).handle] = i;
+            listedIndex_.push_back({catalogue_->Listed(i).handle, i});
+        std::sort(listedIndex_.begin(), listedIndex_.end());
         return catalogue_->ListedCount();
     };
     input.readItem = [this](int index, ItemNow& item) {
@@ -117,7 +122,9 @@ int TPrintWndDlg::ChangeCheck() {
         const HWND window = WindowOf(*entry);
         item.markedMinimised = entry->minimized;
         item.caption = ListView1.Caption(index);
-        if (const auto found = listedIndex_.find(window); found != listedIndex_.end()) {
+        const auto found = std::lower_bound(listedIndex_.begin(), listedIndex_.end(),
+                                            std::pair<HWND, int>{window, 0});
+        if (found != listedIndex_.end() && found->first == window) {
             const EnumeratedWindow& listed = catalogue_->Listed(found->second);
             item.iconic = listed.minimized;
             item.title = listed.title;

@@ -13,7 +13,7 @@
 #include <atomic>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "catalogue/ChangeCheck.h"
@@ -234,7 +234,7 @@ private:
     int tickCounter_ = 0;
     bool clipListOpen_ = false;
     std::vector<ItemMarks> selectedMarks_;
-    std::unordered_map<HWND, int> listedIndex_;  // enumeration table by handle, per tick
+    std::vector<std::pair<HWND, int>> listedIndex_;  // enumeration table by handle, per tick
     static constexpr DWORD kPassStepRestMs = 10;
 
     int columnCount_ = 0;
