@@ -8,15 +8,16 @@
 #include "catalogue/WindowCatalogue.h"
 #include "platform/OptionalApis.h"
 #include "platform/WindowFacts.h"
+#include "toolkit/Colours.h"
 
 namespace vistrel {
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kFrameGrey = RGB(128, 128, 128);
-constexpr COLORREF kFrameClipped = RGB(0, 0, 255);
-constexpr COLORREF kFrameNoAutoUpdate = RGB(255, 0, 0);
+constexpr COLORREF kWhite = tk::clWhite;
+constexpr COLORREF kFrameGrey = tk::clGray;
+constexpr COLORREF kFrameClipped = tk::clBlue;
+constexpr COLORREF kFrameNoAutoUpdate = tk::clRed;
 
 // The picture starts 2 pixels in (the frame and a white ring) and is 4 pixels
 // narrower; at the bottom it leaves the same 4, or a strip for the marks.

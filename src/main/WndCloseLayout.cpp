@@ -2,17 +2,18 @@
 
 #include "main/Glyphs.h"
 #include "main/WndCloseUnit.h"
+#include "toolkit/Colours.h"
 
 namespace vistrel {
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kDarkGrey = 0x505050;
-constexpr COLORREF kGrey = RGB(128, 128, 128);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kYellow = RGB(255, 255, 0);
-constexpr COLORREF kLime = RGB(0, 255, 0);
+using tk::clBlue;
+using tk::clGray;
+using tk::clLime;
+using tk::clWhite;
+using tk::clYellow;
+constexpr COLORREF kDarkGrey = 0x505050;  // the check boxes' text
 
 constexpr int kPanel1Height = 61;
 constexpr int kPanel2Width = 331;
@@ -38,7 +39,7 @@ void TPrintWndDlg::CreateControls() {
 
     // Creation order is alignment order: the top panel, the status line, then
     // the list view filling what is left.
-    Panel1.Create(this, ids::Panel1, Bounds(0, 0, ClientWidth(), kPanel1Height), kWhite);
+    Panel1.Create(this, ids::Panel1, Bounds(0, 0, ClientWidth(), kPanel1Height), clWhite);
     Panel1.SetAlign(tk::Align::Top);
     StatusBar1.Create(this, ids::StatusBar1);
     StatusBar1.SetBounds(0, ClientHeight() - kStatusBarHeight, ClientWidth(), kStatusBarHeight);
@@ -72,9 +73,9 @@ void TPrintWndDlg::CreateToolBar() {
     ToolBar1.Create(&Panel1, ids::ToolBar1);
     ToolBar1.SetImages(ImageList2);
 
-    Panel3.Create(&ToolBar1, ids::Panel3, Bounds(0, 0, kPanel3Width, 22), kWhite);
+    Panel3.Create(&ToolBar1, ids::Panel3, Bounds(0, 0, kPanel3Width, 22), clWhite);
     Panel3.SetFont(panel3Font_.get());
-    Panel3.SetFontColor(kGrey);
+    Panel3.SetFontColor(clGray);
     Panel3.SetCaption("Quillon");
     ToolBar1.AddControlSpace(Panel3, kPanel3Width);
 
@@ -122,7 +123,7 @@ void TPrintWndDlg::CreateToolBar() {
 
     // The check boxes ride on the toolbar after its buttons.
     const int barHeight = ToolBar1.ButtonHeight();
-    Panel2.Create(&ToolBar1, ids::Panel2, Bounds(0, 0, kPanel2Width, barHeight), kWhite);
+    Panel2.Create(&ToolBar1, ids::Panel2, Bounds(0, 0, kPanel2Width, barHeight), clWhite);
     ToolBar1.AddControlSpace(Panel2, kPanel2Width);
     struct CheckSpec {
         tk::CheckBox& box;
@@ -156,7 +157,7 @@ void TPrintWndDlg::CreatePanels() {
     const int lowerHeight = kPanel1Height - barHeight;
     ToolBar1.SetAlign(tk::Align::Top);
 
-    Panel4.Create(&Panel1, ids::Panel4, Bounds(0, barHeight, kPanel4Width, lowerHeight), kWhite);
+    Panel4.Create(&Panel1, ids::Panel4, Bounds(0, barHeight, kPanel4Width, lowerHeight), clWhite);
     Panel4.SetAlign(tk::Align::Left);
     SizeSetTrackBar.Create(&Panel4, ids::SizeSetTrackBar, Bounds(0, 2, 150, 34));
     SizeSetTrackBar.SetMin(30);
@@ -170,22 +171,22 @@ void TPrintWndDlg::CreatePanels() {
 
     Label2.Create(&Panel4, ids::Label2, Bounds(152, 2, 57, 16), "100%", tk::TextAlign::Center);
     Label2.SetFont(labelFont_.get());
-    Label2.SetColor(kYellow);
+    Label2.SetColor(clYellow);
     Label2.Hint = "CPU 使用率";
     AddTooltip(Label2);
     Label1.Create(&Panel4, ids::Label1, Bounds(152, 20, 57, 16), "0", tk::TextAlign::Center);
     Label1.SetFont(labelFont_.get());
-    Label1.SetColor(kLime);
+    Label1.SetColor(clLime);
     Label1.Hint = "更新間隔";
     AddTooltip(Label1);
     SwitchButton2.Create(&Panel4, ids::SwitchButton2, Bounds(215, 8, 50, 20), "", true);
     SwitchButton2.Hint = "クリッピングの切換";
     AddTooltip(SwitchButton2);
 
-    Panel5.Create(&Panel1, ids::Panel5, Bounds(kPanel4Width, barHeight, 300, lowerHeight), kWhite);
+    Panel5.Create(&Panel1, ids::Panel5, Bounds(kPanel4Width, barHeight, 300, lowerHeight), clWhite);
     Panel5.SetAlign(tk::Align::Client);
     Panel5.SetFont(panel5Font_.get());
-    Panel5.SetFontColor(kBlue);
+    Panel5.SetFontColor(clBlue);
     Panel5.SetCaptionAlign(tk::TextAlign::Left);
 }
 

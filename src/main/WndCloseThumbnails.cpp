@@ -5,12 +5,12 @@
 #include "catalogue/WindowStates.h"
 #include "main/WndCloseUnit.h"
 #include "platform/WindowFacts.h"
+#include "toolkit/Colours.h"
 
 namespace vistrel {
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr WORD kFirstArrowKey = VK_LEFT;  // 37 to 40: left, up, right, down
 constexpr WORD kLastArrowKey = VK_DOWN;
 
@@ -54,7 +54,7 @@ HWND TPrintWndDlg::RenderNewItem(WindowEntry& entry, int image) {
     if (!result.captured) {
         // A window that does not answer gets a blank picture for now; the
         // bitmap still holds the previous item's.
-        buildBitmap_.GetCanvas().SetBrushColor(kWhite);
+        buildBitmap_.GetCanvas().SetBrushColor(tk::clWhite);
         buildBitmap_.GetCanvas().FillRect({0, 0, buildBitmap_.Width(), buildBitmap_.Height()});
     }
     if (CheckBox1.Checked()) {
