@@ -16,11 +16,14 @@ WindowCatalogue::WindowCatalogue(const platform::ProcessPathApi& processPaths,
       listed_(std::make_unique<EnumeratedWindow[]>(kCapacity)),
       visible_(std::make_unique<HWND[]>(kCapacity)) {}
 
-bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::string* title) const {
+bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::string* title,
+                                bool* minimised) const {
     // Every rule rejects on its own, so checking visibility first changes no
     // answer; it spares the other look-ups for the many hidden windows of a
-    // desktop, which matters to a change tick that runs twice a second.
-    if (!platform::IsVisible(window)) return false;
+    // desktop, which matters to a change tick that runs twice a second. The
+    // same look-up tells whether the window is minimised.
+    const platform::TopLevelState state = platform::TopLevelStateOf(window);
+    if (!state.visible) return false;
     // GetWindowText of another process's window reads the text the system
     // keeps and sends no message, so a hung window cannot hang the test.
     WindowFacts facts;
@@ -43,6 +46,7 @@ bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::string* titl
     // there is a list to ask.
     if (!exclusion_.Empty() && exclusion_.Contains(ExecutablePath(window))) return false;
     if (title) *title = std::move(facts.title);
+    if (minimised) *minimised = state.minimised;
     return true;
 }
 
@@ -60,10 +64,11 @@ BOOL CALLBACK WindowCatalogue::ListCallback(HWND window, LPARAM param) {
     auto* self = reinterpret_cast<WindowCatalogue*>(param);
     if (self->listedCount_ >= kCapacity) return FALSE;
     std::string title;
-    if (!self->Qualifies(window, QualifyMode::List, &title)) return TRUE;
+    bool minimised = false;
+    if (!self->Qualifies(window, QualifyMode::List, &title, &minimised)) return TRUE;
     EnumeratedWindow& entry = self->listed_[self->listedCount_++];
     entry.handle = window;
-    entry.minimized = platform::IsMinimised(window);
+    entry.minimized = minimised;
     const size_t length = std::min(title.size(), sizeof entry.title - 1);
     std::memcpy(entry.title, title.data(), length);
     entry.title[length] = '\0';

@@ -32,8 +32,10 @@ public:
 
     WindowCatalogue(const platform::ProcessPathApi& processPaths, const ExclusionList& exclusion);
 
-    // The qualifying test; on acceptance *title receives the title it read.
-    bool Qualifies(HWND window, QualifyMode mode, std::string* title = nullptr) const;
+    // The qualifying test; on acceptance *title receives the title it read and
+    // *minimised the window's minimised state.
+    bool Qualifies(HWND window, QualifyMode mode, std::string* title = nullptr,
+                   bool* minimised = nullptr) const;
     std::string ExecutablePath(HWND window) const;
 
     // Fills the enumeration table in Z order. With restoreMinimised (a refresh

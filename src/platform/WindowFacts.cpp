@@ -61,6 +61,11 @@ bool IsVisible(HWND window) { return IsWindowVisible(window) != FALSE; }
 
 bool IsMinimised(HWND window) { return IsIconic(window) != FALSE; }
 
+TopLevelState TopLevelStateOf(HWND window) {
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    return {(style & WS_VISIBLE) != 0, (style & WS_MINIMIZE) != 0};
+}
+
 bool IsMaximised(HWND window) { return IsZoomed(window) != FALSE; }
 
 bool WindowExists(HWND window) { return IsWindow(window) != FALSE; }

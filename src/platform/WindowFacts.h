@@ -22,6 +22,14 @@ HWND WindowOwner(HWND window);
 // pop-up window; null for an owned overlapped window.
 HWND WindowParent(HWND window);
 bool IsVisible(HWND window);
+// Visibility and the minimised state of a top-level window in one look-up of
+// its style: for a window whose parent is the desktop, IsWindowVisible and
+// IsIconic read exactly these two bits.
+struct TopLevelState {
+    bool visible = false;
+    bool minimised = false;
+};
+TopLevelState TopLevelStateOf(HWND window);
 bool IsMinimised(HWND window);
 bool IsMaximised(HWND window);
 bool WindowExists(HWND window);
