@@ -14,26 +14,18 @@ namespace {
 constexpr uint32_t kIntervalMs = 300;
 constexpr int kParkingOffset = 20000;
 
-class AutoUpdateTest : public ::testing::Test {
+class AutoUpdateTest : public InjectedVistrelTest {
 protected:
     void SetUp() override {
-        if (!VistrelProcess::IsBuilt()) GTEST_SKIP() << "Vistrel.exe is not built yet";
         VistrelOptions options;
         options.settingsKey = VistrelOptions::Key::Present;
         options.tims = kIntervalMs;
-        app_.emplace(VistrelProcess::Start(options));
-        guest_.emplace(app_->InjectTestWindows());
-        probe_.emplace(*app_);
+        StartWith(options);
     }
     void TearDown() override {
-        guest_.reset();
-        app_.reset();
+        InjectedVistrelTest::TearDown();
         VistrelSettings::Remove();
     }
-
-    std::optional<VistrelProcess> app_;
-    std::optional<TestWindows> guest_;
-    std::optional<ThumbnailProbe> probe_;
 };
 
 TEST_F(AutoUpdateTest, OpenWindowsEveryPassMinimisedOnesEverySixth) {

@@ -17,14 +17,9 @@ namespace {
 constexpr int kParkingOffset = 20000;
 constexpr int kStepTimeoutMs = 5000;
 
-class ChangeTickTest : public ::testing::Test {
+class ChangeTickTest : public InjectedVistrelTest {
 protected:
-    void SetUp() override {
-        if (!VistrelProcess::IsBuilt()) GTEST_SKIP() << "Vistrel.exe is not built yet";
-        app_.emplace(VistrelProcess::Start());
-        guest_.emplace(app_->InjectTestWindows());
-        probe_.emplace(*app_);
-    }
+    void SetUp() override { StartWith(); }
 
     struct Step {
         const char* name;
@@ -51,9 +46,6 @@ protected:
                app_->IsButtonEnabled(ids::ToolButton4) == !minimised;
     }
 
-    std::optional<VistrelProcess> app_;
-    std::optional<TestWindows> guest_;
-    std::optional<ThumbnailProbe> probe_;
 };
 
 TEST_F(ChangeTickTest, ListFollowsWindowsThatOpenChangeAndClose) {

@@ -212,4 +212,24 @@ private:
     HWND list_;
 };
 
+// A started Vistrel with the test windows injected into its process, where
+// PrintWindow reaches them under Wine; the windows close before the program.
+class InjectedVistrelTest : public ::testing::Test {
+protected:
+    void StartWith(const VistrelOptions& options = {}) {
+        if (!VistrelProcess::IsBuilt()) GTEST_SKIP() << "Vistrel.exe is not built yet";
+        app_.emplace(VistrelProcess::Start(options));
+        guest_.emplace(app_->InjectTestWindows());
+        probe_.emplace(*app_);
+    }
+    void TearDown() override {
+        guest_.reset();
+        app_.reset();
+    }
+
+    std::optional<VistrelProcess> app_;
+    std::optional<TestWindows> guest_;
+    std::optional<ThumbnailProbe> probe_;
+};
+
 }  // namespace vistrel::e2e

@@ -15,14 +15,9 @@ namespace {
 
 constexpr int kDefaultPosition = 30;
 
-class ThumbnailTest : public ::testing::Test {
+class ThumbnailTest : public InjectedVistrelTest {
 protected:
-    void SetUp() override {
-        if (!VistrelProcess::IsBuilt()) GTEST_SKIP() << "Vistrel.exe is not built yet";
-        app_.emplace(VistrelProcess::Start());
-        guest_.emplace(app_->InjectTestWindows());
-        probe_.emplace(*app_);
-    }
+    void SetUp() override { StartWith(); }
 
     // Windows beside Vistrel's, listed by the change tick, shown, and then
     // listed again by the refresh command.
@@ -64,9 +59,6 @@ protected:
         return {};
     }
 
-    std::optional<VistrelProcess> app_;
-    std::optional<TestWindows> guest_;  // closed before the program
-    std::optional<ThumbnailProbe> probe_;
 };
 
 const std::vector<uint32_t> kColours = {0x3050D0, 0x40B040, 0xC06020, 0x20A0E0, 0x9040A0};
