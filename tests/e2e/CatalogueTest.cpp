@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "SettledList.h"
+#include "SharedVistrelSuite.h"
 #include "VistrelProcess.h"
 
 namespace vistrel::e2e {
@@ -29,27 +30,9 @@ std::string Joined(const std::vector<std::string>& titles) {
 
 // One helper and one Vistrel for the whole suite: the cases only read the
 // list, except the order case, which brings and takes its own windows.
-class ListedWindowsTest : public ::testing::Test {
+class ListedWindowsTest : public SharedVistrelSuite<ListedWindowsTest> {
 protected:
-    static void SetUpTestSuite() {
-        if (!VistrelProcess::IsBuilt()) return;
-        try {
-            StartAll();
-        } catch (const std::exception& e) {
-            setupError_ = e.what();
-            TearDownTestSuite();
-        }
-    }
-
-    static void TearDownTestSuite() {
-        app_.reset();
-        helper_.reset();
-    }
-
-    void SetUp() override {
-        if (!VistrelProcess::IsBuilt()) GTEST_SKIP() << "Vistrel.exe is not built yet";
-        ASSERT_TRUE(app_) << "suite set-up failed: " << setupError_;
-    }
+    friend class SharedVistrelSuite<ListedWindowsTest>;
 
     static void StartAll() {
         helper_ = std::make_unique<TestWindows>(TestWindows::StartExe());
@@ -98,9 +81,6 @@ protected:
         titles_ = SettledTitles(*app_);
     }
 
-    static inline std::unique_ptr<TestWindows> helper_;
-    static inline std::unique_ptr<VistrelProcess> app_;
-    static inline std::string setupError_;
     static inline std::vector<std::string> titles_;  // the list once settled
 };
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "SharedVistrelSuite.h"
 #include "VistrelProcess.h"
 
 namespace vistrel::e2e {
@@ -187,30 +188,16 @@ TEST_F(StartupTest, DataFolderIsMadePerUserAndListDatWrittenAtClose) {
 
 // One helper and one Vistrel for the cases on the running main window; each
 // case leaves the selection empty and the main window active.
-class SelectionAndActivationTest : public ::testing::Test {
+class SelectionAndActivationTest : public SharedVistrelSuite<SelectionAndActivationTest> {
 protected:
-    static void SetUpTestSuite() {
-        if (!VistrelProcess::IsBuilt()) return;
-        try {
-            helper_ = std::make_unique<TestWindows>(TestWindows::StartExe());
-            open_ = helper_->Create(Spec(Kind::Frame, "選択するウィンドウ", 760, 560, 260, 170));
-            minimised_ = helper_->Create(Spec(Kind::Frame, "Minimised helper", 800, 600, 260, 170));
-            helper_->Minimise(minimised_);
-            app_ = std::make_unique<VistrelProcess>(VistrelProcess::Start());
-        } catch (const std::exception& e) {
-            setupError_ = e.what();
-            TearDownTestSuite();
-        }
-    }
+    friend class SharedVistrelSuite<SelectionAndActivationTest>;
 
-    static void TearDownTestSuite() {
-        app_.reset();
-        helper_.reset();
-    }
-
-    void SetUp() override {
-        if (!VistrelProcess::IsBuilt()) GTEST_SKIP() << "Vistrel.exe is not built yet";
-        ASSERT_TRUE(app_) << "suite set-up failed: " << setupError_;
+    static void StartAll() {
+        helper_ = std::make_unique<TestWindows>(TestWindows::StartExe());
+        open_ = helper_->Create(Spec(Kind::Frame, "選択するウィンドウ", 760, 560, 260, 170));
+        minimised_ = helper_->Create(Spec(Kind::Frame, "Minimised helper", 800, 600, 260, 170));
+        helper_->Minimise(minimised_);
+        app_ = std::make_unique<VistrelProcess>(VistrelProcess::Start());
     }
 
     void TearDown() override {
@@ -223,11 +210,8 @@ protected:
         return item;
     }
 
-    static inline std::unique_ptr<TestWindows> helper_;
-    static inline std::unique_ptr<VistrelProcess> app_;
     static inline HWND open_ = nullptr;
     static inline HWND minimised_ = nullptr;
-    static inline std::string setupError_;
 };
 
 TEST_F(SelectionAndActivationTest, SelectionShowsTitleAndExecutablePath) {
