@@ -3,9 +3,9 @@
 namespace vistrel {
 
 AutoThread::AutoThread(int tickNumber, PassShared shared, Step step)
-    : tick(tickNumber), shared_(shared), step_(std::move(step)) {
-    FreeOnTerminate = true;
-}
+    : tick(tickNumber), shared_(shared), step_(std::move(step)) {}
+
+AutoThread::~AutoThread() { Stop(); }
 
 void AutoThread::Execute() {
     while (!Terminated()) {

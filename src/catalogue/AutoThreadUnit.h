@@ -1,8 +1,8 @@
 #pragma once
 // AutoThread: one automatic pass over the list. It visits the items one at a
 // time and hands each visit to the user-interface thread, so the interface
-// stays responsive between items. A pass frees itself when it ends; whoever
-// waits for it keeps the Finished() event, which outlives the object.
+// stays responsive between items. The main window owns the current pass and
+// joins it before it starts the next one or goes away.
 
 #include <atomic>
 #include <functional>
@@ -24,6 +24,7 @@ public:
     using Step = std::function<void(int tick, int index)>;
 
     AutoThread(int tick, PassShared shared, Step step);
+    ~AutoThread() override;
 
     const int tick;
 

@@ -35,8 +35,6 @@ constexpr int kIconSize = 32;
 
 // PW_RENDERFULLCONTENT: older SDK headers lack it.
 constexpr UINT kRenderFullContent = 0x00000002;
-// How long a window may take to answer before it counts as not responding.
-constexpr UINT kAnswerTimeoutMs = 100;
 
 // PrintWindow sends WM_PRINT and waits for it, so a window that does not pump
 // its messages would freeze us with it. Ask first with a message that cannot
@@ -109,7 +107,7 @@ RenderResult ThumbnailRenderer::RenderThumbnail(const WindowEntry& entry, tk::Bi
     }
 
     // The target is left as it is, so the thumbnail keeps its last picture.
-    if (!platform::Responds(window, kAnswerTimeoutMs)) return {window, false};
+    if (!platform::Answers(window)) return {window, false};
 
     // Declared in release order: the bitmap leaves the memory DC before either
     // is deleted, and the window DC goes back last.

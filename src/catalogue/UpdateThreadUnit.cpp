@@ -3,9 +3,9 @@
 namespace vistrel {
 
 TUpdateThread::TUpdateThread(std::function<void()> changeTick)
-    : changeTick_(std::move(changeTick)) {
-    FreeOnTerminate = true;
-}
+    : changeTick_(std::move(changeTick)) {}
+
+TUpdateThread::~TUpdateThread() { Stop(); }
 
 void TUpdateThread::Execute() {
     while (WaitWhileSuspended()) {

@@ -13,8 +13,8 @@ class TUpdateThread : public tk::Thread {
 public:
     static constexpr unsigned kTickPauseMs = 500;
 
-    // The thread frees itself when it ends.
     explicit TUpdateThread(std::function<void()> changeTick);
+    ~TUpdateThread() override;
 
 protected:
     void Execute() override;

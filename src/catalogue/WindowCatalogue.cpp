@@ -72,6 +72,7 @@ BOOL CALLBACK WindowCatalogue::ListCallback(HWND window, LPARAM param) {
     const size_t length = std::min(title.size(), sizeof entry.title - 1);
     std::memcpy(entry.title, title.data(), length);
     entry.title[length] = '\0';
+    // A window that does not answer stays minimised (QuietShow asks first).
     if (self->restoreMinimised_ && entry.minimized) platform::QuietShow(window);
     return TRUE;
 }

@@ -28,14 +28,14 @@ bool ParkWindow(HWND target) {
     case ParkAction::None:
         return false;
     case ParkAction::RestoreMaximisedAndMoveOut:
-        platform::SetShowState(target, SW_RESTORE);
-        platform::PlaceWindow(target, kParkedMaximisedPos, kParkedMaximisedPos,
-                              platform::ScreenWidth(), platform::ScreenHeight(), 0);
+        if (!platform::SetShowState(target, SW_RESTORE)) return false;
+        if (!platform::PlaceWindow(target, kParkedMaximisedPos, kParkedMaximisedPos,
+                                   platform::ScreenWidth(), platform::ScreenHeight(), 0))
+            return false;
         return !platform::IsMaximised(target);
     case ParkAction::MoveOut: {
         const Point p = ParkedPosition(r);
-        platform::PlaceWindow(target, p.x, p.y, 0, 0, SWP_NOSIZE);
-        return true;
+        return platform::PlaceWindow(target, p.x, p.y, 0, 0, SWP_NOSIZE);
     }
     case ParkAction::Unpark:
         UnparkWindow(target);
@@ -48,22 +48,35 @@ void UnparkWindow(HWND target) {
     const Rect r = ToRect(platform::WindowRect(target));
     if (!IsParkedLeft(r.left)) return;
     const Point p = UnparkedPosition(r);
-    platform::PlaceWindow(target, p.x, p.y, 0, 0, SWP_NOSIZE);
+    if (!platform::PlaceWindow(target, p.x, p.y, 0, 0, SWP_NOSIZE)) {
+        // A window that does not answer is still never left out of sight: it
+        // moves back by itself as soon as its thread pumps again.
+        platform::PlaceWindowAsync(target, p.x, p.y, 0, 0, SWP_NOSIZE);
+        return;
+    }
     tk::Application::Instance().ProcessMessages();
     platform::RedrawNow(target);
 }
 
 bool IsWindowParked(HWND target) { return IsParkedLeft(platform::WindowRect(target).left); }
 
-void QuietRestoreFromParked(HWND window) {
+bool QuietRestoreFromParked(HWND window) {
     const Rect before = ToRect(platform::NormalPosition(window));
-    platform::QuietShow(window);
+    if (!platform::QuietShow(window)) return false;
     WaitUntilRestored(window);
-    if (!IsParkedLeft(before.left) || IsWindowParked(window)) return;
+    if (!IsParkedLeft(before.left) || IsWindowParked(window)) return true;
     const Point home = UnparkedPosition(before);
-    platform::PlaceWindow(window, home.x, home.y, 0, 0, SWP_NOSIZE);
-    tk::Application::Instance().ProcessMessages();
-    platform::RedrawNow(window);
+    if (platform::PlaceWindow(window, home.x, home.y, 0, 0, SWP_NOSIZE)) {
+        tk::Application::Instance().ProcessMessages();
+        platform::RedrawNow(window);
+    }
+    return true;
+}
+
+bool QuietMinimiseAndWait(HWND window) {
+    if (!platform::QuietMinimise(window)) return false;
+    WaitUntilMinimised(window);
+    return true;
 }
 
 void WaitUntilRestored(HWND window) {

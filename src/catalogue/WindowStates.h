@@ -6,10 +6,14 @@
 
 namespace vistrel {
 
+// A window that does not answer the probe (platform::Answers) is left as it
+// is by every operation here, except that a parked one is still sent home.
+
 // Parks a window out of sight, or brings it back when it is parked already
-// (parking is a toggle). Returns whether the window is parked afterwards.
+// (parking is a toggle). Returns whether the window was moved out of sight.
 bool ParkWindow(HWND target);
-// Moves a parked window back by the parking offset; nothing otherwise.
+// Moves a parked window back by the parking offset; nothing otherwise. A
+// window that does not answer is moved asynchronously, when it pumps again.
 void UnparkWindow(HWND target);
 bool IsWindowParked(HWND target);
 
@@ -17,8 +21,11 @@ bool IsWindowParked(HWND target);
 // parked before it was minimised is put back where it was before parking:
 // restoring through the placement moves a window lying off every screen onto
 // the screen, and the parked state, which lives only in the position, would be
-// lost with the window's own place.
-void QuietRestoreFromParked(HWND window);
+// lost with the window's own place. False when the window did not answer and
+// was left alone.
+bool QuietRestoreFromParked(HWND window);
+// Quiet minimise, then the wait for it; false when the window did not answer.
+bool QuietMinimiseAndWait(HWND window);
 // Pump the program's own messages until the window is restored, or
 // minimised, but never more than the wait bound: a window that ignores us
 // must not hang the program.

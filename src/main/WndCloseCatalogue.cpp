@@ -12,16 +12,8 @@
 namespace vistrel {
 
 void TPrintWndDlg::RefreshList() {
-    // The build pumps messages (step 4, and the waits of parking); a refresh
-    // asked for meanwhile would interleave two builds of one list. The
-    // running build is the fresh list that was asked for.
-    if (refreshing_) return;
-    refreshing_ = true;
-    struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done{refreshing_};
-
+    // The build pumps messages (step 4, and the waits of parking). It runs
+    // inside a command, which holds back every other refresh meanwhile.
     // 1. What each listed window carries over: marks, clipping, position.
     // Item counts are asked once per loop: each question is a message to the
     // list view, and none of these loops adds or removes items.
@@ -42,7 +34,7 @@ void TPrintWndDlg::RefreshList() {
     // 5.-8. Items in their order, and their places.
     BuildListItems(snapshot);
     ListView1.EndUpdate();
-    itemCount_ = ListView1.Count();
+    if (background_) background_->SetItemCount(ListView1.Count());
     LayOutGrid();
     // 9. Clipping of windows that are gone goes with the snapshot.
 }
@@ -97,7 +89,7 @@ void TPrintWndDlg::ClearList() {
     ReleaseEntries();
     ListView1.Clear();
     ImageList1.Clear();
-    itemCount_ = 0;
+    if (background_) background_->SetItemCount(0);
 }
 
 void TPrintWndDlg::ReleaseEntries() {

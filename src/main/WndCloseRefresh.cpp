@@ -4,53 +4,32 @@
 #include <algorithm>
 #include <utility>
 
-#include "catalogue/AutoThreadUnit.h"
 #include "catalogue/ChangeCheck.h"
-#include "catalogue/UpdateThreadUnit.h"
 #include "catalogue/WindowStates.h"
 #include "main/WndCloseUnit.h"
 #include "platform/WindowFacts.h"
-#include "toolkit/Application.h"
+#include "toolkit/Messages.h"
 
 namespace vistrel {
 
-void TPrintWndDlg::CreateUpdateThread() {
-    updateThread_ = new TUpdateThread([this] { ChangeTick(); });
-}
-
-void TPrintWndDlg::StopUpdateThread() {
-    // The thread frees itself once it sees the request; it is not touched
-    // again after this point.
-    updateStopping_ = true;
-    if (updateThread_) updateThread_->Terminate();
-    updateThread_ = nullptr;
-}
-
-void TPrintWndDlg::PauseBackgroundWork() {
-    if (updateThread_) updateThread_->Suspend();
-    if (!AutoChkBox.Checked()) return;
-    Timer1.SetEnabled(false);
-    if (autoRunActive_) {
-        stopRequest_ = 1;
-        WaitForPass();
-    }
-}
-
-void TPrintWndDlg::ResumeBackgroundWork() {
-    if (updateThread_) updateThread_->Resume();
-    if (AutoChkBox.Checked()) Timer1.SetEnabled(true);
-}
-
-void TPrintWndDlg::WaitForPass() {
-    // The pass may have freed itself already; its event outlives it. Messages
-    // keep being served meanwhile, so the pass can finish its current item.
-    if (auto finished = std::exchange(passFinished_, nullptr))
-        tk::Application::Instance().WaitFor(finished->get());
+void TPrintWndDlg::CreateBackgroundWork() {
+    // Created suspended; FormCreate lets the update thread run at its end.
+    background_ = std::make_unique<BackgroundWork>(
+        Timer1, [this] { return AutoChkBox.Checked(); }, [this] { ChangeTick(); },
+        [this](int tick, int index) { PassStep(tick, index); });
+    background_->OnIdle = [this] { PostMessageA(Handle(), tk::WM_VT_RUN_DEFERRED, 0, 0); };
 }
 
 void TPrintWndDlg::ToolButton1Click(tk::Component& sender) {
+    if (ClosingStarted()) return;
+    if (Busy()) {
+        // Rebuilding the list under a running command would pull its items
+        // away; the refresh follows when the command is over.
+        pendingRefresh_ = &sender;
+        return;
+    }
     platform::RedrawNow(GetDesktopWindow());
-    PauseBackgroundWork();
+    const auto pause = PauseBackgroundWork();
     if (CheckBox1.Checked() || &sender == &ToolButton1 || !PrintWindowAvailable()) {
         RefreshList();
     } else {
@@ -63,20 +42,20 @@ void TPrintWndDlg::ToolButton1Click(tk::Component& sender) {
             const HWND target = catalogue_->PlacementTarget(WindowOf(*entry));
             if (!IsWindowParked(target)) continue;
             UnparkWindow(target);
-            platform::QuietMinimise(WindowOf(*entry));
-            WaitUntilMinimised(WindowOf(*entry));
-            RerenderEntry(i, true, false);
+            // A window that does not answer stays as it is for now.
+            if (QuietMinimiseAndWait(WindowOf(*entry))) RerenderEntry(i, true, false);
         }
     }
-    ResumeBackgroundWork();
 }
 
 void TPrintWndDlg::ChangeTick() {
-    if (updateStopping_ || !catalogue_) return;
+    if (ClosingStarted() || Busy() || !catalogue_) return;
     UpdateToolbarStates();
     const int kind = ChangeCheck();
-    stopRequest_ = kind;
-    if (kind != kNoChange && !autoRunActive_ && !updateStopping_) ApplyChange(kind);
+    background_->SetStopRequest(kind);
+    if (kind == kNoChange || background_->PassRunning()) return;
+    const auto pause = PauseBackgroundWork();
+    ApplyChange(kind);
 }
 
 void TPrintWndDlg::UpdateToolbarStates() {
@@ -116,7 +95,6 @@ int TPrintWndDlg::ChangeCheck() {
         return catalogue_->ListedCount();
     };
     input.readItem = [this](int index, ItemNow& item) {
-        if (updateStopping_) return false;
         const WindowEntry* entry = EntryOf(index);
         if (!entry) return false;
         const HWND window = WindowOf(*entry);
@@ -159,7 +137,7 @@ void TPrintWndDlg::ApplyItemChanges() {
     catalogue_->EnumerateVisible();
     const bool openOnly = OpenOnlyInForce();
     for (int i = 0; i < ListView1.Count(); ++i) {
-        if (updateStopping_) return;
+        if (ClosingStarted()) return;
         const WindowEntry* entry = EntryOf(i);
         if (!entry) continue;
         const HWND h = WindowOf(*entry);
@@ -170,7 +148,8 @@ void TPrintWndDlg::ApplyItemChanges() {
                 // Minimised by the user: restored and parked out of sight, so
                 // it keeps being pictured. Minimised while parked: brought back.
                 if (platform::IsMinimised(h)) {
-                    QuietRestoreFromParked(h);
+                    // One that does not answer is passed over until it does.
+                    if (!QuietRestoreFromParked(h)) continue;
                     catalogue_->EnumerateVisible();
                 }
                 const HWND target = catalogue_->PlacementTarget(h);
@@ -194,13 +173,11 @@ void TPrintWndDlg::ApplyItemChanges() {
 }
 
 void TPrintWndDlg::Timer1Timer() {
-    if (!PassMayStart(AutoChkBox.Checked(), autoRunActive_, stopRequest_)) return;
-    autoRunActive_ = true;
+    if (!background_ || !PassMayStart(AutoChkBox.Checked(), background_->PassRunning(),
+                                      background_->StopRequest()))
+        return;
     regionCursor_ = 0;
-    auto* pass = new AutoThread(tickCounter_, {autoRunActive_, stopRequest_, itemCount_},
-                                [this](int tick, int index) { PassStep(tick, index); });
-    passFinished_ = pass->Finished();
-    pass->Resume();
+    if (!background_->StartPass(tickCounter_)) return;
     tickCounter_ = NextTick(tickCounter_, clipListOpen_);
 }
 
@@ -218,7 +195,8 @@ void TPrintWndDlg::PassStep(int tick, int index) {
 void TPrintWndDlg::AutoChkBoxClick() {
     const bool on = AutoChkBox.Checked();
     ListView1.SetDoubleBuffered(on);
-    Timer1.SetEnabled(on);
+    // While a command runs the timer stays off; its end switches it on.
+    if (!Busy() && !ClosingStarted()) Timer1.SetEnabled(on);
 }
 
 }  // namespace vistrel

@@ -110,12 +110,16 @@ void TPrintWndDlg::RefreshThumbnail(HWND window, int item) {
 }
 
 void TPrintWndDlg::ResizeThumbnails() {
-    PauseBackgroundWork();
+    if (ClosingStarted()) return;
+    if (Busy()) {
+        pendingResize_ = true;
+        return;
+    }
+    const auto pause = PauseBackgroundWork();
     ApplyThumbnailSize(true);
     // Icon cards carry nothing worth keeping: every window comes back as new.
     if (!PrintWindowAvailable()) ClearList();
     RefreshList();
-    ResumeBackgroundWork();
 }
 
 void TPrintWndDlg::CheckBox2Click() {
@@ -125,13 +129,16 @@ void TPrintWndDlg::CheckBox2Click() {
 }
 
 void TPrintWndDlg::ConnectThumbnailHandlers() {
-    SizeSetTrackBar.OnMouseDown = [this](tk::TrackBar&) { PauseBackgroundWork(); };
-    SizeSetTrackBar.OnMouseUp = [this](tk::TrackBar&) { ResizeThumbnails(); };
+    // Held, the bar pauses the background; let go, the list takes the new
+    // size. The toolkit also reports a release when the bar loses the mouse
+    // capture or the focus while held, so the pause never outlives the hold.
+    SizeSetTrackBar.OnMouseDown = [this](tk::TrackBar&) { BeginSizeHold(); };
+    SizeSetTrackBar.OnMouseUp = [this](tk::TrackBar&) { EndSizeHold(); };
     SizeSetTrackBar.OnKeyDown = [this](tk::TrackBar&, WORD key) {
-        if (ArrowKey(key)) PauseBackgroundWork();
+        if (ArrowKey(key)) BeginSizeHold();
     };
     SizeSetTrackBar.OnKeyUp = [this](tk::TrackBar&, WORD key) {
-        if (ArrowKey(key)) ResizeThumbnails();
+        if (ArrowKey(key)) EndSizeHold();
     };
     CheckBox2.OnClick = [this](tk::Component&) { CheckBox2Click(); };
     HighQualityChkBox.OnClick = [this](tk::Component&) { CheckBox2Click(); };

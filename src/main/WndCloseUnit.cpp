@@ -1,13 +1,13 @@
 #include "main/WndCloseUnit.h"
 
 #include "catalogue/ThumbnailGeometry.h"
-#include "catalogue/UpdateThreadUnit.h"
 #include "main/AppIdentity.h"
 #include "platform/DisplayInfo.h"
 #include "platform/Locale.h"
 #include "platform/WindowFacts.h"
 #include "toolkit/Application.h"
 #include "toolkit/HintText.h"
+#include "toolkit/Messages.h"
 
 namespace vistrel {
 
@@ -51,6 +51,9 @@ TPrintWndDlg::TPrintWndDlg() : exclusion_(platform::EqualIgnoreCaseUser) {
 }
 
 TPrintWndDlg::~TPrintWndDlg() {
+    // However the window goes (an exception out of the message loop
+    // included), no worker may call into it once its members start to go.
+    if (background_) background_->Stop();
     tk::Application::Instance().OnHint = nullptr;
 }
 
@@ -88,13 +91,13 @@ void TPrintWndDlg::FormCreate() {
     ListView1.SetLargeImages(ImageList1);
     catalogue_ = std::make_unique<WindowCatalogue>(processPaths_, exclusion_);
     renderer_ = std::make_unique<ThumbnailRenderer>(printWindow_, *catalogue_, ImageList2);
-    CreateUpdateThread();  // suspended until the end of FormCreate
+    CreateBackgroundWork();  // the update thread suspended until the end of FormCreate
     CreateClipChoiceItems();
     ApplyThumbnailSize(true);
     LoadExclusionList();
     RefreshList();
     Timer1.SetEnabled(true);
-    updateThread_->Resume();
+    background_->Start();
 }
 
 void TPrintWndDlg::FormShow() {
@@ -107,14 +110,16 @@ void TPrintWndDlg::FormShow() {
 
 void TPrintWndDlg::FormCloseQuery(bool& canClose) {
     canClose = true;  // closing is never refused
-    Timer1.SetEnabled(false);
-    StopUpdateThread();
-    if (autoRunActive_) {
-        // The pass ends after its current item; it must be over before the
-        // list it walks goes away.
-        stopRequest_ = 1;
-        WaitForPass();
-    }
+    closing_ = true;
+    RunClosingWork();
+}
+
+void TPrintWndDlg::RunClosingWork() {
+    if (std::exchange(closingWorkDone_, true)) return;
+    // The timer off, the change tick and a running pass stopped (the pass
+    // after its current item) and joined: nothing walks the list any more.
+    if (background_) background_->Stop();
+    sizeHold_.reset();
     RestoreAtExit();
     printWindow_.Free();
     processPaths_.Free();
@@ -122,11 +127,22 @@ void TPrintWndDlg::FormCloseQuery(bool& canClose) {
 }
 
 void TPrintWndDlg::FormClose() {
-    WriteSettings();
-    AnimateWindow(Handle(), kAnimationMs, AW_HIDE | AW_BLEND);
+    if (!std::exchange(settingsWritten_, true)) WriteSettings();
+    if (!sessionEnding_) AnimateWindow(Handle(), kAnimationMs, AW_HIDE | AW_BLEND);
+}
+
+void TPrintWndDlg::EndSession() {
+    // The session ends whatever we do, and the process may be ended as soon
+    // as this returns: the closing work now, with nothing left for later but
+    // taking the window down.
+    sessionEnding_ = true;
+    RunClosingWork();
+    if (!std::exchange(settingsWritten_, true)) WriteSettings();
+    RequestClose();
 }
 
 void TPrintWndDlg::FormDestroy() {
+    if (background_) background_->Stop();
     ReleaseEntries();
     renderer_.reset();
     catalogue_.reset();
@@ -139,6 +155,27 @@ WindowEntry* TPrintWndDlg::EntryOf(int item) const {
 }
 
 LRESULT TPrintWndDlg::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CLOSE:
+        // A close never runs inside another close, nor inside a command that
+        // waits for a window: it follows when the command is over.
+        if (closing_) return 0;
+        if (Busy()) {
+            closePending_ = true;
+            return 0;
+        }
+        break;
+    case WM_QUERYENDSESSION:
+        return TRUE;  // we never hold up the end of the session
+    case WM_ENDSESSION:
+        if (wParam) EndSession();
+        return 0;
+    case tk::WM_VT_RUN_DEFERRED:
+        RunDeferred();
+        return 0;
+    default:
+        break;
+    }
     if (message == WM_ACTIVATE) {
         // Float above everything while the user works here; drop behind every
         // window as soon as another one is activated. The message is consumed.

@@ -9,13 +9,18 @@
 //   WndCloseMenus.cpp     both popup menus
 //   WndCloseSettings.cpp  registry settings and the data folder
 //   WndCloseCatalogue.cpp refresh list and the commands on list items
+//   WndCloseRefresh.cpp   the refresh command, the change tick, the passes
+//   WndCloseThumbnails.cpp thumbnail pictures and their size
+//   WndCloseCommands.cpp  running commands one at a time; closing and session end
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "catalogue/BackgroundWork.h"
 #include "catalogue/ChangeCheck.h"
 #include "catalogue/ThumbnailRenderer.h"
 #include "catalogue/WindowCatalogue.h"
@@ -142,6 +147,10 @@ private:
     void FormCloseQuery(bool& canClose);
     void FormClose();
     void FormDestroy();
+    // The work of closing that must happen however the program ends: the
+    // background stopped, parked windows back, list.dat saved. Runs once.
+    void RunClosingWork();
+    void EndSession();
     void SetRunTimeHints();
     void ApplyPrintWindowStates();
     void ShowHintInStatusLine(const std::string& hint);
@@ -170,12 +179,18 @@ private:
     void RerenderEntry(int item, bool minimised, bool parked);
     int ApplyThumbnailSize(bool apply);
 
+    // Running commands (WndCloseCommands.cpp). A command holds the pause for
+    // as long as it runs; requests that arrive meanwhile wait for its end.
+    [[nodiscard]] BackgroundWork::Pause PauseBackgroundWork();
+    bool Busy() const { return background_ && background_->Busy(); }
+    bool ClosingStarted() const { return closing_ || closingWorkDone_; }
+    void RequestClose();
+    void RunDeferred();
+    void BeginSizeHold();
+    void EndSizeHold();
+
     // Keeping the list current (WndCloseRefresh.cpp)
-    void CreateUpdateThread();
-    void StopUpdateThread();
-    void PauseBackgroundWork();
-    void ResumeBackgroundWork();
-    void WaitForPass();
+    void CreateBackgroundWork();
     void UpdateToolbarStates();
     int ChangeCheck();
     void ApplyChange(int kind);
@@ -224,21 +239,26 @@ private:
     tk::Bitmap buildBitmap_{tk::PixelFormat::Bgra32};  // the pictures of a list build
     std::vector<std::unique_ptr<WindowEntry>> entries_;  // owners of the items' data
 
-    // Shared with the worker threads, hence atomic.
-    std::atomic<bool> autoRunActive_{false};
-    std::atomic<int> stopRequest_{0};
-    std::atomic<int> itemCount_{0};
-    class TUpdateThread* updateThread_ = nullptr;  // frees itself
-    bool updateStopping_ = false;
-    std::shared_ptr<tk::EventOwner> passFinished_;  // of the current pass
+    // The update thread and the passes; joined before anything they call into
+    // is destroyed.
+    std::unique_ptr<BackgroundWork> background_;
     int tickCounter_ = 0;
+    // Requests that came while a command ran, carried out when it ends.
+    bool closePending_ = false;
+    tk::Component* pendingRefresh_ = nullptr;  // the sender of ToolButton1Click
+    bool pendingResize_ = false;
+    bool closing_ = false;          // inside the close sequence
+    bool closingWorkDone_ = false;  // RunClosingWork has run
+    bool settingsWritten_ = false;
+    bool sessionEnding_ = false;  // no farewell animation then
+    // The size track bar is held (mouse or arrow key down): a pause.
+    std::optional<BackgroundWork::Pause> sizeHold_;
     bool clipListOpen_ = false;
     std::vector<ItemMarks> selectedMarks_;
     std::vector<std::pair<HWND, int>> listedIndex_;  // enumeration table by handle, per tick
     static constexpr DWORD kPassStepRestMs = 10;
 
     int columnCount_ = 0;
-    bool refreshing_ = false;
     int regionCursor_ = 0;
     int regionTotal_ = 0;
     bool regionsChanged_ = false;

@@ -70,12 +70,18 @@ bool IsMaximised(HWND window) { return IsZoomed(window) != FALSE; }
 
 bool WindowExists(HWND window) { return IsWindow(window) != FALSE; }
 
-void SetShowState(HWND window, UINT showCmd) {
+bool SetShowState(HWND window, UINT showCmd) {
+    if (!Answers(window)) return false;
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
-    if (!GetWindowPlacement(window, &placement)) return;
-    placement.showCmd = showCmd;
-    SetWindowPlacement(window, &placement);
+    // A placement that cannot be changed (Wine refuses it for other
+    // processes' windows) leaves the show state as it was; the caller's next
+    // step still applies.
+    if (GetWindowPlacement(window, &placement)) {
+        placement.showCmd = showCmd;
+        SetWindowPlacement(window, &placement);
+    }
+    return true;
 }
 
 RECT NormalPosition(HWND window) {
@@ -97,21 +103,32 @@ void RedrawNow(HWND window) {
 }
 
 bool MoveWindowTo(HWND window, int x, int y) {
-    return SetWindowPos(window, HWND_NOTOPMOST, x, y, 0, 0, SWP_NOSIZE) != FALSE;
+    return PlaceWindow(window, x, y, 0, 0, SWP_NOSIZE);
 }
 
 bool PlaceWindow(HWND window, int x, int y, int cx, int cy, UINT flags) {
+    if (!Answers(window)) return false;
     return SetWindowPos(window, HWND_NOTOPMOST, x, y, cx, cy, flags) != FALSE;
 }
 
-void QuietShow(HWND window) {
-    SetShowState(window, SW_HIDE);
-    OpenIcon(window);
+bool PlaceWindowAsync(HWND window, int x, int y, int cx, int cy, UINT flags) {
+    // The request is posted to the window's thread, which carries it out
+    // whenever it pumps again; we do not wait for it.
+    return SetWindowPos(window, HWND_NOTOPMOST, x, y, cx, cy, flags | SWP_ASYNCWINDOWPOS) != FALSE;
 }
 
-void QuietMinimise(HWND window) {
-    SetShowState(window, SW_HIDE);
+bool QuietShow(HWND window) {
+    // One probe covers both calls: a window that answered a moment ago is
+    // not asked again.
+    if (!SetShowState(window, SW_HIDE)) return false;
+    OpenIcon(window);
+    return true;
+}
+
+bool QuietMinimise(HWND window) {
+    if (!SetShowState(window, SW_HIDE)) return false;
     CloseWindow(window);
+    return true;
 }
 
 void ForEachTopLevelWindow(const std::function<bool(HWND)>& visit) {
@@ -136,6 +153,8 @@ std::string ExecutablePath(HWND window, const ProcessPathApi& api) {
     WideCharToMultiByte(CP_ACP, 0, path, units, result.data(), bytes, nullptr, nullptr);
     return result;
 }
+
+bool Answers(HWND window) { return Responds(window, kAnswerTimeoutMs); }
 
 bool Responds(HWND window, UINT timeoutMs) {
     // Windows of this thread get sent messages as plain calls: nothing to wait for.

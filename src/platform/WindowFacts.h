@@ -34,9 +34,15 @@ bool IsMinimised(HWND window);
 bool IsMaximised(HWND window);
 bool WindowExists(HWND window);
 
+// The state changes below act on windows of other threads, which the system
+// makes wait for that thread: each first asks the window with Answers() and
+// leaves a window that does not answer as it is, returning false. A hung
+// window may freeze itself, never us.
+
 // Changes only the show command of the window's placement, leaving its normal
-// position and its minimised and maximised positions as they are.
-void SetShowState(HWND window, UINT showCmd);
+// position and its minimised and maximised positions as they are. False only
+// when the window did not answer.
+bool SetShowState(HWND window, UINT showCmd);
 // The window's restored (normal) rectangle, as its placement records it.
 RECT NormalPosition(HWND window);
 // Repaints the window and its children: at once when they belong to the
@@ -46,11 +52,14 @@ void RedrawNow(HWND window);
 // SetWindowPos with HWND_NOTOPMOST (the window leaves the topmost band).
 bool MoveWindowTo(HWND window, int x, int y);
 bool PlaceWindow(HWND window, int x, int y, int cx, int cy, UINT flags);
+// The same, carried out by the window's own thread when it next pumps; never
+// waits, so also for a window that does not answer.
+bool PlaceWindowAsync(HWND window, int x, int y, int cx, int cy, UINT flags);
 // Restore (OpenIcon) or minimise (CloseWindow) after hiding the window through
 // its placement, so that the system's minimise and restore animation is not
 // played.
-void QuietShow(HWND window);
-void QuietMinimise(HWND window);
+bool QuietShow(HWND window);
+bool QuietMinimise(HWND window);
 
 // Calls `visit` for every top-level window in Z order until it returns false.
 // An exception thrown by `visit` ends the enumeration and is rethrown here
@@ -64,6 +73,9 @@ void ForEachTopLevelWindow(const std::function<bool(HWND)>& visit);
 // window must never hang us. A window of the calling thread always answers,
 // and one that has gone cannot block anyone.
 bool Responds(HWND window, UINT timeoutMs);
+// The probe asked before capturing or changing another program's window.
+constexpr UINT kAnswerTimeoutMs = 100;
+bool Answers(HWND window);
 
 std::string ExecutablePath(HWND window, const ProcessPathApi& api);
 

@@ -12,11 +12,15 @@ namespace {
 
 constexpr const char* kUtilityClass = "VistrelUtilityWindow";
 
-LRESULT CALLBACK UtilityProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+}  // namespace
+
+LRESULT CALLBACK Application::UtilityProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     try {
         switch (message) {
         case WM_VT_SYNCHRONIZE:
-            (*reinterpret_cast<const std::function<void()>*>(lParam))();
+            // wParam: the sending worker's thread id; lParam: its call.
+            if (Instance().IsPendingCall(wParam, lParam))
+                (*reinterpret_cast<const std::function<void()>*>(lParam))();
             return 0;
         case WM_TIMER:
             Timer::Dispatch(wParam);
@@ -31,7 +35,30 @@ LRESULT CALLBACK UtilityProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-}  // namespace
+bool Application::IsPendingCall(WPARAM threadId, LPARAM call) {
+    std::lock_guard<std::mutex> lock(callsMutex_);
+    const auto found = pendingCalls_.find(static_cast<DWORD>(threadId));
+    return found != pendingCalls_.end() &&
+           reinterpret_cast<LPARAM>(found->second) == call;
+}
+
+void Application::CallInMainThread(const std::function<void()>& fn) {
+    const DWORD self = GetCurrentThreadId();
+    if (self == mainThreadId_) {
+        fn();
+        return;
+    }
+    if (!utility_) return;
+    {
+        std::lock_guard<std::mutex> lock(callsMutex_);
+        pendingCalls_[self] = &fn;
+    }
+    // Blocks until the UI thread has run fn; fails at once when the plumbing
+    // window is already gone at shut-down.
+    SendMessageA(utility_, WM_VT_SYNCHRONIZE, self, reinterpret_cast<LPARAM>(&fn));
+    std::lock_guard<std::mutex> lock(callsMutex_);
+    pendingCalls_.erase(self);
+}
 
 Application& Application::Instance() {
     static Application instance;
@@ -91,6 +118,16 @@ void Application::WaitFor(HANDLE object) {
         DWORD r = MsgWaitForMultipleObjects(1, &object, FALSE, INFINITE, QS_ALLINPUT);
         if (r != WAIT_OBJECT_0 + 1) return;  // signalled, or the handle is bad
         ProcessMessages();
+    }
+}
+
+void Application::WaitServingCalls(HANDLE object) {
+    for (;;) {
+        const DWORD r = MsgWaitForMultipleObjects(1, &object, FALSE, INFINITE, QS_SENDMESSAGE);
+        if (r != WAIT_OBJECT_0 + 1) return;  // signalled, or the handle is bad
+        // Delivers the messages sent to this thread and nothing else.
+        MSG msg;
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
 }
 

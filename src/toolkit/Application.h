@@ -6,6 +6,8 @@
 
 #include <exception>
 #include <functional>
+#include <mutex>
+#include <unordered_map>
 #include <string>
 
 namespace vistrel::tk {
@@ -28,6 +30,15 @@ public:
     // Waits for a kernel object while serving this thread's messages, so a
     // worker blocked in a synchronised call can always finish.
     void WaitFor(HANDLE object);
+    // Waits for a kernel object serving only messages sent from other threads
+    // (the workers' synchronised calls among them); input, timers and posted
+    // messages such as a close stay queued until the wait is over.
+    void WaitServingCalls(HANDLE object);
+    // Runs fn in the user-interface thread and returns when it has run; from
+    // that thread itself, runs it at once. Only calls made this way are run by
+    // the plumbing window: a message of the same number from anywhere else
+    // (another program can find message-only windows) is ignored.
+    void CallInMainThread(const std::function<void()>& fn);
     bool Terminated() const { return terminated_; }
 
     // The hint of the control under the mouse or of the highlighted menu
@@ -51,10 +62,16 @@ private:
     bool HandleMessage(MSG& msg);
     void TrackHint(const MSG& msg);
 
+    static LRESULT CALLBACK UtilityProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    bool IsPendingCall(WPARAM threadId, LPARAM call);
+
     HWND utility_ = nullptr;
     DWORD mainThreadId_ = 0;
     bool terminated_ = false;
     std::string hint_;
+    // The synchronised call each worker thread is waiting in, by thread id.
+    std::mutex callsMutex_;
+    std::unordered_map<DWORD, const std::function<void()>*> pendingCalls_;
 };
 
 }  // namespace vistrel::tk

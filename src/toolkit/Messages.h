@@ -8,6 +8,10 @@ namespace vistrel::tk {
 enum : UINT {
     // wParam 0, lParam = const std::function<void()>*: run it in the receiving thread.
     WM_VT_SYNCHRONIZE = WM_APP + 1,
+    // Posted by a form to itself: run what was asked for while a command ran.
+    WM_VT_RUN_DEFERRED = WM_APP + 2,
+    // Posted by a form to itself: its controls have been painted once.
+    WM_VT_FIRST_PAINTED = WM_APP + 3,
 };
 
 }  // namespace vistrel::tk

@@ -1,72 +1,74 @@
 #include "toolkit/Thread.h"
 
-#include <thread>
+#include <system_error>
 
 #include "toolkit/Application.h"
-#include "toolkit/Messages.h"
 
 namespace vistrel::tk {
 
-Thread::Thread()
-    : finished_(std::make_shared<EventOwner>(CreateEventA(nullptr, TRUE, FALSE, nullptr))) {}
+Thread::Thread() : finished_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
 
 Thread::~Thread() {
-    // A thread that frees itself is already past Execute; any other one must
-    // not outlive its object.
-    if (started_ && !FreeOnTerminate) {
-        Terminate();
-        WaitFor();
-    }
+    // Derived classes stop their thread in their own destructor; this is the
+    // last guard, so that no worker ever outlives its object.
+    Stop();
 }
 
-void Thread::Resume() {
+bool Thread::Resume() {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         suspended_ = false;
+        wake_.notify_all();
     }
-    wake_.notify_all();
-    if (!started_) {
-        started_ = true;
-        std::thread(&Thread::Run, this).detach();
+    if (worker_.joinable()) return true;
+    try {
+        worker_ = std::thread(&Thread::Run, this);
+    } catch (const std::system_error&) {
+        suspended_ = true;
+        return false;
     }
+    return true;
 }
 
 void Thread::Suspend() { suspended_ = true; }
 
 void Thread::Terminate() {
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        terminated_ = true;
-    }
+    // Notified under the lock: a waiter cannot miss the change between its
+    // test and its wait.
+    std::lock_guard<std::mutex> lock(mutex_);
+    terminated_ = true;
     wake_.notify_all();
 }
 
 void Thread::WaitFor() {
-    if (!started_) return;
-    auto finished = finished_;
+    if (!worker_.joinable() || worker_.get_id() == std::this_thread::get_id()) return;
     if (GetCurrentThreadId() == Application::Instance().MainThreadId())
-        Application::Instance().WaitFor(finished->get());
+        Application::Instance().WaitServingCalls(finished_.get());
     else
-        WaitForSingleObject(finished->get(), INFINITE);
+        WaitForSingleObject(finished_.get(), INFINITE);
 }
 
-void Thread::Run(Thread* self) {
-    auto finished = self->finished_;
+void Thread::Stop() {
+    Terminate();
+    if (!worker_.joinable() || worker_.get_id() == std::this_thread::get_id()) return;
+    WaitFor();
+    worker_.join();
+}
+
+void Thread::Run() {
     try {
-        self->Execute();
+        Execute();
     } catch (...) {
         // A worker has nobody to report to; it ends quietly.
     }
-    if (self->FreeOnTerminate) delete self;
-    SetEvent(finished->get());
+    SetEvent(finished_.get());
 }
 
 void Thread::Synchronize(const std::function<void()>& fn) {
-    HWND target = Application::Instance().UtilityWindow();
-    if (!target) return;
-    // Blocks until the UI thread has run fn; SendMessage fails at once when the
-    // plumbing window is already gone at shut-down.
-    SendMessageA(target, WM_VT_SYNCHRONIZE, 0, reinterpret_cast<LPARAM>(&fn));
+    const std::function<void()> call = [this, &fn] {
+        if (!Terminated()) fn();
+    };
+    Application::Instance().CallInMainThread(call);
 }
 
 bool Thread::WaitWhileSuspended() {

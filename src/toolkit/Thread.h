@@ -11,21 +11,26 @@
 //   has run: it is a SendMessage carrying &fn to the UI thread's message-only
 //   plumbing window. The UI thread serves it whenever it retrieves messages:
 //   in its main loop, inside ProcessMessages, inside modal loops (dialogs,
-//   popup menus) and inside Application::WaitFor. Code run this way must cope
-//   with running inside such a loop.
-// - The UI thread never waits for a worker without serving messages
-//   (Application::WaitFor), so a worker inside Synchronize can always finish.
-// - A FreeOnTerminate thread deletes itself when Execute returns. Whoever may
-//   wait for it after that keeps Finished(), a shared event that outlives the
-//   object and is signalled once Execute has returned.
+//   popup menus) and while it waits for a worker. Code run this way must cope
+//   with running inside such a loop. Once the thread is asked to terminate, a
+//   call still on its way is not run: whoever terminated it may be tearing
+//   down what the call would touch.
+// - A thread is owned. Whoever calls into it (its window) keeps it and stops
+//   it with Stop() before it destroys anything the thread's calls use; a
+//   derived class calls Stop() in its own destructor, because by the time the
+//   base destructor runs, the derived part that Execute uses is gone.
+// - The UI thread never waits for a worker without serving the workers'
+//   synchronised calls, so a worker inside Synchronize can always finish.
+//   Stop() and WaitFor() serve only those calls (sent messages), not input or
+//   posted messages: a close or a click is not run inside the wait.
 
 #include <windows.h>
 
 #include <atomic>
 #include <condition_variable>
 #include <functional>
-#include <memory>
 #include <mutex>
+#include <thread>
 
 #include "toolkit/GdiOwners.h"
 
@@ -39,22 +44,21 @@ public:
     Thread& operator=(const Thread&) = delete;
 
     // Starts the thread on the first call; afterwards clears the pause flag.
-    void Resume();
+    // False when the thread could not be started.
+    bool Resume();
     // Asks the thread to pause at its next WaitWhileSuspended().
     void Suspend();
     bool Suspended() const { return suspended_.load(); }
-    bool Started() const { return started_; }
+    bool Started() const { return worker_.joinable(); }
 
     void Terminate();
     bool Terminated() const { return terminated_.load(); }
 
-    // Set before Resume: the object deletes itself when Execute returns.
-    bool FreeOnTerminate = false;
-
-    // Signalled when Execute has returned; valid even after self-deletion.
-    std::shared_ptr<EventOwner> Finished() const { return finished_; }
-    // Waits, serving the UI thread's messages, until Execute has returned.
+    // Waits until Execute has returned; from the UI thread it serves the
+    // workers' synchronised calls meanwhile. Any number of callers may wait.
     void WaitFor();
+    // Terminate, WaitFor and join. Safe to call more than once.
+    void Stop();
 
 protected:
     virtual void Execute() = 0;
@@ -67,14 +71,14 @@ protected:
     bool SleepFor(DWORD milliseconds);
 
 private:
-    static void Run(Thread* self);
+    void Run();
 
     std::atomic<bool> suspended_{true};
     std::atomic<bool> terminated_{false};
-    bool started_ = false;
     std::mutex mutex_;
     std::condition_variable wake_;
-    std::shared_ptr<EventOwner> finished_;
+    EventOwner finished_;
+    std::thread worker_;
 };
 
 }  // namespace vistrel::tk

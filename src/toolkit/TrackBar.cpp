@@ -1,5 +1,7 @@
 #include "toolkit/TrackBar.h"
 
+#include <utility>
+
 #include <commctrl.h>
 
 namespace vistrel::tk {
@@ -91,19 +93,40 @@ bool TrackBar::OnColor(HDC dc, LRESULT& brush) {
 LRESULT TrackBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_LBUTTONDOWN:
+        mouseHeld_ = true;
         if (OnMouseDown) OnMouseDown(*this);
         break;
     case WM_LBUTTONUP: {
+        // Cleared first: releasing the capture below is not a loss.
+        mouseHeld_ = false;
         const LRESULT result = Window::WndProc(message, wParam, lParam);
         if (OnMouseUp) OnMouseUp(*this);
         return result;
     }
     case WM_KEYDOWN:
+        heldKey_ = static_cast<WORD>(wParam);
         if (OnKeyDown) OnKeyDown(*this, static_cast<WORD>(wParam));
         break;
     case WM_KEYUP:
-        if (OnKeyUp) OnKeyUp(*this, static_cast<WORD>(wParam));
+        // Only the release of the key pressed here: one already reported
+        // when the focus left, or one pressed elsewhere, is not.
+        if (heldKey_ == static_cast<WORD>(wParam)) {
+            heldKey_ = 0;
+            if (OnKeyUp) OnKeyUp(*this, static_cast<WORD>(wParam));
+        }
         break;
+    case WM_CAPTURECHANGED:
+    case WM_KILLFOCUS: {
+        // A press whose release goes elsewhere (another window took the
+        // mouse, or the focus left with the key still down) ends here, as if
+        // released: a handler that paused something on the press must hear
+        // of its end.
+        const LRESULT result = Window::WndProc(message, wParam, lParam);
+        if (std::exchange(mouseHeld_, false) && OnMouseUp) OnMouseUp(*this);
+        if (message == WM_KILLFOCUS)
+            if (const WORD key = std::exchange(heldKey_, WORD{0}); key && OnKeyUp) OnKeyUp(*this, key);
+        return result;
+    }
     default:
         break;
     }

@@ -3,7 +3,10 @@
 // thumb length, and the VCL's key and mouse events. The events come from the
 // control itself, before the control handles the message, except OnMouseUp,
 // which comes after it: the track bar holds the mouse while the thumb is
-// dragged and sets its final position when the button is released.
+// dragged and sets its final position when the button is released. A press
+// always gets its release: losing the mouse capture (or the focus) while the
+// button is down counts as OnMouseUp, losing the focus while a key is down as
+// OnKeyUp for that key; each press gets exactly one release.
 
 #include <windows.h>
 
@@ -45,6 +48,8 @@ protected:
     bool OnColor(HDC dc, LRESULT& brush) override;
 
 private:
+    bool mouseHeld_ = false;
+    WORD heldKey_ = 0;
     int frequency_ = 1;
     int reported_ = 0;  // the position OnChange last saw
     COLORREF color_ = GetSysColor(COLOR_WINDOW);

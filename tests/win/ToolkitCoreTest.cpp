@@ -6,10 +6,12 @@
 
 #include <atomic>
 #include <memory>
+#include <thread>
 
 #include "toolkit/Application.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Form.h"
+#include "toolkit/Messages.h"
 #include "toolkit/Panel.h"
 #include "toolkit/Thread.h"
 #include "toolkit/Timer.h"
@@ -36,6 +38,7 @@ protected:
 // Counts how often it ran its unit of work in the user-interface thread.
 class CountingThread : public Thread {
 public:
+    ~CountingThread() override { Stop(); }
     std::atomic<int> runs{0};
     std::atomic<bool> ranOnUiThread{true};
 
@@ -73,26 +76,58 @@ TEST_F(ToolkitCore, ASuspendedThreadDoesNoWorkUntilResumed) {
     EXPECT_TRUE(PumpUntil([&] { return thread.runs > before; }));
 }
 
-class OneShot : public Thread {
+// Hands over one call and then waits to be told to end.
+class OneCall : public Thread {
 public:
-    explicit OneShot(std::atomic<int>& done) : done_(done) { FreeOnTerminate = true; }
-    ~OneShot() override { ++done_; }
+    explicit OneCall(std::atomic<int>& calls) : calls_(calls) {}
+    ~OneCall() override { Stop(); }
+    std::atomic<bool> handedOver{false};
 
 protected:
-    void Execute() override { Synchronize([] {}); }
+    void Execute() override {
+        handedOver = true;
+        Synchronize([this] { ++calls_; });
+        while (SleepFor(1000)) {
+        }
+    }
 
 private:
-    std::atomic<int>& done_;
+    std::atomic<int>& calls_;
 };
 
-TEST_F(ToolkitCore, AThreadThatFreesItselfCanStillBeWaitedFor) {
-    std::atomic<int> destroyed{0};
-    auto* thread = new OneShot(destroyed);
-    auto finished = thread->Finished();
-    thread->Resume();
-    Application::Instance().WaitFor(finished->get());  // serves its Synchronize
-    EXPECT_EQ(destroyed, 1);
-    EXPECT_EQ(WaitForSingleObject(finished->get(), 0), WAIT_OBJECT_0);
+TEST_F(ToolkitCore, StoppingServesTheCallInFlightWithoutRunningItAndRunsNothingElse) {
+    std::atomic<int> calls{0};
+    HWND plumbing = Application::Instance().UtilityWindow();
+    {
+        OneCall thread(calls);
+        thread.Resume();
+        // The worker now sits in its synchronised call, which only a pump
+        // serves. Meanwhile a close-like message is posted to our thread.
+        for (int i = 0; i < 3000 && !thread.handedOver; ++i) Sleep(1);  // no pumping here
+        ASSERT_TRUE(thread.handedOver);
+        PostMessageA(plumbing, WM_USER + 7, 0, 0);
+        thread.Stop();  // joins: serves the call, which must not run any more
+        MSG msg;
+        const bool posted = PeekMessageA(&msg, plumbing, WM_USER + 7, WM_USER + 7, PM_REMOVE) != 0;
+        EXPECT_TRUE(posted) << "a posted message was dispatched inside the wait";
+    }
+    EXPECT_EQ(calls, 0);
+}
+
+TEST_F(ToolkitCore, OnlyTheWorkersOwnCallsAreRun) {
+    // Anyone can send the plumbing window its message with a pointer; only a
+    // call a worker is waiting in is run.
+    int runs = 0;
+    std::atomic<bool> answered{false};
+    const std::function<void()> stranger = [&] { ++runs; };
+    std::thread outsider([&] {
+        SendMessageA(Application::Instance().UtilityWindow(), WM_VT_SYNCHRONIZE,
+                     GetCurrentThreadId(), reinterpret_cast<LPARAM>(&stranger));
+        answered = true;
+    });
+    EXPECT_TRUE(PumpUntil([&] { return answered.load(); }));
+    outsider.join();
+    EXPECT_EQ(runs, 0);
 }
 
 TEST_F(ToolkitCore, TimersTickAndAZeroIntervalNeverDoes) {

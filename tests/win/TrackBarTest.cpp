@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,29 @@ TEST_F(TrackBarTest, MouseUpComesAfterTheDragHasEnded) {
     EXPECT_EQ("press", log.front());
     EXPECT_EQ("change 160", log[log.size() - 2]);
     EXPECT_EQ("release at 160", log.back());
+}
+
+// A press whose release never reaches the bar still ends: whoever paused
+// something on the press hears of its end exactly once.
+TEST_F(TrackBarTest, APressEndsWhenTheBarLosesTheMouseOrTheFocus) {
+    Host other;
+    RECT thumb{};
+    SendMessageA(bar.Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    SendMessageA(bar.Handle(), WM_LBUTTONDOWN, MK_LBUTTON,
+                 MAKELPARAM((thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2));
+    ASSERT_EQ(GetCapture(), bar.Handle());
+    SetCapture(other.Handle());  // another window takes the mouse
+    ReleaseCapture();
+    EXPECT_EQ((std::vector<std::string>{"press", "release at 30"}), log);
+
+    log.clear();
+    SetFocus(bar.Handle());
+    SendMessageA(bar.Handle(), WM_KEYDOWN, VK_LEFT, 0);
+    SendMessageA(bar.Handle(), WM_KILLFOCUS, reinterpret_cast<WPARAM>(other.Handle()), 0);
+    SendMessageA(bar.Handle(), WM_KEYUP, VK_LEFT, 0);  // arrives after all: no second end
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ("down 37 at 30", log.front());
+    EXPECT_EQ(1, std::count_if(log.begin(), log.end(), [](const std::string& e) { return e.rfind("up 37", 0) == 0; }));
 }
 
 }  // namespace

@@ -1,0 +1,47 @@
+// TPrintWndDlg: commands run one at a time. A command pauses the background
+// for as long as it runs, and its waits process messages; whatever arrives
+// meanwhile and would pull the list from under it (a close, a refresh, a new
+// thumbnail size) is recorded here and carried out once the outermost command
+// has ended.
+
+#include "main/WndCloseUnit.h"
+#include "toolkit/Messages.h"
+
+namespace vistrel {
+
+BackgroundWork::Pause TPrintWndDlg::PauseBackgroundWork() { return BackgroundWork::Pause(*background_); }
+
+void TPrintWndDlg::RequestClose() {
+    if (Busy()) {
+        closePending_ = true;
+        return;
+    }
+    PostMessageA(Handle(), WM_CLOSE, 0, 0);
+}
+
+void TPrintWndDlg::RunDeferred() {
+    // Another command may have begun between the post and now; its own end
+    // posts again.
+    if (Busy() || closing_) return;
+    if (std::exchange(closePending_, false)) {
+        // The close supersedes whatever else was asked for.
+        pendingResize_ = false;
+        pendingRefresh_ = nullptr;
+        Close();
+        return;
+    }
+    if (std::exchange(pendingResize_, false)) ResizeThumbnails();
+    if (tk::Component* sender = std::exchange(pendingRefresh_, nullptr)) ToolButton1Click(*sender);
+}
+
+void TPrintWndDlg::BeginSizeHold() {
+    if (!sizeHold_ && !ClosingStarted()) sizeHold_.emplace(*background_);
+}
+
+void TPrintWndDlg::EndSizeHold() {
+    if (!sizeHold_) return;
+    sizeHold_.reset();
+    ResizeThumbnails();
+}
+
+}  // namespace vistrel
