@@ -39,7 +39,6 @@ void TPrintWndDlg::BeginSizeHold() {
 }
 
 void TPrintWndDlg::EndSizeHold() {
-    if (!sizeHold_) return;
     sizeHold_.reset();
     ResizeThumbnails();
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <vector>
 
 #include "toolkit/ImageList.h"
 
@@ -282,6 +283,23 @@ void ListView::EndUpdate() {
 }
 
 LRESULT ListView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT && !painted_) {
+        // Wine's list view arranges its icons by itself the first time it
+        // paints, over the positions its owner gave; Windows keeps them. The
+        // owner places every item, so the places from before that paint stand.
+        painted_ = true;
+        const int count = Count();
+        std::vector<POINT> placed(static_cast<size_t>(count));
+        for (int i = 0; i < count; ++i)
+            SendMessageA(Handle(), LVM_GETITEMPOSITION, i, reinterpret_cast<LPARAM>(&placed[i]));
+        const LRESULT result = Window::WndProc(message, wParam, lParam);
+        for (int i = 0; i < count; ++i) {
+            POINT now{};
+            SendMessageA(Handle(), LVM_GETITEMPOSITION, i, reinterpret_cast<LPARAM>(&now));
+            if (now.x != placed[i].x || now.y != placed[i].y) SetPosition(i, placed[i]);
+        }
+        return result;
+    }
     if (message == WM_CONTEXTMENU && OnContextPopup) {
         POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         if (screen.x == -1 && screen.y == -1) {

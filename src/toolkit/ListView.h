@@ -102,6 +102,7 @@ private:
 
     int updateCount_ = 0;
     int columnCount_ = 0;
+    bool painted_ = false;
 };
 
 }  // namespace vistrel::tk

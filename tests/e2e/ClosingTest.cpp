@@ -76,10 +76,22 @@ TEST_F(ClosingTest, ACloseDuringARefreshRunsWhenTheRefreshIsOver) {
     ExpectClosedCleanlyWithTheWindowHome();
 }
 
-// Bringing parked windows home processes messages too; a second close
-// arriving there must not start a second close inside the first.
+// The close waits for a running pass and processes messages while it
+// brings parked windows home; a second close arriving there must not start a
+// second close inside the first. Passes run almost without a break here.
 TEST_F(ClosingTest, ASecondCloseDuringTheCloseChangesNothing) {
-    StartWithParkedWindow();
+    VistrelOptions options;
+    options.settingsKey = VistrelOptions::Key::Present;
+    options.tims = 100;
+    StartWithParkedWindow(options);
+    // Pictured inside Vistrel's process, so every pass step really paints.
+    TestWindows guest = app_->InjectTestWindows();
+    HWND last = nullptr;
+    for (int i = 0; i < 12; ++i)
+        last = guest.Create(TestFrame("Closing busy " + std::to_string(i), kX + 10 * i, 560, 300, 200, 0x40B040));
+    ThumbnailProbe(*app_).WaitForItem("Closing busy 11");
+    app_->ClickCheckBox(ids::AutoChkBox);
+    WaitFor([&] { return guest.PrintCount(last) >= 3; }, 10000, "automatic passes");
     const HWND main = app_->MainWindow();
     for (int i = 0; i < 3; ++i) PostMessageA(main, WM_CLOSE, 0, 0);
     ExpectClosedCleanlyWithTheWindowHome();

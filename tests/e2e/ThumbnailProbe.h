@@ -212,6 +212,26 @@ private:
     HWND list_;
 };
 
+// Empty when every item sits where a grid of `columns` columns, 10 pixels
+// apart, with the first item's bounds as the cell, puts it; otherwise the
+// first item out of place.
+inline std::string GridMismatch(const VistrelProcess& app, int columns) {
+    const ListViewProbe list = app.List();
+    const RECT cell = list.Bounds(0, LVIR_BOUNDS);
+    const int cellWidth = cell.right - cell.left, cellHeight = cell.bottom - cell.top;
+    for (int i = 0; i < list.Count(); ++i) {
+        const POINT at = list.Position(i);
+        const POINT expected{(i % columns) * (cellWidth + 10), (i / columns) * (cellHeight + 10)};
+        if (at.x != expected.x || at.y != expected.y) {
+            return "item " + std::to_string(i) + " at (" + std::to_string(at.x) + ", " + std::to_string(at.y) +
+                   "), expected (" + std::to_string(expected.x) + ", " + std::to_string(expected.y) + ") with " +
+                   std::to_string(columns) + " columns of " + std::to_string(cellWidth) + " x " +
+                   std::to_string(cellHeight);
+        }
+    }
+    return {};
+}
+
 // A started Vistrel with the test windows injected into its process, where
 // PrintWindow reaches them under Wine; the windows close before the program.
 class InjectedVistrelTest : public ::testing::Test {

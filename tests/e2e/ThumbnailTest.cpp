@@ -38,27 +38,6 @@ protected:
         for (const std::string& title : titles) probe_->WaitForItem(title, 1000);
         return windows;
     }
-
-    // Empty when every item sits where a grid of `columns` columns, 10 pixels
-    // apart, with the first item's bounds as the cell, puts it; otherwise the
-    // first item out of place.
-    std::string GridMismatch(int columns) const {
-        const ListViewProbe list = app_->List();
-        const RECT cell = list.Bounds(0, LVIR_BOUNDS);
-        const int cellWidth = cell.right - cell.left, cellHeight = cell.bottom - cell.top;
-        for (int i = 0; i < list.Count(); ++i) {
-            const POINT at = list.Position(i);
-            const POINT expected{(i % columns) * (cellWidth + 10), (i / columns) * (cellHeight + 10)};
-            if (at.x != expected.x || at.y != expected.y) {
-                return "item " + std::to_string(i) + " at (" + std::to_string(at.x) + ", " + std::to_string(at.y) +
-                       "), expected (" + std::to_string(expected.x) + ", " + std::to_string(expected.y) + ") with " +
-                       std::to_string(columns) + " columns of " + std::to_string(cellWidth) + " x " +
-                       std::to_string(cellHeight);
-            }
-        }
-        return {};
-    }
-
 };
 
 const std::vector<uint32_t> kColours = {0x3050D0, 0x40B040, 0xC06020, 0x20A0E0, 0x9040A0};
@@ -88,7 +67,7 @@ TEST_F(ThumbnailTest, DefaultSizeFillsTheGridRowByRow) {
         EXPECT_GE(icon.right - icon.left, expected.cx) << "icon area of item " << i;
         EXPECT_GE(icon.bottom - icon.top, expected.cy) << "icon area of item " << i;
     }
-    EXPECT_EQ(GridMismatch(columns), "");
+    EXPECT_EQ(GridMismatch(*app_, columns), "");
     const POINT first = list.Position(0);
     EXPECT_EQ(first.x, 0);
     EXPECT_EQ(first.y, 0);
@@ -101,7 +80,7 @@ TEST_F(ThumbnailTest, ResizingTheMainWindowRelaysTheGrid) {
     const int thumbnailWidth = ExpectedThumbnail(kDefaultPosition).cx;
     RECT original{};
     GetWindowRect(app_->MainWindow(), &original);
-    ASSERT_EQ(GridMismatch(ExpectedColumns(probe_->ListWidth(), thumbnailWidth)), "");
+    ASSERT_EQ(GridMismatch(*app_, ExpectedColumns(probe_->ListWidth(), thumbnailWidth)), "");
 
     struct Case {
         const char* name;
@@ -119,7 +98,7 @@ TEST_F(ThumbnailTest, ResizingTheMainWindowRelaysTheGrid) {
         const int columns = ExpectedColumns(probe_->ListWidth(), thumbnailWidth);
         const ULONGLONG start = GetTickCount64();
         std::string mismatch;
-        WaitUntil([&] { return Settled([&] { return (mismatch = GridMismatch(columns)).empty(); }); }, 5000);
+        WaitUntil([&] { return Settled([&] { return (mismatch = GridMismatch(*app_, columns)).empty(); }); }, 5000);
         EXPECT_EQ(mismatch, "") << "list width " << probe_->ListWidth();
         Report(std::string("relayout_ms_") + std::to_string(columns) + "_columns", Elapsed(start));
     }
@@ -211,7 +190,7 @@ TEST_F(ThumbnailTest, SizeTrackBarResizesOnRelease) {
         const SIZE seen = probe_->WaitForFrameSize(0, expected);
         EXPECT_EQ(seen.cx, expected.cx);
         EXPECT_EQ(seen.cy, expected.cy);
-        EXPECT_EQ(GridMismatch(ExpectedColumns(probe_->ListWidth(), expected.cx)), "");
+        EXPECT_EQ(GridMismatch(*app_, ExpectedColumns(probe_->ListWidth(), expected.cx)), "");
     }
     // 3.1 as a float is a hair under 3.1: 247, not 248, pixels wide.
     EXPECT_EQ(ExpectedThumbnail(31).cx, 247);
@@ -220,6 +199,23 @@ TEST_F(ThumbnailTest, SizeTrackBarResizesOnRelease) {
     // The change tick goes on after the track bar paused it.
     guest_->Create(TestFrame("Size after resize", kBesideVistrelX, 500, 300, 200, 0x40B040));
     probe_->WaitForItem("Size after resize");
+}
+
+// The grid as the user first sees it, before any refresh: the list built at
+// start keeps its 10-pixel gaps through the list view's first paint.
+TEST(FirstViewTest, TheFirstListIsAlreadyTheGrid) {
+    if (!VistrelProcess::IsBuilt()) GTEST_SKIP() << "Vistrel.exe is not built yet";
+    std::vector<WindowSpec> windows;
+    for (int i = 0; i < 5; ++i)
+        windows.push_back(TestFrame("First view " + std::to_string(i), kBesideVistrelX + 20 * i, 80 + 60 * i, 300,
+                                    200, kColours[static_cast<size_t>(i)]));
+    TestWindows helper = TestWindows::StartExe(windows);
+    VistrelProcess app = VistrelProcess::Start();
+    ASSERT_GE(app.ItemCount(), 5);
+    const ThumbnailProbe probe(app);
+    // Painted: a picture of the first item is on the screen.
+    probe.WaitForFrameSize(0, ExpectedThumbnail(kDefaultPosition));
+    EXPECT_EQ(GridMismatch(app, ExpectedColumns(probe.ListWidth(), ExpectedThumbnail(kDefaultPosition).cx)), "");
 }
 
 }  // namespace
