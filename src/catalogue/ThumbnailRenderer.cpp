@@ -49,6 +49,8 @@ void Print(const platform::PrintWindowApi& api, HWND window, HDC dc) {
     api.Print(window, dc, 0);
 }
 
+// Only the window's own bounds and clamped clippings come here: their far
+// edges lie within the window, so the sums cannot overflow.
 RECT ToRect(const ClipRect& r) { return {r.x, r.y, r.x + r.width, r.y + r.height}; }
 
 // Where the picture lands: the box (fitted or whole) less the margins.
