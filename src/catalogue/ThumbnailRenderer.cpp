@@ -7,6 +7,7 @@
 #include "catalogue/ThumbnailGeometry.h"
 #include "catalogue/WindowCatalogue.h"
 #include "platform/OptionalApis.h"
+#include "platform/WindowDc.h"
 #include "platform/WindowFacts.h"
 #include "toolkit/Colours.h"
 
@@ -115,7 +116,7 @@ RenderResult ThumbnailRenderer::RenderThumbnail(const WindowEntry& entry, tk::Bi
 
     // Declared in release order: the bitmap leaves the memory DC before either
     // is deleted, and the window DC goes back last.
-    tk::WindowDc windowDc(window, tk::WindowDc::Whole);
+    platform::WindowDc windowDc(window, platform::WindowDc::Whole);
     tk::MemoryDcOwner captureDc(CreateCompatibleDC(windowDc.get()));
     tk::BitmapOwner capture(CreateCompatibleBitmap(windowDc.get(), winWidth, winHeight));
     tk::Selection selected(captureDc.get(), capture.get());

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "main/AppIdentity.h"
+#include "common/AppIdentity.h"
 #include "main/WndCloseUnit.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemLibrary.h"

@@ -1,7 +1,7 @@
 // TPrintWndDlg: the three registry settings, the data folder and list.dat.
 
 #include "exclusion/ListDat.h"
-#include "main/AppIdentity.h"
+#include "common/AppIdentity.h"
 #include "main/IntervalText.h"
 #include "main/WndCloseUnit.h"
 #include "platform/Files.h"

@@ -2,7 +2,7 @@
 
 #include "catalogue/ThumbnailGeometry.h"
 #include "catalogue/UpdateThreadUnit.h"
-#include "main/AppIdentity.h"
+#include "common/AppIdentity.h"
 #include "platform/DisplayInfo.h"
 #include "platform/Locale.h"
 #include "platform/WindowFacts.h"

@@ -1,11 +1,12 @@
 #pragma once
-// The system code page's view of double-byte text, for the portable helpers
-// in Mbcs.h and HintText.h that take a lead-byte predicate.
+// The toolkit's name for the system code page's lead-byte test, for the
+// helpers that take a lead-byte predicate. There is one test, in platform.
 
-#include <windows.h>
+#include "common/Mbcs.h"
+#include "platform/Locale.h"
 
 namespace vistrel::tk {
 
-inline bool SystemLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+inline constexpr LeadBytePredicate SystemLeadByte = platform::IsLeadByte;
 
 }  // namespace vistrel::tk
