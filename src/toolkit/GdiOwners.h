@@ -28,7 +28,10 @@ public:
     Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != Handle{}; }
     Handle release() { return std::exchange(handle_, Handle{}); }
+    // Given the handle it already holds, it keeps it: closing it first would
+    // leave the owner with a handle that is gone.
     void reset(Handle h = Handle{}) {
+        if (h == handle_) return;
         if (handle_ != Handle{}) Close{}(handle_);
         handle_ = h;
     }
