@@ -1,7 +1,7 @@
 #include "MainWindowHarness.h"
 
 #include "Timing.h"
-#include "main/AppIdentity.h"
+#include "common/AppIdentity.h"
 #include "toolkit/Application.h"
 
 namespace vistrel::bench {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/WindowDc.h"
 #include "toolkit/GdiOwners.h"
 
 namespace vistrel::bench {
@@ -111,7 +112,7 @@ void BareCapture(HWND window, HDC thumbnail, int width, int height) {
     GetWindowRect(window, &r);
     const int windowWidth = r.right - r.left;
     const int windowHeight = r.bottom - r.top;
-    tk::WindowDc windowDc(window, tk::WindowDc::Whole);
+    platform::WindowDc windowDc(window, platform::WindowDc::Whole);
     tk::MemoryDcOwner captureDc(CreateCompatibleDC(windowDc.get()));
     tk::BitmapOwner capture(CreateCompatibleBitmap(windowDc.get(), windowWidth, windowHeight));
     tk::Selection selected(captureDc.get(), capture.get());

@@ -1,6 +1,6 @@
 #include "SettingsKeyAside.h"
 
-#include "main/AppIdentity.h"
+#include "common/AppIdentity.h"
 
 namespace vistrel::bench {
 

@@ -17,6 +17,7 @@
 #include "exclusion/ExclusionList.h"
 #include "platform/Locale.h"
 #include "platform/OptionalApis.h"
+#include "platform/WindowDc.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/GdiOwners.h"
 
@@ -87,7 +88,7 @@ void Run() {
         render.push_back(TimeMs([&] {
             renderer.RenderThumbnail(*dlg.EntryOf(item), thumbnail, options, nullptr);
         }));
-        tk::WindowDc windowDc(window, tk::WindowDc::Whole);
+        platform::WindowDc windowDc(window, platform::WindowDc::Whole);
         tk::MemoryDcOwner captureDc(CreateCompatibleDC(windowDc.get()));
         tk::BitmapOwner capture;
         bitmap.push_back(TimeMs([&] {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "main/AppIdentity.h"
+#include "common/AppIdentity.h"
 
 namespace vistrel {
 

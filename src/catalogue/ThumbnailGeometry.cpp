@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace vistrel {
 
@@ -13,6 +14,29 @@ constexpr int kMinClipSide = 16;
 // the floor sees the true product.
 int ScaledFloor(int base, float scale) {
     return static_cast<int>(std::floor(static_cast<double>(base) * static_cast<double>(scale)));
+}
+
+struct Span {
+    int32_t start = 0;
+    int32_t length = 0;
+};
+
+// One axis of ClampClipRect. A clipping comes from trm.ini, which may hold
+// any 32-bit values, and start + length of two of them needs 33 bits: the
+// arithmetic is 64-bit. Every result lies between -16 and the window's side,
+// so it fits back into 32 bits.
+Span ClampSpan(int32_t start, int32_t length, int windowSide) {
+    // A window has no negative side; one without area keeps the 16-pixel
+    // source just before its origin, as a window narrower than 16 does.
+    const int64_t side = std::max(windowSide, 0);
+    int64_t s = std::max<int64_t>(start, 0);
+    int64_t l = length;
+    if (s + l > side) l = side - s;
+    if (l < kMinClipSide) {
+        l = kMinClipSide;
+        if (s + kMinClipSide > side) s = side - kMinClipSide;
+    }
+    return {static_cast<int32_t>(s), static_cast<int32_t>(l)};
 }
 
 }  // namespace
@@ -36,20 +60,9 @@ int ColumnCount(int listViewWidth, int thumbWidth) {
 }
 
 ClipRect ClampClipRect(const ClipRect& slot, int winWidth, int winHeight) {
-    ClipRect r = slot;
-    if (r.x < 0) r.x = 0;
-    if (r.y < 0) r.y = 0;
-    if (r.x + r.width > winWidth) r.width = winWidth - r.x;
-    if (r.y + r.height > winHeight) r.height = winHeight - r.y;
-    if (r.width < kMinClipSide) {
-        r.width = kMinClipSide;
-        if (r.x + kMinClipSide > winWidth) r.x = winWidth - kMinClipSide;
-    }
-    if (r.height < kMinClipSide) {
-        r.height = kMinClipSide;
-        if (r.y + kMinClipSide > winHeight) r.y = winHeight - kMinClipSide;
-    }
-    return r;
+    const Span across = ClampSpan(slot.x, slot.width, winWidth);
+    const Span down = ClampSpan(slot.y, slot.height, winHeight);
+    return {across.start, down.start, across.length, down.length};
 }
 
 FitResult FitToBox(int boxWidth, int boxHeight, int sourceWidth, int sourceHeight) {

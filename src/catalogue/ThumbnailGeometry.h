@@ -22,8 +22,8 @@ Size ThumbnailSize(int baseWidth, int baseHeight, int position);
 int ColumnCount(int listViewWidth, int thumbWidth);
 
 // The source rectangle of a clipping slot in a window of winWidth x winHeight:
-// kept inside the window and never smaller than 16 x 16. A window smaller
-// than 16 pixels yields a negative origin.
+// kept inside the window and never smaller than 16 x 16, whatever values the
+// slot holds. A window smaller than 16 pixels yields a negative origin.
 ClipRect ClampClipRect(const ClipRect& slot, int winWidth, int winHeight);
 
 struct FitResult {

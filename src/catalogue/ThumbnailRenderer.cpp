@@ -7,6 +7,7 @@
 #include "catalogue/ThumbnailGeometry.h"
 #include "catalogue/WindowCatalogue.h"
 #include "platform/OptionalApis.h"
+#include "platform/WindowDc.h"
 #include "platform/WindowFacts.h"
 #include "toolkit/Colours.h"
 
@@ -47,6 +48,8 @@ void Print(const platform::PrintWindowApi& api, HWND window, HDC dc) {
     api.Print(window, dc, 0);
 }
 
+// Only the window's own bounds and clamped clippings come here: their far
+// edges lie within the window, so the sums cannot overflow.
 RECT ToRect(const ClipRect& r) { return {r.x, r.y, r.x + r.width, r.y + r.height}; }
 
 // Where the picture lands: the box (fitted or whole) less the margins.
@@ -111,7 +114,7 @@ RenderResult ThumbnailRenderer::RenderThumbnail(const WindowEntry& entry, tk::Bi
 
     // Declared in release order: the bitmap leaves the memory DC before either
     // is deleted, and the window DC goes back last.
-    tk::WindowDc windowDc(window, tk::WindowDc::Whole);
+    platform::WindowDc windowDc(window, platform::WindowDc::Whole);
     tk::MemoryDcOwner captureDc(CreateCompatibleDC(windowDc.get()));
     tk::BitmapOwner capture(CreateCompatibleBitmap(windowDc.get(), winWidth, winHeight));
     tk::Selection selected(captureDc.get(), capture.get());

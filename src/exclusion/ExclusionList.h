@@ -15,17 +15,20 @@ public:
 
     explicit ExclusionList(Equality equal);
 
-    // Whole-text match against any line. An empty line matches the empty path
-    // of a process whose executable cannot be read.
+    // Whole-text match against any line but an empty one. A process whose
+    // executable cannot be read has an empty path, and so have all the others
+    // like it: an empty line would hide every one of them.
     bool Contains(const std::string& path) const;
 
-    // Appends the path unless a line already matches; returns whether it did.
+    // Appends the path unless it is empty or a line already matches; returns
+    // whether it did.
     bool AddUnique(const std::string& path);
 
     const std::vector<std::string>& Lines() const { return lines_; }
 
     // Lines as read from the file or confirmed in the dialog: taken as they
-    // are, duplicates included.
+    // are, duplicates and empty lines included, so that the file is written
+    // back as it was.
     void Replace(std::vector<std::string> lines);
 
     // The catalogue looks up a window's path only when this is false.

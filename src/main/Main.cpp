@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "main/AppIdentity.h"
+#include "common/AppIdentity.h"
 #include "main/WndCloseUnit.h"
 #include "platform/SingleInstance.h"
 #include "platform/SystemLibrary.h"
@@ -17,13 +17,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     auto& app = tk::Application::Instance();
     app.Title = kAppTitle;
-    if (platform::AnotherInstanceRunning(kAppTitle)) {
+    // Released by its owner however the loop below ends.
+    const platform::InstanceMutex mutex = platform::InstanceMutex::Create(kAppTitle);
+    if (mutex.AnotherInstance()) {
         const std::string message = std::string(kAppTitle) + kAlreadyRunningSuffix;
         MessageBoxA(nullptr, message.c_str(), kAppTitle, MB_OK);
         return 0;
     }
-    // Released by its owner however the loop below ends.
-    platform::InstanceMutex mutex = platform::InstanceMutex::Create(kAppTitle);
     try {
         app.Initialize();
         TPrintWndDlg mainWindow;

@@ -1,13 +1,13 @@
 // TPrintWndDlg: the three registry settings, the data folder and list.dat.
 
 #include "exclusion/ListDat.h"
-#include "main/AppIdentity.h"
+#include "common/AppIdentity.h"
 #include "main/IntervalText.h"
 #include "main/WndCloseUnit.h"
 #include "platform/Files.h"
 #include "platform/Locale.h"
 #include "platform/Registry.h"
-#include "toolkit/Mbcs.h"
+#include "common/Mbcs.h"
 
 namespace vistrel {
 
@@ -62,7 +62,7 @@ void TPrintWndDlg::SaveExclusionList() {
     // A list.dat we could not read (locked, no permission) holds lines we never
     // saw: writing our list over it would lose them.
     if (exclusionUnreadable_) return;
-    const std::string folder = tk::ExtractFolder(exclusionFile_, platform::IsLeadByte);
+    const std::string folder = ExtractFolder(exclusionFile_, platform::IsLeadByte);
     if (!platform::DirectoryExists(folder)) platform::CreateFolders(folder);
     // Written to a temporary file and moved over the old one: a full disk or a
     // crash never leaves a truncated list, and a failed write keeps the old.

@@ -1,7 +1,7 @@
 #include "main/WndCloseUnit.h"
 
 #include "catalogue/ThumbnailGeometry.h"
-#include "main/AppIdentity.h"
+#include "common/AppIdentity.h"
 #include "platform/DisplayInfo.h"
 #include "platform/Locale.h"
 #include "platform/WindowFacts.h"

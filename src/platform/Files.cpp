@@ -1,8 +1,8 @@
 #include "platform/Files.h"
 
+#include "common/Mbcs.h"
 #include "platform/Handles.h"
 #include "platform/Locale.h"
-#include "toolkit/Mbcs.h"
 
 #include <windows.h>
 
@@ -11,23 +11,6 @@
 namespace vistrel::platform {
 
 namespace {
-
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
-// Index of the last separator ('\', '/' or ':') that is a character of its
-// own, not the trail byte of a double-byte character; npos when none.
-size_t LastSeparator(const std::string& path) { return tk::FindLastOf(path, "\\/:", IsLeadByte); }
-
-// `path` without its trailing separators, again leaving trail bytes alone.
-std::string WithoutTrailingSeparators(const std::string& path) {
-    size_t end = 0;  // just after the last character that is not a separator
-    for (size_t i = 0; i < path.size(); ++i) {
-        if (IsSeparator(path[i])) continue;
-        if (IsLeadByte(static_cast<unsigned char>(path[i])) && i + 1 < path.size()) ++i;
-        end = i + 1;
-    }
-    return path.substr(0, end);
-}
 
 DWORD Attributes(const std::string& path) {
     return path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
@@ -62,11 +45,6 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 }  // namespace
 
-std::string FolderOf(const std::string& path) {
-    const size_t last = LastSeparator(path);
-    return last == std::string::npos ? std::string() : path.substr(0, last + 1);
-}
-
 std::string ModuleFolder() {
     // Long paths are possible where the system allows them; grow the buffer
     // until the name fits.
@@ -75,7 +53,7 @@ std::string ModuleFolder() {
         const DWORD size = static_cast<DWORD>(buffer.size());
         const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
         if (length == 0) return {};
-        if (length < size) return FolderOf(std::string(buffer.data(), length));
+        if (length < size) return ExtractFolder(std::string(buffer.data(), length), IsLeadByte);
         if (buffer.size() >= 32768) return {};
         buffer.resize(buffer.size() * 2);
     }
@@ -92,10 +70,10 @@ bool DirectoryExists(const std::string& path) {
 }
 
 bool CreateFolders(const std::string& path) {
-    const std::string folder = WithoutTrailingSeparators(path);
+    const std::string folder = ExcludeTrailingSeparators(path, IsLeadByte);
     if (folder.empty()) return false;
     if (DirectoryExists(folder)) return true;
-    const std::string parent = WithoutTrailingSeparators(FolderOf(folder));
+    const std::string parent = ExcludeTrailingSeparators(ExtractFolder(folder, IsLeadByte), IsLeadByte);
     // Stop at the drive ("C:") and at the top of a UNC path, which cannot be
     // created; CreateDirectoryA below then fails for a folder that is missing
     // at the top.
@@ -127,7 +105,7 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
     // disk, power cut). The new bytes go to a temporary file beside it, made
     // durable first, and only a rename, which the file system performs whole,
     // puts them in its place.
-    const std::string pathFolder = FolderOf(path);
+    const std::string pathFolder = ExtractFolder(path, IsLeadByte);
     const char* folder = pathFolder.empty() ? "." : pathFolder.c_str();
     char temporaryName[MAX_PATH + 1] = {};
     if (!GetTempFileNameA(folder, "vtr", 0, temporaryName)) return false;

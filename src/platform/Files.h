@@ -1,7 +1,7 @@
 #pragma once
-// Files and folders, by ANSI path. Paths may hold Shift-JIS names, whose
-// second bytes can be 0x5C, the backslash: folders are split only at real
-// backslashes.
+// Files and folders, by ANSI path. Paths are split with the system code
+// page's lead bytes, so a Shift-JIS trail byte 0x5C is never taken for a
+// backslash.
 
 #include <optional>
 #include <string>
@@ -11,9 +11,6 @@ namespace vistrel::platform {
 
 // The folder of the program file, with its trailing backslash.
 std::string ModuleFolder();
-// The folder part of `path`, up to and including its last separator ('\',
-// '/' or the drive's ':'); empty when it has none.
-std::string FolderOf(const std::string& path);
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);

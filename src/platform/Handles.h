@@ -29,9 +29,13 @@ public:
     HANDLE get() const noexcept { return handle_; }
     explicit operator bool() const noexcept { return handle_ != nullptr; }
     HANDLE release() noexcept { return std::exchange(handle_, nullptr); }
+    // Given the handle it already holds, it keeps it: closing it first would
+    // leave the owner with a handle that is gone.
     void reset(HANDLE handle = nullptr) noexcept {
+        if (handle == INVALID_HANDLE_VALUE) handle = nullptr;
+        if (handle == handle_) return;
         if (handle_) CloseHandle(handle_);
-        handle_ = handle == INVALID_HANDLE_VALUE ? nullptr : handle;
+        handle_ = handle;
     }
 
 private:

@@ -1,13 +1,14 @@
 #include "platform/JpegFile.h"
 
-#include <windows.h>
-
 #include <csetjmp>
 #include <cstdio>
-#include <memory>
+#include <string>
 
 // jpeglib.h needs FILE and size_t declared before it.
 #include <jpeglib.h>
+#include <jerror.h>
+
+#include "platform/Files.h"
 
 #ifndef JCS_EXTENSIONS
 #error "libjpeg-turbo is needed: pixels are handed over in B, G, R order (JCS_EXT_BGR)"
@@ -31,14 +32,53 @@ struct ErrorManager {
 // A GUI program has no console for libjpeg's warnings.
 void DropMessage(j_common_ptr) {}
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
+// libjpeg writes into memory, and the file is then written whole by the
+// program's one safe replacement of a file's contents. A file of our own
+// next to the target (say `path` + ".tmp") could overwrite a user's file.
+struct MemoryDestination {
+    jpeg_destination_mgr base;
+    std::string* bytes;
+    JOCTET buffer[64 * 1024];
+
+    // No exception may cross libjpeg's C frames; a failure goes through its
+    // error handler instead.
+    bool Append(size_t count) noexcept {
+        try {
+            bytes->append(reinterpret_cast<const char*>(buffer), count);
+            return true;
+        } catch (...) {
+            return false;
+        }
+    }
 };
-using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
+
+MemoryDestination& DestinationOf(j_compress_ptr info) {
+    return *reinterpret_cast<MemoryDestination*>(info->dest);
+}
+
+void StartBuffer(j_compress_ptr info) {
+    MemoryDestination& destination = DestinationOf(info);
+    destination.base.next_output_byte = destination.buffer;
+    destination.base.free_in_buffer = sizeof destination.buffer;
+}
+
+boolean FlushFullBuffer(j_compress_ptr info) {
+    MemoryDestination& destination = DestinationOf(info);
+    // libjpeg hands over the whole buffer here, whatever free_in_buffer says.
+    if (!destination.Append(sizeof destination.buffer)) ERREXIT(info, JERR_OUT_OF_MEMORY);
+    StartBuffer(info);
+    return TRUE;
+}
+
+void FlushLastBuffer(j_compress_ptr info) {
+    MemoryDestination& destination = DestinationOf(info);
+    if (!destination.Append(sizeof destination.buffer - destination.base.free_in_buffer))
+        ERREXIT(info, JERR_OUT_OF_MEMORY);
+}
 
 // longjmp skips destructors, so nothing in this frame may own anything beyond
-// libjpeg's own structures.
-bool Compress(std::FILE* file, int width, int height, const uint8_t* rows, int stride,
+// libjpeg's own structures; the destination belongs to the caller.
+bool Compress(MemoryDestination& destination, int width, int height, const uint8_t* rows, int stride,
               int quality) {
     jpeg_compress_struct info{};
     ErrorManager errors{};
@@ -50,7 +90,10 @@ bool Compress(std::FILE* file, int width, int height, const uint8_t* rows, int s
         return false;
     }
     jpeg_create_compress(&info);
-    jpeg_stdio_dest(&info, file);
+    destination.base.init_destination = StartBuffer;
+    destination.base.empty_output_buffer = FlushFullBuffer;
+    destination.base.term_destination = FlushLastBuffer;
+    info.dest = &destination.base;
     info.image_width = static_cast<JDIMENSION>(width);
     info.image_height = static_cast<JDIMENSION>(height);
     info.input_components = 3;
@@ -63,7 +106,6 @@ bool Compress(std::FILE* file, int width, int height, const uint8_t* rows, int s
         JSAMPROW row = const_cast<JSAMPROW>(rows + static_cast<size_t>(info.next_scanline) * stride);
         jpeg_write_scanlines(&info, &row, 1);
     }
-    // Flushes the last buffer; a full disk ends here through the error handler.
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
     return true;
@@ -77,17 +119,11 @@ bool WriteJpegFile(const std::string& path, int width, int height,
         static_cast<long long>(stride) < 3LL * width) {
         return false;
     }
-    const std::string temp = path + ".tmp";
-    UniqueFile file(std::fopen(temp.c_str(), "wb"));
-    if (!file) return false;
-
-    bool ok = Compress(file.get(), width, height, bgrTopDownRows, stride, quality);
-    // fclose reports a write that failed only when the buffer is flushed.
-    ok = std::fclose(file.release()) == 0 && ok;
-    ok = ok && MoveFileExA(temp.c_str(), path.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    if (!ok) DeleteFileA(temp.c_str());
-    return ok;
+    std::string bytes;
+    MemoryDestination destination{};
+    destination.bytes = &bytes;
+    if (!Compress(destination, width, height, bgrTopDownRows, stride, quality)) return false;
+    return ReplaceFileContents(path, bytes);
 }
 
 }  // namespace vistrel::platform

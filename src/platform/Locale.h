@@ -15,6 +15,8 @@ bool EqualIgnoreCaseLstr(const std::string& a, const std::string& b);
 // lstrcmpA: negative, zero or positive. A word sort, not a byte order:
 // "a" sorts before "B".
 int CompareLstr(const std::string& a, const std::string& b);
+// Whether a byte starts a double-byte character of the system code page: the
+// lead-byte test for the helpers of common/Mbcs.h.
 bool IsLeadByte(unsigned char byte);
 
 }  // namespace vistrel::platform

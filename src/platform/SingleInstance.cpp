@@ -4,18 +4,13 @@
 
 namespace vistrel::platform {
 
-bool AnotherInstanceRunning(const char* name) {
-    UniqueHandle mutex(OpenMutexA(SYNCHRONIZE, FALSE, name));
-    return static_cast<bool>(mutex);
-}
-
 InstanceMutex::~InstanceMutex() { Release(); }
 
 InstanceMutex& InstanceMutex::operator=(InstanceMutex&& other) noexcept {
     if (this != &other) {
         Release();
         mutex_ = std::move(other.mutex_);
-        existedBefore_ = std::exchange(other.existedBefore_, false);
+        anotherInstance_ = std::exchange(other.anotherInstance_, false);
     }
     return *this;
 }
@@ -25,7 +20,10 @@ InstanceMutex InstanceMutex::Create(const char* name) {
     const DWORD error = GetLastError();
     InstanceMutex result;
     result.mutex_.reset(mutex);
-    result.existedBefore_ = mutex && error == ERROR_ALREADY_EXISTS;
+    // Any other failure (the name taken by an object of another kind, no
+    // resources) says nothing about another instance; the program then runs
+    // without the guard rather than not at all.
+    result.anotherInstance_ = mutex ? error == ERROR_ALREADY_EXISTS : error == ERROR_ACCESS_DENIED;
     return result;
 }
 
@@ -34,9 +32,9 @@ void InstanceMutex::Release() noexcept {
     // Ownership belongs to the thread, not to the handle: a second handle of
     // an existing mutex, opened by the owning thread, must not give up the
     // first one's ownership.
-    if (!existedBefore_) ReleaseMutex(mutex_.get());
+    if (!anotherInstance_) ReleaseMutex(mutex_.get());
     mutex_.reset();
-    existedBefore_ = false;
+    anotherInstance_ = false;
 }
 
 }  // namespace vistrel::platform

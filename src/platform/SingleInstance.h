@@ -7,9 +7,6 @@
 
 namespace vistrel::platform {
 
-// True when a mutex of this name exists, that is when another instance holds it.
-bool AnotherInstanceRunning(const char* name);
-
 // The instance's mutex, created owned by the creating thread. The owner
 // releases and closes it when it goes out of scope, so the mutex is given up
 // even when an exception escapes the message loop.
@@ -22,18 +19,21 @@ public:
     InstanceMutex(const InstanceMutex&) = delete;
     InstanceMutex& operator=(const InstanceMutex&) = delete;
 
-    // An empty owner when the mutex cannot be created.
+    // Creates the mutex or, when another instance holds the name, learns so
+    // from the same call. Asking first and creating afterwards would let two
+    // starts at the same moment both find the name free.
     static InstanceMutex Create(const char* name);
 
     explicit operator bool() const noexcept { return static_cast<bool>(mutex_); }
-    // True when another instance created the mutex between our check and our
-    // creation (two starts at the same moment); we then do not own it.
-    bool ExistedBefore() const noexcept { return existedBefore_; }
+    // True when another instance has the name: the mutex existed before our
+    // creation (we then do not own it), or it exists but we may not open it,
+    // as when the other instance runs elevated.
+    bool AnotherInstance() const noexcept { return anotherInstance_; }
     void Release() noexcept;
 
 private:
     UniqueHandle mutex_;
-    bool existedBefore_ = false;
+    bool anotherInstance_ = false;
 };
 
 }  // namespace vistrel::platform

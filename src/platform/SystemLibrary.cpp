@@ -1,26 +1,21 @@
 #include "platform/SystemLibrary.h"
 
-#include <cstring>
 #include <string>
+
+#include "common/Mbcs.h"
+#include "platform/Locale.h"
 
 namespace vistrel::platform {
 
 namespace {
 
-bool HasFolderPart(const char* name) {
-    // A plain byte scan: a Shift-JIS trail byte can be 0x5C, so a Japanese
-    // name may be refused although it has no folder in it. System libraries
-    // have ASCII names, so that refuses nothing we load.
-    return std::strpbrk(name, "\\/:") != nullptr;
-}
+bool HasFolderPart(const char* name) { return !ExtractFolder(name, IsLeadByte).empty(); }
 
 std::string SystemFolderPath(const char* name) {
     char folder[MAX_PATH + 1] = {};
     const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return {};
-    std::string path(folder, length);
-    if (path.back() != '\\') path += '\\';
-    return path + name;
+    return JoinPath(std::string(folder, length), name, IsLeadByte);
 }
 
 }  // namespace

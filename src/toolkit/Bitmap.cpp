@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/WindowDc.h"
+
 namespace vistrel::tk {
 
 BITMAPINFO TopDownDibInfo(int width, int height, int bitsPerPixel) {
@@ -81,7 +83,7 @@ void Bitmap::Recreate(int width, int height) {
     BitmapOwner fresh;
     void* bits = nullptr;
     if (format_ == PixelFormat::Device) {
-        WindowDc screen(nullptr);
+        platform::WindowDc screen(nullptr);
         fresh.reset(CreateCompatibleBitmap(screen.get(), width, height));
     } else {
         const BITMAPINFO info =

@@ -4,7 +4,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/HintText.h"
-#include "toolkit/SystemText.h"
+#include "platform/Locale.h"
 #include "toolkit/Menu.h"
 
 namespace vistrel::tk {
@@ -84,7 +84,7 @@ bool Form::TooltipText(NMHDR& header) {
     auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
     Window* control = FromHandle(reinterpret_cast<HWND>(header.idFrom));
     static std::string text;  // must outlive this notification
-    text = control ? ShortHint(control->Hint, SystemLeadByte) : std::string();
+    text = control ? ShortHint(control->Hint, platform::IsLeadByte) : std::string();
     info.lpszText = text.data();
     return true;
 }

@@ -1,11 +1,12 @@
 #pragma once
 // Move-only owners for GDI and USER handles. An owner is never copyable: a
 // copy would free the handle twice. Borrowed handles (stock objects, icons a
-// window lends) stay raw.
+// window lends) stay raw. Kernel handles have theirs in platform/Handles.h.
 
 #include <windows.h>
 
 #include <utility>
+
 
 namespace vistrel::tk {
 
@@ -26,7 +27,10 @@ public:
     Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != Handle{}; }
     Handle release() { return std::exchange(handle_, Handle{}); }
+    // Given the handle it already holds, it keeps it: closing it first would
+    // leave the owner with a handle that is gone.
     void reset(Handle h = Handle{}) {
+        if (h == handle_) return;
         if (handle_ != Handle{}) Close{}(handle_);
         handle_ = h;
     }
@@ -47,9 +51,6 @@ struct DestroyIconHandle {
 struct DestroyMenuHandle {
     void operator()(HMENU h) const { DestroyMenu(h); }
 };
-struct CloseKernelHandle {
-    void operator()(HANDLE h) const { CloseHandle(h); }
-};
 
 using BrushOwner = Owner<HBRUSH, DeleteGdiObject>;
 using PenOwner = Owner<HPEN, DeleteGdiObject>;
@@ -58,30 +59,6 @@ using BitmapOwner = Owner<HBITMAP, DeleteGdiObject>;
 using MemoryDcOwner = Owner<HDC, DeleteDcHandle>;
 using IconOwner = Owner<HICON, DestroyIconHandle>;
 using MenuOwner = Owner<HMENU, DestroyMenuHandle>;
-using EventOwner = Owner<HANDLE, CloseKernelHandle>;
-
-// A device context obtained with GetDC or GetWindowDC, released on scope exit.
-class WindowDc {
-public:
-    enum Kind { Client, Whole };
-    explicit WindowDc(HWND hwnd, Kind kind = Client)
-        : hwnd_(hwnd), dc_(kind == Whole ? GetWindowDC(hwnd) : GetDC(hwnd)) {}
-    ~WindowDc() {
-        if (dc_) ReleaseDC(hwnd_, dc_);
-    }
-    WindowDc(WindowDc&& other) noexcept
-        : hwnd_(other.hwnd_), dc_(std::exchange(other.dc_, nullptr)) {}
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    WindowDc& operator=(WindowDc&&) = delete;
-
-    HDC get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-
-private:
-    HWND hwnd_;
-    HDC dc_;
-};
 
 // Selects an object into a DC and puts the previous one back on scope exit.
 class Selection {

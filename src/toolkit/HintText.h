@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "toolkit/Mbcs.h"
+#include "common/Mbcs.h"
 
 namespace vistrel::tk {
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <unordered_set>
 
+#include "platform/WindowDc.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/ImageList.h"
 
@@ -225,7 +226,7 @@ bool PopupMenu::HandleOwnerMessage(UINT message, WPARAM wParam, LPARAM lParam, L
         if (!measure || measure->CtlType != ODT_MENU) return false;
         MenuItem* item = MenuItem::FromItemData(measure->itemData);
         if (!item) return false;
-        WindowDc screen(nullptr);
+        platform::WindowDc screen(nullptr);
         FontOwner font = MenuFont();
         Selection selected(screen.get(), font ? static_cast<HGDIOBJ>(font.get())
                                               : GetStockObject(DEFAULT_GUI_FONT));

@@ -32,7 +32,7 @@
 #include <mutex>
 #include <thread>
 
-#include "toolkit/GdiOwners.h"
+#include "platform/Handles.h"
 
 namespace vistrel::tk {
 
@@ -77,7 +77,7 @@ private:
     std::atomic<bool> terminated_{false};
     std::mutex mutex_;
     std::condition_variable wake_;
-    EventOwner finished_;
+    platform::UniqueHandle finished_;
     std::thread worker_;
 };
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/Locale.h"
 #include "toolkit/HintText.h"
-#include "toolkit/SystemText.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/Menu.h"
 
@@ -228,7 +228,7 @@ void ToolBar::ShowDropDown(int commandId) {
 bool ToolBar::TooltipText(NMHDR& header) {
     if (header.code != TTN_GETDISPINFOA && header.code != TTN_GETDISPINFOW) return false;
     ToolButton* button = ButtonFromId(static_cast<int>(header.idFrom));
-    const std::string text = button ? ShortHint(button->Hint, SystemLeadByte) : std::string();
+    const std::string text = button ? ShortHint(button->Hint, platform::IsLeadByte) : std::string();
     if (header.code == TTN_GETDISPINFOA) {
         auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
         tooltipText_ = text;

@@ -192,7 +192,15 @@ std::string UserName() {
     return name;
 }
 
-Process StartProcess(const std::string& exe, const std::string& arguments, const std::string& folder) {
+namespace {
+
+struct CreatedProcess {
+    Process process;
+    UniqueHandle thread;  // the first thread, for a process created suspended
+};
+
+CreatedProcess CreateProcessIn(const std::string& exe, const std::string& arguments, const std::string& folder,
+                               DWORD flags) {
     std::string line = "\"" + exe + "\"";
     if (!arguments.empty()) line += " " + arguments;
     std::vector<char> mutableLine(line.begin(), line.end());
@@ -200,14 +208,35 @@ Process StartProcess(const std::string& exe, const std::string& arguments, const
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessA(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, flags, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &info))
         throw DriverError("cannot start " + exe + " (error " + std::to_string(GetLastError()) + ")");
-    CloseHandle(info.hThread);
-    Process p;
-    p.handle.reset(info.hProcess);
-    p.id = info.dwProcessId;
-    return p;
+    CreatedProcess created;
+    created.process.handle.reset(info.hProcess);
+    created.process.id = info.dwProcessId;
+    created.thread.reset(info.hThread);
+    return created;
+}
+
+}  // namespace
+
+Process StartProcess(const std::string& exe, const std::string& arguments, const std::string& folder) {
+    return CreateProcessIn(exe, arguments, folder, 0).process;
+}
+
+std::vector<Process> StartTogether(const std::string& exe, int count, const std::string& folder) {
+    std::vector<CreatedProcess> created;
+    try {
+        for (int i = 0; i < count; ++i) created.push_back(CreateProcessIn(exe, "", folder, CREATE_SUSPENDED));
+    } catch (...) {
+        // A suspended process never ends by itself.
+        for (CreatedProcess& c : created) TerminateProcess(c.process.handle.get(), 1);
+        throw;
+    }
+    for (CreatedProcess& c : created) ResumeThread(c.thread.get());
+    std::vector<Process> processes;
+    for (CreatedProcess& c : created) processes.push_back(std::move(c.process));
+    return processes;
 }
 
 bool HasExited(HANDLE process) { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }

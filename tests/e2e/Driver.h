@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/Handles.h"
 
@@ -101,6 +102,10 @@ struct Process {
     DWORD id = 0;
 };
 Process StartProcess(const std::string& exe, const std::string& arguments, const std::string& folder);
+// `count` processes of one program, started as nearly at the same moment as
+// the system allows: all are created suspended first, so that none is ahead
+// by a whole process creation, then resumed one after the other.
+std::vector<Process> StartTogether(const std::string& exe, int count, const std::string& folder);
 bool HasExited(HANDLE process);
 // Waits for the process to end and gives its exit code; throws on timeout.
 DWORD WaitForExit(HANDLE process, int timeoutMs, const std::string& what);

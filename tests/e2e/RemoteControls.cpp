@@ -81,6 +81,25 @@ std::vector<HWND> TopLevelWindows(DWORD processId, bool visibleOnly) {
     return search.found;
 }
 
+HWND FindTopLevel(DWORD processId, const std::string& className) {
+    for (HWND window : TopLevelWindows(processId, true))
+        if (ClassName(window) == className) return window;
+    return nullptr;
+}
+
+std::vector<std::string> StaticTexts(HWND dialog) {
+    std::vector<std::string> texts;
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM param) -> BOOL {
+            if (lstrcmpiA(ClassName(child).c_str(), "Static") == 0)
+                reinterpret_cast<std::vector<std::string>*>(param)->push_back(WindowText(child));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
 void SendCommand(HWND target, int id, int timeoutMs) {
     SendBounded(target, WM_COMMAND, MAKEWPARAM(id, 0), 0, timeoutMs);
 }

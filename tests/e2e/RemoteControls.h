@@ -21,6 +21,12 @@ std::string ClassName(HWND window);
 DWORD WindowProcessId(HWND window);
 // Top-level windows of a process, in Z order.
 std::vector<HWND> TopLevelWindows(DWORD processId, bool visibleOnly);
+// The class of dialog boxes, message boxes among them.
+constexpr const char* kDialogClass = "#32770";
+// A visible top-level window of the process and class; nullptr when none.
+HWND FindTopLevel(DWORD processId, const std::string& className);
+// Texts of a dialog's static controls, read without sending messages.
+std::vector<std::string> StaticTexts(HWND dialog);
 
 // WM_COMMAND with the id and notification 0, as a menu item or toolbar button
 // sends it. SendCommand returns after the handler ran; PostCommand returns at

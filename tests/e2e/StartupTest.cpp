@@ -24,20 +24,6 @@ protected:
 
 bool SameTextIgnoringCase(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
 
-// Texts of a dialog's static controls, read without sending messages.
-std::vector<std::string> StaticTexts(HWND dialog) {
-    std::vector<std::string> texts;
-    EnumChildWindows(
-        dialog,
-        [](HWND child, LPARAM param) -> BOOL {
-            if (lstrcmpiA(ClassName(child).c_str(), "Static") == 0)
-                reinterpret_cast<std::vector<std::string>*>(param)->push_back(WindowText(child));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&texts));
-    return texts;
-}
-
 // ---------------------------------------------------------------- single instance
 
 TEST_F(StartupTest, SecondStartShowsTheRunningMessageAndLeavesTheFirstAlone) {
@@ -64,13 +50,8 @@ TEST_F(StartupTest, SecondStartShowsTheRunningMessageAndLeavesTheFirstAlone) {
     } cleanup{second, folder};
 
     HWND box = nullptr;
-    WaitUntil(
-        [&] {
-            for (HWND w : TopLevelWindows(second.id, true))
-                if (ClassName(w) == "#32770") box = w;
-            return box != nullptr || HasExited(second.handle.get());
-        },
-        15000);
+    WaitUntil([&] { return (box = FindTopLevel(second.id, kDialogClass)) != nullptr || HasExited(second.handle.get()); },
+              15000);
     ASSERT_NE(box, nullptr) << "no message box from the second start";
     const std::string expected = std::string(kVistrelTitle) + " は実行中です。";
     const std::vector<std::string> texts = StaticTexts(box);

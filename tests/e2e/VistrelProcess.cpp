@@ -19,13 +19,6 @@ private:
     HKEY key_;
 };
 
-// The program's main window, once visible.
-HWND FindMainWindow(DWORD pid) {
-    for (HWND window : TopLevelWindows(pid, true))
-        if (ClassName(window) == kMainWindowClass) return window;
-    return nullptr;
-}
-
 std::string DescribeWindows(const std::vector<HWND>& windows) {
     std::string text;
     for (HWND window : windows) text += "\n  " + Describe(window);
@@ -111,7 +104,7 @@ VistrelProcess VistrelProcess::Start(const VistrelOptions& options) {
     app.process_ = std::move(p.handle);
     app.pid_ = p.id;
 
-    WaitUntil([&] { return HasExited(app.process_.get()) || (app.main_ = FindMainWindow(app.pid_)) != nullptr; },
+    WaitUntil([&] { return HasExited(app.process_.get()) || (app.main_ = FindTopLevel(app.pid_, kMainWindowClass)) != nullptr; },
               options.startTimeoutMs);
     if (!app.main_) {
         if (HasExited(app.process_.get())) {

@@ -1,4 +1,4 @@
-#include "main/AppIdentity.h"
+#include "common/AppIdentity.h"
 
 #include <gtest/gtest.h>
 

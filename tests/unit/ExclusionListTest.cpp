@@ -1,4 +1,5 @@
 #include "exclusion/ExclusionList.h"
+#include "exclusion/ListDat.h"
 
 #include <gtest/gtest.h>
 
@@ -33,12 +34,35 @@ TEST(ExclusionList, WholeTextMatchesOnly) {
     EXPECT_FALSE(list.Contains(""));
 }
 
-TEST(ExclusionList, EmptyLineMatchesUnreadablePaths) {
+// A window whose executable cannot be read has an empty path; excluding it
+// must not exclude every other such window.
+TEST(ExclusionList, AnEmptyPathIsNeverAdded) {
     ExclusionList list(AsciiEqualIgnoreCase);
-    EXPECT_TRUE(list.AddUnique(""));
     EXPECT_FALSE(list.AddUnique(""));
-    EXPECT_TRUE(list.Contains(""));
-    EXPECT_FALSE(list.Contains("C:\\a.exe"));
+    EXPECT_TRUE(list.Empty());
+    EXPECT_FALSE(list.Contains(""));
+    list.AddUnique("C:\\a.exe");
+    EXPECT_FALSE(list.AddUnique(""));
+    EXPECT_EQ(list.Lines(), (std::vector<std::string>{"C:\\a.exe"}));
+}
+
+// Empty lines that list.dat holds stay in it, but exclude nothing.
+TEST(ExclusionList, EmptyLinesOfTheFileAreKeptAndMatchNothing) {
+    const std::string file = "C:\\a.exe\r\n\r\nC:\\b.exe\r\n\r\n";
+    ExclusionList list(AsciiEqualIgnoreCase);
+    list.Replace(ParseListDat(file));
+    const struct {
+        const char* path;
+        bool excluded;
+    } cases[] = {
+        {"", false},
+        {"C:\\a.exe", true},
+        {"c:\\B.EXE", true},
+        {"C:\\c.exe", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(list.Contains(c.path), c.excluded) << '"' << c.path << '"';
+    EXPECT_FALSE(list.AddUnique(""));
+    EXPECT_EQ(FormatListDat(list.Lines()), file);
 }
 
 TEST(ExclusionList, ReplaceTakesLinesAsTheyAre) {

@@ -1,8 +1,8 @@
-#include "toolkit/Mbcs.h"
+#include "common/Mbcs.h"
 
 #include <gtest/gtest.h>
 
-namespace vistrel::tk {
+namespace vistrel {
 namespace {
 
 TEST(Mbcs, ShiftJisLeadBytes) {
@@ -31,14 +31,35 @@ TEST(Mbcs, ExtractFolder) {
         {"", ""},
         {"\\\\server\\share\\x.exe", "\\\\server\\share\\"},
         {"ｱｲ\\b", "ｱｲ\\"},                  // half-width katakana are single bytes
+        // Windows takes '/' for a separator as well.
+        {"a/b.txt", "a/"},
+        {"C:/表/ソ", "C:/表/"},
+        {"C:\\dir/sub\\x.exe", "C:\\dir/sub\\"},
+        {"C:\\表/x", "C:\\表/"},
     };
     for (const auto& c : cases) EXPECT_EQ(ExtractFolder(c.path, ShiftJisLeadByte), c.folder) << c.path;
 }
 
-TEST(Mbcs, TrailingBackslashAndJoin) {
-    EXPECT_EQ(IncludeTrailingBackslash("C:\\表", ShiftJisLeadByte), "C:\\表\\");
-    EXPECT_EQ(IncludeTrailingBackslash("C:\\dir\\", ShiftJisLeadByte), "C:\\dir\\");
-    EXPECT_EQ(IncludeTrailingBackslash("", ShiftJisLeadByte), "");
+TEST(Mbcs, TrailingSeparators) {
+    const struct {
+        const char* path;
+        const char* with;
+        const char* without;
+    } cases[] = {
+        {"C:\\表", "C:\\表\\", "C:\\表"},  // 表 ends in 0x5C
+        {"C:\\dir\\", "C:\\dir\\", "C:\\dir"},
+        {"C:\\dir/", "C:\\dir/", "C:\\dir"},
+        {"C:\\dir\\/\\", "C:\\dir\\/\\", "C:\\dir"},
+        {"C:\\ソ\\", "C:\\ソ\\", "C:\\ソ"},
+        {"", "", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IncludeTrailingBackslash(c.path, ShiftJisLeadByte), c.with) << c.path;
+        EXPECT_EQ(ExcludeTrailingSeparators(c.path, ShiftJisLeadByte), c.without) << c.path;
+    }
+}
+
+TEST(Mbcs, JoinPath) {
     EXPECT_EQ(JoinPath("C:\\表", "list.dat", ShiftJisLeadByte), "C:\\表\\list.dat");
     EXPECT_EQ(JoinPath("C:\\data\\", "list.dat", ShiftJisLeadByte), "C:\\data\\list.dat");
 }
@@ -51,4 +72,4 @@ TEST(Mbcs, CutOffCharacterIsNotReadPast) {
 }
 
 }  // namespace
-}  // namespace vistrel::tk
+}  // namespace vistrel

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "main/AppIdentity.h"
+#include "common/AppIdentity.h"
 
 namespace vistrel {
 namespace {

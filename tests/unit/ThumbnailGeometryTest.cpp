@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+
 namespace vistrel {
 namespace {
+
+constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
 TEST(ThumbnailGeometry, SizeFromTrackBarPosition) {
     const struct {
@@ -57,6 +63,19 @@ TEST(ThumbnailGeometry, ClampClipRect) {
         {"outside the window", {300, 10, 50, 20}, 200, 100, {184, 10, 16, 20}},
         {"window narrower and lower than 16", {0, 0, 10, 8}, 10, 8, {-6, -8, 16, 16}},
         {"slot on a zero-size window", {0, 0, 30, 30}, 0, 0, {-16, -16, 16, 16}},
+        // Clippings read from a file may hold anything; the sum of two 32-bit
+        // values must not wrap around.
+        {"all at the maximum", {kMax, kMax, kMax, kMax}, 200, 100, {184, 84, 16, 16}},
+        {"all at the minimum", {kMin, kMin, kMin, kMin}, 200, 100, {0, 0, 16, 16}},
+        {"inside, reaching to the maximum", {10, 20, kMax, kMax}, 200, 100, {10, 20, 190, 80}},
+        {"far right and down, one pixel", {kMax, kMax, 1, 1}, 200, 100, {184, 84, 16, 16}},
+        {"far right, reaching back in", {kMax, kMax, kMin, kMin}, 200, 100, {184, 84, 16, 16}},
+        {"far left, reaching to the maximum", {kMin, kMin, kMax, kMax}, 200, 100, {0, 0, 200, 100}},
+        {"inside, negative sizes", {10, 20, kMin, -1}, 200, 100, {10, 20, 16, 16}},
+        {"just short of the maximum", {kMax - 15, kMax - 15, 15, 15}, 200, 100, {184, 84, 16, 16}},
+        {"extremes on a window narrower than 16", {kMax, kMin, kMax, kMin}, 10, 8, {-6, -8, 16, 16}},
+        {"extremes on a window without area", {kMin, kMax, kMin, kMax}, 0, 0, {-16, -16, 16, 16}},
+        {"a window of the largest size", {kMax, 5, kMax, kMax}, kMax, kMax, {kMax - 16, 5, 16, kMax - 5}},
     };
     for (const auto& c : cases) {
         const ClipRect r = ClampClipRect(c.slot, c.winW, c.winH);
@@ -65,6 +84,39 @@ TEST(ThumbnailGeometry, ClampClipRect) {
         EXPECT_EQ(r.width, c.expected.width) << c.what;
         EXPECT_EQ(r.height, c.expected.height) << c.what;
     }
+}
+
+// Every combination of awkward values gives a source of at least 16 x 16
+// that lies inside the window (or ends at its far edge, when the window is
+// smaller than 16).
+TEST(ThumbnailGeometry, ClampClipRectIsAlwaysInsideTheWindow) {
+    const int32_t values[] = {kMin, kMin + 1, -17, -1, 0, 1, 15, 16, 99, 100, 199, 200, kMax - 16, kMax};
+    const Size windows[] = {{200, 100}, {16, 16}, {10, 8}, {0, 0}, {kMax, 1}};
+    auto soundAxis = [](int64_t start, int64_t length, int64_t side) {
+        if (length < 16) return false;
+        if (side < 16) return length == 16 && start + length == side;
+        return start >= 0 && start + length <= side;
+    };
+    int faults = 0;
+    for (const Size& window : windows) {
+        for (int32_t x : values) {
+            for (int32_t y : values) {
+                for (int32_t w : values) {
+                    for (int32_t h : values) {
+                        const ClipRect r = ClampClipRect({x, y, w, h}, window.width, window.height);
+                        if (soundAxis(r.x, r.width, window.width) && soundAxis(r.y, r.height, window.height))
+                            continue;
+                        if (++faults <= 5) {
+                            ADD_FAILURE() << "slot " << x << ',' << y << ' ' << w << 'x' << h << " in "
+                                          << window.width << 'x' << window.height << " gave " << r.x << ','
+                                          << r.y << ' ' << r.width << 'x' << r.height;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(faults, 0);
 }
 
 TEST(ThumbnailGeometry, FitToBox) {

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,18 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     std::string File(const std::string& name) const { return path_ + "\\" + name; }
+    // Names of the files in the folder: no temporary file may stay behind.
+    std::set<std::string> Files() const {
+        std::set<std::string> names;
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) return names;
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.insert(found.cFileName);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+        return names;
+    }
 
 private:
     std::string path_;
@@ -142,7 +155,7 @@ TEST(JpegFileTest, WritesWholeFilesThatDecodeToThePicture) {
         const std::string path = folder.File("picture.jpg");
         ASSERT_TRUE(WriteJpegFile(path, c.width, c.height, picture.pixels.data(),
                                   picture.stride, c.quality));
-        EXPECT_FALSE(Exists(path + ".tmp"));
+        EXPECT_EQ(folder.Files(), std::set<std::string>{"picture.jpg"});
 
         const std::vector<unsigned char> bytes = ReadAll(path);
         ASSERT_GE(bytes.size(), 4u);
@@ -188,7 +201,24 @@ TEST(JpegFileTest, ReplacesAnExistingFile) {
     ASSERT_GE(bytes.size(), 2u);
     EXPECT_EQ(bytes[0], 0xFF);
     EXPECT_EQ(bytes[1], 0xD8);
-    EXPECT_FALSE(Exists(path + ".tmp"));
+    EXPECT_EQ(folder.Files(), std::set<std::string>{"old.jpg"});
+}
+
+// A file that merely has the name a fixed temporary name would take is the
+// user's own: saving beside it leaves it alone.
+TEST(JpegFileTest, LeavesAFileOfTheTemporaryNameAlone) {
+    TempFolder folder;
+    const std::string path = folder.File("shot.jpg");
+    const std::string neighbour = path + ".tmp";
+    {
+        std::ofstream out(neighbour, std::ios::binary);
+        out << "the user's notes";
+    }
+    const Picture picture = Gradient(16, 16, 0);
+    ASSERT_TRUE(WriteJpegFile(path, 16, 16, picture.pixels.data(), picture.stride, 90));
+    const std::vector<unsigned char> kept = ReadAll(neighbour);
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), "the user's notes");
+    EXPECT_EQ(folder.Files(), (std::set<std::string>{"shot.jpg", "shot.jpg.tmp"}));
 }
 
 TEST(JpegFileTest, FailsWithoutLeavingAnything) {
@@ -208,8 +238,7 @@ TEST(JpegFileTest, FailsWithoutLeavingAnything) {
         {"stride shorter than a row", folder.File("stride.jpg"), 8, 8, 8 * 3 - 1,
          picture.pixels.data()},
         {"no pixels", folder.File("null.jpg"), 8, 8, picture.stride, nullptr},
-        // Beyond libjpeg's largest dimension: fails inside the compressor,
-        // after the temporary file was made.
+        // Beyond libjpeg's largest dimension: fails inside the compressor.
         {"too wide for JPEG", folder.File("wide.jpg"), 70000, 1, 70000 * 3,
          wideRow.data()},
     };
@@ -217,7 +246,7 @@ TEST(JpegFileTest, FailsWithoutLeavingAnything) {
         SCOPED_TRACE(c.what);
         EXPECT_FALSE(WriteJpegFile(c.path, c.width, c.height, c.pixels, c.stride, 90));
         EXPECT_FALSE(Exists(c.path));
-        EXPECT_FALSE(Exists(c.path + ".tmp"));
+        EXPECT_TRUE(folder.Files().empty());
     }
 }
 

@@ -3,6 +3,9 @@
 
 #include "platform/Files.h"
 
+#include "common/Mbcs.h"
+#include "platform/Locale.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -197,7 +200,8 @@ TEST_F(PlatformFiles, CreateFoldersMakesEveryMissingParent) {
     EXPECT_FALSE(CreateFolders(""));
 }
 
-TEST(PlatformFolderOf, SplitsAtRealSeparatorsOnly) {
+// The path helpers with the system code page's lead bytes.
+TEST(PlatformPaths, FoldersSplitAtRealSeparatorsOnly) {
     const bool japanese = GetACP() == 932;
     const struct {
         const char* path;
@@ -216,7 +220,7 @@ TEST(PlatformFolderOf, SplitsAtRealSeparatorsOnly) {
     for (const auto& c : cases) {
         if (c.needsJapanese && !japanese) continue;
         SCOPED_TRACE(c.path);
-        EXPECT_EQ(c.folder, FolderOf(c.path));
+        EXPECT_EQ(c.folder, ExtractFolder(c.path, IsLeadByte));
     }
 }
 

@@ -1,8 +1,11 @@
-#include "toolkit/Mbcs.h"
+#include "common/Mbcs.h"
 
-namespace vistrel::tk {
+namespace vistrel {
 
 namespace {
+
+constexpr std::string_view kSeparators = "\\/";
+constexpr std::string_view kFolderEnds = "\\/:";
 
 // Calls visit(position) for every single-byte character, in order; stops
 // when visit returns false. A lead byte at the very end (a cut-off
@@ -18,6 +21,11 @@ void ForEachSingleByte(std::string_view text, LeadBytePredicate isLeadByte, Visi
         if (!visit(i)) return;
         ++i;
     }
+}
+
+bool EndsInSeparator(const std::string& path, LeadBytePredicate isLeadByte) {
+    const size_t last = FindLastOf(path, kSeparators, isLeadByte);
+    return last != std::string::npos && last == path.size() - 1;
 }
 
 }  // namespace
@@ -46,14 +54,18 @@ size_t FindLastOf(std::string_view text, std::string_view chars, LeadBytePredica
 }
 
 std::string ExtractFolder(const std::string& path, LeadBytePredicate isLeadByte) {
-    const size_t last = FindLastOf(path, "\\:", isLeadByte);
+    const size_t last = FindLastOf(path, kFolderEnds, isLeadByte);
     return last == std::string::npos ? std::string() : path.substr(0, last + 1);
 }
 
+std::string ExcludeTrailingSeparators(const std::string& path, LeadBytePredicate isLeadByte) {
+    std::string result = path;
+    while (EndsInSeparator(result, isLeadByte)) result.pop_back();
+    return result;
+}
+
 std::string IncludeTrailingBackslash(const std::string& path, LeadBytePredicate isLeadByte) {
-    if (path.empty()) return path;
-    const size_t last = FindLastOf(path, "\\", isLeadByte);
-    if (last == path.size() - 1) return path;
+    if (path.empty() || EndsInSeparator(path, isLeadByte)) return path;
     return path + '\\';
 }
 
@@ -61,4 +73,4 @@ std::string JoinPath(const std::string& folder, const std::string& name, LeadByt
     return IncludeTrailingBackslash(folder, isLeadByte) + name;
 }
 
-}  // namespace vistrel::tk
+}  // namespace vistrel

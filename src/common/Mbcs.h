@@ -1,0 +1,41 @@
+#pragma once
+// Byte-level searches in double-byte (Shift-JIS) texts and the paths made of
+// them. A trail byte may equal an ASCII delimiter ("表" is 0x95 0x5C, "ポ" is
+// 0x83 0x7C), so every search walks the text character by character from its
+// start.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vistrel {
+
+// Whether a byte starts a double-byte character. On Windows the system code
+// page's answer, platform::IsLeadByte.
+using LeadBytePredicate = bool (*)(unsigned char);
+
+// Lead bytes of code page 932: 0x81-0x9F and 0xE0-0xFC.
+bool ShiftJisLeadByte(unsigned char byte);
+
+// Position of the first single-byte character equal to `c`, or npos.
+size_t FindChar(std::string_view text, char c, LeadBytePredicate isLeadByte);
+
+// Position of the last single-byte character that is one of `chars`, or npos.
+size_t FindLastOf(std::string_view text, std::string_view chars, LeadBytePredicate isLeadByte);
+
+// The folder part of a path: everything up to and including its last
+// separator ('\' or '/', both of which Windows accepts) or the drive's ':';
+// empty when there is none.
+std::string ExtractFolder(const std::string& path, LeadBytePredicate isLeadByte);
+
+// The path without the separators it ends in.
+std::string ExcludeTrailingSeparators(const std::string& path, LeadBytePredicate isLeadByte);
+
+// Appends '\' unless the path already ends in a separator (as a character,
+// not as the trail byte of its last character). An empty path stays empty.
+std::string IncludeTrailingBackslash(const std::string& path, LeadBytePredicate isLeadByte);
+
+// folder + '\' (when missing) + name.
+std::string JoinPath(const std::string& folder, const std::string& name, LeadBytePredicate isLeadByte);
+
+}  // namespace vistrel
