@@ -89,12 +89,16 @@ VistrelProcess VistrelProcess::Start(const VistrelOptions& options) {
     }
 
     VistrelProcess app;
-    app.folder_ = MakeTempFolder("Vistrel-e2e");
-    const std::string copy = app.folder_ + "Vistrel.exe";
+    app.folder_.emplace("Vistrel-e2e");
+    const std::string copy = app.Folder() + "Vistrel.exe";
     if (!CopyFileA(exe.c_str(), copy.c_str(), FALSE))
         throw DriverError("cannot copy " + exe + " to " + copy + " (error " + std::to_string(GetLastError()) + ")");
-    const std::string help = exe.substr(0, exe.find_last_of('\\') + 1) + "Help\\Vistrel.htm";
-    if (options.copyHelp && FileExists(help)) WriteFileBytes(app.folder_ + "Help\\Vistrel.htm", ReadFileBytes(help));
+    const std::string help = platform::FolderOf(exe) + "Help\\Vistrel.htm";
+    if (options.copyHelp && FileExists(help)) {
+        const std::string helpCopy = app.Folder() + "Help\\Vistrel.htm";
+        if (!CreateFolders(platform::FolderOf(helpCopy)) || !CopyFileA(help.c_str(), helpCopy.c_str(), FALSE))
+            throw DriverError("cannot copy " + help + " (error " + std::to_string(GetLastError()) + ")");
+    }
 
     if (options.settingsKey == VistrelOptions::Key::Absent) {
         VistrelSettings::Remove();
@@ -107,7 +111,7 @@ VistrelProcess VistrelProcess::Start(const VistrelOptions& options) {
     if (options.listDat) WriteFileBytes(app.DataFolder() + "list.dat", *options.listDat);
     if (options.trmIni) WriteFileBytes(app.DataFolder() + "trm.ini", *options.trmIni);
 
-    Process p = StartProcess(copy, options.arguments, app.folder_);
+    Process p = StartProcess(copy, options.arguments, app.Folder());
     app.process_ = std::move(p.handle);
     app.pid_ = p.id;
 
@@ -133,9 +137,7 @@ VistrelProcess::VistrelProcess(VistrelProcess&& other) noexcept
     : process_(std::move(other.process_)),
       pid_(std::exchange(other.pid_, 0)),
       main_(std::exchange(other.main_, nullptr)),
-      folder_(std::move(other.folder_)) {
-    other.folder_.clear();
-}
+      folder_(std::exchange(other.folder_, std::nullopt)) {}
 
 VistrelProcess& VistrelProcess::operator=(VistrelProcess&& other) noexcept {
     if (this != &other) {
@@ -143,8 +145,7 @@ VistrelProcess& VistrelProcess::operator=(VistrelProcess&& other) noexcept {
         process_ = std::move(other.process_);
         pid_ = std::exchange(other.pid_, 0);
         main_ = std::exchange(other.main_, nullptr);
-        folder_ = std::move(other.folder_);
-        other.folder_.clear();
+        folder_ = std::exchange(other.folder_, std::nullopt);
     }
     return *this;
 }
@@ -161,15 +162,17 @@ void VistrelProcess::Release() noexcept {
         }
     }
     process_.reset();
-    if (!folder_.empty() && !std::getenv("VISTREL_E2E_KEEP")) {
-        // Wine may hold the image file a moment after the process ended.
-        WaitUntil([&] { return DeleteTree(folder_); }, 3000);
+    if (folder_) {
+        if (std::getenv("VISTREL_E2E_KEEP"))
+            folder_->Keep();
+        else  // Wine may hold the image file a moment after the process ended.
+            WaitUntil([&] { return folder_->Remove(); }, 3000);
     }
-    folder_.clear();
+    folder_.reset();
     main_ = nullptr;
 }
 
-std::string VistrelProcess::DataFolder() const { return folder_ + "data\\" + UserName() + "\\"; }
+std::string VistrelProcess::DataFolder() const { return Folder() + "data\\" + UserName() + "\\"; }
 
 HWND VistrelProcess::Control(int id) const {
     HWND control = FindChild(main_, id);
