@@ -189,16 +189,14 @@ void Run() {
         Print("change tick: the list did not drop the closed windows; other-process run skipped\n");
         return;
     }
-    std::vector<e2e::WindowSpec> specs;
+    std::vector<e2e::WindowPlan> plans;
     for (int i = 0; i < kWindows; ++i) {
         char title[64];
         std::snprintf(title, sizeof title, "Helper window %03d", i + 1);
-        e2e::WindowSpec spec =
-            e2e::Spec(e2e::Kind::Frame, title, (i % 25) * 40, (i / 25) * 90, 120, 90);
-        spec.noActivate = true;
-        specs.push_back(spec);
+        plans.push_back(
+            e2e::Plan(e2e::Kind::Frame, title, (i % 25) * 40, (i / 25) * 90, 120, 90).Quiet());
     }
-    auto helper = e2e::TestWindows::StartExe(specs);
+    auto helper = e2e::TestWindows::StartExe(plans);
     if (!main.PumpUntil([&] { return main->ListView1.Count() == listed; }, 60000)) {
         Print("change tick: the list did not take in the helper's windows (%d items); skipped\n",
               main->ListView1.Count());

@@ -54,16 +54,14 @@ double ThreadsCpuMs(DWORD processId, int* threads) {
 }
 
 void Run() {
-    std::vector<e2e::WindowSpec> specs;
+    std::vector<e2e::WindowPlan> plans;
     for (int i = 0; i < kWindows; ++i) {
         char title[64];
         std::snprintf(title, sizeof title, "Idle window %02d", i + 1);
-        e2e::WindowSpec spec =
-            e2e::Spec(e2e::Kind::Frame, title, (i % 10) * 110, 60 + (i / 10) * 150, 200, 140);
-        spec.noActivate = true;
-        specs.push_back(spec);
+        const int x = (i % 10) * 110, y = 60 + (i / 10) * 150;
+        plans.push_back(e2e::Plan(e2e::Kind::Frame, title, x, y, 200, 140).Quiet());
     }
-    auto helper = e2e::TestWindows::StartExe(specs);
+    auto helper = e2e::TestWindows::StartExe(plans);
     SettingsKeyAside settings;
     auto vistrel = e2e::VistrelProcess::Start();
     const int items = vistrel.ItemCount();

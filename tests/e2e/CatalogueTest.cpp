@@ -8,9 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "SettledList.h"
-#include "SharedVistrelSuite.h"
-#include "VistrelProcess.h"
+#include "ListWaits.h"
+#include "VistrelSuites.h"
 
 namespace vistrel::e2e {
 namespace {
@@ -38,14 +37,10 @@ protected:
         helper_ = std::make_unique<TestWindows>(TestWindows::StartExe());
         TestWindows& h = *helper_;
         int x = 700;
-        auto at = [&x](Kind kind, const std::string& title, const std::string& className = "",
-                       HWND owner = nullptr, bool hidden = false) {
-            WindowSpec spec = Spec(kind, title, x, 560, 200, 120);
-            spec.className = className;
-            spec.owner = owner;
-            spec.hidden = hidden;
+        auto at = [&x](Kind kind, const std::string& title) {
+            WindowPlan plan = Plan(kind, title, x, 560, 200, 120);
             x += 12;
-            return spec;
+            return plan;
         };
         h.Create(at(Kind::Frame, "Plain frame"));
         h.Create(at(Kind::Frame, "日本語のウィンドウ"));
@@ -54,40 +49,45 @@ protected:
         h.Create(at(Kind::Popup, "Popup window"));
         h.Create(at(Kind::Dialog, "Unowned dialog"));
         // Only the visible-window enumeration leaves out TApplication.
-        h.Create(at(Kind::ZeroSize, "TApplication window", "TApplication"));
+        h.Create(at(Kind::ZeroSize, "TApplication window").OfClass("TApplication"));
         h.Create(at(Kind::Frame, "Vistrel α 2"));
         const HWND minimised = h.Create(at(Kind::Frame, "Minimised frame"));
         h.Minimise(minimised);
 
-        h.Create(at(Kind::Frame, "Hidden frame", "", nullptr, true));
+        h.Create(at(Kind::Frame, "Hidden frame").Hidden());
         h.Create(at(Kind::Frame, ""));
         h.Create(at(Kind::Frame, "VISTREL α"));
         h.Create(at(Kind::Frame, "vistrel α"));
-        h.Create(at(Kind::Frame, "Hint class", "THintWindow"));
-        h.Create(at(Kind::Frame, "Level dialog class", "TLebelDlg"));
-        h.Create(at(Kind::Frame, "Desktop class", "Progman"));
+        h.Create(at(Kind::Frame, "Hint class").OfClass("THintWindow"));
+        h.Create(at(Kind::Frame, "Level dialog class").OfClass("TLebelDlg"));
+        h.Create(at(Kind::Frame, "Desktop class").OfClass("Progman"));
 
         const HWND owner = h.Create(at(Kind::Frame, "Owner of a dialog"));
-        h.Create(at(Kind::Dialog, "Owned dialog", "", owner));
-        h.Create(at(Kind::Frame, "Owned frame", "", owner));
+        h.Create(at(Kind::Dialog, "Owned dialog").OwnedBy(owner));
+        h.Create(at(Kind::Frame, "Owned frame").OwnedBy(owner));
         h.CreateZeroSizeApp("Zero-size application", at(Kind::Frame, "Frame of the application"));
 
         app_ = std::make_unique<VistrelProcess>(VistrelProcess::Start());
         // A window of the main window's class would make the driver believe
         // Vistrel is already running, so it comes after the start, and a
-        // refresh lists again.
-        h.Create(at(Kind::Frame, "Main window class", "TPrintWndDlg"));
+        // refresh lists again. A window made after it is the witness: a list
+        // that shows it was enumerated after both.
+        h.Create(at(Kind::Frame, "Main window class").OfClass("TPrintWndDlg"));
+        h.Create(at(Kind::Frame, kWitness));
         app_->Command(ids::ToolButton1);
-        titles_ = SettledTitles(*app_);
+        std::vector<std::string> wanted(std::begin(kAccepted), std::end(kAccepted));
+        wanted.push_back(kWitness);
+        titles_ = WaitForTitles(*app_, wanted);
     }
 
-    static inline std::vector<std::string> titles_;  // the list once settled
-};
+    static constexpr const char* kWitness = "Made after the start";
+    static constexpr const char* kAccepted[] = {
+        "Plain frame",       "日本語のウィンドウ", "ツールウィンドウ",      "Popup window",
+        "Unowned dialog",    "TApplication window", "Vistrel α 2",          "Minimised frame",
+        "Owner of a dialog", "Zero-size application",
+    };
 
-constexpr const char* kAccepted[] = {
-    "Plain frame",       "日本語のウィンドウ", "ツールウィンドウ",      "Popup window",
-    "Unowned dialog",    "TApplication window", "Vistrel α 2",          "Minimised frame",
-    "Owner of a dialog", "Zero-size application",
+    static inline std::vector<std::string> titles_;  // the first complete list
 };
 
 TEST_F(ListedWindowsTest, ListsWindowsOfAnotherProcessByTitleInTitleOrder) {
@@ -142,32 +142,33 @@ TEST_F(ListedWindowsTest, OwnerOfADialogAndZeroSizeApplicationAreListed) {
 
 TEST_F(ListedWindowsTest, RefreshKeepsTheOrderOfListedWindowsAndAppendsNewOnes) {
     TestWindows& h = *helper_;
-    const HWND b = h.Create(Spec(Kind::Frame, "Order b", 820, 620, 180, 110));
-    const HWND d = h.Create(Spec(Kind::Frame, "Order d", 840, 640, 180, 110));
+    const HWND b = h.Create(Plan(Kind::Frame, "Order b", 820, 620, 180, 110));
+    const HWND d = h.Create(Plan(Kind::Frame, "Order d", 840, 640, 180, 110));
     app_->Command(ids::ToolButton1);
-    ASSERT_TRUE(Contains(SettledTitles(*app_), "Order b"));
+    WaitForTitles(*app_, {"Order b", "Order d"});
     // Renamed after it was listed: the change tick updates the caption in
     // place, and the next refresh keeps the place.
     h.Rename(b, "Order z");
-    WaitFor([&] { return IsListedNow(*app_, "Order z"); }, 5000, "the renamed caption");
-    const HWND a = h.Create(Spec(Kind::Frame, "Order a", 860, 660, 180, 110));
-    const HWND c = h.Create(Spec(Kind::Frame, "Order c", 880, 680, 180, 110));
+    WaitForTitles(*app_, {"Order z"});
+    const HWND a = h.Create(Plan(Kind::Frame, "Order a", 860, 660, 180, 110));
+    const HWND c = h.Create(Plan(Kind::Frame, "Order c", 880, 680, 180, 110));
     app_->Command(ids::ToolButton1);
 
-    const std::vector<std::string> titles = SettledTitles(*app_);
+    // Whichever build lists the new windows first, the change tick's or the
+    // refresh's, carries the old order over.
+    const std::vector<std::string> titles = WaitForTitles(*app_, {"Order z", "Order d", "Order a", "Order c"});
     std::vector<std::string> ours;
     for (const std::string& t : titles)
         if (t.rfind("Order ", 0) == 0) ours.push_back(t);
     EXPECT_EQ(ours, (std::vector<std::string>{"Order z", "Order d", "Order a", "Order c"})) << Joined(titles);
 
     for (HWND w : {a, b, c, d}) h.Close(w);
-    WaitFor(
-        [&] {
-            const auto now = TitlesIfReadable(*app_);
-            return now && IndexOf(*now, "Plain frame") >= 0 && IndexOf(*now, "Order a") < 0 &&
-                   IndexOf(*now, "Order z") < 0;
+    WaitForList(
+        *app_,
+        [](const std::vector<std::string>& now) {
+            return Contains(now, "Plain frame") && !Contains(now, "Order a") && !Contains(now, "Order z");
         },
-        5000, "the closed windows to leave the list");
+        "the closed windows to leave the list");
 }
 
 // ---------------------------------------------------------------- parking
@@ -175,20 +176,15 @@ TEST_F(ListedWindowsTest, RefreshKeepsTheOrderOfListedWindowsAndAppendsNewOnes) 
 int Left(const TestWindows& h, HWND w) { return h.State(w).rect.left; }
 int Top(const TestWindows& h, HWND w) { return h.State(w).rect.top; }
 
-class ParkedWindowsTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!VistrelProcess::IsBuilt()) GTEST_SKIP() << "Vistrel.exe is not built yet";
-    }
-};
+class ParkedWindowsTest : public VistrelTest {};
 
 // "Open Only": a minimised window is restored by the refresh the check box
 // runs and then parked out of sight by the change tick, so that it can still
 // be pictured; at exit it comes back.
 TEST_F(ParkedWindowsTest, OpenOnlyRestoresAMinimisedWindowAndParksIt) {
     TestWindows h = TestWindows::StartExe();
-    const HWND minimised = h.Create(Spec(Kind::Frame, "To be parked", 300, 200, 240, 160));
-    const HWND open = h.Create(Spec(Kind::Frame, "Stays open", 620, 300, 240, 160));
+    const HWND minimised = h.Create(Plan(Kind::Frame, "To be parked", 300, 200, 240, 160));
+    const HWND open = h.Create(Plan(Kind::Frame, "Stays open", 620, 300, 240, 160));
     h.Minimise(minimised);
     ASSERT_TRUE(IsIconic(minimised));
 
@@ -219,13 +215,13 @@ TEST_F(ParkedWindowsTest, OpenOnlyRestoresAMinimisedWindowAndParksIt) {
 // window stands for its frame.
 TEST_F(ParkedWindowsTest, ParkedWindowsComeBackAtExit) {
     TestWindows h = TestWindows::StartExe();
-    const HWND before = h.Create(Spec(Kind::Frame, "Parked before the start", 500, 600, 220, 140));
+    const HWND before = h.Create(Plan(Kind::Frame, "Parked before the start", 500, 600, 220, 140));
     h.Move(before, 20500, 20600, 220, 140);
-    const HWND during = h.Create(Spec(Kind::Frame, "Parked while running", 420, 380, 220, 140));
+    const HWND during = h.Create(Plan(Kind::Frame, "Parked while running", 420, 380, 220, 140));
     const HWND frame =
-        h.CreateZeroSizeApp("Parked application", Spec(Kind::Frame, "Its parked frame", 360, 240, 220, 140)).second;
+        h.CreateZeroSizeApp("Parked application", Plan(Kind::Frame, "Its parked frame", 360, 240, 220, 140)).second;
     h.Move(frame, 20360, 20240, 220, 140);
-    const HWND distant = h.Create(Spec(Kind::Frame, "Far but not parked", 9000, 100, 220, 140));
+    const HWND distant = h.Create(Plan(Kind::Frame, "Far but not parked", 9000, 100, 220, 140));
 
     VistrelProcess app = VistrelProcess::Start();
     // A parked window is still listed: nothing in the test asks for a place.

@@ -9,12 +9,15 @@
 #include <cctype>
 
 #include "ThumbnailProbe.h"
+#include "VistrelSuites.h"
 
 namespace vistrel::e2e {
 namespace {
 
 constexpr int kParkingOffset = 20000;
 constexpr int kParkedThreshold = 10000;
+
+uint64_t Elapsed(ULONGLONG since) { return GetTickCount64() - since; }
 
 RECT RectOf(HWND window) {
     RECT r{};
@@ -34,18 +37,15 @@ std::string Lower(std::string text) {
     return text;
 }
 
-class ClosingTest : public ::testing::Test {
+class ClosingTest : public VistrelTest {
 protected:
-    void SetUp() override {
-        if (!VistrelProcess::IsBuilt()) GTEST_SKIP() << "Vistrel.exe is not built yet";
-    }
     void TearDown() override { VistrelSettings::Remove(); }
 
     // Starts Vistrel beside a helper window, turns "Open Only" on and lets
     // the change tick park the window once it is minimised.
     void StartWithParkedWindow(const VistrelOptions& options = {}) {
         helper_.emplace(TestWindows::StartExe());
-        window_ = helper_->Create(TestFrame("Closing parked", kX, kY, 300, 200, 0x3050D0, 1));
+        window_ = helper_->Create(Plan(Kind::Frame, "Closing parked", kX, kY, 300, 200, 0x3050D0).Quiet().InGroup(1));
         app_.emplace(VistrelProcess::Start(options));
         ThumbnailProbe(*app_).WaitForItem("Closing parked");
         app_->ClickCheckBox(ids::CheckBox1);
@@ -88,7 +88,7 @@ TEST_F(ClosingTest, ASecondCloseDuringTheCloseChangesNothing) {
     TestWindows guest = app_->InjectTestWindows();
     HWND last = nullptr;
     for (int i = 0; i < 12; ++i)
-        last = guest.Create(TestFrame("Closing busy " + std::to_string(i), kX + 10 * i, 560, 300, 200, 0x40B040));
+        last = guest.Create(Plan(Kind::Frame, "Closing busy " + std::to_string(i), kX + 10 * i, 560, 300, 200, 0x40B040).Quiet());
     ThumbnailProbe(*app_).WaitForItem("Closing busy 11");
     app_->ClickCheckBox(ids::AutoChkBox);
     WaitFor([&] { return guest.PrintCount(last) >= 3; }, 10000, "automatic passes");
@@ -103,7 +103,7 @@ TEST_F(ClosingTest, TheEndOfTheSessionSavesEverythingAndBringsWindowsHome) {
     options.tims = 700;
     StartWithParkedWindow(options);
     // An exclusion made in this session, which only the close writes out.
-    helper_->Create(TestFrame("Closing excluded", kX, 620, 200, 120, 0x40B040));
+    helper_->Create(Plan(Kind::Frame, "Closing excluded", kX, 620, 200, 120, 0x40B040).Quiet());
     const ThumbnailProbe probe(*app_);
     const int item = probe.WaitForItem("Closing excluded");
     app_->List().SelectOnly(item);
@@ -115,7 +115,9 @@ TEST_F(ClosingTest, TheEndOfTheSessionSavesEverythingAndBringsWindowsHome) {
     // The process may be ended the moment WM_ENDSESSION returns: all of it
     // must be done by then.
     EXPECT_TRUE(AtHome(window_, kX, kY)) << "still at " << RectOf(window_).left;
-    EXPECT_NE(Lower(ReadFileBytes(app_->DataFolder() + "list.dat")).find("testwindows.exe"), std::string::npos);
+    const auto listDat = ReadWholeFile(app_->DataFolder() + "list.dat");
+    ASSERT_TRUE(listDat) << "list.dat was not written";
+    EXPECT_NE(Lower(*listDat).find("testwindows.exe"), std::string::npos);
     EXPECT_EQ(VistrelSettings::Read("tims"), 700u);
     EXPECT_EQ(VistrelSettings::Read("clip"), 1u);
     EXPECT_EQ(VistrelSettings::Read("hi"), 0u);
@@ -127,13 +129,13 @@ TEST_F(ClosingTest, TheEndOfTheSessionSavesEverythingAndBringsWindowsHome) {
 // parked one is still sent home, to arrive when it answers again.
 TEST_F(ClosingTest, HungWindowsInOpenOnlyModeNeverFreezeVistrel) {
     StartWithParkedWindow();
-    const HWND minimised = helper_->Create(TestFrame("Closing minimised", kX + 40, 640, 300, 200, 0x40B040, 1));
+    const HWND minimised = helper_->Create(Plan(Kind::Frame, "Closing minimised", kX + 40, 640, 300, 200, 0x40B040).Quiet().InGroup(1));
     ThumbnailProbe(*app_).WaitForItem("Closing minimised");
     // Minimised and hung before the next tick can restore it: every tick
     // now finds a minimised window it cannot restore.
-    constexpr int kHangMs = 9000;
+    constexpr int kHangBoundMs = 60000;
     helper_->Minimise(minimised);
-    helper_->Hang(minimised, kHangMs);  // the group's thread: both windows
+    helper_->Hang(minimised, kHangBoundMs);  // the group's thread, both windows, until woken
     const ULONGLONG start = GetTickCount64();
 
     const HWND main = app_->MainWindow();
@@ -159,7 +161,8 @@ TEST_F(ClosingTest, HungWindowsInOpenOnlyModeNeverFreezeVistrel) {
     DWORD_PTR result = 0;
     EXPECT_FALSE(SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &result))
         << "the close waited until the hung window answered again";
-    EXPECT_TRUE(WaitUntil([&] { return AtHome(window_, kX, kY); }, kHangMs + 10000))
+    helper_->Wake(minimised);
+    EXPECT_TRUE(WaitUntil([&] { return AtHome(window_, kX, kY); }, 10000))
         << "the parked window was left at (" << RectOf(window_).left << ", " << RectOf(window_).top << ")";
 }
 

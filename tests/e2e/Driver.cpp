@@ -10,11 +10,6 @@ constexpr int kPollMs = 10;
 
 std::string LastErrorText(const char* call) { return std::string(call) + " failed, error " + std::to_string(GetLastError()); }
 
-std::string WithSlash(std::string folder) {
-    if (!folder.empty() && folder.back() != '\\') folder += '\\';
-    return folder;
-}
-
 }  // namespace
 
 RemoteBuffer::RemoteBuffer(HANDLE process, size_t size)
@@ -108,88 +103,9 @@ void WaitFor(const std::function<bool()>& done, int timeoutMs, const std::string
         throw DriverError("timed out after " + std::to_string(timeoutMs) + " ms waiting for " + what);
 }
 
-bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool FolderExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-std::string ReadFileBytes(const std::string& path) {
-    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) throw DriverError("cannot open " + path + " (error " + std::to_string(GetLastError()) + ")");
-    std::string bytes;
-    char chunk[65536];
-    DWORD read = 0;
-    while (ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr) && read > 0) bytes.append(chunk, read);
-    return bytes;
-}
-
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    const size_t slash = path.find_last_of('\\');
-    if (slash != std::string::npos) CreateFolders(path.substr(0, slash));
-    UniqueHandle file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) throw DriverError("cannot create " + path + " (error " + std::to_string(GetLastError()) + ")");
-    DWORD written = 0;
-    if (!bytes.empty() && (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-                           written != bytes.size()))
-        throw DriverError("cannot write " + path);
-}
-
-void CreateFolders(const std::string& folder) {
-    const std::string path = WithSlash(folder);
-    // Every prefix ending at a backslash, skipping the drive ("C:\").
-    for (size_t i = path.find('\\'); i != std::string::npos; i = path.find('\\', i + 1)) {
-        const std::string part = path.substr(0, i);
-        if (part.size() <= 2 || FolderExists(part)) continue;
-        if (!CreateDirectoryA(part.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
-            throw DriverError("cannot create the folder " + part + " (error " + std::to_string(GetLastError()) + ")");
-    }
-}
-
-bool DeleteTree(const std::string& folder) {
-    const std::string base = WithSlash(folder);
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((base + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = base + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                DeleteTree(path);
-            } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    return RemoveDirectoryA(base.c_str()) != 0;
-}
-
-std::string MakeTempFolder(const std::string& stem) {
-    char temp[MAX_PATH + 1] = {};
-    if (!GetTempPathA(sizeof temp, temp)) throw DriverError(LastErrorText("GetTempPathA"));
-    static unsigned counter = 0;
-    for (int attempt = 0; attempt < 1000; ++attempt) {
-        const std::string folder = WithSlash(temp) + stem + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                   std::to_string(++counter);
-        if (CreateDirectoryA(folder.c_str(), nullptr)) return folder + "\\";
-    }
-    throw DriverError("cannot make a temporary folder under " + std::string(temp));
-}
-
-std::string UserName() {
-    char name[257] = {};
-    DWORD size = sizeof name;
-    if (!GetUserNameA(name, &size)) throw DriverError(LastErrorText("GetUserNameA"));
-    return name;
+    if (!CreateFolders(ExtractFolder(path, platform::IsLeadByte)) || !platform::ReplaceFileContents(path, bytes))
+        throw DriverError("cannot write " + path + " (error " + std::to_string(GetLastError()) + ")");
 }
 
 namespace {

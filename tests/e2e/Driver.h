@@ -16,7 +16,10 @@
 #include <utility>
 #include <vector>
 
+#include "common/Mbcs.h"
+#include "platform/Files.h"
 #include "platform/Handles.h"
+#include "platform/Locale.h"
 
 namespace vistrel::e2e {
 
@@ -83,18 +86,15 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs);
 // The same, throwing "timed out after N ms waiting for <what>".
 void WaitFor(const std::function<bool()>& done, int timeoutMs, const std::string& what);
 
-// Files and folders (Windows paths; folders given with or without a trailing
-// backslash).
-bool FileExists(const std::string& path);
-bool FolderExists(const std::string& path);
-std::string ReadFileBytes(const std::string& path);                       // throws when unreadable
-void WriteFileBytes(const std::string& path, const std::string& bytes);  // creates missing folders
-void CreateFolders(const std::string& folder);
-bool DeleteTree(const std::string& folder);
-// A new, empty folder under the temporary folder, with a trailing backslash.
-std::string MakeTempFolder(const std::string& stem);
-// The logged-on user's name (ANSI), as the program names its data folder.
-std::string UserName();
+// Files and folders, by Windows path: the program's own helpers serve the
+// driver too.
+using platform::CreateFolders;
+using platform::DirectoryExists;
+using platform::FileExists;
+using platform::ReadWholeFile;
+using platform::UserName;
+// Writes the file whole, creating its folder first; throws when it cannot.
+void WriteFileBytes(const std::string& path, const std::string& bytes);
 
 // Processes.
 struct Process {
@@ -117,6 +117,11 @@ void InjectDll(HANDLE process, const std::string& dllPath, int timeoutMs = 30000
 // Messages to another process's windows, bounded: throws when the window
 // does not answer in time.
 LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int timeoutMs = kMessageTimeoutMs);
+
+// Paths and titles as Windows compares them: without regard to case.
+inline bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
+    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
 
 std::string Hex(uint64_t value);
 // "0x1A2B "title" (class)" for messages.

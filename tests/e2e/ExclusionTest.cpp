@@ -6,29 +6,24 @@
 #include <string>
 #include <vector>
 
-#include "SettledList.h"
-#include "VistrelProcess.h"
+#include "ListWaits.h"
+#include "VistrelSuites.h"
 
 namespace vistrel::e2e {
 namespace {
 
-class ExclusionTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!VistrelProcess::IsBuilt()) GTEST_SKIP() << "Vistrel.exe is not built yet";
-    }
-};
+class ExclusionTest : public VistrelTest {};
 
 constexpr const char* kHelperTitles[] = {"Exclude me", "除外されるウィンドウ", "Same program, other title"};
 
-std::vector<WindowSpec> HelperWindows() {
-    std::vector<WindowSpec> specs;
+std::vector<WindowPlan> HelperWindows() {
+    std::vector<WindowPlan> plans;
     int x = 700;
     for (const char* title : kHelperTitles) {
-        specs.push_back(Spec(Kind::Frame, title, x, 560, 220, 140));
+        plans.push_back(Plan(Kind::Frame, title, x, 560, 220, 140));
         x += 30;
     }
-    return specs;
+    return plans;
 }
 
 std::vector<std::string> HelperTitlesIn(const std::vector<std::string>& titles) {
@@ -48,16 +43,20 @@ std::vector<std::string> ListDatLines(const std::string& bytes) {
     return lines;
 }
 
-bool SameTextIgnoringCase(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
-
 constexpr const char* kGuestTitle = "Window of another program";
 
-// A window of Vistrel's own process: another executable, so it must stay.
-// It also shows that the list is not simply empty.
-HWND GuestWindow(const VistrelProcess& app, TestWindows& guest) {
-    const HWND w = guest.Create(Spec(Kind::Frame, kGuestTitle, 200, 620, 200, 120));
+// A window of Vistrel's own process: another executable, so it stays. Made
+// after the helper's windows (or after the command that excludes them), it is
+// also the witness that the list looked at is a later one: the enumeration
+// that found it found them too, had they not been left out.
+void GuestWindow(const VistrelProcess& app, TestWindows& guest, const std::string& title = kGuestTitle) {
+    guest.Create(Plan(Kind::Frame, title, 200, 620, 200, 120));
     app.Command(ids::ToolButton1);
-    return w;
+}
+
+// The first list that holds the window of another program.
+std::vector<std::string> ListWithGuest(const VistrelProcess& app, const std::string& title = kGuestTitle) {
+    return WaitForTitles(app, {title});
 }
 
 TEST_F(ExclusionTest, ExcludingOneWindowRemovesItsProgramAndIsSavedOnce) {
@@ -65,9 +64,8 @@ TEST_F(ExclusionTest, ExcludingOneWindowRemovesItsProgramAndIsSavedOnce) {
     VistrelProcess app = VistrelProcess::Start();
     TestWindows guest = app.InjectTestWindows();
     GuestWindow(app, guest);
-    std::vector<std::string> titles = SettledTitles(app);
+    std::vector<std::string> titles = ListWithGuest(app);
     ASSERT_EQ(HelperTitlesIn(titles).size(), std::size(kHelperTitles));
-    ASSERT_TRUE(Contains(titles, kGuestTitle));
 
     // Three windows of one program in one command, and the command twice:
     // one line. (Should the change tick rebuild the list between the two
@@ -82,21 +80,23 @@ TEST_F(ExclusionTest, ExcludingOneWindowRemovesItsProgramAndIsSavedOnce) {
     ASSERT_EQ(list.Selected().size(), std::size(kHelperTitles));
     app.Command(ids::N9);
     app.Command(ids::N9);
-    app.Command(ids::ToolButton1);
-    titles = SettledTitles(app);
+    GuestWindow(app, guest, "Made after the exclusion");
+    titles = ListWithGuest(app, "Made after the exclusion");
     EXPECT_TRUE(HelperTitlesIn(titles).empty());
     EXPECT_TRUE(Contains(titles, kGuestTitle));
 
     // Whatever its title, a new window of that program stays out.
-    helper.Create(Spec(Kind::Frame, "Opened after the exclusion", 640, 640, 200, 120));
-    app.Command(ids::ToolButton1);
-    titles = SettledTitles(app);
+    helper.Create(Plan(Kind::Frame, "Opened after the exclusion", 640, 640, 200, 120));
+    GuestWindow(app, guest, "Made after the new window");
+    titles = ListWithGuest(app, "Made after the new window");
     EXPECT_FALSE(Contains(titles, "Opened after the exclusion"));
     EXPECT_TRUE(Contains(titles, kGuestTitle));
 
     guest.CloseAll();
     ASSERT_EQ(app.Close(), 0u);
-    const std::vector<std::string> lines = ListDatLines(ReadFileBytes(app.DataFolder() + "list.dat"));
+    const auto saved = ReadWholeFile(app.DataFolder() + "list.dat");
+    ASSERT_TRUE(saved) << "no list.dat";
+    const std::vector<std::string> lines = ListDatLines(*saved);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_TRUE(SameTextIgnoringCase(lines[0], TestWindowsExePath()))
         << "list.dat holds \"" << lines[0] << "\", the helper is \"" << TestWindowsExePath() << "\"";
@@ -108,20 +108,15 @@ TEST_F(ExclusionTest, ChangeTickDropsExcludedWindows) {
     VistrelProcess app = VistrelProcess::Start();
     TestWindows guest = app.InjectTestWindows();
     GuestWindow(app, guest);
-    ASSERT_EQ(HelperTitlesIn(SettledTitles(app)).size(), std::size(kHelperTitles));
+    ASSERT_EQ(HelperTitlesIn(ListWithGuest(app)).size(), std::size(kHelperTitles));
     const int item = app.List().Find("Exclude me");
     ASSERT_GE(item, 0);
     app.List().SelectOnly(item);
     app.Command(ids::N9);
-    WaitFor(
-        [&] {
-            const auto now = TitlesIfReadable(app);
-            return now && Contains(*now, kGuestTitle) && HelperTitlesIn(*now).empty();
-        },
-        5000, "the change tick to drop the excluded windows");
-    const std::vector<std::string> titles = SettledTitles(app);
-    EXPECT_TRUE(HelperTitlesIn(titles).empty());
-    EXPECT_TRUE(Contains(titles, kGuestTitle));
+    WaitForList(
+        app,
+        [](const std::vector<std::string>& now) { return Contains(now, kGuestTitle) && HelperTitlesIn(now).empty(); },
+        "the change tick to drop the excluded windows");
     guest.CloseAll();
 }
 
@@ -148,12 +143,10 @@ TEST_F(ExclusionTest, ListDatKeepsTheProgramOutAfterARestart) {
         VistrelProcess app = VistrelProcess::Start(options);
         TestWindows guest = app.InjectTestWindows();
         GuestWindow(app, guest);
-        const std::vector<std::string> titles = SettledTitles(app);
-        EXPECT_TRUE(Contains(titles, kGuestTitle)) << "nothing is listed at all";
-        EXPECT_TRUE(HelperTitlesIn(titles).empty());
+        EXPECT_TRUE(HelperTitlesIn(ListWithGuest(app)).empty());
         guest.CloseAll();
         ASSERT_EQ(app.Close(), 0u);
-        EXPECT_EQ(ReadFileBytes(app.DataFolder() + "list.dat"), c.saved);
+        EXPECT_EQ(ReadWholeFile(app.DataFolder() + "list.dat"), c.saved);
     }
 }
 

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
-#include "Driver.h"
+#include "ListWaits.h"
 #include "PixelCapture.h"
-#include "SettledList.h"
-#include "VistrelProcess.h"
+#include "VistrelSuites.h"
 
 namespace vistrel::e2e {
 namespace {
@@ -25,8 +25,9 @@ std::string ScreenshotPath() {
     return folder + "\\thumbnails.bmp";
 }
 
-TEST(Screenshot, MainWindowWithLiveThumbnails) {
-    if (!VistrelProcess::IsBuilt()) GTEST_SKIP() << "Vistrel.exe is not built yet";
+class Screenshot : public VistrelTest {};
+
+TEST_F(Screenshot, MainWindowWithLiveThumbnails) {
     VistrelProcess app = VistrelProcess::Start();
     TestWindows guest = app.InjectTestWindows();
     const struct {
@@ -36,23 +37,28 @@ TEST(Screenshot, MainWindowWithLiveThumbnails) {
         {"赤いウィンドウ", 0x3030D0}, {"Green window", 0x30B030},
         {"青いウィンドウ", 0xD06030}, {"黄色のウィンドウ", 0x30D0E0},
     };
+    std::vector<std::string> titles;
     int x = 700;
     for (const auto& w : windows) {
-        WindowSpec spec = Spec(Kind::Frame, w.title, x, 500, 320, 240);
-        spec.colour = w.colour;
-        spec.noActivate = true;
-        guest.Create(spec);
+        guest.Create(Plan(Kind::Frame, w.title, x, 500, 320, 240, w.colour).Quiet());
+        titles.push_back(w.title);
         x += 40;
     }
     app.Command(ids::ToolButton1);
-    WaitFor([&] { return SettledTitles(app).size() >= 4; }, 10000, "the windows listed");
-    SetForegroundWindow(app.MainWindow());
-    Sleep(1500);  // let the list paint
+    WaitForTitles(app, titles);
+    // The list paints after it is built: the picture is taken once the
+    // thumbnails of the first row, the row wholly in view, show their grey
+    // frames on the screen.
+    const ThumbnailProbe probe(app);
+    const SIZE expected = ExpectedThumbnail(30);
+    const int columns = ExpectedColumns(probe.ListWidth(), expected.cx);
+    for (int item = 0; item < columns; ++item) {
+        const SIZE seen = probe.WaitForFrameSize(item, expected);
+        EXPECT_EQ(seen.cx, expected.cx) << "the frame of item " << item;
+    }
     const PixelCapture shot = PixelCapture::FromScreen(app.MainWindow(), false);
     const std::string path = ScreenshotPath();
     EXPECT_TRUE(shot.SaveBitmapFile(path.c_str())) << path;
-    // Every thumbnail is framed in grey.
-    EXPECT_GT(shot.Count(0x808080), 4 * 200);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
 #include "VistrelProcess.h"
 
 namespace vistrel::e2e {
@@ -20,7 +21,7 @@ constexpr int kSettleTimeoutMs = 90000;
 // for the next test: a main window is asked to close, anything else ends by
 // its own handle.
 struct Copies {
-    std::string folder;
+    test::TempFolder folder{"Vistrel-e2e-together"};
     std::vector<Process> processes;
 
     ~Copies() {
@@ -32,7 +33,7 @@ struct Copies {
                 WaitForSingleObject(p.handle.get(), 5000);
             }
         }
-        WaitUntil([&] { return DeleteTree(folder); }, 3000);
+        WaitUntil([&] { return folder.Remove(); }, 3000);
     }
 };
 
@@ -42,10 +43,9 @@ TEST(SimultaneousStartTest, OneCopyRunsAndEveryOtherOneSaysSoAndEnds) {
     VistrelSettings::Remove();
 
     Copies copies;
-    copies.folder = MakeTempFolder("Vistrel-e2e-together");
-    const std::string exe = copies.folder + "Vistrel.exe";
+    const std::string exe = copies.folder.File("Vistrel.exe");
     ASSERT_TRUE(CopyFileA(VistrelExePath().c_str(), exe.c_str(), FALSE));
-    copies.processes = StartTogether(exe, kCopies, copies.folder);
+    copies.processes = StartTogether(exe, kCopies, copies.folder.Path());
 
     // Every copy ends up showing either its main window or the message box.
     std::vector<HWND> mains(kCopies, nullptr);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "PixelCapture.h"
-#include "VistrelProcess.h"
+#include "VistrelSuites.h"
 
 namespace vistrel::e2e {
 namespace {
@@ -98,33 +98,24 @@ TEST(DriverBasics, SettingsKeyRoundTrip) {
 }
 
 TEST(DriverBasics, TempFoldersAreFreshAndFilesGoIntoNewFolders) {
-    const std::string a = MakeTempFolder("e2e-basics");
-    const std::string b = MakeTempFolder("e2e-basics");
-    EXPECT_NE(a, b);
-    EXPECT_EQ(a.back(), '\\');
-    const std::string file = a + "data\\" + UserName() + "\\list.dat";
-    WriteFileBytes(file, "C:\\x.exe\r\n\r\n");
-    EXPECT_EQ(ReadFileBytes(file), "C:\\x.exe\r\n\r\n");
-    EXPECT_TRUE(DeleteTree(a));
-    EXPECT_TRUE(DeleteTree(b));
-    EXPECT_FALSE(FolderExists(a));
-    EXPECT_THROW(ReadFileBytes(file), DriverError);
+    std::string gone;
+    {
+        const test::TempFolder a("e2e-basics"), b("e2e-basics");
+        EXPECT_NE(a.Path(), b.Path());
+        EXPECT_EQ(a.Path().back(), '\\');
+        const std::string file = a.File("data\\" + UserName() + "\\list.dat");
+        WriteFileBytes(file, "C:\\x.exe\r\n\r\n");
+        EXPECT_EQ(ReadWholeFile(file), "C:\\x.exe\r\n\r\n");
+        gone = a.Path();
+    }
+    EXPECT_FALSE(DirectoryExists(gone));
 }
 
 // ---------------------------------------------------------------- helper exe
 
-WindowSpec Spec(Kind kind, const std::string& title, int x, int y, int width, int height, uint32_t colour = 0x0000FF) {
-    WindowSpec spec;
-    spec.kind = kind;
-    spec.title = title;
-    spec.x = x, spec.y = y, spec.width = width, spec.height = height;
-    spec.colour = colour;
-    return spec;
-}
-
 TEST(TestWindowsExe, InitialWindowsComeFromTheCommandLine) {
-    TestWindows helper = TestWindows::StartExe({Spec(Kind::Frame, "Plain ASCII", 40, 50, 300, 200, 0x00FF00),
-                                               Spec(Kind::Tool, "日本語 ツール", 400, 60, 220, 140, 0xFF0000)});
+    TestWindows helper = TestWindows::StartExe({Plan(Kind::Frame, "Plain ASCII", 40, 50, 300, 200, 0x00FF00),
+                                               Plan(Kind::Tool, "日本語 ツール", 400, 60, 220, 140, 0xFF0000)});
     EXPECT_FALSE(helper.IsGuest());
     const std::vector<HWND> windows = helper.Windows();
     ASSERT_EQ(windows.size(), 2u);
@@ -142,7 +133,7 @@ TEST(TestWindowsExe, InitialWindowsComeFromTheCommandLine) {
 
 TEST(TestWindowsExe, EveryKindHasItsShape) {
     TestWindows helper = TestWindows::StartExe();
-    HWND owner = helper.Create(Spec(Kind::Frame, "Owner", 20, 20, 200, 150));
+    HWND owner = helper.Create(Plan(Kind::Frame, "Owner", 20, 20, 200, 150));
     struct Case {
         const char* name;
         Kind kind;
@@ -164,24 +155,24 @@ TEST(TestWindowsExe, EveryKindHasItsShape) {
     int x = 240;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        WindowSpec spec = Spec(c.kind, std::string("Kind ") + c.name, x, 300, 180, 120);
-        spec.owner = c.owned ? owner : nullptr;
-        spec.className = c.className;
+        const WindowPlan plan = Plan(c.kind, std::string("Kind ") + c.name, x, 300, 180, 120)
+                                    .OwnedBy(c.owned ? owner : nullptr)
+                                    .OfClass(c.className);
         x += 40;
-        HWND w = helper.Create(spec);
+        HWND w = helper.Create(plan);
         EXPECT_EQ(ClassName(w), c.expectedClass);
-        EXPECT_EQ(WindowText(w), spec.title);
-        EXPECT_EQ(GetWindow(w, GW_OWNER), spec.owner);
+        EXPECT_EQ(WindowText(w), plan.title);
+        EXPECT_EQ(GetWindow(w, GW_OWNER), plan.owner);
         EXPECT_TRUE(IsWindowVisible(w));
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(w, GWL_EXSTYLE)) & WS_EX_TOOLWINDOW, c.exStyle);
         RECT r;
         GetWindowRect(w, &r);
-        EXPECT_EQ(r.right - r.left, c.zeroSize ? 0 : spec.width);
-        EXPECT_EQ(r.bottom - r.top, c.zeroSize ? 0 : spec.height);
-        EXPECT_EQ(r.left, spec.x);
+        EXPECT_EQ(r.right - r.left, c.zeroSize ? 0 : plan.width);
+        EXPECT_EQ(r.bottom - r.top, c.zeroSize ? 0 : plan.height);
+        EXPECT_EQ(r.left, plan.x);
     }
 
-    auto [app, frame] = helper.CreateZeroSizeApp("Zero-size application", Spec(Kind::Frame, "Its frame", 600, 400, 250, 180));
+    auto [app, frame] = helper.CreateZeroSizeApp("Zero-size application", Plan(Kind::Frame, "Its frame", 600, 400, 250, 180));
     EXPECT_EQ(GetWindow(app, GW_OWNER), nullptr);
     EXPECT_EQ(GetWindow(frame, GW_OWNER), app);
     EXPECT_TRUE(IsWindowVisible(app));
@@ -190,7 +181,7 @@ TEST(TestWindowsExe, EveryKindHasItsShape) {
 
 TEST(TestWindowsExe, WindowsChangeOnCommand) {
     TestWindows helper = TestWindows::StartExe();
-    HWND w = helper.Create(Spec(Kind::Frame, "Before", 100, 120, 260, 180));
+    HWND w = helper.Create(Plan(Kind::Frame, "Before", 100, 120, 260, 180));
 
     helper.Rename(w, "後の名前");
     EXPECT_EQ(WindowText(w), "後の名前");
@@ -233,10 +224,8 @@ TEST(TestWindowsExe, WindowsChangeOnCommand) {
 
 TEST(TestWindowsExe, ClosesOnWmCloseAndCountsIt) {
     TestWindows helper = TestWindows::StartExe();
-    HWND frame = helper.Create(Spec(Kind::Frame, "Frame to close", 100, 100, 200, 150));
-    WindowSpec dialogSpec = Spec(Kind::Dialog, "Dialog to close", 150, 150, 200, 120);
-    dialogSpec.owner = frame;
-    HWND dialog = helper.Create(dialogSpec);
+    HWND frame = helper.Create(Plan(Kind::Frame, "Frame to close", 100, 100, 200, 150));
+    HWND dialog = helper.Create(Plan(Kind::Dialog, "Dialog to close", 150, 150, 200, 120).OwnedBy(frame));
     // The way another program closes a window: a posted WM_CLOSE.
     for (HWND w : {dialog, frame}) {
         ASSERT_TRUE(PostMessageA(w, WM_CLOSE, 0, 0));
@@ -249,25 +238,25 @@ TEST(TestWindowsExe, ClosesOnWmCloseAndCountsIt) {
 
 TEST(TestWindowsExe, HangingGroupLeavesTheControlAndOtherGroupsResponsive) {
     TestWindows helper = TestWindows::StartExe();
-    WindowSpec calmSpec = Spec(Kind::Frame, "Calm", 50, 50, 200, 150);
-    WindowSpec sleepySpec = Spec(Kind::Frame, "Sleepy", 300, 50, 200, 150);
-    sleepySpec.group = 1;
-    HWND calm = helper.Create(calmSpec);
-    HWND sleepy = helper.Create(sleepySpec);
+    HWND calm = helper.Create(Plan(Kind::Frame, "Calm", 50, 50, 200, 150));
+    HWND sleepy = helper.Create(Plan(Kind::Frame, "Sleepy", 300, 50, 200, 150).InGroup(1));
     EXPECT_NE(helper.State(calm).threadId, helper.State(sleepy).threadId);
 
-    helper.Hang(sleepy, 2500);
+    helper.Hang(sleepy, 60000);
+    helper.WaitForState(sleepy, [](const TestWindowState& s) { return s.hanging; }, 5000, "the hang");
+    // Until it is woken the window cannot answer, however long this waits.
     DWORD_PTR result = 0;
     EXPECT_FALSE(SendMessageTimeoutA(sleepy, WM_NULL, 0, 0, SMTO_NORMAL, 500, &result));
-    EXPECT_TRUE(SendMessageTimeoutA(calm, WM_NULL, 0, 0, SMTO_NORMAL, 500, &result));
-    EXPECT_TRUE(helper.State(sleepy).exists);  // read without the sleeping thread
+    EXPECT_TRUE(SendMessageTimeoutA(calm, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result));
+    EXPECT_TRUE(helper.State(sleepy).exists);  // read without the hung thread
     EXPECT_EQ(WindowText(sleepy), "Sleepy");
-    WaitFor([&] { return SendMessageTimeoutA(sleepy, WM_NULL, 0, 0, SMTO_NORMAL, 200, &result) != 0; }, 5000,
-            "the hung window to answer again");
+    helper.Wake(sleepy);
+    helper.WaitForState(sleepy, [](const TestWindowState& s) { return !s.hanging; }, 5000, "the end of the hang");
+    EXPECT_TRUE(SendMessageTimeoutA(sleepy, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result));
 }
 
 TEST(TestWindowsExe, ExitsWhenItsLastWindowCloses) {
-    TestWindows helper = TestWindows::StartExe({Spec(Kind::Frame, "Last one", 60, 60, 200, 150)}, true);
+    TestWindows helper = TestWindows::StartExe({Plan(Kind::Frame, "Last one", 60, 60, 200, 150)}, true);
     const std::vector<HWND> windows = helper.Windows();
     ASSERT_EQ(windows.size(), 1u);
     helper.Close(windows[0]);
@@ -297,7 +286,7 @@ TEST(TestWindowsDll, InjectedHelperPaintsItsWholePictureForPrintWindow) {
     EXPECT_TRUE(helper.IsGuest());
     EXPECT_EQ(helper.ProcessId(), GetCurrentProcessId());
     const uint32_t colour = 0x3060C0;
-    HWND w = helper.Create(Spec(Kind::Frame, "印刷テスト", 200, 150, 320, 240, colour));
+    HWND w = helper.Create(Plan(Kind::Frame, "印刷テスト", 200, 150, 320, 240, colour));
     EXPECT_EQ(WindowProcessId(w), GetCurrentProcessId());
     EXPECT_NE(GetWindowThreadProcessId(w, nullptr), GetCurrentThreadId());
 
@@ -335,7 +324,7 @@ TEST(TestWindowsDll, InjectsIntoAForeignProcess) {
     Process host = StartProcess(TestWindowsExePath(), protocol::kIdleArgument, "");
     {
         TestWindows helper = TestWindows::Inject(host.handle.get(), host.id);
-        HWND w = helper.Create(Spec(Kind::Frame, "Guest window", 120, 140, 220, 160));
+        HWND w = helper.Create(Plan(Kind::Frame, "Guest window", 120, 140, 220, 160));
         EXPECT_EQ(WindowProcessId(w), host.id);
         EXPECT_EQ(helper.Windows(), std::vector<HWND>{w});
         // A second injection finds the helper already there.
@@ -353,8 +342,8 @@ TEST(TestWindowsDll, InjectsIntoAForeignProcess) {
 class RemoteControlsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        WindowSpec spec = Spec(Kind::Controls, "Controls", 50, 50, 520, 420);
-        helper_ = std::make_unique<TestWindows>(TestWindows::StartExe({spec}));
+        WindowPlan plan = Plan(Kind::Controls, "Controls", 50, 50, 520, 420);
+        helper_ = std::make_unique<TestWindows>(TestWindows::StartExe({plan}));
         frame_ = helper_->Windows().at(0);
         status_ = FindChild(frame_, protocol::kControlsStatusBarId);
         ASSERT_NE(status_, nullptr);
@@ -426,16 +415,7 @@ TEST_F(RemoteControlsTest, ButtonsToolbarAndCommands) {
 // The driver's start and close path, on testwindows.exe showing a window that
 // looks from outside like Vistrel's main window.
 std::string StandInArgument(const char* title, const char* className) {
-    Command c;
-    c.kind = Kind::Frame;
-    c.x = 54, c.y = 76, c.width = 638, c.height = 478;
-    c.colour = 0xC0C0C0;
-    std::snprintf(c.title, sizeof c.title, "%s", title);
-    std::snprintf(c.className, sizeof c.className, "%s", className);
-    std::string argument(1, '"');
-    argument += protocol::FormatWindowArgument(c);
-    argument += '"';
-    return argument;
+    return HelperArgument(Plan(Kind::Frame, title, 54, 76, 638, 478, 0xC0C0C0).OfClass(className));
 }
 
 TEST(VistrelProcessStandIn, PreparesFolderAndSettingsThenStartsAndCloses) {
@@ -453,7 +433,7 @@ TEST(VistrelProcessStandIn, PreparesFolderAndSettingsThenStartsAndCloses) {
         EXPECT_EQ(app.Title(), kVistrelTitle);
         EXPECT_TRUE(FileExists(folder + "Vistrel.exe"));
         EXPECT_EQ(app.DataFolder(), folder + "data\\" + UserName() + "\\");
-        EXPECT_EQ(ReadFileBytes(app.DataFolder() + "list.dat"), "C:\\a.exe\r\n");
+        EXPECT_EQ(ReadWholeFile(app.DataFolder() + "list.dat"), "C:\\a.exe\r\n");
         EXPECT_FALSE(FileExists(app.DataFolder() + "trm.ini"));
         EXPECT_EQ(VistrelSettings::Read("tims"), 500u);
         EXPECT_FALSE(VistrelSettings::Read("hi").has_value());
@@ -464,7 +444,7 @@ TEST(VistrelProcessStandIn, PreparesFolderAndSettingsThenStartsAndCloses) {
         EXPECT_EQ(app.Close(), 0u);
         EXPECT_FALSE(app.IsRunning());
     }
-    EXPECT_FALSE(FolderExists(folder));
+    EXPECT_FALSE(DirectoryExists(folder));
     VistrelSettings::Remove();
 }
 
@@ -496,8 +476,9 @@ TEST(VistrelProcessStandIn, FailedStartsSayWhy) {
 
 // ---------------------------------------------------------------- Vistrel
 
-TEST(VistrelSmoke, MainWindowAppearsAndClosesCleanly) {
-    if (!VistrelProcess::IsBuilt()) GTEST_SKIP() << "Vistrel.exe is not built yet";
+class VistrelSmoke : public VistrelTest {};
+
+TEST_F(VistrelSmoke, MainWindowAppearsAndClosesCleanly) {
     VistrelProcess app = VistrelProcess::Start();
     EXPECT_EQ(app.Title(), kVistrelTitle);
     EXPECT_EQ(ClassName(app.MainWindow()), kMainWindowClass);
@@ -507,7 +488,7 @@ TEST(VistrelSmoke, MainWindowAppearsAndClosesCleanly) {
     // Windows made inside the program's own process must not disturb it.
     {
         TestWindows guest = app.InjectTestWindows();
-        HWND w = guest.Create(Spec(Kind::Frame, "Guest of Vistrel", 700, 500, 200, 150));
+        HWND w = guest.Create(Plan(Kind::Frame, "Guest of Vistrel", 700, 500, 200, 150));
         EXPECT_EQ(WindowProcessId(w), app.ProcessId());
     }
     EXPECT_EQ(app.Close(), 0u);

@@ -9,20 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "SharedVistrelSuite.h"
-#include "VistrelProcess.h"
+#include "VistrelSuites.h"
 
 namespace vistrel::e2e {
 namespace {
 
-class StartupTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!VistrelProcess::IsBuilt()) GTEST_SKIP() << "Vistrel.exe is not built yet";
-    }
-};
-
-bool SameTextIgnoringCase(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
+class StartupTest : public VistrelTest {};
 
 // ---------------------------------------------------------------- single instance
 
@@ -32,20 +24,20 @@ TEST_F(StartupTest, SecondStartShowsTheRunningMessageAndLeavesTheFirstAlone) {
 
     // A copy of its own, so that anything the second start made on disk
     // would show in a folder nobody else uses.
-    const std::string folder = MakeTempFolder("Vistrel-e2e-second");
-    const std::string exe = folder + "Vistrel.exe";
+    test::TempFolder folder("Vistrel-e2e-second");
+    const std::string exe = folder.File("Vistrel.exe");
     ASSERT_TRUE(CopyFileA(VistrelExePath().c_str(), exe.c_str(), FALSE));
-    Process second = StartProcess(exe, "", folder);
+    Process second = StartProcess(exe, "", folder.Path());
     // Should a check below fail, no message box may stay behind.
     struct Cleanup {
         Process& process;
-        std::string folder;
+        test::TempFolder& folder;
         ~Cleanup() {
             if (!HasExited(process.handle.get())) {
                 TerminateProcess(process.handle.get(), 1);
                 WaitForSingleObject(process.handle.get(), 5000);
             }
-            WaitUntil([&] { return DeleteTree(folder); }, 3000);
+            WaitUntil([&] { return folder.Remove(); }, 3000);
         }
     } cleanup{second, folder};
 
@@ -64,7 +56,7 @@ TEST_F(StartupTest, SecondStartShowsTheRunningMessageAndLeavesTheFirstAlone) {
     ASSERT_NE(ok, nullptr);
     ClickButton(ok);
     EXPECT_EQ(WaitForExit(second.handle.get(), 10000, "the second start"), 0u);
-    EXPECT_FALSE(FolderExists(folder + "data")) << "the second start made a data folder";
+    EXPECT_FALSE(DirectoryExists(folder.File("data"))) << "the second start made a data folder";
 
     EXPECT_TRUE(first.IsRunning());
     DWORD_PTR result = 0;
@@ -155,13 +147,12 @@ TEST_F(StartupTest, DataFolderIsMadePerUserAndListDatWrittenAtClose) {
         options.listDat = c.listDat;
         VistrelProcess app = VistrelProcess::Start(options);
         EXPECT_EQ(app.DataFolder(), app.Folder() + "data\\" + UserName() + "\\");
-        EXPECT_TRUE(FolderExists(app.DataFolder())) << app.DataFolder();
+        EXPECT_TRUE(DirectoryExists(app.DataFolder())) << app.DataFolder();
         if (!c.listDat) {
             EXPECT_FALSE(FileExists(app.DataFolder() + "list.dat")) << "written before the close";
         }
         ASSERT_EQ(app.Close(), 0u);
-        ASSERT_TRUE(FileExists(app.DataFolder() + "list.dat"));
-        EXPECT_EQ(ReadFileBytes(app.DataFolder() + "list.dat"), c.after);
+        EXPECT_EQ(ReadWholeFile(app.DataFolder() + "list.dat"), c.after);
     }
 }
 
@@ -175,8 +166,8 @@ protected:
 
     static void StartAll() {
         helper_ = std::make_unique<TestWindows>(TestWindows::StartExe());
-        open_ = helper_->Create(Spec(Kind::Frame, "選択するウィンドウ", 760, 560, 260, 170));
-        minimised_ = helper_->Create(Spec(Kind::Frame, "Minimised helper", 800, 600, 260, 170));
+        open_ = helper_->Create(Plan(Kind::Frame, "選択するウィンドウ", 760, 560, 260, 170));
+        minimised_ = helper_->Create(Plan(Kind::Frame, "Minimised helper", 800, 600, 260, 170));
         helper_->Minimise(minimised_);
         app_ = std::make_unique<VistrelProcess>(VistrelProcess::Start());
     }
@@ -268,7 +259,7 @@ TEST_F(SelectionAndActivationTest, FloatsOnTopWhileActiveAndDropsBehindOtherwise
     // as our main window owns its tooltips, does not keep WS_EX_TOPMOST from
     // SetWindowPos(HWND_TOPMOST) when no other visible window is topmost.
     // Windows does.)
-    const HWND topmost = helper_->Create(Spec(Kind::Frame, "Topmost helper", 900, 100, 200, 120));
+    const HWND topmost = helper_->Create(Plan(Kind::Frame, "Topmost helper", 900, 100, 200, 120));
     SetWindowPos(topmost, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ASSERT_TRUE(IsTopmost(topmost));
 

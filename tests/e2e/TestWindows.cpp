@@ -22,27 +22,21 @@ void CopyText(char* target, size_t size, const std::string& text, const char* wh
     std::memcpy(target, text.data(), text.size());
 }
 
-Command ToCommand(const WindowSpec& spec) {
+Command ToCommand(const WindowPlan& plan) {
     Command c;
     c.op = Op::Create;
-    c.kind = spec.kind;
-    c.x = spec.x;
-    c.y = spec.y;
-    c.width = spec.width;
-    c.height = spec.height;
-    c.colour = spec.colour;
-    c.owner = Wire(spec.owner);
-    c.group = spec.group;
-    c.flags = (spec.hidden ? protocol::kFlagHidden : 0) | (spec.noActivate ? protocol::kFlagNoActivate : 0);
-    CopyText(c.title, sizeof c.title, spec.title, "window title");
-    CopyText(c.className, sizeof c.className, spec.className, "class name");
+    c.kind = plan.kind;
+    c.x = plan.x;
+    c.y = plan.y;
+    c.width = plan.width;
+    c.height = plan.height;
+    c.colour = plan.colour;
+    c.owner = Wire(plan.owner);
+    c.group = plan.group;
+    c.flags = (plan.hidden ? protocol::kFlagHidden : 0) | (plan.noActivate ? protocol::kFlagNoActivate : 0);
+    CopyText(c.title, sizeof c.title, plan.title, "window title");
+    CopyText(c.className, sizeof c.className, plan.className, "class name");
     return c;
-}
-
-std::string Quoted(const std::string& argument) {
-    if (argument.find('"') != std::string::npos)
-        throw DriverError("a double quote cannot be passed on the helper's command line: " + argument);
-    return "\"" + argument + "\"";
 }
 
 const char* OpName(Op op) {
@@ -59,6 +53,7 @@ const char* OpName(Op op) {
     case Op::SetColour: return "set colour";
     case Op::Close: return "close";
     case Op::Hang: return "hang";
+    case Op::Wake: return "wake";
     case Op::State: return "state";
     case Op::ResetCounts: return "reset counts";
     case Op::List: return "list";
@@ -70,6 +65,13 @@ const char* OpName(Op op) {
 }
 
 }  // namespace
+
+std::string HelperArgument(const WindowPlan& plan) {
+    const std::string argument = protocol::FormatWindowArgument(ToCommand(plan));
+    if (argument.find('"') != std::string::npos)
+        throw DriverError("a double quote cannot be passed on the helper's command line: " + argument);
+    return "\"" + argument + "\"";
+}
 
 TestWindows TestWindows::Connect(DWORD pid, bool guest, UniqueHandle process, int timeoutMs) {
     TestWindows helper;
@@ -99,16 +101,19 @@ TestWindows TestWindows::Connect(DWORD pid, bool guest, UniqueHandle process, in
     helper.reply_ = static_cast<const protocol::Reply*>(
         MapViewOfFile(helper.mapping_.get(), FILE_MAP_READ, 0, 0, sizeof(protocol::Reply)));
     if (!helper.reply_) throw DriverError("cannot map the helper's reply mapping " + mappingName);
+    const std::string countsName = std::string(protocol::kCountsEventPrefix) + std::to_string(pid);
+    helper.countsChanged_.reset(OpenEventA(SYNCHRONIZE | EVENT_MODIFY_STATE, FALSE, countsName.c_str()));
+    if (!helper.countsChanged_) throw DriverError("cannot open the helper's event " + countsName);
     return helper;
 }
 
-TestWindows TestWindows::StartExe(const std::vector<WindowSpec>& initial, bool exitWhenEmpty) {
+TestWindows TestWindows::StartExe(const std::vector<WindowPlan>& initial, bool exitWhenEmpty) {
     const std::string exe = TestWindowsExePath();
     if (!FileExists(exe)) throw DriverError("testwindows.exe is missing: " + exe);
     std::string arguments;
-    for (const WindowSpec& spec : initial) {
+    for (const WindowPlan& plan : initial) {
         if (!arguments.empty()) arguments += ' ';
-        arguments += Quoted(protocol::FormatWindowArgument(ToCommand(spec)));
+        arguments += HelperArgument(plan);
     }
     if (exitWhenEmpty) arguments += std::string(arguments.empty() ? "" : " ") + protocol::kExitWhenEmptyArgument;
     Process p = StartProcess(exe, arguments, "");
@@ -133,6 +138,7 @@ TestWindows::TestWindows(TestWindows&& other) noexcept
       guest_(other.guest_),
       process_(std::move(other.process_)),
       mapping_(std::move(other.mapping_)),
+      countsChanged_(std::move(other.countsChanged_)),
       reply_(std::exchange(other.reply_, nullptr)) {}
 
 TestWindows& TestWindows::operator=(TestWindows&& other) noexcept {
@@ -143,6 +149,7 @@ TestWindows& TestWindows::operator=(TestWindows&& other) noexcept {
         guest_ = other.guest_;
         process_ = std::move(other.process_);
         mapping_ = std::move(other.mapping_);
+        countsChanged_ = std::move(other.countsChanged_);
         reply_ = std::exchange(other.reply_, nullptr);
     }
     return *this;
@@ -153,6 +160,8 @@ TestWindows::~TestWindows() { Release(); }
 void TestWindows::Release() noexcept {
     if (control_ && IsWindow(control_)) {
         try {
+            // A window left hanging would keep its group from closing.
+            WakeAll();
             if (guest_)
                 CloseAll();
             else
@@ -168,6 +177,7 @@ void TestWindows::Release() noexcept {
     if (reply_) UnmapViewOfFile(reply_);
     reply_ = nullptr;
     mapping_.reset();
+    countsChanged_.reset();
     process_.reset();
     control_ = nullptr;
 }
@@ -200,16 +210,16 @@ void TestWindows::WindowOp(Op op, HWND window, const char* what) {
     Require(op, window, Call(c), what);
 }
 
-HWND TestWindows::Create(const WindowSpec& spec) {
-    const LRESULT result = Call(ToCommand(spec));
+HWND TestWindows::Create(const WindowPlan& plan) {
+    const LRESULT result = Call(ToCommand(plan));
     if (!result)
-        throw DriverError(std::string("testwindows: cannot create a ") + protocol::KindName(spec.kind) +
-                          " window \"" + spec.title + "\"");
+        throw DriverError(std::string("testwindows: cannot create a ") + protocol::KindName(plan.kind) +
+                          " window \"" + plan.title + "\"");
     return reinterpret_cast<HWND>(result);
 }
 
-std::pair<HWND, HWND> TestWindows::CreateZeroSizeApp(const std::string& appTitle, WindowSpec frame) {
-    WindowSpec app;
+std::pair<HWND, HWND> TestWindows::CreateZeroSizeApp(const std::string& appTitle, WindowPlan frame) {
+    WindowPlan app;
     app.kind = Kind::ZeroSize;
     app.title = appTitle;
     app.x = frame.x;
@@ -255,12 +265,20 @@ void TestWindows::SetColour(HWND window, uint32_t colour) {
     Require(c.op, window, Call(c), "");
 }
 
-void TestWindows::Hang(HWND window, int milliseconds) {
+void TestWindows::Hang(HWND window, int boundMs) {
     Command c;
     c.op = Op::Hang;
     c.window = Wire(window);
-    c.milliseconds = static_cast<uint32_t>(milliseconds);
+    c.milliseconds = static_cast<uint32_t>(boundMs);
     Require(c.op, window, Call(c), "");
+}
+
+void TestWindows::Wake(HWND window) { WindowOp(Op::Wake, window, ""); }
+
+void TestWindows::WakeAll() {
+    Command c;
+    c.op = Op::Wake;
+    Call(c);
 }
 
 void TestWindows::ResetCounts(HWND window) { WindowOp(Op::ResetCounts, window, ""); }
@@ -286,6 +304,7 @@ TestWindowState TestWindows::State(HWND window) const {
     out.paintCount = s.paintCount;
     out.lastPrintFlags = s.lastPrintFlags;
     out.closeRequests = s.closeRequests;
+    out.hanging = s.hanging != 0;
     out.threadId = s.threadId;
     out.owner = FromWire(s.owner);
     out.style = s.style;
@@ -293,6 +312,29 @@ TestWindowState TestWindows::State(HWND window) const {
     out.title = std::string(s.title, strnlen(s.title, sizeof s.title));
     out.className = std::string(s.className, strnlen(s.className, sizeof s.className));
     return out;
+}
+
+TestWindowState TestWindows::WaitForState(HWND window, const std::function<bool(const TestWindowState&)>& done,
+                                          int timeoutMs, const std::string& what) const {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    for (;;) {
+        // Reset before the read: a change after it sets the event again.
+        ResetEvent(countsChanged_.get());
+        const TestWindowState s = State(window);
+        if (done(s)) return s;
+        const ULONGLONG now = GetTickCount64();
+        if (now >= end)
+            throw DriverError("timed out after " + std::to_string(timeoutMs) + " ms waiting for " + what + " of " +
+                              Describe(window));
+        WaitForSingleObject(countsChanged_.get(), static_cast<DWORD>(end - now));
+    }
+}
+
+unsigned TestWindows::WaitForPrints(HWND window, unsigned atLeast, int timeoutMs) const {
+    return WaitForState(
+               window, [&](const TestWindowState& s) { return s.printCount >= atLeast; }, timeoutMs,
+               std::to_string(atLeast) + " print requests")
+        .printCount;
 }
 
 std::vector<HWND> TestWindows::Windows() const {

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,7 +22,9 @@ namespace vistrel::e2e {
 
 using protocol::Kind;
 
-struct WindowSpec {
+// One test window: what the helper makes. Plan() gives the common case;
+// the rarer traits are added in a chain, Plan(...).Quiet().InGroup(1).
+struct WindowPlan {
     Kind kind = Kind::Frame;
     std::string title = "Test window";  // ANSI (Shift-JIS literals stay as they are)
     int x = 100;
@@ -34,16 +37,43 @@ struct WindowSpec {
     uint32_t group = 0;     // windows of one group share a thread, and hang together
     bool hidden = false;
     bool noActivate = false;
+
+    // Shown without taking activation: Vistrel drops behind every other
+    // window when it loses activation, which would hide its list.
+    WindowPlan& Quiet() {
+        noActivate = true;
+        return *this;
+    }
+    WindowPlan& InGroup(uint32_t id) {
+        group = id;
+        return *this;
+    }
+    WindowPlan& OwnedBy(HWND window) {
+        owner = window;
+        return *this;
+    }
+    WindowPlan& OfClass(const std::string& name) {
+        className = name;
+        return *this;
+    }
+    WindowPlan& Hidden() {
+        hidden = true;
+        return *this;
+    }
 };
 
-// The common case: a window of a kind with a title, a place and a size.
-inline WindowSpec Spec(Kind kind, const std::string& title, int x, int y, int width, int height) {
-    WindowSpec spec;
-    spec.kind = kind;
-    spec.title = title;
-    spec.x = x, spec.y = y, spec.width = width, spec.height = height;
-    return spec;
+inline WindowPlan Plan(Kind kind, const std::string& title, int x, int y, int width, int height,
+                       uint32_t colour = 0x0000FF) {
+    WindowPlan plan;
+    plan.kind = kind;
+    plan.title = title;
+    plan.x = x, plan.y = y, plan.width = width, plan.height = height;
+    plan.colour = colour;
+    return plan;
 }
+
+// The window as testwindows.exe takes it on its command line, quoted.
+std::string HelperArgument(const WindowPlan& plan);
 
 struct TestWindowState {
     HWND window = nullptr;
@@ -60,6 +90,7 @@ struct TestWindowState {
     unsigned paintCount = 0;
     uint32_t lastPrintFlags = 0;
     unsigned closeRequests = 0;
+    bool hanging = false;  // the window's thread is inside a hang
     DWORD threadId = 0;
     HWND owner = nullptr;
     DWORD style = 0;
@@ -75,7 +106,7 @@ class TestWindows {
 public:
     // testwindows.exe with the given initial windows (made before this
     // returns). exitWhenEmpty: the helper ends once its last window closes.
-    static TestWindows StartExe(const std::vector<WindowSpec>& initial = {}, bool exitWhenEmpty = false);
+    static TestWindows StartExe(const std::vector<WindowPlan>& initial = {}, bool exitWhenEmpty = false);
     // testwindows.dll loaded into the process (once; a second call attaches
     // to the helper already there). The helper makes its windows on threads
     // of its own inside that process.
@@ -94,10 +125,10 @@ public:
     bool IsGuest() const { return guest_; }
     HANDLE ProcessHandle() const { return process_.get(); }  // the exe only
 
-    HWND Create(const WindowSpec& spec);
+    HWND Create(const WindowPlan& plan);
     // An unowned, titled 0 x 0 window owning a visible frame, as some
     // frameworks show an application; returns {zero-size window, frame}.
-    std::pair<HWND, HWND> CreateZeroSizeApp(const std::string& appTitle, WindowSpec frame);
+    std::pair<HWND, HWND> CreateZeroSizeApp(const std::string& appTitle, WindowPlan frame);
 
     void Minimise(HWND window);
     void Restore(HWND window);
@@ -108,14 +139,23 @@ public:
     void Move(HWND window, int x, int y, int width, int height);
     void SetColour(HWND window, uint32_t colour);
     void Close(HWND window);
-    // The window's thread (its whole group) sleeps for the time given as soon
-    // as it reaches the request; this returns at once.
-    void Hang(HWND window, int milliseconds);
+    // The window's thread (its whole group) stops answering as soon as it
+    // reaches the request, until Wake or at most for the time given; this
+    // returns at once.
+    void Hang(HWND window, int boundMs);
+    void Wake(HWND window);
+    void WakeAll();
     void ResetCounts(HWND window);
 
     // Also for windows already closed (exists false, counts kept).
     TestWindowState State(HWND window) const;
     unsigned PrintCount(HWND window) const { return State(window).printCount; }
+    // Waits until the window's state satisfies `done`, reading it again each
+    // time one of its counts changes; throws "timed out ... waiting for
+    // <what>" after timeoutMs.
+    TestWindowState WaitForState(HWND window, const std::function<bool(const TestWindowState&)>& done,
+                                 int timeoutMs, const std::string& what) const;
+    unsigned WaitForPrints(HWND window, unsigned atLeast, int timeoutMs) const;
     std::vector<HWND> Windows() const;  // living windows in creation order
 
     void CloseAll();
@@ -136,6 +176,7 @@ private:
     bool guest_ = false;
     UniqueHandle process_;
     UniqueHandle mapping_;
+    UniqueHandle countsChanged_;
     const protocol::Reply* reply_ = nullptr;
 };
 

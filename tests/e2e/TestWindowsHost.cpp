@@ -6,7 +6,8 @@
 // bounded SendMessageTimeout, so a window whose thread was told to hang never
 // stalls the control: the driver can still read states, counts and the list
 // (all kept in the window table, read without sending a message) while a
-// group sleeps.
+// group hangs. A hang ends when the driver wakes the window, which the
+// control thread does by an event, never by a message to the hung thread.
 #include "TestWindowsHost.h"
 
 #include <windows.h>
@@ -27,7 +28,7 @@ using protocol::Op;
 
 constexpr UINT kMsgCreate = WM_APP + 1;      // to a group host: lParam = const Command*, result HWND
 constexpr UINT kMsgOp = WM_APP + 2;          // to a test window: lParam = const Command*, result 1/0
-constexpr UINT kMsgHang = WM_APP + 3;        // posted to a test window: wParam = milliseconds
+constexpr UINT kMsgHang = WM_APP + 3;        // posted to a test window: wParam = the hang's bound in milliseconds
 constexpr UINT kMsgCloseAll = WM_APP + 4;    // to a group host: destroy the group's windows
 constexpr UINT kMsgWindowGone = WM_APP + 5;  // posted to the control window
 
@@ -62,6 +63,8 @@ struct TestWindow {
     std::atomic<uint32_t> paintCount{0};
     std::atomic<uint32_t> lastPrintFlags{0};
     std::atomic<uint32_t> closeRequests{0};
+    std::atomic<uint32_t> hanging{0};
+    HANDLE wake = CreateEventA(nullptr, FALSE, FALSE, nullptr);  // ends a hang; never closed, like the entry
     char title[protocol::kTitleSize] = {};  // guarded by the host's lock
     char className[protocol::kClassSize] = {};
 };
@@ -111,6 +114,7 @@ private:
     LRESULT WindowOp(const Command& c);
     LRESULT FillState(HWND hwnd);
     LRESULT FillList();
+    LRESULT Wake(HWND hwnd);
     LRESULT CloseAll();
     Group* EnsureGroup(uint32_t id);
     bool RegisterClasses();
@@ -129,6 +133,14 @@ private:
 };
 
 Host* Host::current = nullptr;
+
+// The named event of the protocol's counts, set after any count changes.
+HANDLE countsChanged = nullptr;
+
+void Count(std::atomic<uint32_t>& counter) {
+    ++counter;
+    if (countsChanged) SetEvent(countsChanged);
+}
 
 // The picture of TestWindowsProtocol.h, drawn with its outer-window origin at
 // (originX, originY) of the device context.
@@ -301,7 +313,7 @@ LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_ERASEBKGND: return 1;  // WM_PAINT covers everything
     case WM_PAINT: {
-        ++w->paintCount;
+        Count(w->paintCount);
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);
         PaintClient(hwnd, dc, w->colour);
@@ -309,14 +321,14 @@ LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_PRINTCLIENT:
-        ++w->printClientCount;
+        Count(w->printClientCount);
         PaintClient(hwnd, reinterpret_cast<HDC>(wp), w->colour);
         return 0;
     case WM_PRINT: {
         // Wine's default WM_PRINT draws no frame, so the whole picture, frame
         // area included, comes from here.
-        ++w->printCount;
         w->lastPrintFlags = static_cast<uint32_t>(lp);
+        Count(w->printCount);
         if ((lp & PRF_CHECKVISIBLE) && !IsWindowVisible(hwnd)) return 0;
         HDC dc = reinterpret_cast<HDC>(wp);
         if (lp & PRF_NONCLIENT)
@@ -328,11 +340,16 @@ LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
         // Every kind closes on request, dialogs too (their default would only
         // send IDCANCEL to a dialog procedure that ignores it).
-        ++w->closeRequests;
+        Count(w->closeRequests);
         DestroyWindow(hwnd);
         return 0;
     case kMsgOp: return DoWindowOp(hwnd, *w, *reinterpret_cast<const Command*>(lp));
-    case kMsgHang: Sleep(static_cast<DWORD>(wp)); return 0;
+    case kMsgHang:
+        Count(w->hanging);
+        WaitForSingleObject(w->wake, static_cast<DWORD>(wp));
+        w->hanging = 0;
+        if (countsChanged) SetEvent(countsChanged);
+        return 0;
     case WM_SIZE:
         if (w->kind == Kind::Controls) LayoutControls(hwnd);
         break;
@@ -377,6 +394,7 @@ TestWindow* Host::Adopt(std::unique_ptr<TestWindow> window) {
 
 void Host::Forget(TestWindow* window) {
     window->alive = false;
+    if (countsChanged) SetEvent(countsChanged);
     if (control_) PostMessageA(control_, kMsgWindowGone, 0, 0);
 }
 
@@ -542,7 +560,9 @@ LRESULT Host::WindowOp(const Command& c) {
     if (!w) return 0;
     if (c.op == Op::Hang) {
         // Posted, so the answer comes back at once and the window's thread
-        // sleeps when it reaches the message.
+        // hangs when it reaches the message. A wake left from before must
+        // not end this hang.
+        ResetEvent(w->wake);
         return PostMessageA(hwnd, kMsgHang, c.milliseconds, 0) ? 1 : 0;
     }
     DWORD_PTR result = 0;
@@ -592,6 +612,7 @@ LRESULT Host::FillState(HWND hwnd) {
     s.paintCount = w->paintCount;
     s.lastPrintFlags = w->lastPrintFlags;
     s.closeRequests = w->closeRequests;
+    s.hanging = w->hanging;
     s.threadId = w->threadId;
     AcquireSRWLockShared(&lock_);
     std::memcpy(s.title, w->title, sizeof s.title);
@@ -610,6 +631,18 @@ LRESULT Host::FillList() {
     ReleaseSRWLockShared(&lock_);
     reply_->list = list;
     return static_cast<LRESULT>(list.count);
+}
+
+LRESULT Host::Wake(HWND hwnd) {
+    if (hwnd) {
+        TestWindow* w = Find(hwnd, true);
+        return w && SetEvent(w->wake) ? 1 : 0;
+    }
+    AcquireSRWLockShared(&lock_);
+    for (const auto& w : windows_)
+        if (w->alive) SetEvent(w->wake);
+    ReleaseSRWLockShared(&lock_);
+    return 1;
 }
 
 LRESULT Host::CloseAll() {
@@ -644,6 +677,7 @@ LRESULT Host::Dispatch(const Command& c) {
     case Op::SetColour:
     case Op::Close:
     case Op::Hang: return WindowOp(c);
+    case Op::Wake: return Wake(reinterpret_cast<HWND>(static_cast<uintptr_t>(c.window)));
     case Op::State: return FillState(reinterpret_cast<HWND>(static_cast<uintptr_t>(c.window)));
     case Op::ResetCounts: {
         TestWindow* w = Find(reinterpret_cast<HWND>(static_cast<uintptr_t>(c.window)), false);
@@ -709,6 +743,9 @@ int Host::Run() {
     if (!mapping) return 4;
     reply_ = static_cast<protocol::Reply*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(protocol::Reply)));
     if (!reply_) return 4;
+    const std::string countsName = std::string(protocol::kCountsEventPrefix) + pid;
+    countsChanged = CreateEventA(nullptr, TRUE, FALSE, countsName.c_str());
+    if (!countsChanged) return 4;
 
     // The initial windows exist before the control does: a driver that finds
     // the control may rely on them.

@@ -12,6 +12,11 @@
 // before the WM_COPYDATA returns, so the sender reads them afterwards without
 // a race.
 //
+// Every change of a window's counts (prints, paints, close requests, entering
+// or leaving a hang) also sets the named manual-reset event
+// kCountsEventPrefix + process id, so the driver can wait for a count to reach
+// a value instead of polling it on a clock.
+//
 // Both 64-bit: handles travel as uint64_t. No <windows.h> here, so the
 // picture arithmetic and the command-line codec are plain C++.
 
@@ -25,6 +30,7 @@ namespace vistrel::e2e::protocol {
 
 constexpr const char* kControlClassPrefix = "VistrelTestControl";
 constexpr const char* kReplyMappingPrefix = "VistrelTestReply";
+constexpr const char* kCountsEventPrefix = "VistrelTestCounts";
 
 // dwData of the WM_COPYDATA; also Command::op.
 enum class Op : uint32_t {
@@ -39,7 +45,8 @@ enum class Op : uint32_t {
     Move,           // window, x, y, width, height -> 1
     SetColour,      // window, colour -> 1 (repainted at once)
     Close,          // window -> 1 (destroyed on its own thread)
-    Hang,           // window, milliseconds -> 1; the window's thread then sleeps
+    Hang,           // window, milliseconds -> 1; the window's thread then stays away until woken, at most that long
+    Wake,           // window (0: every window) -> 1; ends the hang without a message to the hung thread
     State,          // window -> 1, WindowState in the reply (also for a window already closed)
     ResetCounts,    // window -> 1
     List,           // -> number of windows, WindowList in the reply
@@ -97,6 +104,7 @@ struct WindowState {
     uint32_t paintCount = 0;        // WM_PAINT received
     uint32_t lastPrintFlags = 0;    // lParam of the last WM_PRINT
     uint32_t closeRequests = 0;     // WM_CLOSE received (each one destroys the window)
+    uint32_t hanging = 0;           // 1 while the window's thread is inside a hang
     uint32_t threadId = 0;
     uint64_t owner = 0;
     uint32_t style = 0;

@@ -7,7 +7,7 @@
 // the pictures are read from unselected items. Vistrel drops behind every
 // other window when it loses activation, so each read brings it to the front
 // first; test windows are placed right of its initial bounds and shown
-// without activation wherever that matters.
+// without activation (WindowPlan::Quiet) wherever that matters.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -18,7 +18,10 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 
+#include "ListWaits.h"
 #include "PixelCapture.h"
 #include "VistrelProcess.h"
 
@@ -30,21 +33,6 @@ constexpr uint32_t kThumbnailFrameGrey = 0x808080;
 
 // The initial bounds of the main window end at x = 692, y = 554.
 constexpr int kBesideVistrelX = 720;
-
-inline WindowSpec TestFrame(const std::string& title, int x, int y, int width, int height, uint32_t colour,
-                            uint32_t group = 0) {
-    WindowSpec spec;
-    spec.kind = Kind::Frame;
-    spec.title = title;
-    spec.x = x;
-    spec.y = y;
-    spec.width = width;
-    spec.height = height;
-    spec.colour = colour;
-    spec.group = group;
-    spec.noActivate = true;
-    return spec;
-}
 
 // Thumbnail size for a track bar position on this screen, as the user reads
 // it off the pictures; kept independent of the program's arithmetic on
@@ -61,20 +49,6 @@ inline int ExpectedColumns(int listWidth, int thumbnailWidth) {
     const int columns = (listWidth - 36) / (thumbnailWidth + 20);
     return columns < 1 ? 1 : columns;
 }
-
-// A look at the list may fall into a rebuild (Vistrel serves our messages
-// while it waits inside one), when items are briefly gone: such a look counts
-// as "not yet" inside a bounded wait.
-template <class Look>
-bool Settled(Look look) {
-    try {
-        return look();
-    } catch (const DriverError&) {
-        return false;
-    }
-}
-
-inline uint64_t Elapsed(ULONGLONG since) { return GetTickCount64() - since; }
 
 // One figure of a run, in the test's XML output and on the console.
 inline void Report(const std::string& name, uint64_t value) {
@@ -172,17 +146,9 @@ public:
     }
 
     // Pixels of a colour inside the item's frame (exact: the pictures are
-    // stretched without halftoning, so a solid colour stays itself).
-    int CountInPicture(int item, uint32_t colour) const {
-        const PixelCapture capture = Icon(item);
-        const auto frame = FindFrame(capture);
-        if (!frame) return -1;
-        int count = 0;
-        for (int y = frame->top; y < frame->bottom; ++y)
-            for (int x = frame->left; x < frame->right; ++x)
-                if (capture.At(x, y) == colour) ++count;
-        return count;
-    }
+    // stretched without halftoning, so a solid colour stays itself); -1 when
+    // no frame shows.
+    int CountInPicture(int item, uint32_t colour) const { return CountInFrame(Icon(item), colour).first; }
 
     // Waits until the picture of the item shows the colour over at least
     // `share` of its frame; returns the last count seen.
@@ -191,15 +157,9 @@ public:
         const bool shown = WaitUntil(
             [&] {
                 return Settled([&] {
-                    const PixelCapture capture = Icon(item);
-                    const auto frame = FindFrame(capture);
-                    if (!frame) return false;
-                    count = 0;
-                    for (int y = frame->top; y < frame->bottom; ++y)
-                        for (int x = frame->left; x < frame->right; ++x)
-                            if (capture.At(x, y) == colour) ++count;
-                    const double area = double(frame->right - frame->left) * double(frame->bottom - frame->top);
-                    return count >= share * area;
+                    double area = 0;
+                    std::tie(count, area) = CountInFrame(Icon(item), colour);
+                    return count >= 0 && count >= share * area;
                 });
             },
             timeoutMs);
@@ -208,6 +168,18 @@ public:
     }
 
 private:
+    // The count of the colour inside the frame, and the frame's area; -1
+    // and 0 without a frame.
+    static std::pair<int, double> CountInFrame(const PixelCapture& capture, uint32_t colour) {
+        const auto frame = FindFrame(capture);
+        if (!frame) return {-1, 0.0};
+        int count = 0;
+        for (int y = frame->top; y < frame->bottom; ++y)
+            for (int x = frame->left; x < frame->right; ++x)
+                if (capture.At(x, y) == colour) ++count;
+        return {count, double(frame->right - frame->left) * double(frame->bottom - frame->top)};
+    }
+
     const VistrelProcess& app_;
     HWND list_;
 };
@@ -231,25 +203,5 @@ inline std::string GridMismatch(const VistrelProcess& app, int columns) {
     }
     return {};
 }
-
-// A started Vistrel with the test windows injected into its process, where
-// PrintWindow reaches them under Wine; the windows close before the program.
-class InjectedVistrelTest : public ::testing::Test {
-protected:
-    void StartWith(const VistrelOptions& options = {}) {
-        if (!VistrelProcess::IsBuilt()) GTEST_SKIP() << "Vistrel.exe is not built yet";
-        app_.emplace(VistrelProcess::Start(options));
-        guest_.emplace(app_->InjectTestWindows());
-        probe_.emplace(*app_);
-    }
-    void TearDown() override {
-        guest_.reset();
-        app_.reset();
-    }
-
-    std::optional<VistrelProcess> app_;
-    std::optional<TestWindows> guest_;
-    std::optional<ThumbnailProbe> probe_;
-};
 
 }  // namespace vistrel::e2e

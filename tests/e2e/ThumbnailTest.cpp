@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ThumbnailProbe.h"
+#include "VistrelSuites.h"
 
 namespace vistrel::e2e {
 namespace {
@@ -17,20 +17,16 @@ constexpr int kDefaultPosition = 30;
 
 class ThumbnailTest : public InjectedVistrelTest {
 protected:
-    void SetUp() override { StartWith(); }
-
     // Windows beside Vistrel's, listed by the change tick, shown, and then
     // listed again by the refresh command.
-    //
-    // Wine's list view arranges icons by itself the first time it paints
-    // items, over the positions given before; Windows keeps them. So the grid
-    // is looked at after a refresh that follows the first painted list.
     std::vector<HWND> MakeListedWindows(const std::vector<std::string>& titles, const std::vector<uint32_t>& colours) {
         std::vector<HWND> windows;
         for (size_t i = 0; i < titles.size(); ++i) {
-            windows.push_back(guest_->Create(TestFrame(titles[i], kBesideVistrelX + 30 * static_cast<int>(i),
-                                                       60 + 70 * static_cast<int>(i), 320, 240,
-                                                       colours[i % colours.size()])));
+            const int at = static_cast<int>(i);
+            const uint32_t colour = colours[i % colours.size()];
+            windows.push_back(
+                guest_->Create(Plan(Kind::Frame, titles[i], kBesideVistrelX + 30 * at, 60 + 70 * at, 320, 240, colour)
+                                   .Quiet()));
         }
         for (const std::string& title : titles) probe_->WaitForItem(title);
         probe_->WaitForFrameSize(0, ExpectedThumbnail(kDefaultPosition));
@@ -96,11 +92,9 @@ TEST_F(ThumbnailTest, ResizingTheMainWindowRelaysTheGrid) {
         SetWindowPos(app_->MainWindow(), nullptr, 0, 0, c.width, original.bottom - original.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         const int columns = ExpectedColumns(probe_->ListWidth(), thumbnailWidth);
-        const ULONGLONG start = GetTickCount64();
         std::string mismatch;
         WaitUntil([&] { return Settled([&] { return (mismatch = GridMismatch(*app_, columns)).empty(); }); }, 5000);
         EXPECT_EQ(mismatch, "") << "list width " << probe_->ListWidth();
-        Report(std::string("relayout_ms_") + std::to_string(columns) + "_columns", Elapsed(start));
     }
 }
 
@@ -197,18 +191,18 @@ TEST_F(ThumbnailTest, SizeTrackBarResizesOnRelease) {
     EXPECT_EQ(ExpectedThumbnail(31).cy, 198);
 
     // The change tick goes on after the track bar paused it.
-    guest_->Create(TestFrame("Size after resize", kBesideVistrelX, 500, 300, 200, 0x40B040));
+    guest_->Create(Plan(Kind::Frame, "Size after resize", kBesideVistrelX, 500, 300, 200, 0x40B040).Quiet());
     probe_->WaitForItem("Size after resize");
 }
 
 // The grid as the user first sees it, before any refresh: the list built at
 // start keeps its 10-pixel gaps through the list view's first paint.
-TEST(FirstViewTest, TheFirstListIsAlreadyTheGrid) {
-    if (!VistrelProcess::IsBuilt()) GTEST_SKIP() << "Vistrel.exe is not built yet";
-    std::vector<WindowSpec> windows;
+using FirstViewTest = VistrelTest;
+
+TEST_F(FirstViewTest, TheFirstListIsAlreadyTheGrid) {
+    std::vector<WindowPlan> windows;
     for (int i = 0; i < 5; ++i)
-        windows.push_back(TestFrame("First view " + std::to_string(i), kBesideVistrelX + 20 * i, 80 + 60 * i, 300,
-                                    200, kColours[static_cast<size_t>(i)]));
+        windows.push_back(Plan(Kind::Frame, "First view " + std::to_string(i), kBesideVistrelX + 20 * i, 80 + 60 * i, 300, 200, kColours[static_cast<size_t>(i)]).Quiet());
     TestWindows helper = TestWindows::StartExe(windows);
     VistrelProcess app = VistrelProcess::Start();
     ASSERT_GE(app.ItemCount(), 5);

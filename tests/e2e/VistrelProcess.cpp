@@ -82,12 +82,16 @@ VistrelProcess VistrelProcess::Start(const VistrelOptions& options) {
     }
 
     VistrelProcess app;
-    app.folder_ = MakeTempFolder("Vistrel-e2e");
-    const std::string copy = app.folder_ + "Vistrel.exe";
+    app.folder_.emplace("Vistrel-e2e");
+    const std::string copy = app.Folder() + "Vistrel.exe";
     if (!CopyFileA(exe.c_str(), copy.c_str(), FALSE))
         throw DriverError("cannot copy " + exe + " to " + copy + " (error " + std::to_string(GetLastError()) + ")");
-    const std::string help = exe.substr(0, exe.find_last_of('\\') + 1) + "Help\\Vistrel.htm";
-    if (options.copyHelp && FileExists(help)) WriteFileBytes(app.folder_ + "Help\\Vistrel.htm", ReadFileBytes(help));
+    const std::string help = ExtractFolder(exe, platform::IsLeadByte) + "Help\\Vistrel.htm";
+    if (options.copyHelp && FileExists(help)) {
+        const std::string helpCopy = app.Folder() + "Help\\Vistrel.htm";
+        if (!CreateFolders(ExtractFolder(helpCopy, platform::IsLeadByte)) || !CopyFileA(help.c_str(), helpCopy.c_str(), FALSE))
+            throw DriverError("cannot copy " + help + " (error " + std::to_string(GetLastError()) + ")");
+    }
 
     if (options.settingsKey == VistrelOptions::Key::Absent) {
         VistrelSettings::Remove();
@@ -100,7 +104,7 @@ VistrelProcess VistrelProcess::Start(const VistrelOptions& options) {
     if (options.listDat) WriteFileBytes(app.DataFolder() + "list.dat", *options.listDat);
     if (options.trmIni) WriteFileBytes(app.DataFolder() + "trm.ini", *options.trmIni);
 
-    Process p = StartProcess(copy, options.arguments, app.folder_);
+    Process p = StartProcess(copy, options.arguments, app.Folder());
     app.process_ = std::move(p.handle);
     app.pid_ = p.id;
 
@@ -126,9 +130,7 @@ VistrelProcess::VistrelProcess(VistrelProcess&& other) noexcept
     : process_(std::move(other.process_)),
       pid_(std::exchange(other.pid_, 0)),
       main_(std::exchange(other.main_, nullptr)),
-      folder_(std::move(other.folder_)) {
-    other.folder_.clear();
-}
+      folder_(std::exchange(other.folder_, std::nullopt)) {}
 
 VistrelProcess& VistrelProcess::operator=(VistrelProcess&& other) noexcept {
     if (this != &other) {
@@ -136,8 +138,7 @@ VistrelProcess& VistrelProcess::operator=(VistrelProcess&& other) noexcept {
         process_ = std::move(other.process_);
         pid_ = std::exchange(other.pid_, 0);
         main_ = std::exchange(other.main_, nullptr);
-        folder_ = std::move(other.folder_);
-        other.folder_.clear();
+        folder_ = std::exchange(other.folder_, std::nullopt);
     }
     return *this;
 }
@@ -154,15 +155,17 @@ void VistrelProcess::Release() noexcept {
         }
     }
     process_.reset();
-    if (!folder_.empty() && !std::getenv("VISTREL_E2E_KEEP")) {
-        // Wine may hold the image file a moment after the process ended.
-        WaitUntil([&] { return DeleteTree(folder_); }, 3000);
+    if (folder_) {
+        if (std::getenv("VISTREL_E2E_KEEP"))
+            folder_->Keep();
+        else  // Wine may hold the image file a moment after the process ended.
+            WaitUntil([&] { return folder_->Remove(); }, 3000);
     }
-    folder_.clear();
+    folder_.reset();
     main_ = nullptr;
 }
 
-std::string VistrelProcess::DataFolder() const { return folder_ + "data\\" + UserName() + "\\"; }
+std::string VistrelProcess::DataFolder() const { return Folder() + "data\\" + UserName() + "\\"; }
 
 HWND VistrelProcess::Control(int id) const {
     HWND control = FindChild(main_, id);

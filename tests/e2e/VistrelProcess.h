@@ -12,6 +12,7 @@
 
 #include "Driver.h"
 #include "RemoteControls.h"
+#include "TempFolder.h"
 #include "TestWindows.h"
 #include "main/WndCloseIds.h"
 
@@ -76,7 +77,7 @@ public:
     DWORD ProcessId() const { return pid_; }
     HANDLE ProcessHandle() const { return process_.get(); }
     HWND MainWindow() const { return main_; }
-    const std::string& Folder() const { return folder_; }  // with trailing backslash
+    const std::string& Folder() const { return folder_->Path(); }  // with trailing backslash
     std::string DataFolder() const;                        // Folder() + "data\<user>\"
     std::string Title() const { return WindowText(main_); }
     bool IsRunning() const { return process_ && !HasExited(process_.get()); }
@@ -125,7 +126,7 @@ private:
     UniqueHandle process_;
     DWORD pid_ = 0;
     HWND main_ = nullptr;
-    std::string folder_;
+    std::optional<test::TempFolder> folder_;
 };
 
 }  // namespace vistrel::e2e

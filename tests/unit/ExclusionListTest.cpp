@@ -3,17 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "AsciiCase.h"
+
 namespace vistrel {
 namespace {
 
-bool AsciiEqualIgnoreCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
+using test::AsciiEqualIgnoreCase;
 
 TEST(ExclusionList, AddsEachProgramOnce) {
     ExclusionList list(AsciiEqualIgnoreCase);

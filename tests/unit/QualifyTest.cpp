@@ -2,21 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "AsciiCase.h"
 #include "common/AppIdentity.h"
 
 namespace vistrel {
 namespace {
 
-// Case-insensitive for ASCII letters only, as lstrcmpiA is for these texts;
-// the bytes of double-byte characters compare exactly.
-bool AsciiEqualIgnoreCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
+using test::AsciiEqualIgnoreCase;
 
 WindowFacts Ordinary() {
     WindowFacts f;

@@ -5,10 +5,10 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "OwnedWindow.h"
 #include "catalogue/WindowCatalogue.h"
 #include "catalogue/WindowStates.h"
 #include "exclusion/ExclusionList.h"
@@ -20,21 +20,9 @@
 namespace vistrel {
 namespace {
 
-struct DestroyWindowDeleter {
-    void operator()(HWND window) const { DestroyWindow(window); }
-};
-using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, DestroyWindowDeleter>;
-
-OwnedWindow Make(const char* title, DWORD style, RECT r, HWND owner = nullptr,
-                 const char* className = "VistrelCatalogueTest") {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = className;
-    RegisterClassA(&wc);
-    return OwnedWindow(CreateWindowExA(0, className, title, style, r.left, r.top,
-                                       r.right - r.left, r.bottom - r.top, owner, nullptr,
-                                       GetModuleHandleA(nullptr), nullptr));
+test::WindowOwner Make(const char* title, DWORD style, RECT r, HWND owner = nullptr,
+                       const char* className = "VistrelCatalogueTest") {
+    return test::MakeWindow(className, DefWindowProcA, title, style, r, owner);
 }
 
 constexpr DWORD kShown = WS_OVERLAPPEDWINDOW | WS_VISIBLE;

@@ -14,50 +14,11 @@
 
 #include <jpeglib.h>
 
+#include "TempFolder.h"
+
 namespace {
 
 using vistrel::platform::WriteJpegFile;
-
-// A folder of its own under %TEMP%, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder() {
-        char base[MAX_PATH];
-        GetTempPathA(MAX_PATH, base);
-        path_ = std::string(base) + "VistrelJpegTest" + std::to_string(GetCurrentProcessId());
-        CreateDirectoryA(path_.c_str(), nullptr);
-    }
-    ~TempFolder() {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                DeleteFileA((path_ + "\\" + found.cFileName).c_str());
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryA(path_.c_str());
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string File(const std::string& name) const { return path_ + "\\" + name; }
-    // Names of the files in the folder: no temporary file may stay behind.
-    std::set<std::string> Files() const {
-        std::set<std::string> names;
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return names;
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.insert(found.cFileName);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-        return names;
-    }
-
-private:
-    std::string path_;
-};
 
 std::vector<unsigned char> ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -147,7 +108,7 @@ TEST(JpegFileTest, WritesWholeFilesThatDecodeToThePicture) {
         {160, 120, 128, 95},
         {160, 120, 128, 10},  // low quality still makes a valid file
     };
-    TempFolder folder;
+    vistrel::test::TempFolder folder("VistrelJpegTest");
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height) + " q" +
                      std::to_string(c.quality));
@@ -189,7 +150,7 @@ TEST(JpegFileTest, WritesWholeFilesThatDecodeToThePicture) {
 }
 
 TEST(JpegFileTest, ReplacesAnExistingFile) {
-    TempFolder folder;
+    vistrel::test::TempFolder folder("VistrelJpegTest");
     const std::string path = folder.File("old.jpg");
     {
         std::ofstream old(path, std::ios::binary);
@@ -207,7 +168,7 @@ TEST(JpegFileTest, ReplacesAnExistingFile) {
 // A file that merely has the name a fixed temporary name would take is the
 // user's own: saving beside it leaves it alone.
 TEST(JpegFileTest, LeavesAFileOfTheTemporaryNameAlone) {
-    TempFolder folder;
+    vistrel::test::TempFolder folder("VistrelJpegTest");
     const std::string path = folder.File("shot.jpg");
     const std::string neighbour = path + ".tmp";
     {
@@ -222,7 +183,7 @@ TEST(JpegFileTest, LeavesAFileOfTheTemporaryNameAlone) {
 }
 
 TEST(JpegFileTest, FailsWithoutLeavingAnything) {
-    TempFolder folder;
+    vistrel::test::TempFolder folder("VistrelJpegTest");
     const Picture picture = Gradient(8, 8, 0);
     const std::vector<uint8_t> wideRow(70000 * 3);
     struct Case {

@@ -1,5 +1,6 @@
-// ListView on a real SysListView32 inside a hidden host window of our own.
+// ListView on a real SysListView32 inside a hidden host window.
 
+#include "HostWindow.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/ListView.h"
 
@@ -16,14 +17,6 @@
 namespace vistrel::tk {
 namespace {
 
-class Host : public Window {
-public:
-    Host() {
-        CreateOwn("VistrelListViewTestHost", nullptr, WS_OVERLAPPEDWINDOW, 0,
-                  RECT{0, 0, 900, 700}, 0, "host");
-    }
-};
-
 // WM_SETREDRAW as the control receives it.
 std::vector<WPARAM> redraws;
 LRESULT CALLBACK RedrawSpy(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -32,10 +25,10 @@ LRESULT CALLBACK RedrawSpy(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-class ListViewTest : public ::testing::Test {
+class ListViewTest : public test::HostedControlTest {
 protected:
     void SetUp() override {
-        ASSERT_NE(nullptr, host.Handle());
+        HostedControlTest::SetUp();
         list.Create(&host, 101, RECT{0, 0, 880, 680});
         ASSERT_NE(nullptr, list.Handle());
         images.Create(120, 100, ILC_COLOR24, 0, 16);
@@ -51,7 +44,6 @@ protected:
         }
     }
 
-    Host host;
     ListView list;
     ImageList images;
 };

@@ -1,6 +1,7 @@
 // PopupMenu and MenuItem: the HMENU built from the items, and the owner's
 // menu messages.
 
+#include "HostWindow.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/Menu.h"
 #include "toolkit/Window.h"
@@ -17,21 +18,6 @@
 
 namespace vistrel::tk {
 namespace {
-
-class Host : public Window {
-public:
-    Host() {
-        CreateOwn("VistrelMenuTestOwner", nullptr, WS_OVERLAPPEDWINDOW, 0, RECT{0, 0, 300, 200}, 0,
-                  "owner");
-    }
-    std::function<void(UINT, WPARAM, LPARAM)> OnMessage;
-
-protected:
-    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (OnMessage) OnMessage(message, wParam, lParam);
-        return Window::WndProc(message, wParam, lParam);
-    }
-};
 
 struct Shown {
     std::string caption;
@@ -58,11 +44,12 @@ Shown Read(HMENU menu, int position) {
 
 // A menu like the list's context menu: plain items, a separator, a submenu
 // with an item made at run time, and states set before the first build.
-class MenuTest : public ::testing::Test {
+class MenuTest : public test::HostedControlTest {
 protected:
     MenuTest() : top(7201), close(7202), line(7203), clipping(7204), set(7205), clipMenu(7206) {}
 
     void SetUp() override {
+        HostedControlTest::SetUp();
         top.Caption = "最前面";
         close.Caption = "閉じる";
         close.Hint = "選択したアプリケーションを終了する";
@@ -83,7 +70,6 @@ protected:
         menu.Items = {&top, &close, &line, &clipping, &clipMenu};
     }
 
-    Host owner;
     PopupMenu menu;
     MenuItem top, close, line, clipping, set, clipMenu;
 };
@@ -149,10 +135,10 @@ TEST_F(MenuTest, CommandByIdRunsTheItemWithItself) {
     close.OnClick = record;
     clipping.Items[1]->OnClick = record;
     // Whether or not the menu was ever built: the id alone leads to the item.
-    SendMessageA(owner.Handle(), WM_COMMAND, MAKEWPARAM(7202, 0), 0);
-    SendMessageA(owner.Handle(), WM_COMMAND, MAKEWPARAM(7207, 0), 0);
+    SendMessageA(host.Handle(), WM_COMMAND, MAKEWPARAM(7202, 0), 0);
+    SendMessageA(host.Handle(), WM_COMMAND, MAKEWPARAM(7207, 0), 0);
     menu.Rebuild();
-    SendMessageA(owner.Handle(), WM_COMMAND, MAKEWPARAM(7207, 0), 0);
+    SendMessageA(host.Handle(), WM_COMMAND, MAKEWPARAM(7207, 0), 0);
     EXPECT_EQ((std::vector<int>{2, 3, 3}), tags);
 }
 
@@ -322,15 +308,15 @@ TEST_F(MenuTest, PopupLetsOnPopupSetTheStatesFirst) {
         top.Enabled = false;
     };
     std::vector<UINT> states;
-    owner.OnMessage = [&](UINT message, WPARAM wParam, LPARAM) {
+    host.OnMessage = [&](UINT message, WPARAM wParam, LPARAM) {
         if (message != WM_INITMENUPOPUP) return;
         auto shown = reinterpret_cast<HMENU>(wParam);
         for (int i = 0; i < 2; ++i)
             states.push_back(GetMenuState(shown, i, MF_BYPOSITION) & MF_GRAYED);
         EndMenu();
     };
-    menu.Popup(owner.Handle(), 10, 10);
-    owner.OnMessage = nullptr;
+    menu.Popup(host.Handle(), 10, 10);
+    host.OnMessage = nullptr;
     EXPECT_EQ((std::vector<UINT>{MF_GRAYED, 0}), states);
 }
 

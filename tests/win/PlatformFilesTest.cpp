@@ -3,6 +3,7 @@
 
 #include "platform/Files.h"
 
+#include "TempFolder.h"
 #include "common/Mbcs.h"
 #include "platform/Locale.h"
 
@@ -18,26 +19,6 @@ namespace {
 bool RunningOnWine() {
     HMODULE ntdll = GetModuleHandleA("ntdll.dll");
     return ntdll && GetProcAddress(ntdll, "wine_get_version");
-}
-
-void DeleteTree(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = folder + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                DeleteTree(path + "\\");
-            } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 std::set<std::string> Entries(const std::string& folder) {
@@ -69,16 +50,8 @@ const std::string kNew = "new\r\n\xff\x00\x5C"s;
 
 class PlatformFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char temp[MAX_PATH + 1] = {};
-        GetTempPathA(MAX_PATH, temp);
-        scratch_ = std::string(temp) + "VistrelPlatformFiles" + std::to_string(GetCurrentProcessId()) + "\\";
-        DeleteTree(scratch_);
-        ASSERT_TRUE(CreateDirectoryA(scratch_.c_str(), nullptr));
-    }
-    void TearDown() override { DeleteTree(scratch_); }
-
-    std::string scratch_;
+    test::TempFolder folder_{"VistrelPlatformFiles"};
+    const std::string scratch_ = folder_.Path();
 };
 
 TEST_F(PlatformFiles, ReplacementWritesTheBytesAndLeavesNoTemporaryFile) {

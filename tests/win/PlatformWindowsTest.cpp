@@ -1,5 +1,6 @@
 // Window facts and window state operations, on windows the test makes.
 
+#include "OwnedWindow.h"
 #include "platform/DisplayInfo.h"
 #include "platform/OptionalApis.h"
 #include "platform/WindowFacts.h"
@@ -7,7 +8,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <memory>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -32,25 +32,10 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 LONG_PTR PaintCount(HWND window) { return GetWindowLongPtrA(window, GWLP_USERDATA); }
 
-void RegisterTestClass() {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = TestWindowProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassA(&windowClass);  // fails harmlessly when already registered
-}
-
-struct DestroyWindowDeleter {
-    void operator()(HWND window) const { DestroyWindow(window); }
-};
-using WindowOwnerPtr = std::unique_ptr<std::remove_pointer_t<HWND>, DestroyWindowDeleter>;
-
-WindowOwnerPtr MakeWindow(const char* title, DWORD style, int x, int y, int width, int height,
-                          HWND ownerOrParent = nullptr, DWORD exStyle = 0) {
-    RegisterTestClass();
-    return WindowOwnerPtr(CreateWindowExA(exStyle, kClassName, title, style, x, y, width, height,
-                                          ownerOrParent, nullptr, GetModuleHandleA(nullptr), nullptr));
+test::WindowOwner MakeWindow(const char* title, DWORD style, int x, int y, int width, int height,
+                             HWND ownerOrParent = nullptr, DWORD exStyle = 0) {
+    return test::MakeWindow(kClassName, TestWindowProc, title, style, {x, y, x + width, y + height},
+                            ownerOrParent, exStyle);
 }
 
 void PumpOnce() {
@@ -95,7 +80,7 @@ protected:
         PumpOnce();
     }
 
-    WindowOwnerPtr normal_, ownedPopup_, ownedOverlapped_, zeroSize_, invisible_, child_;
+    test::WindowOwner normal_, ownedPopup_, ownedOverlapped_, zeroSize_, invisible_, child_;
 };
 
 TEST_F(PlatformWindows, FactsOfTheTestWindows) {
@@ -251,7 +236,7 @@ TEST_F(PlatformWindows, SetShowStateKeepsTheNormalPosition) {
 }
 
 TEST_F(PlatformWindows, WindowsMoveFarOutsideTheScreenAndLeaveTheTopmostBand) {
-    WindowOwnerPtr topmost = MakeWindow("Platform topmost", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 20,
+    test::WindowOwner topmost = MakeWindow("Platform topmost", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 20,
                                         160, 100, nullptr, WS_EX_TOPMOST);
     HWND w = topmost.get();
     ASSERT_NE(nullptr, w);

@@ -15,6 +15,8 @@
 #include <thread>
 #include <vector>
 
+#include "OwnedWindow.h"
+#include "platform/Handles.h"
 #include "catalogue/WindowCatalogue.h"
 #include "exclusion/ExclusionList.h"
 #include "main/Glyphs.h"
@@ -24,9 +26,12 @@ namespace vistrel {
 namespace {
 
 constexpr char kClassName[] = "VistrelThumbnailTestWindow";
-constexpr UINT kHangMessage = WM_APP + 1;  // lParam: milliseconds to stay away
+// Posted to a picture window: its thread stays away until `release` is set,
+// for at most lParam milliseconds.
+constexpr UINT kHangMessage = WM_APP + 1;
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
@@ -37,18 +42,39 @@ constexpr COLORREF kUntouched = RGB(255, 0, 255);
 struct Picture {
     COLORREF left;
     COLORREF right;  // the right half, from width / 2 on
+    bool checkered = false;  // instead: black and white pixels in turn
+    // For kHangMessage: set by the test to end the hang, and by the window
+    // when it enters and when it leaves it.
+    HANDLE release = nullptr;
     HANDLE hangEntered = nullptr;
+    HANDLE hangLeft = nullptr;
 };
+
+// Black where x + y is even, white where it is odd.
+void PaintCheckered(HDC dc, int width, int height) {
+    const WORD rows[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
+    tk::BitmapOwner pattern(CreateBitmap(8, 8, 1, 1, rows));
+    tk::BrushOwner brush(CreatePatternBrush(pattern.get()));
+    // A monochrome pattern takes the text colour for 0 and the background for 1.
+    SetTextColor(dc, kBlack);
+    SetBkColor(dc, kWhite);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    const RECT all{0, 0, width, height};
+    FillRect(dc, &all, brush.get());
+}
 
 void PaintPicture(HWND window, HDC dc, int width, int height) {
     const auto* picture = reinterpret_cast<const Picture*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!picture) return;
+    if (picture->checkered) {
+        PaintCheckered(dc, width, height);
+        return;
+    }
     const COLORREF colours[] = {picture->left, picture->right};
     const RECT halves[] = {{0, 0, width / 2, height}, {width / 2, 0, width, height}};
     for (int i = 0; i < 2; ++i) {
-        HBRUSH brush = CreateSolidBrush(colours[i]);
-        FillRect(dc, &halves[i], brush);
-        DeleteObject(brush);
+        tk::BrushOwner brush(CreateSolidBrush(colours[i]));
+        FillRect(dc, &halves[i], brush.get());
     }
 }
 
@@ -83,8 +109,9 @@ LRESULT CALLBACK PictureWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     }
     case kHangMessage: {
         const auto* picture = reinterpret_cast<const Picture*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (picture->hangEntered) SetEvent(picture->hangEntered);
-        Sleep(static_cast<DWORD>(lParam));
+        SetEvent(picture->hangEntered);
+        WaitForSingleObject(picture->release, static_cast<DWORD>(lParam));
+        SetEvent(picture->hangLeft);
         return 0;
     }
     default:
@@ -93,22 +120,11 @@ LRESULT CALLBACK PictureWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-struct DestroyWindowDeleter {
-    void operator()(HWND window) const { DestroyWindow(window); }
-};
-using TestWindow = std::unique_ptr<std::remove_pointer_t<HWND>, DestroyWindowDeleter>;
-
 // A frameless pop-up is all picture, so window and client coordinates agree.
-TestWindow MakeWindow(Picture& picture, int width, int height, DWORD style = WS_POPUP,
-                      HWND owner = nullptr) {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = PictureWindowProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = kClassName;
-    RegisterClassA(&windowClass);  // fails harmlessly once registered
-    return TestWindow(CreateWindowExA(0, kClassName, "Thumbnail test", style | WS_VISIBLE, 40, 40,
-                                      width, height, owner, nullptr, GetModuleHandleA(nullptr),
-                                      &picture));
+test::WindowOwner MakeWindow(Picture& picture, int width, int height, DWORD style = WS_POPUP,
+                             HWND owner = nullptr) {
+    return test::MakeWindow(kClassName, PictureWindowProc, "Thumbnail test", style | WS_VISIBLE,
+                            {40, 40, 40 + width, 40 + height}, owner, 0, &picture);
 }
 
 COLORREF OverWhite(uint32_t argb) {
@@ -210,7 +226,7 @@ TEST_F(ThumbnailRendererTest, FrameTellsClipsAndAutoUpdateAroundAWhiteRing) {
     const Case cases[] = {
         {false, true, kGrey}, {true, true, kBlue}, {false, false, kRed}, {true, false, kRed}};
     Picture picture{kLeft, kLeft};
-    TestWindow window = MakeWindow(picture, 200, 160);
+    test::WindowOwner window = MakeWindow(picture, 200, 160);
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "clips " << c.clips << " autoUpdate " << c.autoUpdate);
         WindowEntry entry;
@@ -247,7 +263,7 @@ TEST_F(ThumbnailRendererTest, PictureIsFittedUnlessStretchedOrTheClipListIsOpen)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Picture picture{kRight, kRight};
-        TestWindow window = MakeWindow(picture, c.winWidth, c.winHeight);
+        test::WindowOwner window = MakeWindow(picture, c.winWidth, c.winHeight);
         tk::Bitmap target = Target();
         RecordingSink sink(0);
         RenderOptions options{.stretch = c.stretch};
@@ -265,7 +281,7 @@ TEST_F(ThumbnailRendererTest, PictureIsFittedUnlessStretchedOrTheClipListIsOpen)
 
 TEST_F(ThumbnailRendererTest, OpenOnlyLeavesTheBottomStripToTheStateMarks) {
     Picture picture{kLeft, kLeft};
-    TestWindow window = MakeWindow(picture, 200, 160);
+    test::WindowOwner window = MakeWindow(picture, 200, 160);
     struct Case {
         bool parked;
         bool autoUpdate;
@@ -316,7 +332,7 @@ TEST_F(ThumbnailRendererTest, ClippingIsShownUnderTheAutoAndClipMenuRule) {
         {true, true, false, 1, kLeft, kLeft},     // the chosen slot
     };
     Picture picture{kLeft, kRight};
-    TestWindow window = MakeWindow(picture, 200, 100);
+    test::WindowOwner window = MakeWindow(picture, 200, 100);
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "auto " << c.autoChecked << " clipMenu " << c.clipMenu
                                         << " minimized " << c.minimized << " slot " << c.clipIndex);
@@ -334,24 +350,37 @@ TEST_F(ThumbnailRendererTest, ClippingIsShownUnderTheAutoAndClipMenuRule) {
     }
 }
 
-TEST_F(ThumbnailRendererTest, HighQualityChoosesHalftone) {
-    Picture picture{kLeft, kRight};
-    TestWindow window = MakeWindow(picture, 200, 100);
+// A window of fine detail shrunk to a thumbnail: the plain picture keeps
+// some of its pixels as they are, the high-quality one blends them.
+TEST_F(ThumbnailRendererTest, HighQualityBlendsFineDetailThePlainPictureDoesNot) {
+    Picture picture{kWhite, kWhite};
+    picture.checkered = true;
+    test::WindowOwner window = MakeWindow(picture, 200, 160);
     for (const bool highQuality : {false, true}) {
+        SCOPED_TRACE(highQuality ? "high quality" : "plain");
         tk::Bitmap target = Target();
-        Render(window.get(), target, {.highQuality = highQuality});
-        EXPECT_EQ(highQuality ? HALFTONE : COLORONCOLOR, GetStretchBltMode(target.Dc()));
+        ASSERT_TRUE(Render(window.get(), target, {.stretch = true, .highQuality = highQuality}).captured);
+        int blended = 0;
+        for (int y = 2; y < kHeight - 2; ++y)
+            for (int x = 2; x < kWidth - 2; ++x) {
+                const COLORREF pixel = target.PixelAt(x, y);
+                blended += pixel != kBlack && pixel != kWhite;
+            }
+        if (highQuality)
+            EXPECT_GT(blended, (kWidth - 4) * (kHeight - 4) / 4);
+        else
+            EXPECT_EQ(0, blended);
     }
 }
 
 TEST_F(ThumbnailRendererTest, AWindowWithoutAreaIsPicturedThroughTheWindowItOwns) {
     Picture none{kWhite, kWhite};
     Picture framed{kRight, kRight};
-    TestWindow application = MakeWindow(none, 0, 0);
-    TestWindow lonely = MakeWindow(none, 0, 0);
+    test::WindowOwner application = MakeWindow(none, 0, 0);
+    test::WindowOwner lonely = MakeWindow(none, 0, 0);
     // Overlapped, not pop-up: an owned pop-up has a parent as far as GetParent
     // tells, and the visible window list leaves such windows out.
-    TestWindow frame = MakeWindow(framed, 240, 180, WS_OVERLAPPEDWINDOW, application.get());
+    test::WindowOwner frame = MakeWindow(framed, 240, 180, WS_OVERLAPPEDWINDOW, application.get());
     catalogue_.EnumerateVisible();
 
     tk::Bitmap target = Target();
@@ -367,24 +396,36 @@ TEST_F(ThumbnailRendererTest, AWindowWithoutAreaIsPicturedThroughTheWindowItOwns
 }
 
 // A window whose thread is busy must not freeze the caller: the capture is
-// skipped and the thumbnail keeps its last picture.
+// skipped and the thumbnail keeps its last picture. The window stays away
+// until the test lets it go, so a render that waited for it would only come
+// back once the hang's generous bound had run out, and the window would then
+// have left its hang.
 TEST_F(ThumbnailRendererTest, AWindowThatDoesNotAnswerKeepsItsLastPicture) {
+    constexpr DWORD kHangBoundMs = 20000;
     Picture picture{kRight, kRight};
-    picture.hangEntered = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    platform::UniqueHandle release(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    platform::UniqueHandle entered(CreateEventA(nullptr, FALSE, FALSE, nullptr));
+    platform::UniqueHandle left(CreateEventA(nullptr, FALSE, FALSE, nullptr));
+    picture.release = release.get();
+    picture.hangEntered = entered.get();
+    picture.hangLeft = left.get();
     std::promise<DWORD> started;
     // The window lives and dies on a thread of its own, which the guard ends
     // however the test ends.
     struct Owner {
         std::thread thread;
         DWORD id = 0;
+        HANDLE release = nullptr;
         ~Owner() {
+            SetEvent(release);
             PostThreadMessageA(id, WM_QUIT, 0, 0);
             thread.join();
         }
     } owner;
+    owner.release = release.get();
     HWND window = nullptr;
     owner.thread = std::thread([&] {
-        TestWindow own = MakeWindow(picture, 200, 160);
+        test::WindowOwner own = MakeWindow(picture, 200, 160);
         window = own.get();
         started.set_value(GetCurrentThreadId());
         MSG message;
@@ -401,21 +442,20 @@ TEST_F(ThumbnailRendererTest, AWindowThatDoesNotAnswerKeepsItsLastPicture) {
 
     target.GetCanvas().SetBrushColor(kUntouched);
     target.GetCanvas().FillRect({0, 0, kWidth, kHeight});
-    PostMessageA(window, kHangMessage, 0, 1000);
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(picture.hangEntered, 5000));
-    const ULONGLONG start = GetTickCount64();
+    PostMessageA(window, kHangMessage, 0, kHangBoundMs);
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(entered.get(), kHangBoundMs));
     result = Render(window, target, {.stretch = true});
-    const ULONGLONG elapsedMs = GetTickCount64() - start;
+    EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(left.get(), 0)) << "the render waited for the window";
     EXPECT_FALSE(result.captured);
     EXPECT_EQ(window, result.pictured);
-    EXPECT_LT(elapsedMs, 500u);  // the window is away for 1000 ms
     EXPECT_TRUE(AreaIs(target, {0, 0, kWidth, kHeight}, kUntouched));
-    CloseHandle(picture.hangEntered);
+    SetEvent(release.get());
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(left.get(), kHangBoundMs));
 }
 
 TEST_F(ThumbnailRendererTest, OpenClipListReceivesOnePicturePerRegion) {
     Picture picture{kLeft, kRight};
-    TestWindow window = MakeWindow(picture, 200, 100);
+    test::WindowOwner window = MakeWindow(picture, 200, 100);
     auto entryWithRegions = [] {
         WindowEntry entry;
         // Slot 2 is hidden; slot 4 ends the set, so slot 5 is never a region.
@@ -465,7 +505,7 @@ TEST_F(ThumbnailRendererTest, IconCardIsTheGlyphEnlargedWithTheExecutablesIconCe
     constexpr RECT kCentre{kCardWidth / 2 - 16, kCardHeight / 2 - 16, kCardWidth / 2 + 16,
                            kCardHeight / 2 + 16};
     Picture picture{kLeft, kLeft};
-    TestWindow window = MakeWindow(picture, 200, 100);
+    test::WindowOwner window = MakeWindow(picture, 200, 100);
     const tk::IconOwner icon = GetFileIcon(catalogue_.ExecutablePath(window.get()), false);
     ASSERT_TRUE(icon) << "the shell gives this executable no icon";
 

@@ -1,5 +1,6 @@
 // ToolBar and ToolButton on a real ToolbarWindow32 inside a hidden host window.
 
+#include "HostWindow.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/Menu.h"
 #include "toolkit/Panel.h"
@@ -18,21 +19,6 @@
 namespace vistrel::tk {
 namespace {
 
-class Host : public Window {
-public:
-    Host() {
-        CreateOwn("VistrelToolBarTestHost", nullptr, WS_OVERLAPPEDWINDOW, 0, RECT{0, 0, 700, 200},
-                  0, "host");
-    }
-    std::function<void(UINT, WPARAM, LPARAM)> OnMessage;
-
-protected:
-    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (OnMessage) OnMessage(message, wParam, lParam);
-        return Window::WndProc(message, wParam, lParam);
-    }
-};
-
 // Ids as a form gives them: fixed, so that commands can be sent from outside.
 constexpr int kRefresh = 7101;
 constexpr int kShow = 7102;
@@ -40,7 +26,7 @@ constexpr int kMinimise = 7103;
 constexpr int kSeparator = 7104;
 constexpr int kSelectAll = 7105;
 
-class ToolBarTest : public ::testing::Test {
+class ToolBarTest : public test::HostedControlTest {
 protected:
     ToolBarTest()
         : refresh(kRefresh),
@@ -50,9 +36,7 @@ protected:
           selectAll(kSelectAll) {}
 
     void SetUp() override {
-        INITCOMMONCONTROLSEX init{sizeof init, ICC_BAR_CLASSES};
-        InitCommonControlsEx(&init);
-        ASSERT_NE(nullptr, host.Handle());
+        HostedControlTest::SetUp();
         bar.Create(&host, 1002);
         ASSERT_NE(nullptr, bar.Handle());
         images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 4);
@@ -94,7 +78,6 @@ protected:
         return reinterpret_cast<HWND>(SendMessageA(bar.Handle(), TB_GETTOOLTIPS, 0, 0));
     }
 
-    Host host;
     ToolBar bar;
     ImageList images;
     ToolButton refresh, show, minimise, gap, selectAll;

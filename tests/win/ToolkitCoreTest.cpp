@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -23,28 +24,55 @@ class ToolkitCore : public ::testing::Test {
 protected:
     void SetUp() override { Application::Instance().Initialize(); }
 
-    // Pumps until done() or the limit; true when done.
-    static bool PumpUntil(const std::function<bool()>& done, DWORD limitMs = 3000) {
-        const ULONGLONG end = GetTickCount64() + limitMs;
-        while (!done()) {
-            if (GetTickCount64() > end) return false;
+    // Serves this thread's messages until done() holds, waking for each
+    // message and for `wake` when given; false once the generous limit is
+    // reached.
+    static bool PumpUntil(const std::function<bool()>& done, HANDLE wake = nullptr) {
+        constexpr ULONGLONG kLimitMs = 20000;
+        const ULONGLONG end = GetTickCount64() + kLimitMs;
+        for (;;) {
             Application::Instance().ProcessMessages();
-            Sleep(1);
+            if (done()) return true;
+            const ULONGLONG now = GetTickCount64();
+            if (now >= end) return false;
+            MsgWaitForMultipleObjects(wake ? 1 : 0, &wake, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
         }
-        return true;
     }
 };
 
-// Counts how often it ran its unit of work in the user-interface thread.
+// A timer that counts its ticks: the yardstick of the waits below that show
+// something does not happen. Each tick has passed through the same message
+// loop that would have served the thing that must not happen.
+class TickCounter {
+public:
+    explicit TickCounter(UINT intervalMs) {
+        timer_.OnTimer = [this](Component&) { ++ticks; };
+        timer_.SetInterval(intervalMs);
+        timer_.SetEnabled(true);
+    }
+    int ticks = 0;
+
+private:
+    Timer timer_;
+};
+
+// Counts how often it ran its unit of work in the user-interface thread, and
+// signals each arrival at the point where a suspended thread stops.
 class CountingThread : public Thread {
 public:
+    CountingThread() : arrived(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {}
     ~CountingThread() override { Stop(); }
     std::atomic<int> runs{0};
+    std::atomic<int> arrivals{0};
     std::atomic<bool> ranOnUiThread{true};
+    platform::UniqueHandle arrived;
 
 protected:
     void Execute() override {
-        while (WaitWhileSuspended()) {
+        for (;;) {
+            ++arrivals;
+            SetEvent(arrived.get());
+            if (!WaitWhileSuspended()) break;
             Synchronize([this] {
                 if (GetCurrentThreadId() != Application::Instance().MainThreadId())
                     ranOnUiThread = false;
@@ -68,12 +96,20 @@ TEST_F(ToolkitCore, ASuspendedThreadDoesNoWorkUntilResumed) {
     thread.Resume();
     ASSERT_TRUE(PumpUntil([&] { return thread.runs >= 1; }));
     thread.Suspend();
-    PumpUntil([] { return false; }, 100);  // let a call in flight finish
-    const int before = thread.runs;
-    PumpUntil([] { return false; }, 200);
-    EXPECT_EQ(thread.runs, before);
+    // An arrival counted after Suspend returned comes to the pause with the
+    // flag already set: from there on the thread stops. A call in flight
+    // before it is served meanwhile.
+    const int arrivalsAtSuspend = thread.arrivals;
+    ASSERT_TRUE(PumpUntil([&] { return thread.arrivals > arrivalsAtSuspend; }, thread.arrived.get()));
+    const int runs = thread.runs;
+    // Running, the thread works every 5 ms; twenty ticks of 10 ms give it
+    // ample room to show that it does not.
+    TickCounter yardstick(10);
+    ASSERT_TRUE(PumpUntil([&] { return yardstick.ticks >= 20; }));
+    EXPECT_EQ(thread.runs, runs);
+    EXPECT_EQ(thread.arrivals, arrivalsAtSuspend + 1);
     thread.Resume();
-    EXPECT_TRUE(PumpUntil([&] { return thread.runs > before; }));
+    EXPECT_TRUE(PumpUntil([&] { return thread.runs > runs; }));
 }
 
 // Hands over one call and then waits to be told to end.
@@ -131,20 +167,14 @@ TEST_F(ToolkitCore, OnlyTheWorkersOwnCallsAreRun) {
 }
 
 TEST_F(ToolkitCore, TimersTickAndAZeroIntervalNeverDoes) {
-    Timer ticking;
-    int ticks = 0;
-    ticking.OnTimer = [&](Component&) { ++ticks; };
-    ticking.SetInterval(10);
-    ticking.SetEnabled(true);
-    EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
-    ticking.SetEnabled(false);
-
     Timer idle;
     int idleTicks = 0;
     idle.OnTimer = [&](Component&) { ++idleTicks; };
     idle.SetInterval(0);
     idle.SetEnabled(true);
-    PumpUntil([] { return false; }, 200);
+
+    TickCounter ticking(10);
+    EXPECT_TRUE(PumpUntil([&] { return ticking.ticks >= 20; }));
     EXPECT_EQ(idleTicks, 0);
 }
 

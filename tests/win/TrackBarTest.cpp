@@ -2,6 +2,8 @@
 
 #include "toolkit/TrackBar.h"
 
+#include "HostWindow.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -13,20 +15,10 @@
 namespace vistrel::tk {
 namespace {
 
-class Host : public Window {
-public:
-    Host() {
-        CreateOwn("VistrelTrackBarTestHost", nullptr, WS_OVERLAPPEDWINDOW, 0, RECT{0, 0, 400, 200},
-                  0, "host");
-    }
-};
-
-class TrackBarTest : public ::testing::Test {
+class TrackBarTest : public test::HostedControlTest {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX init{sizeof init, ICC_BAR_CLASSES};
-        InitCommonControlsEx(&init);
-        ASSERT_NE(nullptr, host.Handle());
+        HostedControlTest::SetUp();
         bar.Create(&host, 1020, RECT{10, 10, 210, 40});
         ASSERT_NE(nullptr, bar.Handle());
         // The size track bar's settings.
@@ -52,27 +44,41 @@ protected:
         };
     }
 
-    Host host;
     TrackBar bar;
     std::vector<std::string> log;
 };
 
-TEST_F(TrackBarTest, PropertiesRoundTrip) {
-    EXPECT_EQ(30, bar.Min());
-    EXPECT_EQ(160, bar.Max());
-    EXPECT_EQ(30, bar.Position());
-    EXPECT_EQ(1, bar.PageSize());
-    EXPECT_EQ(10, bar.Frequency());
-    EXPECT_EQ(12, bar.ThumbLength());
-    // Ticks every 10 between the ends: 40 ... 150 (the ends are not counted).
-    EXPECT_EQ(14, SendMessageA(bar.Handle(), TBM_GETNUMTICS, 0, 0));
-    const LONG style = GetWindowLongA(bar.Handle(), GWL_STYLE);
-    EXPECT_EQ(0, style & TBS_VERT);
-    EXPECT_EQ(0, style & (TBS_TOP | TBS_BOTH));  // ticks below only
-    EXPECT_TRUE(style & TBS_FIXEDLENGTH);
-    bar.SetPosition(500);  // clamped by the control
-    EXPECT_EQ(160, bar.Position());
-    EXPECT_TRUE(log.empty());  // setting from code is not a change by the user
+// What the settings mean to a user: the thumb stays between 30 and 160
+// whoever moves it, a tick marks every tenth position, and only a move by the
+// user is a change.
+TEST_F(TrackBarTest, ThumbStaysInItsRangeWithATickEveryTenPositions) {
+    struct Case {
+        const char* name;
+        int set;  // from code; 0: a key instead
+        WORD key;
+        int position;
+    };
+    const Case cases[] = {
+        {"set beyond the end", 500, 0, 160},
+        {"set before the start", -3, 0, 30},
+        {"Home key", 0, VK_HOME, 30},
+        {"End key", 0, VK_END, 160},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        log.clear();
+        if (c.key) {
+            SendMessageA(bar.Handle(), WM_KEYDOWN, c.key, 0);
+        } else {
+            bar.SetPosition(c.set);
+            EXPECT_TRUE(log.empty()) << "setting from code is not a change by the user";
+        }
+        EXPECT_EQ(c.position, bar.Position());
+    }
+    // Ticks between the ends, which carry none of their own: 40 ... 150.
+    ASSERT_EQ(14, SendMessageA(bar.Handle(), TBM_GETNUMTICS, 0, 0));
+    EXPECT_EQ(40, SendMessageA(bar.Handle(), TBM_GETTIC, 0, 0));
+    EXPECT_EQ(150, SendMessageA(bar.Handle(), TBM_GETTIC, 11, 0));
 }
 
 TEST_F(TrackBarTest, KeysReportBeforeTheControlMovesAndChangeFollows) {
@@ -103,7 +109,7 @@ TEST_F(TrackBarTest, MouseUpComesAfterTheDragHasEnded) {
 // A press whose release never reaches the bar still ends: whoever paused
 // something on the press hears of its end exactly once.
 TEST_F(TrackBarTest, APressEndsWhenTheBarLosesTheMouseOrTheFocus) {
-    Host other;
+    test::HostWindow other;
     RECT thumb{};
     SendMessageA(bar.Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
     SendMessageA(bar.Handle(), WM_LBUTTONDOWN, MK_LBUTTON,
