@@ -154,14 +154,15 @@ TEST_F(ToolkitCore, OnlyTheWorkersOwnCallsAreRun) {
     // Anyone can send the plumbing window its message with a pointer; only a
     // call a worker is waiting in is run.
     int runs = 0;
-    std::atomic<bool> answered{false};
+    platform::UniqueHandle answered(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     const std::function<void()> stranger = [&] { ++runs; };
     std::thread outsider([&] {
         SendMessageA(Application::Instance().UtilityWindow(), WM_VT_SYNCHRONIZE,
                      GetCurrentThreadId(), reinterpret_cast<LPARAM>(&stranger));
-        answered = true;
+        SetEvent(answered.get());
     });
-    EXPECT_TRUE(PumpUntil([&] { return answered.load(); }));
+    EXPECT_TRUE(PumpUntil([&] { return WaitForSingleObject(answered.get(), 0) == WAIT_OBJECT_0; },
+                          answered.get()));
     outsider.join();
     EXPECT_EQ(runs, 0);
 }
