@@ -1,11 +1,7 @@
 // TPrintWndDlg: thumbnail pictures, their size and their re-rendering.
 
-#include "catalogue/Parking.h"
 #include "catalogue/ThumbnailGeometry.h"
-#include "catalogue/WindowStates.h"
 #include "main/WndCloseUnit.h"
-#include "platform/WindowFacts.h"
-#include "toolkit/Colours.h"
 
 namespace vistrel {
 
@@ -34,80 +30,15 @@ int TPrintWndDlg::ApplyThumbnailSize(bool apply) {
     const int columns = ColumnCount(ListView1.Width(), thumb.width);
     if (!apply) return columns;
     columnCount_ = columns;
-    workBitmap_.SetSize(thumb.width, thumb.height);
-    ImageList1.SetSize(thumb.width, thumb.height);
-    // The list view measures its cells when it is given the list.
-    ListView1.SetLargeImages(ImageList1);
+    list_->SetThumbnailSize(thumb.width, thumb.height);
     return columns;
 }
 
-HWND TPrintWndDlg::RenderNewItem(WindowEntry& entry, int image) {
-    if (!PrintWindowAvailable()) {
-        renderer_->DrawIconCard(WindowOf(entry), entry.minimized && !CheckBox1.Checked(),
-                                CheckBox2.Checked(), workBitmap_);
-        ImageList1.Replace(image, workBitmap_);
-        return WindowOf(entry);
-    }
-    buildBitmap_.SetSize(ImageList1.Width(), ImageList1.Height());
-    const RenderResult result =
-        renderer_->RenderThumbnail(entry, buildBitmap_, CurrentRenderOptions(), ClipListSink());
-    if (!result.captured) {
-        // A window that does not answer gets a blank picture for now; the
-        // bitmap still holds the previous item's.
-        buildBitmap_.GetCanvas().SetBrushColor(tk::clWhite);
-        buildBitmap_.GetCanvas().FillRect({0, 0, buildBitmap_.Width(), buildBitmap_.Height()});
-    }
-    if (CheckBox1.Checked()) {
-        const RECT r = platform::WindowRect(result.pictured);
-        if (ListedAsParked({r.left, r.top, r.right, r.bottom})) {
-            entry.minimized = false;
-            entry.parked = true;
-        }
-        renderer_->DrawStateMarks(buildBitmap_, entry.parked, entry.autoUpdate);
-    }
-    ImageList1.Replace(image, buildBitmap_);
-    return result.pictured;
-}
-
 void TPrintWndDlg::RerenderEntry(int item, bool minimised, bool parked) {
-    WindowEntry* entry = EntryOf(item);
-    if (!entry) return;
-    entry->minimized = minimised;
-    const int image = ListView1.ImageIndex(item);
-    if (!PrintWindowAvailable()) {
-        if (CheckBox1.Checked()) return;
-        renderer_->DrawIconCard(WindowOf(*entry), minimised, CheckBox2.Checked(), workBitmap_);
-        ImageList1.Replace(image, workBitmap_);
-        ListView1.RedrawItem(item);
-        return;
-    }
-    tk::Bitmap picture(ImageList1.Width(), ImageList1.Height());
-    entry->parked = parked;
-    if (CheckBox1.Checked()) {
-        // The marks change, the picture does not: no new capture.
-        ImageList1.CopyImage(image, picture.Dc());
-        renderer_->DrawStateMarks(picture, parked, entry->autoUpdate);
-    } else if (!renderer_->RenderThumbnail(*entry, picture, CurrentRenderOptions(), ClipListSink())
-                    .captured) {
-        return;  // keeps its last picture
-    }
-    ImageList1.Replace(image, picture);
-    ListView1.RedrawItem(item);
+    list_->RerenderEntry(item, minimised, parked);
 }
 
-void TPrintWndDlg::RefreshThumbnail(HWND window, int item) {
-    const WindowEntry* entry = EntryOf(item);
-    if (!entry) return;
-    if (!renderer_->RenderThumbnail(*entry, workBitmap_, CurrentRenderOptions(), ClipListSink())
-             .captured)
-        return;  // keeps its last picture
-    if (clipListOpen_) return;
-    if (CheckBox1.Checked())
-        renderer_->DrawStateMarks(workBitmap_, IsWindowParked(catalogue_->PlacementTarget(window)),
-                                  entry->autoUpdate);
-    ImageList1.Replace(ListView1.ImageIndex(item), workBitmap_);
-    ListView1.RedrawItem(item);
-}
+void TPrintWndDlg::RefreshThumbnail(HWND window, int item) { list_->RefreshThumbnail(window, item); }
 
 void TPrintWndDlg::ResizeThumbnails() {
     if (ClosingStarted()) return;

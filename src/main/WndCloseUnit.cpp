@@ -89,8 +89,9 @@ void TPrintWndDlg::FormCreate() {
     // Common controls are initialised by the application before any form.
     ImageList1.Create(120, 100, ILC_COLOR24, 0, kImageListGrowth);
     ListView1.SetLargeImages(ImageList1);
-    catalogue_ = std::make_unique<WindowCatalogue>(processPaths_, exclusion_);
-    renderer_ = std::make_unique<ThumbnailRenderer>(printWindow_, *catalogue_, ImageList2);
+    list_ = std::make_unique<ThumbnailList>(ListView1, ImageList1, ImageList2, printWindow_,
+                                            processPaths_, exclusion_,
+                                            [this] { return CurrentRenderOptions(); });
     CreateBackgroundWork();  // the update thread suspended until the end of FormCreate
     CreateClipChoiceItems();
     ApplyThumbnailSize(true);
@@ -120,7 +121,7 @@ void TPrintWndDlg::RunClosingWork() {
     // after its current item) and joined: nothing walks the list any more.
     if (background_) background_->Stop();
     sizeHold_.reset();
-    RestoreAtExit();
+    list_->RestoreAtExit();
     printWindow_.Free();
     processPaths_.Free();
     SaveExclusionList();
@@ -143,15 +144,9 @@ void TPrintWndDlg::EndSession() {
 
 void TPrintWndDlg::FormDestroy() {
     if (background_) background_->Stop();
-    ReleaseEntries();
-    renderer_.reset();
-    catalogue_.reset();
-    workBitmap_.SetSize(0, 0);
-    buildBitmap_.SetSize(0, 0);
-}
-
-WindowEntry* TPrintWndDlg::EntryOf(int item) const {
-    return reinterpret_cast<WindowEntry*>(ListView1.Data(item));
+    // The list object itself stays until the window object goes: the list
+    // view still reports on its items while it is being destroyed.
+    list_->ReleaseEntries();
 }
 
 LRESULT TPrintWndDlg::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -22,8 +22,7 @@
 
 #include "catalogue/BackgroundWork.h"
 #include "catalogue/ChangeCheck.h"
-#include "catalogue/ThumbnailRenderer.h"
-#include "catalogue/WindowCatalogue.h"
+#include "catalogue/ThumbnailList.h"
 #include "catalogue/WindowEntry.h"
 #include "exclusion/ExclusionList.h"
 #include "main/ColourScheme.h"
@@ -130,7 +129,7 @@ public:
     bool PrintWindowAvailable() const { return printWindow_.Available(); }
     // Open Only mode is in force only where windows can be pictured.
     bool OpenOnlyInForce() const { return CheckBox1.Checked() && PrintWindowAvailable(); }
-    WindowEntry* EntryOf(int item) const;
+    WindowEntry* EntryOf(int item) const { return list_ ? list_->EntryOf(item) : nullptr; }
 
     // --- Operations the worker threads hand over, open to benchmarks --------
     void RefreshList();
@@ -171,11 +170,7 @@ private:
     void SaveExclusionList();
 
     // The list and the commands on it (WndCloseCatalogue.cpp)
-    void BuildListItems(class CarryOverSnapshot& snapshot);
-    void LayOutGrid();
-    void ReleaseEntries();
     void ClearList();
-    void RestoreAtExit();
     void RerenderEntry(int item, bool minimised, bool parked);
     int ApplyThumbnailSize(bool apply);
 
@@ -201,10 +196,6 @@ private:
 
     // Pictures (WndCloseThumbnails.cpp)
     RenderOptions CurrentRenderOptions() const;
-    RegionSink* ClipListSink() const { return nullptr; }  // the clipping list window plugs in here
-    // Draws the picture of a new item into ImageList1 at `image`; returns the
-    // window actually pictured.
-    HWND RenderNewItem(WindowEntry& entry, int image);
     void ResizeThumbnails();
     void CheckBox2Click();
     void ConnectThumbnailHandlers();
@@ -231,13 +222,8 @@ private:
 
     ExclusionList exclusion_;
     bool exclusionUnreadable_ = false;
-    std::unique_ptr<WindowCatalogue> catalogue_;
-    std::unique_ptr<ThumbnailRenderer> renderer_;
-    // DIB sections: the image list takes their pixels several times faster
-    // than a device bitmap's, and they are scaled into as fast.
-    tk::Bitmap workBitmap_{tk::PixelFormat::Bgra32};   // single refreshes and icon cards
-    tk::Bitmap buildBitmap_{tk::PixelFormat::Bgra32};  // the pictures of a list build
-    std::vector<std::unique_ptr<WindowEntry>> entries_;  // owners of the items' data
+    // The listed windows, their entries and pictures (made in FormCreate).
+    std::unique_ptr<ThumbnailList> list_;
 
     // The update thread and the passes; joined before anything they call into
     // is destroyed.

@@ -1,0 +1,210 @@
+#include "catalogue/ThumbnailList.h"
+
+#include "catalogue/CarryOver.h"
+#include "catalogue/GridLayout.h"
+#include "catalogue/Parking.h"
+#include "catalogue/WindowStates.h"
+#include "platform/Locale.h"
+#include "platform/OptionalApis.h"
+#include "platform/WindowFacts.h"
+#include "toolkit/Application.h"
+#include "toolkit/Colours.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/ListView.h"
+
+namespace vistrel {
+
+ThumbnailList::ThumbnailList(tk::ListView& listView, tk::ImageList& pictures,
+                             const tk::ImageList& glyphs,
+                             const platform::PrintWindowApi& printWindow,
+                             const platform::ProcessPathApi& processPaths,
+                             const ExclusionList& exclusion, std::function<RenderOptions()> options)
+    : listView_(listView),
+      pictures_(pictures),
+      printWindow_(printWindow),
+      options_(std::move(options)),
+      catalogue_(processPaths, exclusion),
+      renderer_(printWindow, catalogue_, glyphs) {}
+
+ThumbnailList::~ThumbnailList() { ReleaseEntries(); }
+
+bool ThumbnailList::Pictures() const { return printWindow_.Available(); }
+
+bool ThumbnailList::OpenOnlyInForce() const { return options_().openOnly && Pictures(); }
+
+WindowEntry* ThumbnailList::EntryOf(int item) const {
+    return reinterpret_cast<WindowEntry*>(listView_.Data(item));
+}
+
+int ThumbnailList::Count() const { return listView_.Count(); }
+
+void ThumbnailList::SetThumbnailSize(int width, int height) {
+    workBitmap_.SetSize(width, height);
+    pictures_.SetSize(width, height);
+    // The list view measures its cells when it is given the list.
+    listView_.SetLargeImages(pictures_);
+}
+
+void ThumbnailList::Rebuild(int columns) {
+    // 1. What each listed window carries over: marks, clipping, position.
+    // Item counts are asked once per loop: each question is a message to the
+    // list view, and none of these loops adds or removes items.
+    CarryOverSnapshot snapshot;
+    const int previousCount = listView_.Count();
+    for (int i = 0; i < previousCount; ++i)
+        if (WindowEntry* entry = EntryOf(i)) snapshot.Add(*entry, i);
+    ReleaseEntries();
+
+    // 2.-4. An empty list, a fresh enumeration (restoring minimised windows in
+    // Open Only mode), and one round of our own messages.
+    listView_.BeginUpdate();
+    listView_.Clear();
+    pictures_.Clear();
+    catalogue_.EnumerateListed(OpenOnlyInForce());
+    tk::Application::Instance().ProcessMessages();
+
+    // 5.-8. Items in their order, and their places.
+    BuildItems(snapshot);
+    listView_.EndUpdate();
+    LayOutGrid(columns);
+    // 9. Clipping of windows that are gone goes with the snapshot.
+}
+
+void ThumbnailList::BuildItems(CarryOverSnapshot& snapshot) {
+    catalogue_.EnumerateVisible();
+    const bool pictures = Pictures();
+    const int count = catalogue_.ListedCount();
+
+    // Entries and position keys first. The order of the list follows from
+    // them alone (by title, then by previous position), so the items are
+    // added in that order rather than sorted inside the list view afterwards.
+    std::vector<SortItem> keys;
+    keys.reserve(static_cast<size_t>(count));
+    entries_.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const EnumeratedWindow& listed = catalogue_.Listed(i);
+        auto entry = std::make_unique<WindowEntry>();
+        entry->handle = listed.handle;
+        entry->minimized = listed.minimized;
+        std::string positionKey = kNewPositionKey;
+        // Without pictures there is no clipping to carry.
+        snapshot.TakeOver(listed.handle, *entry, positionKey, pictures);
+        keys.push_back({listed.title, std::move(positionKey)});
+        entries_.push_back(std::move(entry));
+    }
+    const std::vector<size_t> order = RefreshOrder(keys, platform::CompareLstr);
+
+    // One picture per item, in list order; room for all of them at once.
+    pictures_.SetImageCount(count);
+    for (int position = 0; position < count; ++position) {
+        const size_t index = order[static_cast<size_t>(position)];
+        WindowEntry& entry = *entries_[index];
+        const HWND pictured = RenderNewItem(entry, position);
+        const int item =
+            listView_.AddItem(keys[index].caption, reinterpret_cast<LPARAM>(&entry), position);
+        listView_.SetSubItem(item, 0, keys[index].positionKey);
+        if (!entry.minimized && !entry.parked) platform::RedrawNow(pictured);
+    }
+}
+
+void ThumbnailList::LayOutGrid(int columns) {
+    const int count = listView_.Count();
+    if (count == 0) return;
+    const RECT cell = listView_.ItemBounds(0);
+    const auto positions =
+        GridPositions(count, columns, cell.right - cell.left, cell.bottom - cell.top);
+    for (int i = 0; i < count; ++i) listView_.SetPosition(i, {positions[i].x, positions[i].y});
+}
+
+void ThumbnailList::Clear() {
+    ReleaseEntries();
+    listView_.Clear();
+    pictures_.Clear();
+}
+
+void ThumbnailList::ReleaseEntries() {
+    const int count = listView_.Count();
+    for (int i = 0; i < count; ++i) listView_.SetData(i, 0);
+    entries_.clear();
+}
+
+HWND ThumbnailList::RenderNewItem(WindowEntry& entry, int image) {
+    const RenderOptions options = options_();
+    if (!Pictures()) {
+        renderer_.DrawIconCard(WindowOf(entry), entry.minimized && !options.openOnly,
+                               options.stretch, workBitmap_);
+        pictures_.Replace(image, workBitmap_);
+        return WindowOf(entry);
+    }
+    buildBitmap_.SetSize(pictures_.Width(), pictures_.Height());
+    const RenderResult result = renderer_.RenderThumbnail(entry, buildBitmap_, options, regionSink_);
+    if (!result.captured) {
+        // A window that does not answer gets a blank picture for now; the
+        // bitmap still holds the previous item's.
+        buildBitmap_.GetCanvas().SetBrushColor(tk::clWhite);
+        buildBitmap_.GetCanvas().FillRect({0, 0, buildBitmap_.Width(), buildBitmap_.Height()});
+    }
+    if (options.openOnly) {
+        const RECT r = platform::WindowRect(result.pictured);
+        if (ListedAsParked({r.left, r.top, r.right, r.bottom})) {
+            entry.minimized = false;
+            entry.parked = true;
+        }
+        renderer_.DrawStateMarks(buildBitmap_, entry.parked, entry.autoUpdate);
+    }
+    pictures_.Replace(image, buildBitmap_);
+    return result.pictured;
+}
+
+void ThumbnailList::RerenderEntry(int item, bool minimised, bool parked) {
+    WindowEntry* entry = EntryOf(item);
+    if (!entry) return;
+    entry->minimized = minimised;
+    const int image = listView_.ImageIndex(item);
+    const RenderOptions options = options_();
+    if (!Pictures()) {
+        if (options.openOnly) return;
+        renderer_.DrawIconCard(WindowOf(*entry), minimised, options.stretch, workBitmap_);
+        pictures_.Replace(image, workBitmap_);
+        listView_.RedrawItem(item);
+        return;
+    }
+    tk::Bitmap picture(pictures_.Width(), pictures_.Height());
+    entry->parked = parked;
+    if (options.openOnly) {
+        // The marks change, the picture does not: no new capture.
+        pictures_.CopyImage(image, picture.Dc());
+        renderer_.DrawStateMarks(picture, parked, entry->autoUpdate);
+    } else if (!renderer_.RenderThumbnail(*entry, picture, options, regionSink_).captured) {
+        return;  // keeps its last picture
+    }
+    pictures_.Replace(image, picture);
+    listView_.RedrawItem(item);
+}
+
+void ThumbnailList::RefreshThumbnail(HWND window, int item) {
+    const WindowEntry* entry = EntryOf(item);
+    if (!entry) return;
+    const RenderOptions options = options_();
+    if (!renderer_.RenderThumbnail(*entry, workBitmap_, options, regionSink_).captured)
+        return;  // keeps its last picture
+    if (regionSink_) return;  // the pictures went to the clipping list window
+    if (options.openOnly)
+        renderer_.DrawStateMarks(workBitmap_, IsWindowParked(catalogue_.PlacementTarget(window)),
+                                 entry->autoUpdate);
+    pictures_.Replace(listView_.ImageIndex(item), workBitmap_);
+    listView_.RedrawItem(item);
+}
+
+void ThumbnailList::RestoreAtExit() {
+    catalogue_.EnumerateVisible();
+    for (int i = 0; i < listView_.Count(); ++i) {
+        const WindowEntry* entry = EntryOf(i);
+        if (!entry) continue;
+        const HWND target = catalogue_.PlacementTarget(WindowOf(*entry));
+        if (IsWindowParked(target)) UnparkWindow(target);
+    }
+    ReleaseEntries();
+}
+
+}  // namespace vistrel

@@ -1,0 +1,101 @@
+#pragma once
+// ThumbnailList: the list of listed windows as the user sees it. It owns the
+// window catalogue, the renderer, the window entries behind the items and the
+// work bitmaps, and keeps ListView1 and ImageList1 (both owned by the main
+// window) in step with them: the full rebuild, the grid, single pictures
+// drawn anew, and bringing parked windows home at exit.
+//
+// Everything here runs in the user-interface thread; the rebuild and the
+// homecoming process messages while they wait, so they run inside one of the
+// main window's commands, which holds every other rebuild back meanwhile.
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "catalogue/ThumbnailRenderer.h"
+#include "catalogue/WindowCatalogue.h"
+#include "catalogue/WindowEntry.h"
+#include "toolkit/Bitmap.h"
+
+namespace vistrel {
+
+class CarryOverSnapshot;
+class ExclusionList;
+namespace tk {
+class ImageList;
+class ListView;
+}  // namespace tk
+namespace platform {
+struct PrintWindowApi;
+struct ProcessPathApi;
+}  // namespace platform
+
+class ThumbnailList {
+public:
+    // The options are read anew for every picture: the check boxes may
+    // change between two of them.
+    ThumbnailList(tk::ListView& listView, tk::ImageList& pictures, const tk::ImageList& glyphs,
+                  const platform::PrintWindowApi& printWindow,
+                  const platform::ProcessPathApi& processPaths, const ExclusionList& exclusion,
+                  std::function<RenderOptions()> options);
+    ~ThumbnailList();
+    ThumbnailList(const ThumbnailList&) = delete;
+    ThumbnailList& operator=(const ThumbnailList&) = delete;
+
+    WindowCatalogue& Catalogue() { return catalogue_; }
+    const WindowCatalogue& Catalogue() const { return catalogue_; }
+    bool Pictures() const;  // windows can be printed
+    bool OpenOnlyInForce() const;
+
+    // The entry behind an item; null for an item whose entry was released.
+    WindowEntry* EntryOf(int item) const;
+    int Count() const;
+
+    // Picture size of every thumbnail, and of the work bitmap.
+    void SetThumbnailSize(int width, int height);
+
+    // Rebuilds the list from the windows there are now: marks, clipping and
+    // order carried over by window handle, new windows after them by title,
+    // one picture each, laid out in `columns` columns.
+    void Rebuild(int columns);
+    void LayOutGrid(int columns);
+    // Empties the list; the entries go.
+    void Clear();
+    void ReleaseEntries();
+
+    // Stores both marks in the entry and draws the item's picture anew (in
+    // Open Only mode only the marks change).
+    void RerenderEntry(int item, bool minimised, bool parked);
+    // Captures the item's window anew; `window` is the entry's.
+    void RefreshThumbnail(HWND window, int item);
+    // While the clipping list window is open its pictures go there.
+    void SetRegionSink(RegionSink* sink) { regionSink_ = sink; }
+
+    // Every parked window back where it was, also one parked by an earlier
+    // run (the parked state lives only in the position); the entries go.
+    void RestoreAtExit();
+
+private:
+    void BuildItems(CarryOverSnapshot& snapshot);
+    // Draws the picture of a new item at `image`; returns the window pictured.
+    HWND RenderNewItem(WindowEntry& entry, int image);
+
+    tk::ListView& listView_;
+    tk::ImageList& pictures_;
+    const platform::PrintWindowApi& printWindow_;
+    std::function<RenderOptions()> options_;
+    WindowCatalogue catalogue_;
+    ThumbnailRenderer renderer_;
+    RegionSink* regionSink_ = nullptr;
+    // DIB sections: the image list takes their pixels several times faster
+    // than a device bitmap's, and they are scaled into as fast.
+    tk::Bitmap workBitmap_{tk::PixelFormat::Bgra32};   // single refreshes and icon cards
+    tk::Bitmap buildBitmap_{tk::PixelFormat::Bgra32};  // the pictures of a rebuild
+    std::vector<std::unique_ptr<WindowEntry>> entries_;  // owners of the items' data
+};
+
+}  // namespace vistrel
