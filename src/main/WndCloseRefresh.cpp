@@ -35,11 +35,11 @@ void TPrintWndDlg::ToolButton1Click(tk::Component& sender) {
     } else {
         // "Open Only" was just unchecked: every parked window comes back to
         // where it was and is minimised for real.
-        list_->Catalogue().EnumerateVisible();
+        Catalogue().EnumerateVisible();
         for (int i = 0; i < ListView1.Count(); ++i) {
             const WindowEntry* entry = EntryOf(i);
             if (!entry) continue;
-            const HWND target = list_->Catalogue().PlacementTarget(WindowOf(*entry));
+            const HWND target = Catalogue().PlacementTarget(WindowOf(*entry));
             if (!IsWindowParked(target)) continue;
             UnparkWindow(target);
             // A window that does not answer stays as it is for now.
@@ -83,16 +83,16 @@ int TPrintWndDlg::ChangeCheck() {
     input.listedCount = ListView1.Count();
     input.openOnlyInForce = OpenOnlyInForce();
     input.countQualifying = [this] {
-        list_->Catalogue().EnumerateListed(false);
+        Catalogue().EnumerateListed(false);
         // The enumeration has just read every listed window's title and
         // minimised state; the item checks below take them from here instead
         // of asking each window again (a round trip per question under Wine).
         // A sorted vector that keeps its capacity: nothing is allocated per tick.
         listedIndex_.clear();
-        for (int i = 0; i < list_->Catalogue().ListedCount(); ++i)
-            listedIndex_.push_back({list_->Catalogue().Listed(i).handle, i});
+        for (int i = 0; i < Catalogue().ListedCount(); ++i)
+            listedIndex_.push_back({Catalogue().Listed(i).handle, i});
         std::sort(listedIndex_.begin(), listedIndex_.end());
-        return list_->Catalogue().ListedCount();
+        return Catalogue().ListedCount();
     };
     input.readItem = [this](int index, ItemNow& item) {
         const WindowEntry* entry = EntryOf(index);
@@ -103,7 +103,7 @@ int TPrintWndDlg::ChangeCheck() {
         const auto found = std::lower_bound(listedIndex_.begin(), listedIndex_.end(),
                                             std::pair<HWND, int>{window, 0});
         if (found != listedIndex_.end() && found->first == window) {
-            const EnumeratedWindow& listed = list_->Catalogue().Listed(found->second);
+            const EnumeratedWindow& listed = Catalogue().Listed(found->second);
             item.iconic = listed.minimized;
             item.title = listed.title;
         } else {
@@ -134,7 +134,7 @@ void TPrintWndDlg::ApplyChange(int kind) {
 }
 
 void TPrintWndDlg::ApplyItemChanges() {
-    list_->Catalogue().EnumerateVisible();
+    Catalogue().EnumerateVisible();
     const bool openOnly = OpenOnlyInForce();
     for (int i = 0; i < ListView1.Count(); ++i) {
         if (ClosingStarted()) return;
@@ -150,9 +150,9 @@ void TPrintWndDlg::ApplyItemChanges() {
                 if (platform::IsMinimised(h)) {
                     // One that does not answer is passed over until it does.
                     if (!QuietRestoreFromParked(h)) continue;
-                    list_->Catalogue().EnumerateVisible();
+                    Catalogue().EnumerateVisible();
                 }
-                const HWND target = list_->Catalogue().PlacementTarget(h);
+                const HWND target = Catalogue().PlacementTarget(h);
                 if (!parked) {
                     RerenderEntry(i, false, ParkWindow(target));
                 } else {

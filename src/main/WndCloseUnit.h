@@ -184,6 +184,8 @@ private:
     void BeginSizeHold();
     void EndSizeHold();
 
+    WindowCatalogue& Catalogue() const { return list_->Catalogue(); }
+
     // Keeping the list current (WndCloseRefresh.cpp)
     void CreateBackgroundWork();
     void UpdateToolbarStates();

@@ -37,6 +37,14 @@ std::string Lower(std::string text) {
     return text;
 }
 
+// The settings key present, holding only the update interval.
+VistrelOptions WithInterval(uint32_t milliseconds) {
+    VistrelOptions options;
+    options.settingsKey = VistrelOptions::Key::Present;
+    options.tims = milliseconds;
+    return options;
+}
+
 class ClosingTest : public VistrelTest {
 protected:
     void TearDown() override { VistrelSettings::Remove(); }
@@ -45,7 +53,8 @@ protected:
     // the change tick park the window once it is minimised.
     void StartWithParkedWindow(const VistrelOptions& options = {}) {
         helper_.emplace(TestWindows::StartExe());
-        window_ = helper_->Create(Plan(Kind::Frame, "Closing parked", kX, kY, 300, 200, 0x3050D0).Quiet().InGroup(1));
+        window_ =
+            helper_->Create(Plan(Kind::Frame, "Closing parked", kX, kY, 300, 200, 0x3050D0).Quiet().InGroup(1));
         app_.emplace(VistrelProcess::Start(options));
         ThumbnailProbe(*app_).WaitForItem("Closing parked");
         app_->ClickCheckBox(ids::CheckBox1);
@@ -80,15 +89,13 @@ TEST_F(ClosingTest, ACloseDuringARefreshRunsWhenTheRefreshIsOver) {
 // brings parked windows home; a second close arriving there must not start a
 // second close inside the first. Passes run almost without a break here.
 TEST_F(ClosingTest, ASecondCloseDuringTheCloseChangesNothing) {
-    VistrelOptions options;
-    options.settingsKey = VistrelOptions::Key::Present;
-    options.tims = 100;
-    StartWithParkedWindow(options);
+    StartWithParkedWindow(WithInterval(100));
     // Pictured inside Vistrel's process, so every pass step really paints.
     TestWindows guest = app_->InjectTestWindows();
     HWND last = nullptr;
     for (int i = 0; i < 12; ++i)
-        last = guest.Create(Plan(Kind::Frame, "Closing busy " + std::to_string(i), kX + 10 * i, 560, 300, 200, 0x40B040).Quiet());
+        last = guest.Create(
+            Plan(Kind::Frame, "Closing busy " + std::to_string(i), kX + 10 * i, 560, 300, 200, 0x40B040).Quiet());
     ThumbnailProbe(*app_).WaitForItem("Closing busy 11");
     app_->ClickCheckBox(ids::AutoChkBox);
     WaitFor([&] { return guest.PrintCount(last) >= 3; }, 10000, "automatic passes");
@@ -98,10 +105,7 @@ TEST_F(ClosingTest, ASecondCloseDuringTheCloseChangesNothing) {
 }
 
 TEST_F(ClosingTest, TheEndOfTheSessionSavesEverythingAndBringsWindowsHome) {
-    VistrelOptions options;
-    options.settingsKey = VistrelOptions::Key::Present;
-    options.tims = 700;
-    StartWithParkedWindow(options);
+    StartWithParkedWindow(WithInterval(700));
     // An exclusion made in this session, which only the close writes out.
     helper_->Create(Plan(Kind::Frame, "Closing excluded", kX, 620, 200, 120, 0x40B040).Quiet());
     const ThumbnailProbe probe(*app_);
@@ -129,7 +133,8 @@ TEST_F(ClosingTest, TheEndOfTheSessionSavesEverythingAndBringsWindowsHome) {
 // parked one is still sent home, to arrive when it answers again.
 TEST_F(ClosingTest, HungWindowsInOpenOnlyModeNeverFreezeVistrel) {
     StartWithParkedWindow();
-    const HWND minimised = helper_->Create(Plan(Kind::Frame, "Closing minimised", kX + 40, 640, 300, 200, 0x40B040).Quiet().InGroup(1));
+    const HWND minimised =
+        helper_->Create(Plan(Kind::Frame, "Closing minimised", kX + 40, 640, 300, 200, 0x40B040).Quiet().InGroup(1));
     ThumbnailProbe(*app_).WaitForItem("Closing minimised");
     // Minimised and hung before the next tick can restore it: every tick
     // now finds a minimised window it cannot restore.

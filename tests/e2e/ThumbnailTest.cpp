@@ -202,7 +202,9 @@ using FirstViewTest = VistrelTest;
 TEST_F(FirstViewTest, TheFirstListIsAlreadyTheGrid) {
     std::vector<WindowPlan> windows;
     for (int i = 0; i < 5; ++i)
-        windows.push_back(Plan(Kind::Frame, "First view " + std::to_string(i), kBesideVistrelX + 20 * i, 80 + 60 * i, 300, 200, kColours[static_cast<size_t>(i)]).Quiet());
+        windows.push_back(Plan(Kind::Frame, "First view " + std::to_string(i), kBesideVistrelX + 20 * i, 80 + 60 * i,
+                               300, 200, kColours[static_cast<size_t>(i)])
+                              .Quiet());
     TestWindows helper = TestWindows::StartExe(windows);
     VistrelProcess app = VistrelProcess::Start();
     ASSERT_GE(app.ItemCount(), 5);
