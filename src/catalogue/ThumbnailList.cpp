@@ -49,28 +49,43 @@ void ThumbnailList::Rebuild(int columns) {
     // 1. What each listed window carries over: marks, clipping, position.
     // Item counts are asked once per loop: each question is a message to the
     // list view, and none of these loops adds or removes items.
+    // The pictures stay at hand too: a window the screen shows only in part
+    // keeps the rest of its last picture.
     CarryOverSnapshot snapshot;
+    std::vector<std::pair<HWND, int>> previousImages;
     const int previousCount = listView_.Count();
-    for (int i = 0; i < previousCount; ++i)
-        if (WindowEntry* entry = EntryOf(i)) snapshot.Add(*entry, i);
+    for (int i = 0; i < previousCount; ++i) {
+        if (WindowEntry* entry = EntryOf(i)) {
+            snapshot.Add(*entry, i);
+            previousImages.push_back({WindowOf(*entry), listView_.ImageIndex(i)});
+        }
+    }
     ReleaseEntries();
 
     // 2.-4. An empty list, a fresh enumeration (restoring minimised windows in
     // Open Only mode), and one round of our own messages.
     listView_.BeginUpdate();
     listView_.Clear();
-    pictures_.Clear();
+    const tk::ImageList previousPictures = pictures_.TakePictures();
+    listView_.SetLargeImages(pictures_);
     catalogue_.EnumerateListed(OpenOnlyInForce());
     tk::Application::Instance().ProcessMessages();
 
     // 5.-8. Items in their order, and their places.
-    BuildItems(snapshot);
+    const bool sameSize = previousPictures.Width() == pictures_.Width() &&
+                          previousPictures.Height() == pictures_.Height();
+    BuildItems(snapshot, [&](HWND window, tk::Bitmap& target) {
+        if (!sameSize) return false;
+        for (const auto& [handle, image] : previousImages)
+            if (handle == window) return previousPictures.CopyImage(image, target.Dc());
+        return false;
+    });
     listView_.EndUpdate();
     LayOutGrid(columns);
     // 9. Clipping of windows that are gone goes with the snapshot.
 }
 
-void ThumbnailList::BuildItems(CarryOverSnapshot& snapshot) {
+void ThumbnailList::BuildItems(CarryOverSnapshot& snapshot, const PreviousPicture& previous) {
     catalogue_.EnumerateVisible();
     const bool pictures = Pictures();
     const int count = catalogue_.ListedCount();
@@ -99,7 +114,7 @@ void ThumbnailList::BuildItems(CarryOverSnapshot& snapshot) {
     for (int position = 0; position < count; ++position) {
         const size_t index = order[static_cast<size_t>(position)];
         WindowEntry& entry = *entries_[index];
-        const HWND pictured = RenderNewItem(entry, position);
+        const HWND pictured = RenderNewItem(entry, position, previous);
         const int item =
             listView_.AddItem(keys[index].caption, reinterpret_cast<LPARAM>(&entry), position);
         listView_.SetSubItem(item, 0, keys[index].positionKey);
@@ -128,7 +143,7 @@ void ThumbnailList::ReleaseEntries() {
     entries_.clear();
 }
 
-HWND ThumbnailList::RenderNewItem(WindowEntry& entry, int image) {
+HWND ThumbnailList::RenderNewItem(WindowEntry& entry, int image, const PreviousPicture& previous) {
     const RenderOptions options = options_();
     if (!Pictures()) {
         renderer_.DrawIconCard(WindowOf(entry), entry.minimized && !options.openOnly,
@@ -137,7 +152,10 @@ HWND ThumbnailList::RenderNewItem(WindowEntry& entry, int image) {
         return WindowOf(entry);
     }
     buildBitmap_.SetSize(pictures_.Width(), pictures_.Height());
-    const RenderResult result = renderer_.RenderThumbnail(entry, buildBitmap_, options, regionSink_);
+    const HWND window = WindowOf(entry);
+    const RenderResult result =
+        renderer_.RenderThumbnail(entry, buildBitmap_, options, regionSink_,
+                                  [&](tk::Bitmap& target) { return previous(window, target); });
     if (!result.captured) {
         // A window that does not answer gets a blank picture for now; the
         // bitmap still holds the previous item's.
@@ -175,7 +193,8 @@ void ThumbnailList::RerenderEntry(int item, bool minimised, bool parked) {
         // The marks change, the picture does not: no new capture.
         pictures_.CopyImage(image, picture.Dc());
         renderer_.DrawStateMarks(picture, parked, entry->autoUpdate);
-    } else if (!renderer_.RenderThumbnail(*entry, picture, options, regionSink_).captured) {
+    } else if (!renderer_.RenderThumbnail(*entry, picture, options, regionSink_, PictureOf(item))
+                    .captured) {
         return;  // keeps its last picture
     }
     pictures_.Replace(image, picture);
@@ -186,7 +205,8 @@ void ThumbnailList::RefreshThumbnail(HWND window, int item) {
     const WindowEntry* entry = EntryOf(item);
     if (!entry) return;
     const RenderOptions options = options_();
-    if (!renderer_.RenderThumbnail(*entry, workBitmap_, options, regionSink_).captured)
+    if (!renderer_.RenderThumbnail(*entry, workBitmap_, options, regionSink_, PictureOf(item))
+             .captured)
         return;  // keeps its last picture
     if (regionSink_) return;  // the pictures went to the clipping list window
     if (options.openOnly)
@@ -194,6 +214,12 @@ void ThumbnailList::RefreshThumbnail(HWND window, int item) {
                                  entry->autoUpdate);
     pictures_.Replace(listView_.ImageIndex(item), workBitmap_);
     listView_.RedrawItem(item);
+}
+
+LastPicture ThumbnailList::PictureOf(int item) const {
+    return [this, item](tk::Bitmap& target) {
+        return pictures_.CopyImage(listView_.ImageIndex(item), target.Dc());
+    };
 }
 
 void ThumbnailList::RestoreAtExit() {

@@ -80,9 +80,13 @@ public:
     void RestoreAtExit();
 
 private:
-    void BuildItems(CarryOverSnapshot& snapshot);
+    // A window's picture from before a rebuild, found by its handle.
+    using PreviousPicture = std::function<bool(HWND, tk::Bitmap&)>;
+    void BuildItems(CarryOverSnapshot& snapshot, const PreviousPicture& previous);
     // Draws the picture of a new item at `image`; returns the window pictured.
-    HWND RenderNewItem(WindowEntry& entry, int image);
+    HWND RenderNewItem(WindowEntry& entry, int image, const PreviousPicture& previous);
+    // The item's picture as ImageList1 holds it now.
+    LastPicture PictureOf(int item) const;
 
     tk::ListView& listView_;
     tk::ImageList& pictures_;

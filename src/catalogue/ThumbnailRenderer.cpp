@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "catalogue/ScreenParts.h"
 #include "catalogue/ThumbnailGeometry.h"
 #include "catalogue/WindowCatalogue.h"
 #include "platform/OptionalApis.h"
@@ -34,23 +35,23 @@ constexpr int kGlyphAutoUpdate = 18;
 
 constexpr int kIconSize = 32;
 
-// PW_RENDERFULLCONTENT: older SDK headers lack it.
-constexpr UINT kRenderFullContent = 0x00000002;
-
-// PrintWindow sends WM_PRINT and waits for it, so a window that does not pump
-// its messages would freeze us with it. Ask first with a message that cannot
-// do harm and that gives up early.
-void Print(const platform::PrintWindowApi& api, HWND window, HDC dc) {
-    // Windows drawn by the GPU (DirectX, browsers, most of Windows 10's own
-    // windows) print black unless the full content is asked for; systems
-    // before 8.1 refuse the flag.
-    if (api.Print(window, dc, kRenderFullContent)) return;
-    api.Print(window, dc, 0);
-}
-
 // Only the window's own bounds and clamped clippings come here: their far
 // edges lie within the window, so the sums cannot overflow.
 RECT ToRect(const ClipRect& r) { return {r.x, r.y, r.x + r.width, r.y + r.height}; }
+
+Rect ToGeometry(const ClipRect& r) { return {r.x, r.y, r.x + r.width, r.y + r.height}; }
+RECT ToWin(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
+Rect FromWin(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// A small triangle in the picture's top-left corner: what the thumbnail shows
+// there is its last picture, not the window as it is now.
+void DrawStaleMark(tk::Canvas& canvas, const RECT& picture) {
+    constexpr int kLegs = 9;
+    canvas.SetBrushColor(kFrameGrey);
+    for (int row = 0; row < kLegs; ++row)
+        canvas.FillRect({picture.left, picture.top + row, picture.left + kLegs - row,
+                         picture.top + row + 1});
+}
 
 // Where the picture lands: the box (fitted or whole) less the margins.
 RECT PictureRect(int x, int y, int boxWidth, int boxHeight, int bottomMargin) {
@@ -62,11 +63,11 @@ RECT PictureRect(int x, int y, int boxWidth, int boxHeight, int bottomMargin) {
 
 ThumbnailRenderer::ThumbnailRenderer(const platform::PrintWindowApi& printWindow,
                                      const WindowCatalogue& catalogue, const tk::ImageList& glyphs)
-    : printWindow_(printWindow), catalogue_(catalogue), glyphs_(glyphs) {}
+    : catalogue_(catalogue), glyphs_(glyphs), capture_(printWindow, catalogue) {}
 
 RenderResult ThumbnailRenderer::RenderThumbnail(const WindowEntry& entry, tk::Bitmap& target,
-                                                const RenderOptions& options,
-                                                RegionSink* clipList) const {
+                                                const RenderOptions& options, RegionSink* clipList,
+                                                const LastPicture& lastPicture) const {
     HWND window = WindowOf(entry);
     RECT bounds = platform::WindowRect(window);
     int winWidth = bounds.right - bounds.left;
@@ -109,31 +110,42 @@ RenderResult ThumbnailRenderer::RenderThumbnail(const WindowEntry& entry, tk::Bi
         if (options.openOnly) bottomMargin = kMarksMargin;
     }
 
-    // The target is left as it is, so the thumbnail keeps its last picture.
-    if (!platform::Answers(window)) return {window, false};
-
-    // Declared in release order: the bitmap leaves the memory DC before either
-    // is deleted, and the window DC goes back last.
-    platform::WindowDc windowDc(window, platform::WindowDc::Whole);
-    tk::MemoryDcOwner captureDc(CreateCompatibleDC(windowDc.get()));
-    tk::BitmapOwner capture(CreateCompatibleBitmap(windowDc.get(), winWidth, winHeight));
-    tk::Selection selected(captureDc.get(), capture.get());
-    Print(printWindow_, window, captureDc.get());
+    // A window that does not answer leaves the target as it is, so the
+    // thumbnail keeps its last picture.
+    const CapturedImage image = capture_.Capture(window, bounds, image_);
+    if (!image.answered) return {window, false};
+    const HDC captureDc = image_.Dc();
 
     tk::Canvas& canvas = target.GetCanvas();
     canvas.SetStretchMode(options.highQuality ? HALFTONE : COLORONCOLOR);
     canvas.SetBrushColor(kWhite);
 
     if (clipList && entry.clips) {
-        DrawRegions(entry, window, captureDc.get(), winWidth, winHeight, target, options.stretch,
+        DrawRegions(entry, window, captureDc, winWidth, winHeight, target, options.stretch,
                     *clipList);
         return {window, true};
     }
 
     const RECT whole{0, 0, target.Width(), target.Height()};
-    canvas.FillRect(whole);
-    canvas.StretchBltFrom(captureDc.get(), ToRect(source),
-                          PictureRect(x, y, boxWidth, boxHeight, bottomMargin));
+    const RECT picture = PictureRect(x, y, boxWidth, boxHeight, bottomMargin);
+    const Rect from = ToGeometry(source);
+    const bool current = image.complete || Covers(image.parts, from);
+    if (!current && lastPicture && lastPicture(target)) {
+        // Only what the screen shows of the window is new; the rest keeps its
+        // last picture, never another window's pixels.
+        for (const Rect& part : image.parts) {
+            const Rect piece = Intersection(part, from);
+            const Rect onto = MapPart(piece, from, FromWin(picture));
+            if (onto.width() <= 0 || onto.height() <= 0) continue;
+            canvas.StretchBltFrom(captureDc, ToWin(piece), ToWin(onto));
+        }
+        canvas.SetBrushColor(kWhite);
+    } else {
+        // Parts the screen does not show are white in the capture.
+        canvas.FillRect(whole);
+        canvas.StretchBltFrom(captureDc, ToRect(source), picture);
+    }
+    if (!current) DrawStaleMark(canvas, picture);
     COLORREF frame = kFrameGrey;
     if (entry.clips) frame = kFrameClipped;
     if (!entry.autoUpdate) frame = kFrameNoAutoUpdate;

@@ -5,13 +5,16 @@
 // frame whose colour tells the entry's marks. Without PrintWindow a thumbnail
 // is an icon card instead.
 //
-// Nothing is cached between captures: each one takes its own window DC,
-// memory DC and full-size bitmap, since windows change size at any moment.
+// The full-size picture comes from WindowCapture: printed, or copied from the
+// screen where the window prints nothing. Parts the screen does not show keep
+// the thumbnail's last picture, marked in its corner as not current.
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
+#include "catalogue/WindowCapture.h"
 #include "catalogue/WindowEntry.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/GdiOwners.h"
@@ -57,6 +60,9 @@ struct RenderResult {
     bool captured = false;
 };
 
+// Puts the thumbnail's last picture into the bitmap; false when it has none.
+using LastPicture = std::function<bool(tk::Bitmap&)>;
+
 class ThumbnailRenderer {
 public:
     // Both stay owned by the caller and must outlive the renderer; `glyphs`
@@ -67,9 +73,11 @@ public:
     // Captures the entry's window into `target` (its size is the thumbnail's).
     // With `clipList` (the clipping list window is open) an entry with clips
     // renders one picture per region into it instead; `target` then keeps the
-    // last region's picture.
+    // last region's picture. `lastPicture` is asked only when part of the
+    // window cannot be seen.
     RenderResult RenderThumbnail(const WindowEntry& entry, tk::Bitmap& target,
-                                 const RenderOptions& options, RegionSink* clipList) const;
+                                 const RenderOptions& options, RegionSink* clipList,
+                                 const LastPicture& lastPicture = {}) const;
 
     // The automatic-update mark and the parked mark, bottom right.
     void DrawStateMarks(tk::Bitmap& bitmap, bool parked, bool autoUpdate) const;
@@ -83,9 +91,12 @@ private:
                      int winHeight, tk::Bitmap& target, bool stretch, RegionSink& clipList) const;
     void DrawGlyph(int index, tk::Bitmap& glyph) const;
 
-    const platform::PrintWindowApi& printWindow_;
     const WindowCatalogue& catalogue_;
     const tk::ImageList& glyphs_;
+    WindowCapture capture_;
+    // The full-size picture of the window being rendered; kept between
+    // captures, so that windows of one size need no new bitmap each time.
+    mutable tk::Bitmap image_{tk::PixelFormat::Bgra32};
 };
 
 // The shell's icon of a file (32 x 32, or 16 x 16 when small); empty when the

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "catalogue/ScreenParts.h"
 #include "exclusion/ExclusionList.h"
+#include "platform/DisplayInfo.h"
 #include "platform/Locale.h"
 #include "platform/WindowFacts.h"
 
@@ -14,7 +16,8 @@ WindowCatalogue::WindowCatalogue(const platform::ProcessPathApi& processPaths,
     : processPaths_(processPaths),
       exclusion_(exclusion),
       listed_(std::make_unique<EnumeratedWindow[]>(kCapacity)),
-      visible_(std::make_unique<HWND[]>(kCapacity)) {}
+      visible_(std::make_unique<HWND[]>(kCapacity)),
+      shown_(std::make_unique<Placed[]>(kCapacity)) {}
 
 bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::string* title,
                                 bool* minimised) const {
@@ -79,14 +82,40 @@ BOOL CALLBACK WindowCatalogue::ListCallback(HWND window, LPARAM param) {
 
 void WindowCatalogue::EnumerateVisible() {
     visibleCount_ = 0;
+    shownCount_ = 0;
+    // Asked here rather than at each capture: every question about the
+    // display is a costly round trip under Wine, and monitors rarely change.
+    const RECT screen = platform::VirtualScreen();
+    screen_ = {screen.left, screen.top, screen.right, screen.bottom};
     EnumWindows(VisibleCallback, reinterpret_cast<LPARAM>(this));
 }
 
 BOOL CALLBACK WindowCatalogue::VisibleCallback(HWND window, LPARAM param) {
     auto* self = reinterpret_cast<WindowCatalogue*>(param);
     if (self->visibleCount_ >= kCapacity) return FALSE;
+    if (!platform::TopLevelStateOf(window).visible) return TRUE;
+    // Any visible window covers what lies below it, listed or not (tool
+    // windows, the taskbar, our own main window).
+    if (self->shownCount_ < kCapacity) {
+        const RECT r = platform::WindowRect(window);
+        self->shown_[self->shownCount_++] = {window, {r.left, r.top, r.right, r.bottom}};
+    }
     if (self->Qualifies(window, QualifyMode::Visible)) self->visible_[self->visibleCount_++] = window;
     return TRUE;
+}
+
+std::vector<Rect> WindowCatalogue::ShownParts(HWND window, const RECT& now) const {
+    const Rect rect{now.left, now.top, now.right, now.bottom};
+    above_.clear();
+    for (int i = 0; i < shownCount_; ++i) {
+        if (shown_[i].handle != window) {
+            above_.push_back(shown_[i].rect);
+            continue;
+        }
+        if (!(shown_[i].rect == rect)) return {};
+        return ToWindowCoordinates(UncoveredParts(rect, above_, screen_), rect);
+    }
+    return {};
 }
 
 HWND WindowCatalogue::FirstOwnedBy(HWND window) const {

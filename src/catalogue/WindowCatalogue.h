@@ -6,7 +6,9 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "catalogue/Geometry.h"
 #include "catalogue/Qualify.h"
 #include "catalogue/WindowEntry.h"
 
@@ -45,7 +47,8 @@ public:
     int ListedCount() const { return listedCount_; }
     const EnumeratedWindow& Listed(int index) const { return listed_[index]; }
 
-    // Fills the visible window list: the candidates for placement targets.
+    // Fills the visible window list: the candidates for placement targets;
+    // also notes where every visible top-level window is, for ShownParts.
     void EnumerateVisible();
     int VisibleCount() const { return visibleCount_; }
     HWND Visible(int index) const { return visible_[index]; }
@@ -56,6 +59,13 @@ public:
     // The window a thumbnail pictures: the window itself, or, when it has no
     // area, its placement target.
     HWND PicturedWindow(HWND window) const;
+
+    // What the screen shows of a window whose rectangle is `now`, in window
+    // coordinates: the parts on the screen that no window above it covers,
+    // as the last EnumerateVisible saw them. Nothing when that enumeration
+    // did not see the window there (it is new, hidden, or moved since): what
+    // lies above it then is not known.
+    std::vector<Rect> ShownParts(HWND window, const RECT& now) const;
 
 private:
     static BOOL CALLBACK ListCallback(HWND window, LPARAM self);
@@ -69,6 +79,15 @@ private:
     bool restoreMinimised_ = false;
     std::unique_ptr<HWND[]> visible_;
     int visibleCount_ = 0;
+    // Every visible top-level window in Z order, topmost first.
+    struct Placed {
+        HWND handle = nullptr;
+        Rect rect;
+    };
+    std::unique_ptr<Placed[]> shown_;
+    int shownCount_ = 0;
+    Rect screen_;  // every monitor together, at the same enumeration
+    mutable std::vector<Rect> above_;  // reused by ShownParts
 };
 
 }  // namespace vistrel

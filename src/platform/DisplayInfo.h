@@ -6,6 +6,8 @@
 namespace vistrel::platform {
 
 int ScreenWidth();
+// The bounds of every monitor together, in screen coordinates.
+RECT VirtualScreen();
 int ScreenHeight();
 // Bits per pixel of the window's device context (the screen's when `window`
 // is null); 0 when no device context can be had.

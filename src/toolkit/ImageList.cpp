@@ -50,6 +50,18 @@ PixelPicture MakePixelPicture(const uint32_t* argb, int width, int height, bool 
 void ImageList::Create(int width, int height, UINT flags, int initial, int grow) {
     list_.reset(ImageList_Create(width, height, flags, initial, grow));
     flags_ = flags;
+    grow_ = grow;
+}
+
+ImageList ImageList::TakePictures() {
+    ImageList taken;
+    const int width = Width();
+    const int height = Height();
+    taken.list_ = std::move(list_);
+    taken.flags_ = flags_;
+    taken.grow_ = grow_;
+    Create(width, height, flags_, 0, grow_);
+    return taken;
 }
 
 void ImageList::SetSize(int width, int height) {

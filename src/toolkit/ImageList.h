@@ -26,6 +26,10 @@ public:
     // flags: ILC_COLOR24, ILC_COLOR32, with or without ILC_MASK. Replaces any
     // list made before (controls showing the old one must be given the new one).
     void Create(int width, int height, UINT flags, int initial, int grow);
+    // Hands every picture over to the returned list and goes on empty, with
+    // the same size and kind but a new handle: controls showing this list
+    // must be given it again. No picture is copied.
+    [[nodiscard]] ImageList TakePictures();
     // Changes the picture size and empties the list; the handle stays.
     void SetSize(int width, int height);
     int Width() const;
@@ -60,6 +64,7 @@ public:
 private:
     ImageListOwner list_;
     UINT flags_ = 0;
+    int grow_ = 4;
 };
 
 }  // namespace vistrel::tk
