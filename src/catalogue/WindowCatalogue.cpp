@@ -16,8 +16,14 @@ WindowCatalogue::WindowCatalogue(const platform::ProcessPathApi& processPaths,
     : processPaths_(processPaths),
       exclusion_(exclusion),
       listed_(std::make_unique<EnumeratedWindow[]>(kCapacity)),
-      visible_(std::make_unique<HWND[]>(kCapacity)),
-      shown_(std::make_unique<Placed[]>(kCapacity)) {}
+      visible_(std::make_unique<HWND[]>(kCapacity)) {
+    NoteScreen();
+}
+
+void WindowCatalogue::NoteScreen() {
+    const RECT screen = platform::VirtualScreen();
+    screen_ = {screen.left, screen.top, screen.right, screen.bottom};
+}
 
 bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::string* title,
                                 bool* minimised) const {
@@ -82,40 +88,15 @@ BOOL CALLBACK WindowCatalogue::ListCallback(HWND window, LPARAM param) {
 
 void WindowCatalogue::EnumerateVisible() {
     visibleCount_ = 0;
-    shownCount_ = 0;
-    // Asked here rather than at each capture: every question about the
-    // display is a costly round trip under Wine, and monitors rarely change.
-    const RECT screen = platform::VirtualScreen();
-    screen_ = {screen.left, screen.top, screen.right, screen.bottom};
+    NoteScreen();
     EnumWindows(VisibleCallback, reinterpret_cast<LPARAM>(this));
 }
 
 BOOL CALLBACK WindowCatalogue::VisibleCallback(HWND window, LPARAM param) {
     auto* self = reinterpret_cast<WindowCatalogue*>(param);
     if (self->visibleCount_ >= kCapacity) return FALSE;
-    if (!platform::TopLevelStateOf(window).visible) return TRUE;
-    // Any visible window covers what lies below it, listed or not (tool
-    // windows, the taskbar, our own main window).
-    if (self->shownCount_ < kCapacity) {
-        const RECT r = platform::WindowRect(window);
-        self->shown_[self->shownCount_++] = {window, {r.left, r.top, r.right, r.bottom}};
-    }
     if (self->Qualifies(window, QualifyMode::Visible)) self->visible_[self->visibleCount_++] = window;
     return TRUE;
-}
-
-std::vector<Rect> WindowCatalogue::ShownParts(HWND window, const RECT& now) const {
-    const Rect rect{now.left, now.top, now.right, now.bottom};
-    above_.clear();
-    for (int i = 0; i < shownCount_; ++i) {
-        if (shown_[i].handle != window) {
-            above_.push_back(shown_[i].rect);
-            continue;
-        }
-        if (!(shown_[i].rect == rect)) return {};
-        return ToWindowCoordinates(UncoveredParts(rect, above_, screen_), rect);
-    }
-    return {};
 }
 
 HWND WindowCatalogue::FirstOwnedBy(HWND window) const {
@@ -133,6 +114,40 @@ HWND WindowCatalogue::PicturedWindow(HWND window) const {
     const RECT r = platform::WindowRect(window);
     if ((r.right - r.left) * (r.bottom - r.top) != 0) return window;
     return PlacementTarget(window);
+}
+
+namespace {
+
+struct AboveWalk {
+    HWND window;
+    std::vector<Rect>* above;
+    bool found = false;
+};
+
+BOOL CALLBACK CollectAbove(HWND window, LPARAM param) {
+    auto* walk = reinterpret_cast<AboveWalk*>(param);
+    if (window == walk->window) {
+        walk->found = true;
+        return FALSE;
+    }
+    // Any visible window covers what lies below it, listed or not (tool
+    // windows, the taskbar, our own main window).
+    if (platform::TopLevelStateOf(window).visible) {
+        const RECT r = platform::WindowRect(window);
+        walk->above->push_back({r.left, r.top, r.right, r.bottom});
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<Rect> WindowCatalogue::ShownParts(HWND window, const RECT& now) const {
+    above_.clear();
+    AboveWalk walk{window, &above_};
+    EnumWindows(CollectAbove, reinterpret_cast<LPARAM>(&walk));
+    if (!walk.found) return {};
+    const Rect rect{now.left, now.top, now.right, now.bottom};
+    return ToWindowCoordinates(UncoveredParts(rect, above_, screen_), rect);
 }
 
 }  // namespace vistrel

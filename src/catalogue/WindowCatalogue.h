@@ -47,8 +47,7 @@ public:
     int ListedCount() const { return listedCount_; }
     const EnumeratedWindow& Listed(int index) const { return listed_[index]; }
 
-    // Fills the visible window list: the candidates for placement targets;
-    // also notes where every visible top-level window is, for ShownParts.
+    // Fills the visible window list: the candidates for placement targets.
     void EnumerateVisible();
     int VisibleCount() const { return visibleCount_; }
     HWND Visible(int index) const { return visible_[index]; }
@@ -61,16 +60,17 @@ public:
     HWND PicturedWindow(HWND window) const;
 
     // What the screen shows of a window whose rectangle is `now`, in window
-    // coordinates: the parts on the screen that no window above it covers,
-    // as the last EnumerateVisible saw them. Nothing when that enumeration
-    // did not see the window there (it is new, hidden, or moved since): what
-    // lies above it then is not known.
+    // coordinates: the parts on the screen that no visible window above it
+    // covers. The windows above are looked at now, not at the last
+    // enumeration: one that appeared or moved since must not end up in
+    // another window's picture. Nothing for a window that is not there.
     std::vector<Rect> ShownParts(HWND window, const RECT& now) const;
 
 private:
     static BOOL CALLBACK ListCallback(HWND window, LPARAM self);
     static BOOL CALLBACK VisibleCallback(HWND window, LPARAM self);
     HWND FirstOwnedBy(HWND window) const;
+    void NoteScreen();
 
     const platform::ProcessPathApi& processPaths_;
     const ExclusionList& exclusion_;
@@ -79,14 +79,10 @@ private:
     bool restoreMinimised_ = false;
     std::unique_ptr<HWND[]> visible_;
     int visibleCount_ = 0;
-    // Every visible top-level window in Z order, topmost first.
-    struct Placed {
-        HWND handle = nullptr;
-        Rect rect;
-    };
-    std::unique_ptr<Placed[]> shown_;
-    int shownCount_ = 0;
-    Rect screen_;  // every monitor together, at the same enumeration
+    // Every monitor together; asked at each EnumerateVisible rather than at
+    // each capture, as every question about the display is a costly round
+    // trip under Wine, and monitors rarely change.
+    Rect screen_;
     mutable std::vector<Rect> above_;  // reused by ShownParts
 };
 

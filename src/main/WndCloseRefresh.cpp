@@ -183,8 +183,6 @@ void TPrintWndDlg::Timer1Timer() {
 
 void TPrintWndDlg::PassStep(int tick, int index) {
     if (index >= ListView1.Count()) return;
-    // Once a pass: where the windows are now, for those copied from the screen.
-    if (index == 0) Catalogue().EnumerateVisible();
     const WindowEntry* entry = EntryOf(index);
     if (!entry) return;
     if (!PassStepDue(entry->autoUpdate, entry->minimized, tick, entry->clips != nullptr,
