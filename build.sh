@@ -88,12 +88,21 @@ run_on_private_display() {
   # Something for Vistrel to list: a few of Wine's own programs. They are
   # started by their file, not by name: `wine notepad` goes through start.exe,
   # and the program would then run in a process that is not ours to end.
-  local program
-  for program in system32/notepad.exe regedit.exe system32/taskmgr.exe; do
+  # Notepad opens where its settings say: in the lower right, so that the
+  # programs do not all lie on top of each other and each thumbnail (copied
+  # from the screen under Wine) shows something of its window. Started one
+  # after the other, the last one on top.
+  local setting program
+  for setting in "iWindowPosX 700" "iWindowPosY 560" "iWindowPosDX 560" "iWindowPosDY 400"; do
+    set -- $setting
+    wine reg add 'HKCU\Software\Microsoft\Notepad' /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1
+  done
+  for program in regedit.exe system32/taskmgr.exe system32/notepad.exe; do
     wine "$WINEPREFIX/drive_c/windows/$program" </dev/null >/dev/null 2>&1 &
     helper_pids+=($!)
+    sleep 1.5
   done
-  sleep 3
+  sleep 1
   (cd "$(dirname "$exe")" && exec wine "$exe" </dev/null) &
   vistrel_pid=$!
   sleep 6

@@ -13,7 +13,10 @@ namespace {
 constexpr uint32_t kBlue = 0xC06020;
 constexpr uint32_t kGreen = 0x40B040;
 
-using ScreenFallbackTest = VistrelTest;
+class ScreenFallbackTest : public VistrelTest {
+protected:
+    void TearDown() override { VistrelSettings::Remove(); }
+};
 
 TEST_F(ScreenFallbackTest, AnotherProgramsWindowShowsItsOwnColours) {
     TestWindows helper = TestWindows::StartExe(
@@ -41,6 +44,36 @@ TEST_F(ScreenFallbackTest, ACoveredPartNeverShowsTheWindowAbove) {
         EXPECT_EQ(probe.CountInPicture(below, kGreen), 0);
         app.Command(ids::ToolButton1);
     }
+}
+
+// A parked window has nothing on the screen: its thumbnail keeps the last
+// picture it had, through every automatic pass, and is not emptied.
+TEST_F(ScreenFallbackTest, AParkedWindowKeepsItsLastPicture) {
+    constexpr int kX = kBesideVistrelX, kY = 120;
+    TestWindows helper =
+        TestWindows::StartExe({Plan(Kind::Frame, "Fallback parked", kX, kY, 320, 240, kBlue).Quiet()});
+    VistrelOptions options;
+    options.settingsKey = VistrelOptions::Key::Present;
+    options.tims = 200;
+    VistrelProcess app = VistrelProcess::Start(options);
+    const ThumbnailProbe probe(app);
+    ASSERT_TRUE(probe.WaitForColour(probe.WaitForItem("Fallback parked"), kBlue, 0.4, 5000));
+
+    app.ClickCheckBox(ids::CheckBox1);
+    const HWND window = helper.Windows().front();
+    helper.Minimise(window);
+    WaitFor([&] { return helper.State(window).rect.left >= 20000; }, 5000, "the window to be parked");
+    // Passes go on meanwhile; a window of Vistrel's own process counts them.
+    TestWindows guest = app.InjectTestWindows();
+    const HWND witness =
+        guest.Create(Plan(Kind::Frame, "Fallback witness", kX, 560, 200, 120, kGreen).Quiet());
+    probe.WaitForItem("Fallback witness");
+    app.ClickCheckBox(ids::AutoChkBox);
+    WaitFor([&] { return guest.PrintCount(witness) >= 4; }, 10000, "automatic passes");
+    int seen = 0;
+    EXPECT_TRUE(probe.WaitForColour(probe.WaitForItem("Fallback parked"), kBlue, 0.3, 2000, &seen))
+        << seen << " pixels of its last picture left";
+    app.ClickCheckBox(ids::AutoChkBox);
 }
 
 }  // namespace
