@@ -37,8 +37,6 @@ constexpr int kIconSize = 32;
 
 // Only the window's own bounds and clamped clippings come here: their far
 // edges lie within the window, so the sums cannot overflow.
-RECT ToRect(const ClipRect& r) { return {r.x, r.y, r.x + r.width, r.y + r.height}; }
-
 Rect ToGeometry(const ClipRect& r) { return {r.x, r.y, r.x + r.width, r.y + r.height}; }
 RECT ToWin(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 Rect FromWin(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
@@ -139,11 +137,10 @@ RenderResult ThumbnailRenderer::RenderThumbnail(const WindowEntry& entry, tk::Bi
             if (onto.width() <= 0 || onto.height() <= 0) continue;
             canvas.StretchBltFrom(captureDc, ToWin(piece), ToWin(onto));
         }
-        canvas.SetBrushColor(kWhite);
     } else {
         // Parts the screen does not show are white in the capture.
         canvas.FillRect(whole);
-        canvas.StretchBltFrom(captureDc, ToRect(source), picture);
+        canvas.StretchBltFrom(captureDc, ToWin(from), picture);
     }
     if (!current) DrawStaleMark(canvas, picture);
     COLORREF frame = kFrameGrey;
@@ -176,7 +173,8 @@ void ThumbnailRenderer::DrawRegions(const WindowEntry& entry, HWND window, HDC c
             y = fit.y;
         }
         canvas.FillRect(whole);
-        canvas.StretchBltFrom(capture, ToRect(source), PictureRect(x, y, boxWidth, boxHeight, kMargin));
+        canvas.StretchBltFrom(capture, ToWin(ToGeometry(source)),
+                              PictureRect(x, y, boxWidth, boxHeight, kMargin));
 
         // The first pass fills the list in region order; later passes refresh
         // picture k with the k-th region rendered. A minimised window prints
