@@ -15,6 +15,11 @@ constexpr int kParkedMaximisedPos = 20001;
 // Most rounds of message processing spent waiting for a window to reach its
 // new state; a hung window must not hang us.
 constexpr int kWaitBound = 100000;
+// And never longer than this: a window may take its time, we may not.
+constexpr unsigned kWaitTimeBoundMs = 1000;
+
+// What a command on a window waits for once it has acted.
+enum class AwaitedState { None, Restored, Minimised, Gone };
 
 bool IsParkedLeft(int left);
 

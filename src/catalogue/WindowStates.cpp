@@ -13,8 +13,11 @@ Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 template <class Done>
 void PumpUntil(Done done) {
+    // Bounded twice: by the number of passes and by time, since a pass that
+    // finds nothing to do is quick and one that paints is not.
     auto& app = tk::Application::Instance();
-    for (int pass = 0; pass < kWaitBound; ++pass) {
+    const ULONGLONG end = GetTickCount64() + kWaitTimeBoundMs;
+    for (int pass = 0; pass < kWaitBound && GetTickCount64() < end; ++pass) {
         app.ProcessMessages();
         if (done()) return;
     }
@@ -85,6 +88,22 @@ void WaitUntilRestored(HWND window) {
 
 void WaitUntilMinimised(HWND window) {
     PumpUntil([window] { return platform::IsMinimised(window); });
+}
+
+void AwaitState(HWND window, AwaitedState state) {
+    switch (state) {
+    case AwaitedState::None:
+        return;
+    case AwaitedState::Restored:
+        WaitUntilRestored(window);
+        return;
+    case AwaitedState::Minimised:
+        WaitUntilMinimised(window);
+        return;
+    case AwaitedState::Gone:
+        PumpUntil([window] { return !platform::WindowExists(window); });
+        return;
+    }
 }
 
 }  // namespace vistrel

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "catalogue/Parking.h"
+
 namespace vistrel {
 
 // A window that does not answer the probe (platform::Answers) is left as it
@@ -31,5 +33,7 @@ bool QuietMinimiseAndWait(HWND window);
 // must not hang the program.
 void WaitUntilRestored(HWND window);
 void WaitUntilMinimised(HWND window);
+// The wait that follows a command on a window; None returns at once.
+void AwaitState(HWND window, AwaitedState state);
 
 }  // namespace vistrel

@@ -47,6 +47,7 @@ void TPrintWndDlg::CreateControls() {
     ListView1.Create(this, ids::ListView1, Bounds(0, kPanel1Height, ClientWidth(), 300));
     ListView1.SetAlign(tk::Align::Client);
     ListView1.OnClick = [this](tk::Component& sender) { ListView1Click(sender); };
+    ListView1.OnDblClick = [this](tk::Component& sender) { ListView1DblClick(sender); };
     ListView1.OnSelectItem = [this](tk::ListView&, int item, bool selected) {
         ListView1SelectItem(item, selected);
     };
@@ -120,6 +121,12 @@ void TPrintWndDlg::CreateToolBar() {
     SortToolBtn.DropdownMenu = &PopupMenu1;
     SortToolBtn.DropdownItem = &SortMenu;
     ToolButton1.OnClick = [this](tk::Component& sender) { ToolButton1Click(sender); };
+    for (tk::ToolButton* button : {&ToolButton3, &ToolButton4, &ToolButton5})
+        button->OnClick = [this](tk::Component& sender) { ToolButton3Click(sender); };
+    ToolButton2.OnClick = [this](tk::Component& sender) { ToolButton2Click(sender); };
+    for (tk::ToolButton* button : {&ToolButton16, &ToolButton17})
+        button->OnClick = [this](tk::Component& sender) { ToolButton16Click(sender); };
+    ToolButton13.OnClick = [this](tk::Component& sender) { ToolButton13Click(sender); };
 
     // The check boxes ride on the toolbar after its buttons.
     const int barHeight = ToolBar1.ButtonHeight();

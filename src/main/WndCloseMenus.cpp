@@ -80,6 +80,11 @@ void TPrintWndDlg::CreateMenus() {
                         &AutoUpdateMenu, &N9, &N7, &Copy1, &GrpSaveMenu, &N15, &ClipMenu};
 
     N9.OnClick = [this](tk::Component& sender) { N9Click(sender); };
+    Close1.OnClick = [this](tk::Component& sender) { ToolButton3Click(sender); };
+    for (tk::MenuItem* item : {&Window1, &N3})
+        item->OnClick = [this](tk::Component& sender) { ToolButton2Click(sender); };
+    TopWndMenu.OnClick = [this](tk::Component& sender) { TopWndMenuClick(sender); };
+    PopupMenu2.OnPopup = [this](tk::Component&) { PopupMenu2Popup(); };
 }
 
 void TPrintWndDlg::CreateClipChoiceItems() {

@@ -11,7 +11,8 @@
 //   WndCloseCatalogue.cpp refresh list and the commands on list items
 //   WndCloseRefresh.cpp   the refresh command, the change tick, the passes
 //   WndCloseThumbnails.cpp thumbnail pictures and their size
-//   WndCloseCommands.cpp  running commands one at a time; closing and session end
+//   WndCloseCommands.cpp  running commands one at a time
+//   WndCloseActions.cpp   the commands on the selected windows
 
 #include <atomic>
 #include <memory>
@@ -201,6 +202,15 @@ private:
     void ResizeThumbnails();
     void CheckBox2Click();
     void ConnectThumbnailHandlers();
+
+    // Commands on the selected windows (WndCloseActions.cpp)
+    void ToolButton3Click(tk::Component& sender);
+    void ListView1DblClick(tk::Component& sender);
+    void ToolButton2Click(tk::Component& sender);
+    void TopWndMenuClick(tk::Component& sender);
+    void ToolButton16Click(tk::Component& sender);
+    void ToolButton13Click(tk::Component& sender);
+    void PopupMenu2Popup();
 
     // Event handlers
     void ToolButton1Click(tk::Component& sender);

@@ -131,6 +131,18 @@ bool QuietMinimise(HWND window) {
     return true;
 }
 
+bool Restore(HWND window) {
+    if (!Answers(window)) return false;
+    OpenIcon(window);
+    return true;
+}
+
+bool Minimise(HWND window) {
+    if (!Answers(window)) return false;
+    CloseWindow(window);
+    return true;
+}
+
 void ForEachTopLevelWindow(const std::function<bool(HWND)>& visit) {
     EnumState state{&visit, nullptr};
     EnumWindows(VisitWindow, reinterpret_cast<LPARAM>(&state));

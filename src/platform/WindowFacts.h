@@ -60,6 +60,9 @@ bool PlaceWindowAsync(HWND window, int x, int y, int cx, int cy, UINT flags);
 // played.
 bool QuietShow(HWND window);
 bool QuietMinimise(HWND window);
+// The same without the quiet step: OpenIcon and CloseWindow (which minimises).
+bool Restore(HWND window);
+bool Minimise(HWND window);
 
 // Calls `visit` for every top-level window in Z order until it returns false.
 // An exception thrown by `visit` ends the enumeration and is rethrown here

@@ -17,8 +17,6 @@ namespace {
 constexpr int kParkingOffset = 20000;
 constexpr int kParkedThreshold = 10000;
 
-uint64_t Elapsed(ULONGLONG since) { return GetTickCount64() - since; }
-
 RECT RectOf(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);  // no message: also for a hung window

@@ -51,6 +51,9 @@ inline int ExpectedColumns(int listWidth, int thumbnailWidth) {
 }
 
 // One figure of a run, in the test's XML output and on the console.
+// Milliseconds since a GetTickCount64() reading.
+inline uint64_t Elapsed(ULONGLONG since) { return GetTickCount64() - since; }
+
 inline void Report(const std::string& name, uint64_t value) {
     ::testing::Test::RecordProperty(name, std::to_string(value));
     std::printf("[ figure   ] %s = %llu\n", name.c_str(), static_cast<unsigned long long>(value));

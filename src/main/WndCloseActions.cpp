@@ -1,0 +1,197 @@
+// TPrintWndDlg: the commands on the selected windows (show, minimise, close,
+// the double click, bring to front), the select commands, moving an item,
+// help, and which context-menu items a selection enables.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "catalogue/WindowStates.h"
+#include "main/WindowActions.h"
+#include "main/WndCloseUnit.h"
+#include "platform/Profile.h"
+#include "platform/Shell.h"
+#include "platform/WindowFacts.h"
+
+namespace vistrel {
+
+namespace {
+
+struct Selected {
+    int item;
+    HWND window;
+    bool minimized;
+    bool parked;
+};
+
+}  // namespace
+
+void TPrintWndDlg::ToolButton3Click(tk::Component& sender) {
+    // One command at a time: another that waits for its windows holds the list.
+    if (ClosingStarted() || Busy()) return;
+    const auto command = static_cast<WindowCommand>(sender.Tag);
+    const auto pause = PauseBackgroundWork();
+    const bool openOnly = OpenOnlyInForce();
+    Catalogue().EnumerateVisible();
+    std::vector<Selected> selected;
+    for (int i = ListView1.FirstSelected(); i >= 0; i = ListView1.NextSelected(i))
+        if (const WindowEntry* entry = EntryOf(i))
+            selected.push_back({i, WindowOf(*entry), entry->minimized, entry->parked});
+    if (selected.empty()) return;
+
+    for (const Selected& s : selected) {
+        const HWND target = Catalogue().PlacementTarget(s.window);
+        switch (command) {
+        case WindowCommand::Show:
+            if (openOnly) {
+                if (s.parked) UnparkWindow(target);
+            } else if (s.minimized) {
+                platform::QuietShow(s.window);
+            }
+            break;
+        case WindowCommand::Minimise:
+            if (openOnly) {
+                if (!s.parked) ParkWindow(target);
+            } else if (!s.minimized) {
+                platform::QuietMinimise(s.window);
+            }
+            break;
+        case WindowCommand::Close:
+            // As if by its close box: the program may still ask or refuse.
+            SetForegroundWindow(s.window);
+            PostMessageA(s.window, WM_CLOSE, 0, 0);
+            break;
+        }
+    }
+    const AwaitedState awaited = StateToAwait(command, openOnly);
+    for (const Selected& s : selected) {
+        if (ClosingStarted()) return;
+        AwaitState(s.window, awaited);
+    }
+    // Closed windows leave the list when the change tick sees them gone.
+    if (command == WindowCommand::Close || ClosingStarted()) return;
+
+    Catalogue().EnumerateVisible();
+    const bool minimisedNow = command == WindowCommand::Minimise && !openOnly;
+    for (const Selected& s : selected) {
+        RerenderEntry(s.item, minimisedNow, IsWindowParked(Catalogue().PlacementTarget(s.window)));
+        if (s.minimized) platform::RedrawNow(s.window);
+    }
+    // The restored windows do not keep the focus.
+    if (command == WindowCommand::Show) SetForegroundWindow(Handle());
+}
+
+void TPrintWndDlg::ListView1DblClick(tk::Component&) {
+    if (ClosingStarted() || Busy()) return;
+    const int item = ListView1.FirstSelected();
+    const WindowEntry* entry = item >= 0 ? EntryOf(item) : nullptr;
+    if (!entry) return;
+    const auto pause = PauseBackgroundWork();
+    const HWND window = WindowOf(*entry);
+    const bool wasMinimised = entry->minimized;
+    const bool openOnly = OpenOnlyInForce();
+    bool minimisedNow = false;
+    bool parkedNow = false;
+    if (wasMinimised) {
+        platform::Restore(window);
+    } else if (openOnly) {
+        Catalogue().EnumerateVisible();
+        parkedNow = ParkWindow(Catalogue().PlacementTarget(window));
+    } else {
+        platform::Minimise(window);
+        minimisedNow = true;
+    }
+    AwaitState(window, StateToAwaitOnToggle(wasMinimised, openOnly));
+    if (ClosingStarted()) return;
+    Catalogue().EnumerateVisible();
+    RerenderEntry(item, minimisedNow, parkedNow);
+    if (wasMinimised) platform::RedrawNow(window);
+    SetForegroundWindow(Handle());
+}
+
+void TPrintWndDlg::ToolButton2Click(tk::Component& sender) {
+    for (int i = 0; i < ListView1.Count(); ++i)
+        if (const WindowEntry* entry = EntryOf(i))
+            ListView1.SetSelected(i, SelectedBy(sender.Tag, entry->minimized));
+    if (!ListView1.Focused()) ListView1.SetFocus();
+}
+
+void TPrintWndDlg::TopWndMenuClick(tk::Component&) {
+    const int item = ListView1.FirstSelected();
+    const WindowEntry* entry = item >= 0 ? EntryOf(item) : nullptr;
+    if (!entry) return;
+    SetForegroundWindow(WindowOf(*entry));
+    platform::RedrawNow(WindowOf(*entry));
+}
+
+void TPrintWndDlg::ToolButton16Click(tk::Component& sender) {
+    if (ClosingStarted() || Busy()) return;
+    const auto pause = PauseBackgroundWork();
+    const int item = ListView1.FirstSelected();
+    const int target = MoveTarget(item, ListView1.Count(), &sender == &ToolButton16);
+    if (target < 0) return;
+    ListView1.SwapItems(item, target);
+    // Each slot's own index as its key: a rebuild keeps the new order.
+    ListView1.SetSubItem(target, 0, std::to_string(target));
+    ListView1.SetSubItem(item, 0, std::to_string(item));
+    // The selection travels with the window.
+    ListView1.SetSelected(target, true);
+    ListView1.SetSelected(item, false);
+}
+
+void TPrintWndDlg::ToolButton13Click(tk::Component&) {
+    // Opens in the user's viewer for the type; nothing to report if none.
+    platform::OpenDocument(Handle(), "Vistrel.htm", executableFolder_ + "Help", SW_SHOWMAXIMIZED);
+}
+
+void TPrintWndDlg::PopupMenu2Popup() {
+    std::vector<SelectedItem> selected;
+    int regionTotal = 0;
+    for (int i = 0; i < ListView1.Count(); ++i) {
+        const WindowEntry* entry = EntryOf(i);
+        if (!entry) continue;
+        const int regions = entry->clips ? RegionCount(*entry->clips) : 0;
+        if (entry->autoUpdate) regionTotal += regions;
+        if (!ListView1.Selected(i)) continue;
+        SelectedItem s;
+        s.minimized = entry->minimized;
+        s.autoUpdate = entry->autoUpdate;
+        s.hasClips = entry->clips != nullptr;
+        if (entry->clips)
+            for (int slot = 0; slot < kClipChoiceCount; ++slot)
+                s.slotFilled[slot] = (*entry->clips)[slot].width != 0;
+        selected.push_back(s);
+    }
+    PopupFacts facts;
+    facts.printWindow = PrintWindowAvailable();
+    facts.clipMenuChecked = ClipMenu.Checked;
+    facts.autoChecked = AutoChkBox.Checked();
+    facts.regionTotal = regionTotal;
+    const int first = ListView1.FirstSelected();
+    facts.trimStored =
+        first >= 0 && !platform::ReadProfileString(clippingFile_, ListView1.Caption(first), "trim").empty();
+
+    const PopupStates states = ComputePopupStates(selected, facts);
+    TopWndMenu.Enabled = states.topWindow;
+    for (tk::MenuItem* item : {&Close1, &N9, &GrpSaveMenu, &Copy1}) item->Enabled = states.close;
+    for (tk::MenuItem* item : {&N4, &AutoUpdateMenu, &TrimDataMenu}) item->Enabled = states.clipping;
+    ClipMenu.Enabled = states.clipMenu;
+    ClipMenu.ImageIndex = states.clipMenuImage;
+    TrimSaveMenu.Enabled = states.trimSave;
+    TrmInpotMenu.Enabled = states.trimLoad;
+    Clip1.Enabled = states.clipSet;
+    N5.Enabled = states.clipRemove;
+    ON1.Enabled = states.autoOn;
+    OFF1.Enabled = states.autoOff;
+    N13.Enabled = states.actualSize;
+    N14.Enabled = states.actualSize;
+    TrimingOnMenu.Enabled = states.clipList;
+    // N4's items from its separator on: the separator stays off, each slot
+    // item follows its rectangle.
+    for (size_t index = 2; index < N4.Items.size(); ++index) {
+        const size_t slot = index - 3;
+        N4.Items[index]->Enabled = index >= 3 && slot < states.clipChoices.size() && states.clipChoices[slot];
+    }
+}
+
+}  // namespace vistrel

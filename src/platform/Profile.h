@@ -1,0 +1,14 @@
+#pragma once
+// Initialization files (trm.ini): sections of key=value lines, read and
+// written through the system's profile functions.
+
+#include <string>
+
+namespace vistrel::platform {
+
+// The value of `key` in `section` of `file`; empty when the file, the section
+// or the key is missing. Never reads win.ini: an empty file name gives empty.
+std::string ReadProfileString(const std::string& file, const std::string& section,
+                              const std::string& key);
+
+}  // namespace vistrel::platform

@@ -1,0 +1,149 @@
+// The commands on the selected windows, as a user gives them: show, minimise
+// and close from the toolbar, the select commands, moving an item, in and out
+// of "Open Only" mode. The windows belong to another process.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ThumbnailProbe.h"
+#include "VistrelSuites.h"
+
+namespace vistrel::e2e {
+namespace {
+
+constexpr int kParkingOffset = 20000;
+
+class ActionsTest : public VistrelTest {
+protected:
+    // Windows of a helper process, then Vistrel listing them.
+    void StartWith(const std::vector<std::string>& titles) {
+        std::vector<WindowPlan> plans;
+        for (size_t i = 0; i < titles.size(); ++i) {
+            const int at = static_cast<int>(i);
+            plans.push_back(Plan(Kind::Frame, titles[i], kBesideVistrelX + 30 * at, 60 + 90 * at, 300, 200,
+                                 0x3050D0 + 0x101010 * static_cast<uint32_t>(i))
+                                .Quiet());
+        }
+        helper_.emplace(TestWindows::StartExe(plans));
+        windows_ = helper_->Windows();
+        app_.emplace(VistrelProcess::Start());
+        for (const std::string& title : titles) ThumbnailProbe(*app_).WaitForItem(title);
+    }
+
+    int Item(const std::string& title) const {
+        const int item = app_->List().Find(title);
+        if (item < 0) throw DriverError("\"" + title + "\" is not listed");
+        return item;
+    }
+    void Select(const std::vector<std::string>& titles) const {
+        const ListViewProbe list = app_->List();
+        list.Select(-1, false);
+        for (const std::string& title : titles) list.Select(Item(title));
+    }
+    std::vector<std::string> SelectedTitles() const {
+        std::vector<std::string> titles;
+        for (int item : app_->List().Selected()) titles.push_back(app_->List().Text(item));
+        return titles;
+    }
+    // A tool button as the user presses it: once the change tick has enabled
+    // it for the selection.
+    void Press(int button) const {
+        WaitFor([&] { return app_->IsButtonEnabled(button); }, 5000, "tool button " + std::to_string(button));
+        app_->Command(button);
+    }
+    // A fresh list takes the minimised state from the windows themselves.
+    void Refresh() const { app_->Command(ids::ToolButton1); }
+
+    std::optional<TestWindows> helper_;
+    std::vector<HWND> windows_;
+    std::optional<VistrelProcess> app_;
+};
+
+TEST_F(ActionsTest, ShowAndMinimiseTheSelectedWindows) {
+    StartWith({"Act one", "Act two", "Act three"});
+    helper_->Minimise(windows_[0]);
+    Refresh();
+
+    // A mixed selection: show restores the minimised one and leaves the open one.
+    Select({"Act one", "Act two"});
+    Press(ids::ToolButton3);
+    EXPECT_FALSE(helper_->State(windows_[0]).iconic);
+    EXPECT_FALSE(helper_->State(windows_[1]).iconic);
+
+    Press(ids::ToolButton4);
+    EXPECT_TRUE(WaitUntil([&] { return helper_->State(windows_[0]).iconic && helper_->State(windows_[1]).iconic; },
+                          5000));
+    EXPECT_FALSE(helper_->State(windows_[2]).iconic) << "an unselected window is left alone";
+
+    // The select commands go by what Vistrel last saw of each window.
+    app_->Command(ids::Window1);
+    EXPECT_EQ(SelectedTitles(), std::vector<std::string>{"Act three"});
+    app_->Command(ids::N3);
+    EXPECT_EQ(SelectedTitles(), (std::vector<std::string>{"Act one", "Act two"}));
+    app_->Command(ids::ToolButton2);
+    EXPECT_EQ(SelectedTitles().size(), 3u);
+}
+
+TEST_F(ActionsTest, OpenOnlyParksAndShowBringsBackExactly) {
+    StartWith({"Act park one", "Act park two"});
+    const RECT home0 = helper_->State(windows_[0]).rect;
+    const RECT home1 = helper_->State(windows_[1]).rect;
+    app_->ClickCheckBox(ids::CheckBox1);
+    Select({"Act park one", "Act park two"});
+    WaitFor([&] { return app_->IsButtonEnabled(ids::ToolButton4); }, 5000, "the minimise button");
+    // Parking has nothing to wait for: the command does not run to the
+    // bound of its waits (a figure, not a check).
+    const ULONGLONG pressed = GetTickCount64();
+    app_->Command(ids::ToolButton4);
+    Report("open_only_minimise_two_ms", Elapsed(pressed));
+    for (const auto& [window, home] : {std::pair{windows_[0], home0}, std::pair{windows_[1], home1}}) {
+        const TestWindowState s = helper_->State(window);
+        EXPECT_FALSE(s.iconic);
+        EXPECT_EQ(s.rect.left, home.left + kParkingOffset);
+        EXPECT_EQ(s.rect.top, home.top + kParkingOffset);
+    }
+    Select({"Act park one", "Act park two"});
+    Press(ids::ToolButton3);
+    for (const auto& [window, home] : {std::pair{windows_[0], home0}, std::pair{windows_[1], home1}}) {
+        const TestWindowState s = helper_->State(window);
+        EXPECT_EQ(s.rect.left, home.left);
+        EXPECT_EQ(s.rect.top, home.top);
+    }
+}
+
+TEST_F(ActionsTest, CloseAsksTheWindowAndItsItemGoes) {
+    StartWith({"Act close", "Act stay"});
+    Select({"Act close"});
+    Press(ids::ToolButton5);
+    EXPECT_EQ(helper_->State(windows_[0]).closeRequests, 1u);
+    ThumbnailProbe(*app_).WaitForNoItem("Act close");
+    EXPECT_GE(app_->List().Find("Act stay"), 0);
+}
+
+TEST_F(ActionsTest, MovingAnItemSurvivesARefresh) {
+    StartWith({"Act A", "Act B", "Act C"});
+    const std::vector<std::string> before = app_->ListTitles();
+    ASSERT_EQ(before.size(), 3u);
+
+    // Forward from the first place: nothing moves.
+    Select({before[0]});
+    WaitFor([&] { return app_->IsButtonEnabled(ids::ToolButton16); }, 5000, "the move buttons");
+    app_->Command(ids::ToolButton16);
+    EXPECT_EQ(app_->ListTitles(), before);
+
+    // Back one place: the selection travels with the window.
+    Press(ids::ToolButton17);
+    const std::vector<std::string> moved{before[1], before[0], before[2]};
+    EXPECT_EQ(app_->ListTitles(), moved);
+    EXPECT_EQ(SelectedTitles(), std::vector<std::string>{before[0]});
+    // Both swapped slots carry their own index as the key a rebuild sorts by.
+    EXPECT_EQ(app_->List().Text(0, 1), "0");
+    EXPECT_EQ(app_->List().Text(1, 1), "1");
+
+    Refresh();
+    EXPECT_EQ(app_->ListTitles(), moved);
+}
+
+}  // namespace
+}  // namespace vistrel::e2e
