@@ -72,6 +72,10 @@ public:
     void RerenderEntry(int item, bool minimised, bool parked);
     // Captures the item's window anew; `window` is the entry's.
     void RefreshThumbnail(HWND window, int item);
+    // The window's picture at its real size (see ThumbnailRenderer).
+    bool CaptureFullSize(HWND window, tk::Bitmap& picture) const {
+        return renderer_.CaptureFullSize(window, picture);
+    }
     // While the clipping list window is open its pictures go there.
     void SetRegionSink(RegionSink* sink) { regionSink_ = sink; }
 

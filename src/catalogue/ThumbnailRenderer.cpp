@@ -151,6 +151,24 @@ RenderResult ThumbnailRenderer::RenderThumbnail(const WindowEntry& entry, tk::Bi
     return {window, true};
 }
 
+bool ThumbnailRenderer::CaptureFullSize(HWND window, tk::Bitmap& picture) const {
+    RECT bounds = platform::WindowRect(window);
+    if (bounds.right - bounds.left <= 0 || bounds.bottom - bounds.top <= 0) {
+        window = catalogue_.PlacementTarget(window);
+        bounds = platform::WindowRect(window);
+    }
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    if (width <= 0 || height <= 0) return false;
+    const CapturedImage image = capture_.Capture(window, bounds, image_);
+    // A bitmap that could not be made has no size.
+    if (!image.answered || image_.Width() != width || image_.Height() != height) return false;
+    picture.SetSize(width, height);
+    if (picture.Width() != width || picture.Height() != height) return false;
+    picture.GetCanvas().CopyFrom(image_.Dc(), RECT{0, 0, width, height}, POINT{0, 0});
+    return true;
+}
+
 void ThumbnailRenderer::DrawRegions(const WindowEntry& entry, HWND window, HDC capture,
                                     int winWidth, int winHeight, tk::Bitmap& target, bool stretch,
                                     RegionSink& clipList) const {

@@ -79,6 +79,12 @@ public:
                                  const RenderOptions& options, RegionSink* clipList,
                                  const LastPicture& lastPicture = {}) const;
 
+    // The window's picture at its real size, frame included, with nothing
+    // scaled or marked, into `picture`. A window without area stands for the
+    // frame window it owns. False, and `picture` untouched, when there is
+    // nothing to show: no area, no answer, or too large for one bitmap.
+    bool CaptureFullSize(HWND window, tk::Bitmap& picture) const;
+
     // The automatic-update mark and the parked mark, bottom right.
     void DrawStateMarks(tk::Bitmap& bitmap, bool parked, bool autoUpdate) const;
 

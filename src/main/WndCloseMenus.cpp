@@ -85,6 +85,12 @@ void TPrintWndDlg::CreateMenus() {
         item->OnClick = [this](tk::Component& sender) { ToolButton2Click(sender); };
     TopWndMenu.OnClick = [this](tk::Component& sender) { TopWndMenuClick(sender); };
     PopupMenu2.OnPopup = [this](tk::Component&) { PopupMenu2Popup(); };
+    for (tk::MenuItem* item : {&N6, &N13})
+        item->OnClick = [this](tk::Component& sender) { N6Click(sender); };
+    for (tk::MenuItem* item : {&N12, &N14})
+        item->OnClick = [this](tk::Component& sender) { N12Click(sender); };
+    SaveDialog1.Filter = "ビットマップ|*.bmp|JPEG|*.jpg;*jpeg";
+    SaveDialog1.FilterIndex = 1;
 }
 
 void TPrintWndDlg::CreateClipChoiceItems() {

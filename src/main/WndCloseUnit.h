@@ -13,6 +13,7 @@
 //   WndCloseThumbnails.cpp thumbnail pictures and their size
 //   WndCloseCommands.cpp  running commands one at a time
 //   WndCloseActions.cpp   the commands on the selected windows
+//   WndClosePictures.cpp  copying and saving the windows' pictures
 
 #include <atomic>
 #include <memory>
@@ -37,6 +38,7 @@
 #include "toolkit/ListView.h"
 #include "toolkit/Menu.h"
 #include "toolkit/Panel.h"
+#include "toolkit/SaveDialog.h"
 #include "toolkit/StatusBar.h"
 #include "toolkit/Timer.h"
 #include "toolkit/ToolBar.h"
@@ -90,6 +92,7 @@ public:
     tk::ImageList ImageList1;  // thumbnails
     tk::ImageList ImageList2;  // 16 x 16 glyphs of the toolbar and menus
     tk::Timer Timer1;
+    tk::SaveDialog SaveDialog1;
 
     tk::PopupMenu PopupMenu1;
     tk::MenuItem N1;
@@ -211,6 +214,13 @@ private:
     void ToolButton16Click(tk::Component& sender);
     void ToolButton13Click(tk::Component& sender);
     void PopupMenu2Popup();
+
+    // Pictures for use elsewhere (WndClosePictures.cpp)
+    void N6Click(tk::Component& sender);
+    void N12Click(tk::Component& sender);
+    // The item's thumbnail as shown, or its window at its real size; false
+    // when there is nothing to show.
+    bool PictureOf(int item, bool actualSize, tk::Bitmap& picture);
 
     // Event handlers
     void ToolButton1Click(tk::Component& sender);

@@ -1,0 +1,41 @@
+#include "main/SaveNaming.h"
+
+namespace vistrel {
+
+namespace {
+
+// Where the extension's dot is, or npos.
+size_t ExtensionStart(const std::string& name, LeadBytePredicate isLeadByte) {
+    const size_t separator = FindLastOf(name, "\\/:", isLeadByte);
+    const size_t dot = FindLastOf(name, ".", isLeadByte);
+    if (dot == std::string::npos) return std::string::npos;
+    if (separator != std::string::npos && dot < separator) return std::string::npos;
+    return dot;
+}
+
+}  // namespace
+
+std::string SaveExtension(int filterIndex) { return filterIndex == 1 ? ".bmp" : ".jpg"; }
+
+std::string ForceExtension(const std::string& name, const std::string& extension,
+                           LeadBytePredicate isLeadByte) {
+    return BaseName(name, isLeadByte) + extension;
+}
+
+std::string BaseName(const std::string& name, LeadBytePredicate isLeadByte) {
+    const size_t dot = ExtensionStart(name, isLeadByte);
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+std::string NumberedName(const std::string& baseName, int position, const std::string& extension) {
+    return baseName + std::to_string(position) + extension;
+}
+
+std::string ProposedName(const std::string& title, bool titleIsFolder, LeadBytePredicate isLeadByte) {
+    if (!titleIsFolder) return title;
+    const std::string folder = ExcludeTrailingSeparators(title, isLeadByte);
+    const size_t separator = FindLastOf(folder, "\\/:", isLeadByte);
+    return separator == std::string::npos ? folder : folder.substr(separator + 1);
+}
+
+}  // namespace vistrel

@@ -1,0 +1,91 @@
+// TPrintWndDlg: the pictures of the listed windows for use elsewhere: copied
+// to the clipboard, or saved as bitmap or JPEG files.
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "common/AppIdentity.h"
+#include "main/SaveNaming.h"
+#include "main/WndCloseUnit.h"
+#include "platform/Files.h"
+#include "platform/Locale.h"
+#include "toolkit/Clipboard.h"
+#include "toolkit/PictureFiles.h"
+
+namespace vistrel {
+
+namespace {
+
+constexpr int kJpegQuality = 90;
+constexpr const char* kCannotWrite = " に書き込めません";
+
+}  // namespace
+
+bool TPrintWndDlg::PictureOf(int item, bool actualSize, tk::Bitmap& picture) {
+    const WindowEntry* entry = EntryOf(item);
+    if (!entry) return false;
+    if (actualSize) {
+        Catalogue().EnumerateVisible();
+        return list_->CaptureFullSize(WindowOf(*entry), picture);
+    }
+    picture.SetSize(ImageList1.Width(), ImageList1.Height());
+    return ImageList1.CopyImage(ListView1.ImageIndex(item), picture.Dc());
+}
+
+void TPrintWndDlg::N6Click(tk::Component& sender) {
+    const int item = ListView1.FirstSelected();
+    if (item < 0) return;
+    tk::Bitmap picture;
+    if (PictureOf(item, &sender == &N13, picture)) tk::CopyBitmapToClipboard(Handle(), picture);
+}
+
+void TPrintWndDlg::N12Click(tk::Component& sender) {
+    if (ClosingStarted() || Busy()) return;
+    std::vector<int> selected;
+    for (int i = ListView1.FirstSelected(); i >= 0; i = ListView1.NextSelected(i)) selected.push_back(i);
+    if (selected.empty()) return;
+    // The list stays as it is while the user chooses, and the timer off
+    // until the last file is written.
+    const auto pause = PauseBackgroundWork();
+
+    const std::string title = ListView1.Caption(selected.front());
+    SaveDialog1.FileName =
+        ProposedName(title, platform::DirectoryExists(title), platform::IsLeadByte);
+    if (!SaveDialog1.Execute(Handle()) || ClosingStarted()) return;
+    const std::string extension = SaveExtension(SaveDialog1.FilterIndex);
+    const std::string fileName = ForceExtension(SaveDialog1.FileName, extension, platform::IsLeadByte);
+    const std::string baseName = BaseName(fileName, platform::IsLeadByte);
+
+    // Several pictures get names the user never saw in the dialog: files of
+    // those names are not replaced without asking.
+    std::vector<std::string> names;
+    for (int item : selected)
+        names.push_back(selected.size() == 1 ? fileName : NumberedName(baseName, item + 1, extension));
+    if (selected.size() > 1) {
+        std::string existing;
+        for (const std::string& name : names)
+            if (platform::FileExists(name)) existing += "\n" + name;
+        if (!existing.empty()) {
+            const std::string question = "次のファイルは既にあります。置き換えますか？\n" + existing;
+            if (MessageBoxA(Handle(), question.c_str(), kAppTitle,
+                            MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+                return;
+        }
+    }
+
+    const bool actualSize = &sender == &N14;
+    tk::Bitmap picture;
+    for (size_t i = 0; i < selected.size(); ++i) {
+        if (ClosingStarted()) return;
+        // A window with nothing to show writes nothing rather than an empty file.
+        if (!PictureOf(selected[i], actualSize, picture)) continue;
+        const bool written = SaveDialog1.FilterIndex == 1
+                                 ? tk::SaveBitmapFile(names[i], picture)
+                                 : tk::SaveJpegFile(names[i], picture, kJpegQuality);
+        // The standard error box; the remaining files are not written.
+        if (!written) throw std::runtime_error(names[i] + kCannotWrite);
+    }
+}
+
+}  // namespace vistrel

@@ -1,0 +1,19 @@
+#pragma once
+// Pictures written to files: Windows bitmaps and JPEG. Each file appears
+// whole or not at all (written to a temporary file beside it and moved over
+// the old one), so a full disk never leaves a truncated picture or destroys
+// the file that was there.
+
+#include <string>
+
+namespace vistrel::tk {
+
+class Bitmap;
+
+// An uncompressed BMP at the display's colour depth (32 bits on a 32-bit
+// display, 24 otherwise). False when nothing could be written.
+bool SaveBitmapFile(const std::string& path, Bitmap& picture);
+// A baseline colour JFIF file.
+bool SaveJpegFile(const std::string& path, const Bitmap& picture, int quality);
+
+}  // namespace vistrel::tk

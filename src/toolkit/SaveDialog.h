@@ -1,0 +1,24 @@
+#pragma once
+// SaveDialog: the standard file-save dialog, as the VCL's TSaveDialog.
+
+#include <windows.h>
+
+#include <string>
+
+namespace vistrel::tk {
+
+class SaveDialog {
+public:
+    // "Name|pattern|Name|pattern", as the VCL writes filters.
+    std::string Filter;
+    // 1-based; the user's last choice after Execute.
+    int FilterIndex = 1;
+    // Proposed before Execute, chosen after it (the full path).
+    std::string FileName;
+
+    // Shows the dialog modally over `owner`; false when the user cancelled.
+    // No default extension and no overwrite prompt: the caller decides.
+    bool Execute(HWND owner);
+};
+
+}  // namespace vistrel::tk
