@@ -112,6 +112,15 @@ TEST_F(ActionsTest, OpenOnlyParksAndShowBringsBackExactly) {
     }
 }
 
+TEST_F(ActionsTest, DoubleClickTogglesTheWindow) {
+    StartWith({"Act toggle"});
+    const ListViewProbe list = app_->List();
+    list.DoubleClick(list.Find("Act toggle"));
+    EXPECT_TRUE(WaitUntil([&] { return helper_->State(windows_[0]).iconic; }, 5000)) << "minimised";
+    list.DoubleClick(list.Find("Act toggle"));
+    EXPECT_TRUE(WaitUntil([&] { return !helper_->State(windows_[0]).iconic; }, 5000)) << "restored";
+}
+
 TEST_F(ActionsTest, CloseAsksTheWindowAndItsItemGoes) {
     StartWith({"Act close", "Act stay"});
     Select({"Act close"});

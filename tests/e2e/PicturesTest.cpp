@@ -160,6 +160,20 @@ TEST_F(PicturesTest, CopyPutsTheShownOrTheActualSizeOnTheClipboard) {
     EXPECT_EQ(actual.cy, 200);
 }
 
+// An application window without area stands for the frame it owns, as its
+// thumbnail does: its actual size is the frame's, not an empty picture.
+TEST_F(PicturesTest, AWindowWithoutAreaIsCopiedAsTheFrameItOwns) {
+    StartWith({"Pic beside"});
+    helper_->CreateZeroSizeApp("Pic app", Plan(Kind::Frame, "Pic app frame", kBesideVistrelX, 400, 320, 240, 0x40B040));
+    ThumbnailProbe(*app_).WaitForItem("Pic app");
+    Select({"Pic app"});
+    EmptyTheClipboard();
+    app_->Command(ids::N13);
+    const SIZE actual = ClipboardBitmapSize();
+    EXPECT_EQ(actual.cx, 320);
+    EXPECT_EQ(actual.cy, 240);
+}
+
 TEST_F(PicturesTest, SaveWritesBitmapAndJpegFiles) {
     StartWith({"Pic save"});
     Select({"Pic save"});
