@@ -3,9 +3,11 @@
 // of "Open Only" mode. The windows belong to another process.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
 #include "ThumbnailProbe.h"
 #include "VistrelSuites.h"
 
@@ -152,6 +154,66 @@ TEST_F(ActionsTest, MovingAnItemSurvivesARefresh) {
 
     Refresh();
     EXPECT_EQ(app_->ListTitles(), moved);
+}
+
+// For the life of the object, documents of a type open with the helper, which
+// writes down what it was asked to open. The prefix's own association comes
+// back afterwards.
+class RecordingOpener {
+public:
+    RecordingOpener(const std::string& extension, const std::string& record) : extension_(extension) {
+        const std::string type = "VistrelTestDocument";
+        previous_ = Default(kClasses + extension_);
+        SetDefault(kClasses + extension_, type);
+        // Appended piece by piece: GCC 12 warns falsely about a chain of + here.
+        std::string command = "\"";
+        command += TestWindowsExePath();
+        command += "\" ";
+        command += protocol::kRecordArgument;
+        command += " \"";
+        command += record;
+        command += "\" \"%1\"";
+        SetDefault(kClasses + type + "\\shell\\open\\command", command);
+    }
+    ~RecordingOpener() { SetDefault(kClasses + extension_, previous_); }
+    RecordingOpener(const RecordingOpener&) = delete;
+    RecordingOpener& operator=(const RecordingOpener&) = delete;
+
+private:
+    static constexpr const char* kClasses = "Software\\Classes\\";
+    static std::string Default(const std::string& key) {
+        char value[256] = {};
+        LONG size = sizeof value;
+        return RegQueryValueA(HKEY_LOCAL_MACHINE, key.c_str(), value, &size) == ERROR_SUCCESS ? value : "";
+    }
+    static void SetDefault(const std::string& key, const std::string& value) {
+        HKEY handle = nullptr;
+        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle,
+                            nullptr) != ERROR_SUCCESS)
+            throw DriverError("cannot write HKLM\\" + key);
+        RegSetValueExA(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1));
+        RegCloseKey(handle);
+    }
+    std::string extension_;
+    std::string previous_;
+};
+
+TEST_F(ActionsTest, HelpOpensTheHelpFileBesideTheProgram) {
+    StartWith({"Act help"});
+    test::TempFolder folder("Vistrel-e2e-help");
+    const std::string record = folder.File("opened.txt");
+    const RecordingOpener opener(".htm", record);
+    app_->Command(ids::ToolButton13);
+    WaitFor([&] { return FileExists(record); }, 15000, "the help file to be opened");
+    // The helper wrote its working folder and the name it was given.
+    auto lower = [](std::string text) {
+        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    };
+    const std::string opened = lower(*ReadWholeFile(record));
+    EXPECT_EQ(opened, lower(app_->Folder() + "Help\nVistrel.htm"));
+    EXPECT_TRUE(FileExists(app_->Folder() + "Help\\Vistrel.htm"));
 }
 
 }  // namespace

@@ -172,6 +172,10 @@ constexpr const char* kExitWhenEmptyArgument = "--exit-when-empty";
 // "--idle" (alone): no helper at all, just a process that waits to be ended,
 // so the DLL can be tried on a foreign process before Vistrel exists.
 constexpr const char* kIdleArgument = "--idle";
+// "--record FILE ARG" (alone): writes its working folder, a line break and
+// ARG into FILE and ends, so that the helper can stand in for the program a
+// document is opened with.
+constexpr const char* kRecordArgument = "--record";
 
 inline const char* KindName(Kind kind) {
     switch (kind) {
