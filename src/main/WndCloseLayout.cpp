@@ -120,6 +120,7 @@ void TPrintWndDlg::CreateToolBar() {
     SortToolBtn.DropdownMenu = &PopupMenu1;
     SortToolBtn.DropdownItem = &SortMenu;
     ToolButton1.OnClick = [this](tk::Component& sender) { ToolButton1Click(sender); };
+    ToolButton12.OnClick = [this](tk::Component& sender) { ToolButton12Click(sender); };
 
     // The check boxes ride on the toolbar after its buttons.
     const int barHeight = ToolBar1.ButtonHeight();

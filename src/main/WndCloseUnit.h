@@ -12,6 +12,7 @@
 //   WndCloseRefresh.cpp   the refresh command, the change tick, the passes
 //   WndCloseThumbnails.cpp thumbnail pictures and their size
 //   WndCloseCommands.cpp  running commands one at a time; closing and session end
+//   WndCloseAbout.cpp     the version box
 
 #include <atomic>
 #include <memory>
@@ -24,6 +25,7 @@
 #include "catalogue/ChangeCheck.h"
 #include "catalogue/ThumbnailList.h"
 #include "catalogue/WindowEntry.h"
+#include "controls/AboutDialog.h"
 #include "exclusion/ExclusionList.h"
 #include "main/ColourScheme.h"
 #include "main/WndCloseIds.h"
@@ -89,6 +91,7 @@ public:
     tk::ImageList ImageList1;  // thumbnails
     tk::ImageList ImageList2;  // 16 x 16 glyphs of the toolbar and menus
     tk::Timer Timer1;
+    TAboutDialog AboutDialog1{this};
 
     tk::PopupMenu PopupMenu1;
     tk::MenuItem N1;
@@ -204,6 +207,7 @@ private:
 
     // Event handlers
     void ToolButton1Click(tk::Component& sender);
+    void ToolButton12Click(tk::Component& sender);
     void N9Click(tk::Component& sender);
     void ListView1Click(tk::Component& sender);
     void ListView1SelectItem(int item, bool selected);
