@@ -22,6 +22,12 @@ static_assert(std::string_view(kSettingsKey).starts_with(kSettingsKeyPrefix) &&
 
 constexpr const char* kVersionText = "[ 1.0.3.5 ]";
 
+// The maker, as the version box credits it and links to its home page.
+constexpr const char* kMakerName = "Quillon";
+constexpr const char* kMakerHomePage = "https://quillon.example/";
+constexpr const char* kProgrammerName = "Quillon";
+constexpr const char* kCopyrightLine = "(C) 2026 Quillon";
+
 // Main window titles of the maker's other tools. Those tools float thumbnail
 // or capture windows of their own over the desktop; listing them here would
 // only picture one tool inside another.

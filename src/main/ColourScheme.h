@@ -16,7 +16,7 @@ struct ColourScheme {
     std::optional<uint32_t> label1Colour;
 };
 
-// More than 10 bits per pixel counts as high colour.
+// High colour as common/ColourDepth.h has it.
 ColourScheme ChooseColourScheme(int bitsPerPixel);
 
 }  // namespace vistrel

@@ -2,16 +2,13 @@
 
 #include <string_view>
 
+#include "common/PixelArt.h"
+
 namespace vistrel {
 namespace {
 
-struct Ink {
-    char key;
-    uint32_t argb;
-};
-
 // One small palette for the whole set, so the toolbar reads as one family:
-// dark outlines, flat fills, a highlight colour or two.
+// dark outlines, flat fills, a highlight colour or two. Colours are ARGB.
 constexpr Ink kInks[] = {
     {'.', 0x00000000},  // transparent
     {'k', 0xFF000000},  // black outline
@@ -28,20 +25,6 @@ constexpr Ink kInks[] = {
     {'N', 0xFF106010},  // dark green: outline of green shapes
     {'n', 0xFF38B038},  // green
 };
-
-constexpr bool IsInk(char key) {
-    for (const Ink& ink : kInks) {
-        if (ink.key == key) return true;
-    }
-    return false;
-}
-
-constexpr uint32_t InkColour(char key) {
-    for (const Ink& ink : kInks) {
-        if (ink.key == key) return ink.argb;
-    }
-    return 0;
-}
 
 using Art = std::array<std::string_view, kGlyphSize>;
 
@@ -581,20 +564,8 @@ constexpr std::array<Art, kGlyphCount> kArt = {{
     },
 }};
 
-constexpr bool WellFormed() {
-    for (const Art& art : kArt) {
-        for (std::string_view row : art) {
-            if (row.size() != kGlyphSize) return false;
-            for (char key : row) {
-                if (!IsInk(key)) return false;
-            }
-        }
-    }
-    return true;
-}
-
 // A mistyped row is a build error rather than a stray pixel on the toolbar.
-static_assert(WellFormed(), "every glyph is 16 rows of 16 palette characters");
+static_assert(WellFormedArt(kArt, kGlyphSize, kInks), "every glyph is 16 rows of 16 palette characters");
 
 }  // namespace
 
@@ -604,7 +575,7 @@ std::array<uint32_t, kGlyphSize * kGlyphSize> GlyphPixels(int index) {
     const Art& art = kArt[index];
     for (int y = 0; y < kGlyphSize; ++y) {
         for (int x = 0; x < kGlyphSize; ++x) {
-            pixels[y * kGlyphSize + x] = InkColour(art[y][x]);
+            pixels[y * kGlyphSize + x] = FindInk(kInks, art[y][x])->colour;
         }
     }
     return pixels;

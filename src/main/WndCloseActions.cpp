@@ -141,7 +141,8 @@ void TPrintWndDlg::ToolButton16Click(tk::Component& sender) {
 
 void TPrintWndDlg::ToolButton13Click(tk::Component&) {
     // Opens in the user's viewer for the type; nothing to report if none.
-    platform::OpenDocument(Handle(), "Vistrel.htm", executableFolder_ + "Help", SW_SHOWMAXIMIZED);
+    platform::OpenWithDefaultHandler(Handle(), "Vistrel.htm", executableFolder_ + "Help",
+                                     SW_SHOWMAXIMIZED);
 }
 
 void TPrintWndDlg::PopupMenu2Popup() {

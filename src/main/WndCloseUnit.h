@@ -14,6 +14,7 @@
 //   WndCloseCommands.cpp  running commands one at a time
 //   WndCloseActions.cpp   the commands on the selected windows
 //   WndClosePictures.cpp  copying and saving the windows' pictures
+//   WndCloseAbout.cpp     the version box
 
 #include <atomic>
 #include <memory>
@@ -26,6 +27,7 @@
 #include "catalogue/ChangeCheck.h"
 #include "catalogue/ThumbnailList.h"
 #include "catalogue/WindowEntry.h"
+#include "controls/AboutDialog.h"
 #include "exclusion/ExclusionList.h"
 #include "main/ColourScheme.h"
 #include "main/WndCloseIds.h"
@@ -93,6 +95,7 @@ public:
     tk::ImageList ImageList2;  // 16 x 16 glyphs of the toolbar and menus
     tk::Timer Timer1;
     tk::SaveDialog SaveDialog1;
+    TAboutDialog AboutDialog1{this};
 
     tk::PopupMenu PopupMenu1;
     tk::MenuItem N1;
@@ -224,6 +227,7 @@ private:
 
     // Event handlers
     void ToolButton1Click(tk::Component& sender);
+    void ToolButton12Click(tk::Component& sender);
     void N9Click(tk::Component& sender);
     void ListView1Click(tk::Component& sender);
     void ListView1SelectItem(int item, bool selected);

@@ -1,13 +1,19 @@
 #include "platform/Shell.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 namespace vistrel::platform {
 
-bool OpenDocument(HWND owner, const std::string& file, const std::string& folder, int show) {
-    // ShellExecute reports success as a value above 32.
+bool OpenWithDefaultHandler(HWND owner, const std::string& target, const std::string& folder,
+                            int show) {
+    // The handler may be a shell extension, which needs COM on the calling
+    // thread; the thread may already have it, in any apartment.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    // Values above 32 mean success; the result is an HINSTANCE only in name.
     const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(
-        owner, "open", file.c_str(), nullptr, folder.empty() ? nullptr : folder.c_str(), show));
+        owner, "open", target.c_str(), nullptr, folder.empty() ? nullptr : folder.c_str(), show));
+    if (SUCCEEDED(com)) CoUninitialize();
     return result > 32;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Opening documents with the user's own programs.
+// The shell: documents and addresses opened the way the user has chosen.
 
 #include <windows.h>
 
@@ -7,8 +7,11 @@
 
 namespace vistrel::platform {
 
-// Opens `file` (relative to `folder`, which may be empty) with whatever the
-// user opens such files with. False when the shell found nothing to open it.
-bool OpenDocument(HWND owner, const std::string& file, const std::string& folder, int show);
+// Opens a file (relative to `folder`, which may be empty) or a web address
+// with its default handler (the default browser for an address), shown as
+// `show` says; false when the shell reports that it could not. `owner`
+// parents any message the shell shows.
+bool OpenWithDefaultHandler(HWND owner, const std::string& target, const std::string& folder = {},
+                            int show = SW_SHOWNORMAL);
 
 }  // namespace vistrel::platform

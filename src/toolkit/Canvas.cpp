@@ -222,6 +222,16 @@ void Canvas::Draw(int x, int y, const Bitmap& source) {
     CopyFrom(source.Dc(), RECT{x, y, x + source.Width(), y + source.Height()}, POINT{0, 0});
 }
 
+void Canvas::BrushCopy(const RECT& destRect, const Bitmap& source, const RECT& sourceRect,
+                       COLORREF transparent) {
+    if (!dc_) return;
+    FillRect(destRect);
+    TransparentBlt(dc_, destRect.left, destRect.top, destRect.right - destRect.left,
+                   destRect.bottom - destRect.top, source.Dc(), sourceRect.left, sourceRect.top,
+                   sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top,
+                   transparent);
+}
+
 void Canvas::CopyFrom(HDC source, const RECT& destRect, POINT sourceOrigin, DWORD rop) {
     if (!dc_) return;
     BitBlt(dc_, destRect.left, destRect.top, destRect.right - destRect.left,

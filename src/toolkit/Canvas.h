@@ -83,6 +83,11 @@ public:
     void Draw(int x, int y, const Bitmap& source);
     // A block of destRect's size from `source` at sourceOrigin, unscaled.
     void CopyFrom(HDC source, const RECT& destRect, POINT sourceOrigin, DWORD rop = SRCCOPY);
+    // sourceRect of `source` into destRect (stretched if the sizes differ),
+    // with the brush colour wherever the source is `transparent`: the VCL's
+    // BrushCopy, for sprites keyed on one colour.
+    void BrushCopy(const RECT& destRect, const Bitmap& source, const RECT& sourceRect,
+                   COLORREF transparent);
 
 private:
     void PreparePen();

@@ -14,10 +14,10 @@ Form::~Form() {
 }
 
 void Form::CreateForm(const char* className, const std::string& caption, const RECT& bounds,
-                      DWORD style, DWORD exStyle) {
+                      DWORD style, DWORD exStyle, HWND owner) {
     background_.reset(CreateSolidBrush(color_));
     CreateOwn(className, nullptr, style & ~WS_VISIBLE, exStyle, bounds, 0, caption, CS_DBLCLKS,
-              nullptr);
+              nullptr, owner);
 }
 
 void Form::SetColor(COLORREF color) {
@@ -57,8 +57,11 @@ int Form::ShowModal() {
         app.ProcessMessages();
     }
     inModalLoop_ = false;
+    // The owner comes back before the form goes, so that activation returns
+    // to it rather than to another program's window.
     if (ownerWasEnabled) EnableWindow(owner, TRUE);
     if (owner) SetActiveWindow(owner);
+    if (Handle() && OnClose) OnClose(*this);
     Hide();
     return modalResult_;
 }
@@ -110,6 +113,12 @@ LRESULT Form::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         FillRect(reinterpret_cast<HDC>(wParam), &r, background_.get());
         return 1;
     }
+    case WM_KEYDOWN:
+        if (wParam == VK_RETURN && defaultButton_ && IsWindowEnabled(defaultButton_)) {
+            SendMessageA(defaultButton_, BM_CLICK, 0, 0);
+            return 0;
+        }
+        break;
     case WM_GETMINMAXINFO: {
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
         if (minWidth_) info->ptMinTrackSize.x = minWidth_;

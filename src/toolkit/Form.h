@@ -20,13 +20,16 @@ public:
     Form() = default;
     ~Form() override;
 
-    // Creates the form hidden. style defaults to an overlapped window.
+    // Creates the form hidden. style defaults to an overlapped window. An
+    // owned form stays above its owner, and ShowModal disables the owner.
     void CreateForm(const char* className, const std::string& caption, const RECT& bounds,
-                    DWORD style = WS_OVERLAPPEDWINDOW, DWORD exStyle = 0);
+                    DWORD style = WS_OVERLAPPEDWINDOW, DWORD exStyle = 0, HWND owner = nullptr);
 
     void Show();
     void Hide();
     void Close();  // as the close box: OnCloseQuery, OnClose, then destroy or hide
+    // Runs until ModalResult is set (a close sets mrCancel); OnClose runs at
+    // the end, as it does when a form that is not modal closes.
     int ShowModal();
     int ModalResultValue() const { return modalResult_; }
     void SetModalResult(int result) { modalResult_ = result; }
@@ -37,6 +40,8 @@ public:
 
     // Shows the short part of control.Hint as a tooltip over the control.
     void AddTooltip(Window& control);
+    // The button that Enter clicks (a button of this form; Button sets it).
+    void SetDefaultButton(HWND button) { defaultButton_ = button; }
 
     // Events, named as the VCL names them.
     NotifyEvent OnShow;
@@ -63,6 +68,7 @@ private:
     COLORREF color_ = GetSysColor(COLOR_BTNFACE);
     BrushOwner background_;
     HWND tooltip_ = nullptr;
+    HWND defaultButton_ = nullptr;
 };
 
 }  // namespace vistrel::tk

@@ -79,7 +79,7 @@ private:
 };
 
 // Builds a font owner from a face name and a pixel height (negative: character height).
-FontOwner MakeFont(const char* face, int pixelHeight, bool bold = false,
+FontOwner MakeFont(const char* face, int pixelHeight, bool bold = false, bool underline = false,
                    BYTE charset = SHIFTJIS_CHARSET);
 
 }  // namespace vistrel::tk

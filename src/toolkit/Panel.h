@@ -1,13 +1,14 @@
 #pragma once
 // Panel: a flat coloured container with an optional one-line caption.
 
+#include "toolkit/MouseEvents.h"
 #include "toolkit/Window.h"
 
 namespace vistrel::tk {
 
 enum class TextAlign { Left, Center, Right };
 
-class Panel : public Window {
+class Panel : public Window, public MouseEvents {
 public:
     void Create(Window* parent, int id, const RECT& bounds, COLORREF color);
 

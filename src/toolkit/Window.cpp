@@ -86,9 +86,9 @@ void Window::Detach() {
 
 void Window::CreateOwn(const char* className, Window* parent, DWORD style, DWORD exStyle,
                        const RECT& bounds, int id, const std::string& text, UINT classStyle,
-                       HBRUSH background) {
+                       HBRUSH background, HWND owner) {
     RegisterOwnClass(className, classStyle, background, OwnClassProc);
-    HWND parentHandle = parent ? parent->Handle() : nullptr;
+    HWND parentHandle = parent ? parent->Handle() : owner;
     HMENU menuOrId =
         (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
     pendingParent_ = parent;
@@ -195,6 +195,12 @@ bool Window::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
 LRESULT Window::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (Reflect(message, wParam, lParam, result)) return result;
+    // Answered before the default handling, which would let the parent decide.
+    if (message == WM_SETCURSOR && cursor_ && reinterpret_cast<HWND>(wParam) == hwnd_ &&
+        LOWORD(lParam) == HTCLIENT) {
+        ::SetCursor(cursor_);
+        return TRUE;
+    }
     if (message == WM_SIZE) {
         LRESULT r = DefaultProc(message, wParam, lParam);
         Realign();

@@ -56,6 +56,10 @@ public:
     void SetFont(HFONT font);
     HFONT Font() const { return font_; }
 
+    // The cursor over the window: a shared system cursor (LoadCursor with an
+    // IDC_ value, never freed); null leaves it to the window's class.
+    void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
+
     // Align-driven layout of the children, in creation order, as forms and panels do it.
     Align AlignMode() const { return align_; }
     void SetAlign(Align align);
@@ -67,9 +71,11 @@ public:
 
 protected:
     // Creates a window of one of our own classes (registered on first use).
+    // A top-level window (no parent) may have an owner.
     void CreateOwn(const char* className, Window* parent, DWORD style, DWORD exStyle,
                    const RECT& bounds, int id, const std::string& text,
-                   UINT classStyle = CS_DBLCLKS, HBRUSH background = nullptr);
+                   UINT classStyle = CS_DBLCLKS, HBRUSH background = nullptr,
+                   HWND owner = nullptr);
     // Creates a standard control and subclasses it.
     void CreateControl(const char* className, Window* parent, DWORD style, DWORD exStyle,
                        const RECT& bounds, int id, const std::string& text);
@@ -104,6 +110,7 @@ private:
     WNDPROC originalProc_ = nullptr;  // of a subclassed standard control
     Align align_ = Align::None;
     HFONT font_ = nullptr;
+    HCURSOR cursor_ = nullptr;
     std::vector<Window*> children_;
 };
 

@@ -1,6 +1,7 @@
-// A picture of the main window as a user sees it, with live thumbnails of
-// windows inside Vistrel's process (under Wine, PrintWindow reaches no other
-// process). It is kept as build/screenshots/thumbnails.bmp for review.
+// Pictures of the program as a user sees it, kept in build/screenshots for
+// review: the main window with live thumbnails of windows inside Vistrel's
+// process (under Wine, PrintWindow reaches no other process) as
+// thumbnails.bmp, and the version box over it as version.bmp.
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@
 namespace vistrel::e2e {
 namespace {
 
-std::string ScreenshotPath() {
+std::string ScreenshotPath(const std::string& name) {
     // The test runs from <build>/<tree>/tests/e2e; screenshots live in <build>/screenshots.
     char exe[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
@@ -22,7 +23,7 @@ std::string ScreenshotPath() {
     for (int up = 0; up < 4; ++up) folder.erase(folder.find_last_of('\\'));
     folder += "\\screenshots";
     CreateFolders(folder);
-    return folder + "\\thumbnails.bmp";
+    return folder + "\\" + name;
 }
 
 class Screenshot : public VistrelTest {};
@@ -57,8 +58,25 @@ TEST_F(Screenshot, MainWindowWithLiveThumbnails) {
         EXPECT_EQ(seen.cx, expected.cx) << "the frame of item " << item;
     }
     const PixelCapture shot = PixelCapture::FromScreen(app.MainWindow(), false);
-    const std::string path = ScreenshotPath();
+    const std::string path = ScreenshotPath("thumbnails.bmp");
     EXPECT_TRUE(shot.SaveBitmapFile(path.c_str())) << path;
+}
+
+// The chick's body colour (COLORREF): once the screen shows it, the box's
+// animation has drawn its first frame.
+constexpr uint32_t kChickYellow = 0x40D6FF;
+
+TEST_F(Screenshot, VersionBox) {
+    VistrelProcess app = VistrelProcess::Start();
+    app.PostCommand(ids::ToolButton12);
+    const HWND box = app.WaitForWindow("TVersionBox");
+    WaitFor([&] { return PixelCapture::FromScreen(box, true).Count(kChickYellow, 8) > 500; }, 10000,
+            "the chick in the version box");
+    const PixelCapture shot = PixelCapture::FromScreen(box, false);
+    const std::string path = ScreenshotPath("version.bmp");
+    EXPECT_TRUE(shot.SaveBitmapFile(path.c_str())) << path;
+    PostMessageA(box, WM_CLOSE, 0, 0);
+    EXPECT_EQ(app.Close(), 0u);
 }
 
 }  // namespace

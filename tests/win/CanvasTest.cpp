@@ -271,5 +271,23 @@ TEST(CanvasTest, CopyFromAndDrawCopyUnscaled) {
     EXPECT_EQ(kGreen, target.PixelAt(3, 2));
 }
 
+TEST(CanvasTest, BrushCopyShowsTheBrushWhereTheSourceHasTheKeyColour) {
+    Bitmap source(3, 1, PixelFormat::Bgr24);
+    source.GetCanvas().SetPixel(0, 0, kBlue);
+    source.GetCanvas().SetPixel(1, 0, kRed);
+    source.GetCanvas().SetPixel(2, 0, kBlue);
+    Bitmap target(5, 3, PixelFormat::Bgr24);
+    target.GetCanvas().SetBrushColor(kBlack);
+    target.GetCanvas().FillRect(RECT{0, 0, 5, 3});
+    target.GetCanvas().SetBrushColor(kGreen);
+    target.GetCanvas().BrushCopy(RECT{1, 1, 4, 2}, source, RECT{0, 0, 3, 1}, kBlue);
+    EXPECT_EQ(kGreen, target.PixelAt(1, 1));
+    EXPECT_EQ(kRed, target.PixelAt(2, 1));
+    EXPECT_EQ(kGreen, target.PixelAt(3, 1));
+    // Nothing outside the destination changes.
+    for (POINT outside : {POINT{0, 1}, POINT{4, 1}, POINT{2, 0}, POINT{2, 2}})
+        EXPECT_EQ(kBlack, target.PixelAt(outside.x, outside.y)) << outside.x << ", " << outside.y;
+}
+
 }  // namespace
 }  // namespace vistrel::tk

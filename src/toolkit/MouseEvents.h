@@ -1,0 +1,36 @@
+#pragma once
+// The VCL's OnMouseDown and OnMouseMove for the toolkit's own window classes
+// that offer them (Panel, Image): a window mixes this in and hands its
+// messages to DispatchMouse.
+
+#include <windows.h>
+
+#include <functional>
+
+#include "toolkit/Component.h"
+
+namespace vistrel::tk {
+
+enum class MouseButton { Left, Right, Middle };
+
+struct MouseInfo {
+    MouseButton button = MouseButton::Left;  // the button pressed (OnMouseDown)
+    WPARAM keys = 0;                         // MK_ flags held during the message
+    int x = 0;                               // client coordinates
+    int y = 0;
+};
+
+using MouseEvent = std::function<void(Component& sender, const MouseInfo& mouse)>;
+
+class MouseEvents {
+public:
+    MouseEvent OnMouseDown;
+    MouseEvent OnMouseMove;
+
+protected:
+    // Runs the event a mouse message stands for; the message still gets its
+    // default handling.
+    void DispatchMouse(Component& sender, UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+}  // namespace vistrel::tk
