@@ -123,13 +123,19 @@ TEST_F(ActionsTest, DoubleClickTogglesTheWindow) {
     EXPECT_TRUE(WaitUntil([&] { return !helper_->State(windows_[0]).iconic; }, 5000)) << "restored";
 }
 
-TEST_F(ActionsTest, CloseAsksTheWindowAndItsItemGoes) {
-    StartWith({"Act close", "Act stay"});
-    Select({"Act close"});
+TEST_F(ActionsTest, CloseAsksTheWindowsAndOnlyThoseThatCloseGo) {
+    StartWith({"Act close"});
+    // Made on command: the helper's command line does not carry the trait.
+    windows_.push_back(helper_->Create(
+        Plan(Kind::Frame, "Act stay open", kBesideVistrelX, 400, 300, 200, 0x40B040).Quiet().RefusingClose()));
+    ThumbnailProbe(*app_).WaitForItem("Act stay open");
+    Select({"Act close", "Act stay open"});
     Press(ids::ToolButton5);
     EXPECT_EQ(helper_->State(windows_[0]).closeRequests, 1u);
+    EXPECT_EQ(helper_->State(windows_[1]).closeRequests, 1u);
     ThumbnailProbe(*app_).WaitForNoItem("Act close");
-    EXPECT_GE(app_->List().Find("Act stay"), 0);
+    EXPECT_GE(app_->List().Find("Act stay open"), 0) << "a window that refused stays listed";
+    EXPECT_TRUE(helper_->State(windows_[1]).exists);
 }
 
 TEST_F(ActionsTest, MovingAnItemSurvivesARefresh) {

@@ -37,6 +37,7 @@ struct WindowPlan {
     uint32_t group = 0;     // windows of one group share a thread, and hang together
     bool hidden = false;
     bool noActivate = false;
+    bool refusesClose = false;
 
     // Shown without taking activation: Vistrel drops behind every other
     // window when it loses activation, which would hide its list.
@@ -58,6 +59,11 @@ struct WindowPlan {
     }
     WindowPlan& Hidden() {
         hidden = true;
+        return *this;
+    }
+    // Counts a close request and stays, as a program asking to save would.
+    WindowPlan& RefusingClose() {
+        refusesClose = true;
         return *this;
     }
 };

@@ -63,6 +63,7 @@ struct TestWindow {
     std::atomic<uint32_t> paintCount{0};
     std::atomic<uint32_t> lastPrintFlags{0};
     std::atomic<uint32_t> closeRequests{0};
+    bool refusesClose = false;
     std::atomic<uint32_t> hanging{0};
     HANDLE wake = CreateEventA(nullptr, FALSE, FALSE, nullptr);  // ends a hang; never closed, like the entry
     char title[protocol::kTitleSize] = {};  // guarded by the host's lock
@@ -341,7 +342,7 @@ LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         // Every kind closes on request, dialogs too (their default would only
         // send IDCANCEL to a dialog procedure that ignores it).
         Count(w->closeRequests);
-        DestroyWindow(hwnd);
+        if (!w->refusesClose) DestroyWindow(hwnd);
         return 0;
     case kMsgOp: return DoWindowOp(hwnd, *w, *reinterpret_cast<const Command*>(lp));
     case kMsgHang:
@@ -439,6 +440,7 @@ HWND Host::CreateTestWindow(const Command& c) {
     owned->group = c.group;
     owned->threadId = GetCurrentThreadId();
     owned->colour = c.colour & 0xFFFFFFu;
+    owned->refusesClose = (c.flags & protocol::kFlagRefuseClose) != 0;
     std::memcpy(owned->title, c.title, sizeof owned->title);
     owned->title[sizeof owned->title - 1] = 0;
     const char* cls = c.className[0] ? c.className : DefaultClass(c.kind);

@@ -67,6 +67,7 @@ enum class Kind : uint32_t {
 // Command::flags
 constexpr uint32_t kFlagHidden = 1;      // created but never shown
 constexpr uint32_t kFlagNoActivate = 2;  // shown without taking activation
+constexpr uint32_t kFlagRefuseClose = 4; // WM_CLOSE is counted and refused, as by "save changes?"
 
 constexpr int kTitleSize = 256;
 constexpr int kClassSize = 64;
