@@ -23,13 +23,6 @@ struct ClipRect {
 constexpr int kClipSlots = 10;
 using ClipSet = std::array<ClipRect, kClipSlots>;
 
-// The regions of a set: its rectangles up to the first empty slot.
-inline int RegionCount(const ClipSet& clips) {
-    int count = 0;
-    while (count < kClipSlots && clips[count].width != 0) ++count;
-    return count;
-}
-
 struct WindowEntry {
     WindowHandle handle = nullptr;
     bool minimized = false;

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "catalogue/WindowStates.h"
+#include "clipping/ClipData.h"
 #include "main/WindowActions.h"
 #include "main/WndCloseUnit.h"
-#include "platform/Profile.h"
 #include "platform/Shell.h"
 #include "platform/WindowFacts.h"
 
@@ -147,12 +147,11 @@ void TPrintWndDlg::ToolButton13Click(tk::Component&) {
 
 void TPrintWndDlg::PopupMenu2Popup() {
     std::vector<SelectedItem> selected;
-    int regionTotal = 0;
+    std::vector<ClipCount> counts;
     for (int i = 0; i < ListView1.Count(); ++i) {
         const WindowEntry* entry = EntryOf(i);
         if (!entry) continue;
-        const int regions = entry->clips ? RegionCount(*entry->clips) : 0;
-        if (entry->autoUpdate) regionTotal += regions;
+        counts.push_back({entry->autoUpdate, entry->clips.get()});
         if (!ListView1.Selected(i)) continue;
         SelectedItem s;
         s.minimized = entry->minimized;
@@ -167,10 +166,8 @@ void TPrintWndDlg::PopupMenu2Popup() {
     facts.printWindow = PrintWindowAvailable();
     facts.clipMenuChecked = ClipMenu.Checked;
     facts.autoChecked = AutoChkBox.Checked();
-    facts.regionTotal = regionTotal;
-    const int first = ListView1.FirstSelected();
-    facts.trimStored =
-        first >= 0 && !platform::ReadProfileString(clippingFile_, ListView1.Caption(first), "trim").empty();
+    facts.regionTotal = RegionTotal(counts);
+    facts.trimStored = ClippingStored(ListView1.FirstSelected());
 
     const PopupStates states = ComputePopupStates(selected, facts);
     TopWndMenu.Enabled = states.topWindow;

@@ -190,6 +190,7 @@ void TPrintWndDlg::CreatePanels() {
     SwitchButton2.Create(&Panel4, ids::SwitchButton2, Bounds(215, 8, 50, 20), "", true);
     SwitchButton2.Hint = "クリッピングの切換";
     AddTooltip(SwitchButton2);
+    SwitchButton2.OnClick = [this](tk::Component& sender) { SwitchButton2Click(sender); };
 
     Panel5.Create(&Panel1, ids::Panel5, Bounds(kPanel4Width, barHeight, 300, lowerHeight), clWhite);
     Panel5.SetAlign(tk::Align::Client);

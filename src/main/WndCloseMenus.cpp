@@ -89,6 +89,10 @@ void TPrintWndDlg::CreateMenus() {
         item->OnClick = [this](tk::Component& sender) { N6Click(sender); };
     for (tk::MenuItem* item : {&N12, &N14})
         item->OnClick = [this](tk::Component& sender) { N12Click(sender); };
+    N5.OnClick = [this](tk::Component& sender) { N5Click(sender); };
+    ClipMenu.OnClick = [this](tk::Component& sender) { ClipMenuClick(sender); };
+    for (tk::MenuItem* item : {&TrimSaveMenu, &TrmInpotMenu})
+        item->OnClick = [this](tk::Component& sender) { TrimSaveMenuClick(sender); };
     SaveDialog1.Filter = "ビットマップ|*.bmp|JPEG|*.jpg;*jpeg";
     SaveDialog1.FilterIndex = 1;
 }
@@ -98,6 +102,7 @@ void TPrintWndDlg::CreateClipChoiceItems() {
         tk::MenuItem& item = N4.AddChild(ids::ClipChoice0 + n);
         item.Caption = "Clip (&" + std::to_string(n) + ")";
         item.Tag = n;
+        item.OnClick = [this](tk::Component& sender) { ClipChoiceClick(sender); };
     }
 }
 

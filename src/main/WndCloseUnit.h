@@ -14,6 +14,7 @@
 //   WndCloseCommands.cpp  running commands one at a time
 //   WndCloseActions.cpp   the commands on the selected windows
 //   WndClosePictures.cpp  copying and saving the windows' pictures
+//   WndCloseClipping.cpp  the clipping commands and trm.ini
 //   WndCloseAbout.cpp     the version box
 
 #include <atomic>
@@ -217,6 +218,16 @@ private:
     void ToolButton16Click(tk::Component& sender);
     void ToolButton13Click(tk::Component& sender);
     void PopupMenu2Popup();
+
+    // Clipping commands (WndCloseClipping.cpp)
+    void N5Click(tk::Component& sender);
+    void ClipChoiceClick(tk::Component& sender);
+    void SwitchButton2Click(tk::Component& sender);
+    void ClipMenuClick(tk::Component& sender);
+    void TrimSaveMenuClick(tk::Component& sender);
+    // The trm.ini section of the item's caption, and whether it holds "trim".
+    std::string ClipSection(int item) const;
+    bool ClippingStored(int item) const;
 
     // Pictures for use elsewhere (WndClosePictures.cpp)
     void N6Click(tk::Component& sender);

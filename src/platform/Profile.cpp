@@ -27,4 +27,25 @@ std::string ReadProfileString(const std::string& file, const std::string& sectio
     }
 }
 
+bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& value) {
+    if (file.empty() || section.empty()) return false;
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != FALSE;
+}
+
+bool ProfileHasKey(const std::string& file, const std::string& section, const std::string& key) {
+    if (file.empty() || section.empty()) return false;
+    // With no key named, the section's key names come back, each ended by a
+    // NUL and the list by a second one.
+    std::vector<char> names(kLongestValue, '\0');
+    const DWORD length = GetPrivateProfileStringA(section.c_str(), nullptr, "", names.data(),
+                                                  static_cast<DWORD>(names.size()), file.c_str());
+    for (size_t at = 0; at < length;) {
+        const std::string name(names.data() + at);
+        if (lstrcmpiA(name.c_str(), key.c_str()) == 0) return true;
+        at += name.size() + 1;
+    }
+    return false;
+}
+
 }  // namespace vistrel::platform

@@ -11,4 +11,12 @@ namespace vistrel::platform {
 std::string ReadProfileString(const std::string& file, const std::string& section,
                               const std::string& key);
 
+// Writes or replaces one value; the file is created when missing, and every
+// other section and key stays as it was. False when it could not be written.
+bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& value);
+
+// Whether `section` of `file` has a key of that name (letter case aside).
+bool ProfileHasKey(const std::string& file, const std::string& section, const std::string& key);
+
 }  // namespace vistrel::platform

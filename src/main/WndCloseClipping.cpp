@@ -1,0 +1,85 @@
+// TPrintWndDlg: the clipping commands: release, choose, switch, the
+// automatic clipping view, and export to and import from trm.ini.
+
+#include <stdexcept>
+#include <string>
+
+#include "clipping/ClipData.h"
+#include "main/WndCloseUnit.h"
+#include "platform/Files.h"
+#include "platform/Locale.h"
+#include "platform/Profile.h"
+
+namespace vistrel {
+
+namespace {
+
+constexpr const char* kTrimKey = "trim";
+constexpr const char* kCannotWrite = " に書き込めません";
+
+}  // namespace
+
+std::string TPrintWndDlg::ClipSection(int item) const {
+    return ClipSectionName(ListView1.Caption(item), platform::IsLeadByte);
+}
+
+bool TPrintWndDlg::ClippingStored(int item) const {
+    if (item < 0 || ListView1.Caption(item).empty() || !platform::FileExists(clippingFile_)) return false;
+    return platform::ProfileHasKey(clippingFile_, ClipSection(item), kTrimKey);
+}
+
+void TPrintWndDlg::N5Click(tk::Component&) {
+    for (int i = ListView1.FirstSelected(); i >= 0; i = ListView1.NextSelected(i))
+        if (WindowEntry* entry = EntryOf(i)) entry->clips.reset();
+}
+
+void TPrintWndDlg::ClipChoiceClick(tk::Component& sender) {
+    // Shown from the next capture on.
+    const int item = ListView1.FirstSelected();
+    if (WindowEntry* entry = item >= 0 ? EntryOf(item) : nullptr) entry->clipIndex = sender.Tag;
+}
+
+void TPrintWndDlg::SwitchButton2Click(tk::Component&) {
+    for (int i = ListView1.FirstSelected(); i >= 0; i = ListView1.NextSelected(i)) {
+        WindowEntry* entry = EntryOf(i);
+        if (entry && entry->clips) entry->clipIndex = NextClipIndex(entry->clipIndex, RegionsOf(*entry->clips));
+    }
+}
+
+void TPrintWndDlg::ClipMenuClick(tk::Component&) {
+    ClipMenu.Checked = !ClipMenu.Checked;
+    if (ClosingStarted() || Busy() || !PrintWindowAvailable()) return;
+    const auto pause = PauseBackgroundWork();
+    for (int i = 0; i < ListView1.Count(); ++i) {
+        if (ClosingStarted()) return;
+        if (const WindowEntry* entry = EntryOf(i)) RefreshThumbnail(WindowOf(*entry), i);
+    }
+}
+
+void TPrintWndDlg::TrimSaveMenuClick(tk::Component& sender) {
+    const int item = ListView1.FirstSelected();
+    WindowEntry* entry = item >= 0 ? EntryOf(item) : nullptr;
+    if (!entry) return;
+    if (sender.Tag == 0) {
+        if (!entry->clips) return;
+        // The profile functions keep every other section and key of the file.
+        if (!platform::WriteProfileString(clippingFile_, ClipSection(item), kTrimKey,
+                                          EncodeClipText(*entry->clips)))
+            throw std::runtime_error(clippingFile_ + kCannotWrite);
+        return;
+    }
+    if (ClosingStarted() || Busy()) return;
+    const auto pause = PauseBackgroundWork();
+    entry = EntryOf(item);
+    if (!entry) return;
+    const std::string text = platform::FileExists(clippingFile_)
+                                 ? platform::ReadProfileString(clippingFile_, ClipSection(item), kTrimKey)
+                                 : std::string();
+    ClipSet set = entry->clips ? *entry->clips : ClipSet{};
+    // A value we cannot read changes nothing: no set made of garbage.
+    if (!DecodeClipText(text, set)) return;
+    Compact(set);
+    entry->clips = std::make_unique<ClipSet>(set);
+}
+
+}  // namespace vistrel
