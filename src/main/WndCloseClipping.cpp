@@ -5,6 +5,7 @@
 #include <string>
 
 #include "clipping/ClipData.h"
+#include "clipping/ClipSizeUnit.h"
 #include "main/WndCloseUnit.h"
 #include "platform/Files.h"
 #include "platform/Locale.h"
@@ -26,6 +27,29 @@ std::string TPrintWndDlg::ClipSection(int item) const {
 bool TPrintWndDlg::ClippingStored(int item) const {
     if (item < 0 || ListView1.Caption(item).empty() || !platform::FileExists(clippingFile_)) return false;
     return platform::ProfileHasKey(clippingFile_, ClipSection(item), kTrimKey);
+}
+
+void TPrintWndDlg::Clip1Click(tk::Component&) {
+    if (ClosingStarted() || Busy()) return;
+    const int item = ListView1.FirstSelected();
+    const WindowEntry* entry = item >= 0 ? EntryOf(item) : nullptr;
+    if (!entry) return;
+    // The timer off and the list held while the user draws; a close waits.
+    const auto pause = PauseBackgroundWork();
+    Catalogue().EnumerateVisible();
+    tk::Bitmap picture;
+    if (!list_->CaptureFullSize(Catalogue().PlacementTarget(WindowOf(*entry)), picture)) return;
+    TOKBottomDlg dialog(Handle(), picture, entry->clips ? *entry->clips : ClipSet{});
+    const int result = dialog.ShowModal();
+    // Nothing rebuilds the list while the dialog runs; the entry may only
+    // have been released by the end of the session.
+    WindowEntry* edited = EntryOf(item);
+    if (result != tk::mrOk || !edited || ClosingStarted()) return;
+    const ClipSet set = dialog.Result();
+    if (RegionsOf(set) == 0)
+        edited->clips.reset();
+    else
+        edited->clips = std::make_unique<ClipSet>(set);
 }
 
 void TPrintWndDlg::N5Click(tk::Component&) {

@@ -220,6 +220,7 @@ private:
     void PopupMenu2Popup();
 
     // Clipping commands (WndCloseClipping.cpp)
+    void Clip1Click(tk::Component& sender);
     void N5Click(tk::Component& sender);
     void ClipChoiceClick(tk::Component& sender);
     void SwitchButton2Click(tk::Component& sender);

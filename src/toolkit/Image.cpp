@@ -62,7 +62,7 @@ LRESULT Image::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;  // Paint covers every pixel
     default:
-        DispatchMouse(*this, message, wParam, lParam);
+        DispatchMouse(*this, Handle(), message, wParam, lParam);
         return Window::WndProc(message, wParam, lParam);
     }
 }

@@ -4,7 +4,25 @@
 
 namespace vistrel::tk {
 
-void MouseEvents::DispatchMouse(Component& sender, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+MouseButton ButtonOf(UINT message) {
+    switch (message) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        return MouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::Left;
+    }
+}
+
+}  // namespace
+
+void MouseEvents::DispatchMouse(Component& sender, HWND window, UINT message, WPARAM wParam,
+                                LPARAM lParam) {
     MouseInfo mouse;
     mouse.keys = wParam;
     mouse.x = GET_X_LPARAM(lParam);  // signed: a captured mouse may be left of or above us
@@ -16,10 +34,16 @@ void MouseEvents::DispatchMouse(Component& sender, UINT message, WPARAM wParam, 
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        mouse.button = message == WM_LBUTTONDOWN   ? MouseButton::Left
-                       : message == WM_RBUTTONDOWN ? MouseButton::Right
-                                                   : MouseButton::Middle;
+        mouse.button = ButtonOf(message);
+        SetCapture(window);
         if (OnMouseDown) OnMouseDown(sender, mouse);
+        return;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        mouse.button = ButtonOf(message);
+        if (GetCapture() == window) ReleaseCapture();
+        if (OnMouseUp) OnMouseUp(sender, mouse);
         return;
     default:
         return;

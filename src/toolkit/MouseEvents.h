@@ -1,7 +1,8 @@
 #pragma once
-// The VCL's OnMouseDown and OnMouseMove for the toolkit's own window classes
-// that offer them (Panel, Image): a window mixes this in and hands its
-// messages to DispatchMouse.
+// The VCL's OnMouseDown, OnMouseMove and OnMouseUp for the toolkit's own
+// window classes that offer them (Panel, Image): a window mixes this in and
+// hands its messages to DispatchMouse. While a button is down the window
+// holds the mouse, so the release comes back to it wherever it happens.
 
 #include <windows.h>
 
@@ -14,7 +15,7 @@ namespace vistrel::tk {
 enum class MouseButton { Left, Right, Middle };
 
 struct MouseInfo {
-    MouseButton button = MouseButton::Left;  // the button pressed (OnMouseDown)
+    MouseButton button = MouseButton::Left;  // the button pressed or released
     WPARAM keys = 0;                         // MK_ flags held during the message
     int x = 0;                               // client coordinates
     int y = 0;
@@ -26,11 +27,12 @@ class MouseEvents {
 public:
     MouseEvent OnMouseDown;
     MouseEvent OnMouseMove;
+    MouseEvent OnMouseUp;
 
 protected:
     // Runs the event a mouse message stands for; the message still gets its
-    // default handling.
-    void DispatchMouse(Component& sender, UINT message, WPARAM wParam, LPARAM lParam);
+    // default handling. `window` is the sender's own.
+    void DispatchMouse(Component& sender, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 }  // namespace vistrel::tk

@@ -51,7 +51,7 @@ LRESULT Panel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;
     default:
-        DispatchMouse(*this, message, wParam, lParam);
+        DispatchMouse(*this, Handle(), message, wParam, lParam);
         return Window::WndProc(message, wParam, lParam);
     }
 }

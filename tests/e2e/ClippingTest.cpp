@@ -8,6 +8,7 @@
 
 #include "ThumbnailProbe.h"
 #include "VistrelSuites.h"
+#include "clipping/ClipSizeIds.h"
 
 namespace vistrel::e2e {
 namespace {
@@ -40,17 +41,17 @@ protected:
         return options;
     }
 
-    int Target() const { return probe_->WaitForItem("Clip target"); }
+    int Target(const std::string& title = "Clip target") const { return probe_->WaitForItem(title); }
     // A command on the window's item, selected for it and unselected after:
     // the list blends a selected picture with the highlight colour.
-    void OnTarget(int command) const {
-        app_->List().SelectOnly(Target());
+    void OnTarget(int command, const std::string& title = "Clip target") const {
+        app_->List().SelectOnly(Target(title));
         app_->Command(command);
         app_->List().Select(-1, false);
     }
     // Share of the picture area in a colour (frame colour aside: blue once clipped).
-    double Share(uint32_t colour) const {
-        const PixelCapture icon = probe_->Icon(Target());
+    double Share(uint32_t colour, const std::string& title = "Clip target") const {
+        const PixelCapture icon = probe_->Icon(Target(title));
         return double(icon.Count(colour)) / (double(icon.width()) * icon.height());
     }
 };
@@ -90,6 +91,58 @@ TEST_F(ClippingTest, ImportedRegionsShowAndSwitchAndExportBack) {
     OnTarget(ids::N5);
     refresh();
     EXPECT_TRUE(WaitUntil([&] { return Share(kColour) > 0.3 && Share(inverse) > 0.03; }, 5000));
+}
+
+// A control of the dialog by id, at any depth.
+HWND DialogControl(HWND dialog, int id) {
+    struct Search {
+        int id;
+        HWND found = nullptr;
+    } search{id};
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            if (GetDlgCtrlID(child) != s->id) return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (!search.found) throw DriverError("no control " + std::to_string(id) + " in the clipping dialog");
+    return search.found;
+}
+
+TEST_F(ClippingTest, ARectangleDrawnInTheDialogIsShownAndCancelChangesNothing) {
+    const std::string title = "Clip drawn";
+    guest_->Create(Plan(Kind::Frame, title, kBesideVistrelX, 80, kWidth, kHeight, kColour).Quiet());
+    // Draws a rectangle in a new entry: from and to are picture points.
+    auto draw = [&](POINT from, POINT to, int closeWith) {
+        app_->List().SelectOnly(Target(title));
+        app_->PostCommand(ids::Clip1);
+        const HWND dialog = app_->WaitForWindow("TOKBottomDlg");
+        ClickButton(DialogControl(dialog, ids::ClipDialogButton1));
+        const HWND image = DialogControl(dialog, ids::ClipDialogImage1);
+        SendBounded(image, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+        SendBounded(image, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+        SendBounded(image, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+        ClickButton(DialogControl(dialog, closeWith));
+        WaitFor([&] { return !IsWindow(dialog); }, 5000, "the clipping dialog to close");
+        app_->List().Select(-1, false);
+    };
+    // Inside the inverse block, which lies at a quarter to a half of the
+    // window: three quarters of that in the picture.
+    draw({80, 60}, {145, 108}, IDOK);
+    app_->Command(ids::ClipMenu);  // regions shown without "Auto"
+    const uint32_t inverse = protocol::InverseColour(kColour);
+    EXPECT_TRUE(WaitUntil([&] { return Share(inverse, title) > 0.6 && Share(kColour, title) == 0; }, 5000))
+        << "the drawn region is the inverse block alone";
+
+    const std::string file = app_->DataFolder() + "trm.ini";
+    OnTarget(ids::TrimSaveMenu, title);
+    const std::string before = *ReadWholeFile(file);
+    draw({10, 10}, {200, 150}, IDCANCEL);
+    OnTarget(ids::TrimSaveMenu, title);
+    EXPECT_EQ(*ReadWholeFile(file), before) << "cancel changed the set";
 }
 
 TEST_F(ClippingTest, AnUnwritableFileEndsTheExportInTheErrorBox) {

@@ -1,7 +1,8 @@
 // Pictures of the program as a user sees it, kept in build/screenshots for
 // review: the main window with live thumbnails of windows inside Vistrel's
 // process (under Wine, PrintWindow reaches no other process) as
-// thumbnails.bmp, and the version box over it as version.bmp.
+// thumbnails.bmp, the version box over it as version.bmp, and the clipping
+// setting dialog as clipping.bmp.
 
 #include <gtest/gtest.h>
 
@@ -76,6 +77,24 @@ TEST_F(Screenshot, VersionBox) {
     const std::string path = ScreenshotPath("version.bmp");
     EXPECT_TRUE(shot.SaveBitmapFile(path.c_str())) << path;
     PostMessageA(box, WM_CLOSE, 0, 0);
+    EXPECT_EQ(app.Close(), 0u);
+}
+
+TEST_F(Screenshot, ClippingDialog) {
+    VistrelProcess app = VistrelProcess::Start();
+    TestWindows guest = app.InjectTestWindows();
+    constexpr uint32_t kColour = 0xD06030;
+    guest.Create(Plan(Kind::Frame, "切り抜くウィンドウ", kBesideVistrelX, 80, 480, 360, kColour).Quiet());
+    const ThumbnailProbe probe(app);
+    app.List().SelectOnly(probe.WaitForItem("切り抜くウィンドウ"));
+    app.PostCommand(ids::Clip1);
+    const HWND dialog = app.WaitForWindow("TOKBottomDlg");
+    WaitFor([&] { return PixelCapture::FromScreen(dialog, true).Count(kColour, 8) > 20000; }, 10000,
+            "the window's picture in the clipping dialog");
+    const PixelCapture shot = PixelCapture::FromScreen(dialog, false);
+    const std::string path = ScreenshotPath("clipping.bmp");
+    EXPECT_TRUE(shot.SaveBitmapFile(path.c_str())) << path;
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
     EXPECT_EQ(app.Close(), 0u);
 }
 
