@@ -137,7 +137,8 @@ TEST(SwitchHitMask, QuarterSizeShapeWithCornersOutAndNothingReadBeyondIt) {
     } cases[] = {
         {8, 8, true},   {1, 1, false},  {15, 1, false}, {1, 15, false}, {15, 15, false},
         {0, 8, true},   {15, 8, true},  {8, 0, true},   {8, 15, true},
-        {16, 8, false},  // quarter 4 is past the mask's last column
+        {16, 8, false},  // quarter 4 is past the mask's last column...
+        {16, 4, false},  // ...and read as a flat row it would be the next row's inside
         {-1, 8, false}, {8, 16, false}, {17, 8, false},
     };
     for (const auto& c : cases) EXPECT_EQ(mask.Contains(c.x, c.y), c.inside) << c.x << "," << c.y;
