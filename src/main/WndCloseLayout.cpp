@@ -187,7 +187,13 @@ void TPrintWndDlg::CreatePanels() {
     Label1.SetColor(clLime);
     Label1.Hint = "更新間隔";
     AddTooltip(Label1);
-    SwitchButton2.Create(&Panel4, ids::SwitchButton2, Bounds(215, 8, 50, 20), "", true);
+    SwitchButton2.Create(&Panel4, ids::SwitchButton2, Bounds(231, 10, 17, 16));
+    SwitchButton2.SetButtonStyle(btEllipse);
+    SwitchButton2.SetColor(clWhite);
+    SwitchButton2.SetBtnColor(0x694F4E);
+    SwitchButton2.SetDownColor(clYellow);
+    SwitchButton2.SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+    SwitchButton2.Loaded();
     SwitchButton2.Hint = "クリッピングの切換";
     AddTooltip(SwitchButton2);
     SwitchButton2.OnClick = [this](tk::Component& sender) { SwitchButton2Click(sender); };

@@ -29,6 +29,7 @@
 #include "catalogue/ThumbnailList.h"
 #include "catalogue/WindowEntry.h"
 #include "controls/AboutDialog.h"
+#include "controls/SwitchButton.h"
 #include "exclusion/ExclusionList.h"
 #include "main/ColourScheme.h"
 #include "main/WndCloseIds.h"
@@ -86,7 +87,7 @@ public:
     tk::TrackBar SizeSetTrackBar;
     tk::Label Label2;
     tk::Label Label1;
-    tk::CheckBox SwitchButton2;  // plain stand-in for the program's own switch button
+    TSwitchButton SwitchButton2;
     tk::Panel Panel5;
     tk::ListView ListView1;
     tk::StatusBar StatusBar1;

@@ -181,6 +181,12 @@ void Canvas::Ellipse(const RECT& rect) {
     if (dc_) ::Ellipse(dc_, rect.left, rect.top, rect.right, rect.bottom);
 }
 
+void Canvas::RoundRect(const RECT& rect, int cornerWidth, int cornerHeight) {
+    PreparePen();
+    PrepareBrush();
+    if (dc_) ::RoundRect(dc_, rect.left, rect.top, rect.right, rect.bottom, cornerWidth, cornerHeight);
+}
+
 COLORREF Canvas::Pixel(int x, int y) const { return dc_ ? GetPixel(dc_, x, y) : CLR_INVALID; }
 
 void Canvas::SetPixel(int x, int y, COLORREF color) {

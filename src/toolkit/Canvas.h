@@ -64,6 +64,8 @@ public:
     // Outlined with the pen, filled with the brush.
     void Rectangle(const RECT& rect);
     void Ellipse(const RECT& rect);
+    // Corners rounded by an ellipse of cornerWidth x cornerHeight.
+    void RoundRect(const RECT& rect, int cornerWidth, int cornerHeight);
     COLORREF Pixel(int x, int y) const;
     void SetPixel(int x, int y, COLORREF color);
 
