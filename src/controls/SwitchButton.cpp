@@ -369,18 +369,9 @@ LRESULT TSwitchButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     mouse.keys = wParam;
     mouse.x = static_cast<short>(LOWORD(lParam));  // signed: a captured mouse may be left of us
     mouse.y = static_cast<short>(HIWORD(lParam));
+    LRESULT result = 0;
+    if (HandleSelfPaint(message, wParam, [this](HDC dc) { PaintTo(dc); }, result)) return result;
     switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        PaintTo(BeginPaint(Handle(), &ps));
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:  // PrintWindow, as the program's own thumbnails take it
-        PaintTo(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;  // PaintTo covers every pixel
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
         mouse.button = message == WM_LBUTTONDOWN ? tk::MouseButton::Left : tk::MouseButton::Right;

@@ -49,22 +49,10 @@ void Image::Paint(HDC dc) {
 }
 
 LRESULT Image::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        Paint(BeginPaint(Handle(), &ps));
-        EndPaint(Handle(), &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:  // PrintWindow, as the program's own thumbnails take it
-        Paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;  // Paint covers every pixel
-    default:
-        DispatchMouse(*this, Handle(), message, wParam, lParam);
-        return Window::WndProc(message, wParam, lParam);
-    }
+    LRESULT result = 0;
+    if (HandleSelfPaint(message, wParam, [this](HDC dc) { Paint(dc); }, result)) return result;
+    DispatchMouse(*this, Handle(), message, wParam, lParam);
+    return Window::WndProc(message, wParam, lParam);
 }
 
 }  // namespace vistrel::tk

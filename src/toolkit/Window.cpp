@@ -143,6 +143,28 @@ LRESULT Window::SafeWndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+bool Window::HandleSelfPaint(UINT message, WPARAM wParam, const std::function<void(HDC)>& paint,
+                             LRESULT& result) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        paint(BeginPaint(hwnd_, &ps));
+        EndPaint(hwnd_, &ps);
+        result = 0;
+        return true;
+    }
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wParam));
+        result = 0;
+        return true;
+    case WM_ERASEBKGND:
+        result = 1;
+        return true;
+    default:
+        return false;
+    }
+}
+
 LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (originalProc_) return CallWindowProcA(originalProc_, hwnd_, message, wParam, lParam);
     return DefWindowProcA(hwnd_, message, wParam, lParam);

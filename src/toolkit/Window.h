@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,12 @@ protected:
                        const RECT& bounds, int id, const std::string& text);
 
     virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The paint messages of a window that draws every pixel itself with
+    // `paint`: WM_PAINT, WM_PRINTCLIENT (PrintWindow, as the program's own
+    // thumbnails take it) and WM_ERASEBKGND (nothing to erase). True when
+    // `message` was one of them; `result` is then what to return.
+    bool HandleSelfPaint(UINT message, WPARAM wParam, const std::function<void(HDC)>& paint,
+                         LRESULT& result);
     LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Messages that a parent reflects to the child they concern. Return true
