@@ -13,5 +13,6 @@ constexpr int ClipDialogListBox1 = 4005;
 constexpr int ClipDialogButton1 = 4006;
 constexpr int ClipDialogButton2 = 4007;
 constexpr int ClipDialogLabel1 = 4008;
+constexpr int ClipDialogScrollBox1 = 4009;
 
 }  // namespace vistrel::ids

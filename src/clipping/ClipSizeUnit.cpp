@@ -57,7 +57,11 @@ TOKBottomDlg::TOKBottomDlg(HWND owner, const tk::Bitmap& picture, const ClipSet&
     Panel1.SetAlign(tk::Align::Bottom);
     Panel2.Create(this, ids::ClipDialogPanel2, Bounds(0, 0, kPanel2Width, ClientHeight()), tk::clWhite);
     Panel2.SetAlign(tk::Align::Right);
-    Image1.Create(this, ids::ClipDialogImage1, Bounds(1, 1, displayedWidth_, displayedHeight_));
+    ScrollBox1.Create(this, ids::ClipDialogScrollBox1, Bounds(0, 0, ClientWidth() - kPanel2Width, ClientHeight() - kPanel1Height),
+                      tk::clWhite);
+    ScrollBox1.SetAlign(tk::Align::Client);
+    Image1.Create(&ScrollBox1, ids::ClipDialogImage1, Bounds(1, 1, displayedWidth_, displayedHeight_));
+    ScrollBox1.SetContentSize(displayedWidth_ + 2, displayedHeight_ + 2);
     Image1.Picture().SetSize(displayedWidth_, displayedHeight_);
     Image1.OnMouseDown = [this](tk::Component&, const tk::MouseInfo& m) { Image1MouseDown(m); };
     Image1.OnMouseMove = [this](tk::Component&, const tk::MouseInfo& m) { Image1MouseMove(m); };

@@ -15,6 +15,7 @@
 #include "toolkit/Label.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/Panel.h"
+#include "toolkit/ScrollBox.h"
 #include "toolkit/Timer.h"
 
 namespace vistrel {
@@ -30,6 +31,7 @@ public:
     // The set OK stands for (compacted).
     ClipSet Result() const { return editor_.Result(); }
 
+    tk::ScrollBox ScrollBox1;  // the picture scrolls when the window is larger than the screen
     tk::Image Image1;
     tk::Panel Panel2;
     tk::Label Label2;

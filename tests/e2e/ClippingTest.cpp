@@ -145,6 +145,72 @@ TEST_F(ClippingTest, ARectangleDrawnInTheDialogIsShownAndCancelChangesNothing) {
     EXPECT_EQ(*ReadWholeFile(file), before) << "cancel changed the set";
 }
 
+RECT ScreenRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+bool Inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+// Three quarters of this window are still larger than the screen: the form
+// stays on the work area with OK in reach, and the picture scrolls.
+TEST_F(ClippingTest, TheDialogOfAWindowLargerThanTheScreenFitsAndItsPictureScrolls) {
+    const std::string title = "Clip huge";
+    guest_->Create(Plan(Kind::Popup, title, 0, 0, 2000, 1500, kColour).Quiet());
+    app_->List().SelectOnly(Target(title));
+    app_->PostCommand(ids::Clip1);
+    const HWND dialog = app_->WaitForWindow("TOKBottomDlg");
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_TRUE(Inside(ScreenRect(dialog), work));
+    EXPECT_TRUE(Inside(ScreenRect(DialogControl(dialog, IDOK)), ScreenRect(dialog)));
+
+    const HWND box = DialogControl(dialog, ids::ClipDialogScrollBox1);
+    const HWND image = DialogControl(dialog, ids::ClipDialogImage1);
+    EXPECT_EQ(ScreenRect(image).top, ScreenRect(box).top + 1);
+    SendBounded(box, WM_VSCROLL, SB_BOTTOM, 0);
+    SendBounded(box, WM_HSCROLL, SB_BOTTOM, 0);
+    const RECT shown = ScreenRect(image);
+    RECT view{};
+    GetClientRect(box, &view);
+    MapWindowPoints(box, nullptr, reinterpret_cast<POINT*>(&view), 2);
+    EXPECT_EQ(shown.bottom - shown.top, 1500 * 3 / 4);
+    EXPECT_LT(shown.top, view.top) << "the picture did not scroll";
+    EXPECT_GE(view.bottom, shown.bottom) << "its bottom edge is still out of reach";
+    EXPECT_GE(view.right, shown.right);
+    ClickButton(DialogControl(dialog, IDCANCEL));
+    WaitFor([&] { return !IsWindow(dialog); }, 5000, "the clipping dialog to close");
+}
+
+// "自動でクリッピング表示" off is stored at the close and holds after a start:
+// an imported region then shows without "Auto".
+TEST_F(ClippingTest, TheAutomaticClippingSettingSurvivesARestart) {
+    guest_.reset();
+    probe_.reset();
+    app_.reset();
+    VistrelOptions options = Options();
+    options.settingsKey = VistrelOptions::Key::Present;
+    options.clip = 1;
+    app_.emplace(VistrelProcess::Start(options));
+    app_->Command(ids::ClipMenu);
+    EXPECT_EQ(app_->Close(), 0u);
+    EXPECT_EQ(VistrelSettings::Read("clip"), 0u);
+
+    options.settingsKey = VistrelOptions::Key::AsPrepared;
+    app_.emplace(VistrelProcess::Start(options));
+    guest_.emplace(app_->InjectTestWindows());
+    probe_.emplace(*app_);
+    guest_->Create(Plan(Kind::Frame, "Clip target", kBesideVistrelX, 80, kWidth, kHeight, kColour).Quiet());
+    OnTarget(ids::TrmInpotMenu);
+    app_->Command(ids::ToolButton1);  // an import waits for the next picture
+    EXPECT_TRUE(WaitUntil([&] { return Share(kColour) > 0.6 && Share(protocol::InverseColour(kColour)) == 0; }, 5000))
+        << "the region is not shown without Auto";
+}
+
 TEST_F(ClippingTest, AnUnwritableFileEndsTheExportInTheErrorBox) {
     guest_->Create(Plan(Kind::Frame, "Clip target", kBesideVistrelX, 80, kWidth, kHeight, kColour).Quiet());
     OnTarget(ids::TrmInpotMenu);
