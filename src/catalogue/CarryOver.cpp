@@ -14,6 +14,7 @@ void CarryOverSnapshot::Add(WindowEntry& entry, int32_t previousPosition) {
     record.previousPosition = previousPosition;
     record.clipIndex = entry.clipIndex;
     record.clips = std::move(entry.clips);
+    record.hiddenClips = entry.hiddenClips;
     records_.push_back(std::move(record));
 }
 
@@ -29,6 +30,7 @@ bool CarryOverSnapshot::TakeOver(WindowHandle handle, WindowEntry& entry, std::s
         if (withClipping) {
             entry.clipIndex = record.clipIndex;
             entry.clips = std::move(record.clips);
+            entry.hiddenClips = record.hiddenClips;
         }
     }
     return found;

@@ -26,6 +26,7 @@ struct CarryRecord {
     int32_t previousPosition = 0;
     int32_t clipIndex = 0;
     std::unique_ptr<ClipSet> clips;
+    uint16_t hiddenClips = 0;
 };
 
 class CarryOverSnapshot {

@@ -177,7 +177,7 @@ void ThumbnailRenderer::DrawRegions(const WindowEntry& entry, HWND window, HDC c
     for (int slot = 0; slot < kClipSlots; ++slot) {
         const ClipRect& rect = (*entry.clips)[slot];
         if (rect.width == 0) break;
-        if (clipList.Hidden(entry, slot)) continue;
+        if (entry.hiddenClips & (1u << slot)) continue;  // removed from the list window for now
         const ClipRect source = ClampClipRect(rect, winWidth, winHeight);
         int boxWidth = target.Width();
         int boxHeight = target.Height();

@@ -48,9 +48,6 @@ public:
     virtual void Append(tk::Bitmap& picture) = 0;
     virtual void Overwrite(int index, tk::Bitmap& picture) = 0;
     virtual int& Cursor() = 0;
-    // The hidden mark of a slot: a region the user removed from the clipping
-    // list window, skipped until that window closes.
-    virtual bool Hidden(const WindowEntry& entry, int slot) const = 0;
 };
 
 struct RenderResult {

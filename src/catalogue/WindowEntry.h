@@ -30,6 +30,9 @@ struct WindowEntry {
     bool autoUpdate = true;
     int32_t clipIndex = 0;
     std::unique_ptr<ClipSet> clips;
+    // Slots the user removed from the clipping list window (bit n: slot n),
+    // left out of its pictures until it closes; never stored anywhere.
+    uint16_t hiddenClips = 0;
 };
 
 }  // namespace vistrel

@@ -53,10 +53,14 @@ bool Usable(const std::string& title, LeadBytePredicate isLeadByte) {
 
 }  // namespace
 
-int RegionsOf(const ClipSet& clips) {
+bool IsRegion(const ClipSet& clips, uint16_t hiddenClips, int slot) {
+    return slot >= 0 && slot < kClipSlots && clips[slot].width > 0 && (hiddenClips & (1u << slot)) == 0;
+}
+
+int RegionsOf(const ClipSet& clips, uint16_t hiddenClips) {
     int count = 0;
-    for (const ClipRect& r : clips)
-        if (r.width > 0) ++count;
+    for (int slot = 0; slot < kClipSlots; ++slot)
+        if (IsRegion(clips, hiddenClips, slot)) ++count;
     return count;
 }
 
@@ -76,7 +80,7 @@ int NextClipIndex(int clipIndex, int regionCount) {
 int RegionTotal(const std::vector<ClipCount>& entries) {
     int total = 0;
     for (const ClipCount& e : entries)
-        if (e.autoUpdate && e.clips) total += RegionsOf(*e.clips);
+        if (e.autoUpdate && e.clips) total += RegionsOf(*e.clips, e.hiddenClips);
     return total;
 }
 

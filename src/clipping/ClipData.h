@@ -14,8 +14,10 @@ namespace vistrel {
 // A rectangle narrower than this does not survive compaction.
 constexpr int kMinimumClipWidth = 8;
 
-// The regions of a set: its slots wider than 0, over all ten slots.
-int RegionsOf(const ClipSet& clips);
+// A region: a slot wider than 0 that is not hidden (WindowEntry::hiddenClips).
+bool IsRegion(const ClipSet& clips, uint16_t hiddenClips, int slot);
+// The regions of a set, over all ten slots.
+int RegionsOf(const ClipSet& clips, uint16_t hiddenClips = 0);
 
 // The rectangles at least kMinimumClipWidth wide, moved down in their order
 // to slots 0, 1, 2 ...; every slot after them all zero.
@@ -29,6 +31,7 @@ int NextClipIndex(int clipIndex, int regionCount);
 struct ClipCount {
     bool autoUpdate = true;
     const ClipSet* clips = nullptr;
+    uint16_t hiddenClips = 0;
 };
 int RegionTotal(const std::vector<ClipCount>& entries);
 

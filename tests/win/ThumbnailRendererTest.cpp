@@ -10,7 +10,6 @@
 
 #include <future>
 #include <memory>
-#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -165,7 +164,7 @@ std::unique_ptr<ClipSet> Clips(std::initializer_list<ClipRect> rects) {
 // Keeps copies of the pictures it receives and follows the clipping list's contract.
 class RecordingSink : public RegionSink {
 public:
-    explicit RecordingSink(int total, std::set<int> hidden = {}) : total_(total), hidden_(std::move(hidden)) {}
+    explicit RecordingSink(int total) : total_(total) {}
     int Count() const override { return static_cast<int>(pictures.size()); }
     int RegionTotal() const override { return total_; }
     void Append(tk::Bitmap& picture) override { pictures.push_back(Copy(picture)); }
@@ -174,7 +173,6 @@ public:
         overwritten.push_back(index);
     }
     int& Cursor() override { return cursor; }
-    bool Hidden(const WindowEntry&, int slot) const override { return hidden_.count(slot) != 0; }
 
     std::vector<tk::Bitmap> pictures;
     std::vector<int> overwritten;
@@ -187,7 +185,6 @@ private:
         return copy;
     }
     int total_;
-    std::set<int> hidden_;
 };
 
 class ThumbnailRendererTest : public ::testing::Test {
@@ -461,9 +458,10 @@ TEST_F(ThumbnailRendererTest, OpenClipListReceivesOnePicturePerRegion) {
         // Slot 2 is hidden; slot 4 ends the set, so slot 5 is never a region.
         entry.clips = Clips({{100, 0, 100, 100}, {0, 0, 100, 100}, {0, 0, 200, 100},
                              {0, 0, 100, 50}, {0, 0, 0, 0}, {100, 0, 50, 50}});
+        entry.hiddenClips = 1u << 2;
         return entry;
     };
-    RecordingSink sink(3, {2});
+    RecordingSink sink(3);
     tk::Bitmap target = Target();
     EXPECT_TRUE(Render(window.get(), target, {}, entryWithRegions(), &sink).captured);
 

@@ -1,0 +1,48 @@
+#include "clipping/RegionTable.h"
+
+#include <algorithm>
+
+#include "clipping/ClipData.h"
+
+namespace vistrel {
+
+std::vector<RegionRow> BuildRegionTable(const std::vector<RegionSource>& items) {
+    std::vector<RegionRow> rows;
+    for (size_t item = 0; item < items.size(); ++item) {
+        const RegionSource& source = items[item];
+        if (!source.autoUpdate || !source.clips) continue;
+        for (int slot = 0; slot < kClipSlots; ++slot) {
+            if (!IsRegion(*source.clips, source.hiddenClips, slot)) continue;
+            rows.push_back({source.handle, static_cast<int32_t>(rows.size()), static_cast<int32_t>(item), slot});
+        }
+    }
+    return rows;
+}
+
+bool MoveRow(std::vector<RegionRow>& rows, int from, int to) {
+    const int count = static_cast<int>(rows.size());
+    if (from == to || from < 0 || to < 0 || from >= count || to >= count) return false;
+    if (from > to)
+        std::rotate(rows.begin() + to, rows.begin() + from, rows.begin() + from + 1);
+    else
+        std::rotate(rows.begin() + from, rows.begin() + from + 1, rows.begin() + to + 1);
+    return true;
+}
+
+bool DeleteRow(std::vector<RegionRow>& rows, int index) {
+    if (index < 0 || index >= static_cast<int>(rows.size())) return false;
+    const int32_t removed = rows[index].pictureIndex;
+    rows.erase(rows.begin() + index);
+    for (RegionRow& row : rows)
+        if (row.pictureIndex > removed) --row.pictureIndex;
+    return true;
+}
+
+int ItemOfRow(const RegionRow& row, const std::vector<WindowHandle>& items) {
+    const int count = static_cast<int>(items.size());
+    if (row.listIndex >= 0 && row.listIndex < count && items[row.listIndex] == row.handle) return row.listIndex;
+    const auto found = std::find(items.begin(), items.end(), row.handle);
+    return found == items.end() || row.handle == nullptr ? -1 : static_cast<int>(found - items.begin());
+}
+
+}  // namespace vistrel

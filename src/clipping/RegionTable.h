@@ -1,0 +1,42 @@
+#pragma once
+// The clipping list window's rows: one per region of every listed window
+// that has clipping and is updated automatically, in list order and slot
+// order. A row's picture travels with it when the rows are reordered.
+
+#include <cstdint>
+#include <vector>
+
+#include "catalogue/WindowEntry.h"
+
+namespace vistrel {
+
+struct RegionRow {
+    WindowHandle handle = nullptr;
+    int32_t pictureIndex = 0;  // in the list window's picture list
+    int32_t listIndex = 0;     // the window's item when the row was built
+    int32_t rectIndex = 0;     // the region's slot
+};
+
+// One main-list item as the table sees it.
+struct RegionSource {
+    WindowHandle handle = nullptr;
+    bool autoUpdate = true;
+    const ClipSet* clips = nullptr;
+    uint16_t hiddenClips = 0;  // WindowEntry::hiddenClips
+};
+
+std::vector<RegionRow> BuildRegionTable(const std::vector<RegionSource>& items);
+
+// Row `from` taken out and put at `to`; false (nothing moved) unless both
+// lie in the table and differ.
+bool MoveRow(std::vector<RegionRow>& rows, int from, int to);
+
+// Removes row `index`; the pictures after its own move one place down, as
+// the renderer stops rendering the hidden region. False when out of range.
+bool DeleteRow(std::vector<RegionRow>& rows, int index);
+
+// The main-list item of a row: the one it was built from while that still
+// holds the row's window, else wherever the window is now; -1 when it left.
+int ItemOfRow(const RegionRow& row, const std::vector<WindowHandle>& items);
+
+}  // namespace vistrel
