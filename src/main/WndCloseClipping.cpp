@@ -6,6 +6,7 @@
 
 #include "clipping/ClipData.h"
 #include "clipping/ClipSizeUnit.h"
+#include "common/SaveNaming.h"
 #include "main/WndCloseUnit.h"
 #include "platform/Files.h"
 #include "platform/Locale.h"
@@ -16,7 +17,6 @@ namespace vistrel {
 namespace {
 
 constexpr const char* kTrimKey = "trim";
-constexpr const char* kCannotWrite = " に書き込めません";
 
 }  // namespace
 
@@ -89,7 +89,7 @@ void TPrintWndDlg::TrimSaveMenuClick(tk::Component& sender) {
         // The profile functions keep every other section and key of the file.
         if (!platform::WriteProfileString(clippingFile_, ClipSection(item), kTrimKey,
                                           EncodeClipText(*entry->clips)))
-            throw std::runtime_error(clippingFile_ + kCannotWrite);
+            throw std::runtime_error(CannotWriteMessage(clippingFile_));
         return;
     }
     if (ClosingStarted() || Busy()) return;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/AppIdentity.h"
-#include "main/SaveNaming.h"
+#include "common/SaveNaming.h"
 #include "main/WndCloseUnit.h"
 #include "platform/Files.h"
 #include "platform/Locale.h"
@@ -14,13 +14,6 @@
 #include "toolkit/PictureFiles.h"
 
 namespace vistrel {
-
-namespace {
-
-constexpr int kJpegQuality = 90;
-constexpr const char* kCannotWrite = " に書き込めません";
-
-}  // namespace
 
 bool TPrintWndDlg::PictureOf(int item, bool actualSize, tk::Bitmap& picture) {
     const WindowEntry* entry = EntryOf(item);
@@ -80,11 +73,9 @@ void TPrintWndDlg::N12Click(tk::Component& sender) {
         if (ClosingStarted()) return;
         // A window with nothing to show writes nothing rather than an empty file.
         if (!PictureOf(selected[i], actualSize, picture)) continue;
-        const bool written = SaveDialog1.FilterIndex == 1
-                                 ? tk::SaveBitmapFile(names[i], picture)
-                                 : tk::SaveJpegFile(names[i], picture, kJpegQuality);
+        const bool written = tk::SavePictureFile(names[i], SaveDialog1.FilterIndex == 1, picture);
         // The standard error box; the remaining files are not written.
-        if (!written) throw std::runtime_error(names[i] + kCannotWrite);
+        if (!written) throw std::runtime_error(CannotWriteMessage(names[i]));
     }
 }
 

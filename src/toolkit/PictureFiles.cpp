@@ -68,4 +68,8 @@ bool SaveJpegFile(const std::string& path, const Bitmap& picture, int quality) {
     return platform::WriteJpegFile(path, rgb.Width(), rgb.Height(), rgb.Bits(), rgb.Stride(), quality);
 }
 
+bool SavePictureFile(const std::string& path, bool asBitmap, Bitmap& picture) {
+    return asBitmap ? SaveBitmapFile(path, picture) : SaveJpegFile(path, picture, kJpegQuality);
+}
+
 }  // namespace vistrel::tk

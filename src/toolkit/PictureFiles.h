@@ -16,4 +16,8 @@ bool SaveBitmapFile(const std::string& path, Bitmap& picture);
 // A baseline colour JFIF file.
 bool SaveJpegFile(const std::string& path, const Bitmap& picture, int quality);
 
+// The program's pictures: a bitmap file, or JPEG at the program's quality.
+constexpr int kJpegQuality = 90;
+bool SavePictureFile(const std::string& path, bool asBitmap, Bitmap& picture);
+
 }  // namespace vistrel::tk

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "main/SaveNaming.h"
+#include "common/SaveNaming.h"
 
 namespace vistrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "main/SaveNaming.h"
+#include "common/SaveNaming.h"
 
 namespace vistrel {
 
@@ -37,5 +37,7 @@ std::string ProposedName(const std::string& title, bool titleIsFolder, LeadByteP
     const size_t separator = FindLastOf(folder, "\\/:", isLeadByte);
     return separator == std::string::npos ? folder : folder.substr(separator + 1);
 }
+
+std::string CannotWriteMessage(const std::string& path) { return path + " に書き込めません"; }
 
 }  // namespace vistrel

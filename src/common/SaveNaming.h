@@ -23,6 +23,9 @@ std::string BaseName(const std::string& name, LeadBytePredicate isLeadByte);
 // Several pictures: base name + list position (from 1) + extension.
 std::string NumberedName(const std::string& baseName, int position, const std::string& extension);
 
+// The error of a file that cannot be written, shown in the standard error box.
+std::string CannotWriteMessage(const std::string& path);
+
 // What the dialog proposes for a window title: the title itself, or only its
 // last path component when the title names an existing folder.
 std::string ProposedName(const std::string& title, bool titleIsFolder, LeadBytePredicate isLeadByte);
