@@ -8,6 +8,7 @@ namespace vistrel {
 void TPrintWndDlg::RefreshList() {
     list_->Rebuild(columnCount_);
     if (background_) background_->SetItemCount(ListView1.Count());
+    if (trimView_) RegionsAfterRebuild();
 }
 
 void TPrintWndDlg::ClearList() {

@@ -90,6 +90,7 @@ void TPrintWndDlg::CreateMenus() {
     for (tk::MenuItem* item : {&N12, &N14})
         item->OnClick = [this](tk::Component& sender) { N12Click(sender); };
     Clip1.OnClick = [this](tk::Component& sender) { Clip1Click(sender); };
+    TrimingOnMenu.OnClick = [this](tk::Component& sender) { TrimingOnMenuClick(sender); };
     N5.OnClick = [this](tk::Component& sender) { N5Click(sender); };
     ClipMenu.OnClick = [this](tk::Component& sender) { ClipMenuClick(sender); };
     for (tk::MenuItem* item : {&TrimSaveMenu, &TrmInpotMenu})

@@ -178,7 +178,7 @@ void TPrintWndDlg::Timer1Timer() {
         return;
     regionCursor_ = 0;
     if (!background_->StartPass(tickCounter_)) return;
-    tickCounter_ = NextTick(tickCounter_, clipListOpen_);
+    tickCounter_ = NextTick(tickCounter_, trimView_ != nullptr);
 }
 
 void TPrintWndDlg::PassStep(int tick, int index) {

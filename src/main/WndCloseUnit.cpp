@@ -14,7 +14,6 @@ namespace vistrel {
 namespace {
 
 constexpr RECT kInitialBounds{54, 76, 54 + 638, 76 + 478};
-constexpr DWORD kAnimationMs = 500;
 constexpr UINT kImageListGrowth = 16;
 
 }  // namespace
@@ -102,7 +101,7 @@ void TPrintWndDlg::FormCreate() {
 }
 
 void TPrintWndDlg::FormShow() {
-    AnimateWindow(Handle(), kAnimationMs, AW_ACTIVATE | AW_BLEND);
+    AnimateWindow(Handle(), kFadeMs, AW_ACTIVATE | AW_BLEND);
     Panel2.Repaint();
     Panel3.Repaint();
     Label1.Repaint();
@@ -129,7 +128,7 @@ void TPrintWndDlg::RunClosingWork() {
 
 void TPrintWndDlg::FormClose() {
     if (!std::exchange(settingsWritten_, true)) WriteSettings();
-    if (!sessionEnding_) AnimateWindow(Handle(), kAnimationMs, AW_HIDE | AW_BLEND);
+    if (!sessionEnding_) AnimateWindow(Handle(), kFadeMs, AW_HIDE | AW_BLEND);
 }
 
 void TPrintWndDlg::EndSession() {

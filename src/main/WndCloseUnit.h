@@ -16,6 +16,7 @@
 //   WndClosePictures.cpp  copying and saving the windows' pictures
 //   WndCloseClipping.cpp  the clipping commands and trm.ini
 //   WndCloseAbout.cpp     the version box
+//   WndCloseTrimView.cpp  the clipping list window and what it asks of this one
 
 #include <atomic>
 #include <memory>
@@ -28,6 +29,8 @@
 #include "catalogue/ChangeCheck.h"
 #include "catalogue/ThumbnailList.h"
 #include "catalogue/WindowEntry.h"
+#include "clipping/RegionTable.h"
+#include "clipping/TrimViewHost.h"
 #include "controls/AboutDialog.h"
 #include "controls/SwitchButton.h"
 #include "exclusion/ExclusionList.h"
@@ -50,7 +53,9 @@
 
 namespace vistrel {
 
-class TPrintWndDlg : public tk::Form {
+class TTrimViewDlg;
+
+class TPrintWndDlg : public tk::Form, private TrimViewHost {
 public:
     TPrintWndDlg();
     ~TPrintWndDlg() override;
@@ -231,6 +236,27 @@ private:
     std::string ClipSection(int item) const;
     bool ClippingStored(int item) const;
 
+    // The clipping list window (WndCloseTrimView.cpp). While it is open this
+    // window is hidden and the passes render region pictures into it.
+    void TrimingOnMenuClick(tk::Component& sender);
+    std::vector<RegionSource> RegionSources() const;
+    // After the list was built anew: the rows follow when the total changed.
+    void RegionsAfterRebuild();
+    std::vector<RegionRow>& RegionRows() override { return regionRows_; }
+    bool TakeRegionsChanged() override { return std::exchange(regionsChanged_, false); }
+    int RegionTotal() const override { return regionTotal_; }
+    int& RegionCursor() override { return regionCursor_; }
+    int CaptureInterval() const override;
+    void SetCaptureInterval(int milliseconds) override;
+    bool AutoUpdating() const override;
+    void SetAutoUpdating(bool on) override;
+    void ActivateRegionWindow(const RegionRow& row) override;
+    void HideRegion(const RegionRow& row) override;
+    int CpuValue() const override;
+    COLORREF CpuColour() const override;
+    const tk::ImageList& Glyphs() const override { return ImageList2; }
+    SIZE PictureSize() const override;
+
     // Pictures for use elsewhere (WndClosePictures.cpp)
     void N6Click(tk::Component& sender);
     void N12Click(tk::Component& sender);
@@ -278,7 +304,7 @@ private:
     bool sessionEnding_ = false;  // no farewell animation then
     // The size track bar is held (mouse or arrow key down): a pause.
     std::optional<BackgroundWork::Pause> sizeHold_;
-    bool clipListOpen_ = false;
+    TTrimViewDlg* trimView_ = nullptr;  // the clipping list window while it is open
     std::vector<ItemMarks> selectedMarks_;
     std::vector<std::pair<HWND, int>> listedIndex_;  // enumeration table by handle, per tick
     static constexpr DWORD kPassStepRestMs = 10;
@@ -287,6 +313,8 @@ private:
     int regionCursor_ = 0;
     int regionTotal_ = 0;
     bool regionsChanged_ = false;
+    std::vector<RegionRow> regionRows_;
+    static constexpr DWORD kFadeMs = 500;  // the main window's fade in and out
 
     tk::FontOwner formFont_;
     tk::FontOwner panel3Font_;

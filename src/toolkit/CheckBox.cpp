@@ -11,6 +11,12 @@ void CheckBox::Create(Window* parent, int id, const RECT& bounds, const std::str
 
 bool CheckBox::Checked() const { return checked_; }
 
+void CheckBox::SetGlyph(HICON icon) {
+    const LONG_PTR style = GetWindowLongPtrA(Handle(), GWL_STYLE);
+    SetWindowLongPtrA(Handle(), GWL_STYLE, icon ? style | BS_ICON : style & ~static_cast<LONG_PTR>(BS_ICON));
+    SendMessageA(Handle(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+}
+
 void CheckBox::SetChecked(bool checked) {
     if (!Handle() || checked_ == checked) return;
     SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);

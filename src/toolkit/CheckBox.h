@@ -15,6 +15,8 @@ public:
     bool Checked() const;
     void SetChecked(bool checked);
     void SetFontColor(COLORREF color) { fontColor_ = color; }
+    // A picture instead of the caption; the icon stays the caller's.
+    void SetGlyph(HICON icon);
 
     NotifyEvent OnClick;
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ThumbnailProbe.h"
+#include "ClipText.h"
 #include "VistrelSuites.h"
 #include "clipping/ClipSizeIds.h"
 
@@ -16,22 +17,7 @@ namespace {
 constexpr uint32_t kColour = 0x3050D0;
 constexpr int kWidth = 400, kHeight = 300;
 
-// Little-endian hex of four int32 values, as one slot of the "trim" text.
-std::string Slot(int x, int y, int width, int height) {
-    std::string text;
-    char byte[3];
-    for (int value : {x, y, width, height})
-        for (int shift = 0; shift < 32; shift += 8) {
-            std::snprintf(byte, sizeof byte, "%02X", (static_cast<unsigned>(value) >> shift) & 0xFF);
-            text += byte;
-        }
-    return text;
-}
-
-// Region 0: the window's own colour at its right; region 1: the block of
-// the inverse colour every test window shows in the upper left of its middle.
-const std::string kTrim = Slot(kWidth - 80, kHeight - 80, 60, 60) +
-                          Slot(kWidth / 4 + 10, kHeight / 4 + 10, 60, 40) + std::string(8 * 32, '0');
+const std::string kTrim = TwoRegions(kWidth, kHeight);
 
 class ClippingTest : public InjectedVistrelTest {
 protected:

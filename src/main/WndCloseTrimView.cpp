@@ -1,0 +1,109 @@
+// TPrintWndDlg: the clipping list window. It is shown modally while this
+// window hides; the passes go on and render one picture per region into it,
+// and it reaches back here for the timer, "Auto", the windows behind its
+// regions and the CPU meter.
+
+#include <algorithm>
+
+#include "catalogue/WindowStates.h"
+#include "clipping/ClipData.h"
+#include "clipping/TrimViewUnit.h"
+#include "main/WndCloseUnit.h"
+#include "toolkit/Messages.h"
+
+namespace vistrel {
+
+std::vector<RegionSource> TPrintWndDlg::RegionSources() const {
+    std::vector<RegionSource> sources;
+    for (int i = 0; i < ListView1.Count(); ++i) {
+        RegionSource source;
+        if (const WindowEntry* entry = EntryOf(i))
+            source = {entry->handle, entry->autoUpdate, entry->clips.get(), entry->hiddenClips};
+        sources.push_back(source);
+    }
+    return sources;
+}
+
+void TPrintWndDlg::TrimingOnMenuClick(tk::Component&) {
+    if (ClosingStarted() || Busy() || trimView_) return;
+    Timer1.SetEnabled(false);
+    regionRows_ = BuildRegionTable(RegionSources());
+    regionTotal_ = static_cast<int>(regionRows_.size());
+    regionCursor_ = 0;
+    if (regionTotal_ > 0) {
+        TTrimViewDlg dialog(*this);
+        trimView_ = &dialog;
+        list_->SetRegionSink(&dialog);
+        Timer1.SetEnabled(AutoChkBox.Checked());
+        AnimateWindow(Handle(), kFadeMs, AW_HIDE | AW_BLEND);
+        Hide();
+        dialog.ShowModal();
+        // The passes render thumbnails again from here on.
+        list_->SetRegionSink(nullptr);
+        trimView_ = nullptr;
+        if (dialog.Deleted())
+            for (int i = 0; i < ListView1.Count(); ++i)
+                if (WindowEntry* entry = EntryOf(i)) entry->hiddenClips = 0;
+    }
+    regionRows_.clear();
+    regionTotal_ = 0;
+    regionsChanged_ = false;
+    Timer1.SetEnabled(AutoChkBox.Checked() && !ClosingStarted());
+    if (closePending_) {
+        // A close came while the list window was open: it ended that window
+        // and now ends this one, which need not appear again first.
+        PostMessageA(Handle(), tk::WM_VT_RUN_DEFERRED, 0, 0);
+        return;
+    }
+    if (!ClosingStarted()) Show();
+}
+
+void TPrintWndDlg::RegionsAfterRebuild() {
+    // Windows have left the list: the rows are made anew in list order when
+    // the number of regions changed, and the list window lays them out.
+    const std::vector<RegionRow> rows = BuildRegionTable(RegionSources());
+    if (static_cast<int>(rows.size()) == regionTotal_) return;
+    regionRows_ = rows;
+    regionTotal_ = static_cast<int>(rows.size());
+    regionsChanged_ = true;
+}
+
+int TPrintWndDlg::CaptureInterval() const { return Timer1.Interval(); }
+
+void TPrintWndDlg::SetCaptureInterval(int milliseconds) { Timer1.SetInterval(milliseconds); }
+
+bool TPrintWndDlg::AutoUpdating() const { return AutoChkBox.Checked(); }
+
+void TPrintWndDlg::SetAutoUpdating(bool on) {
+    AutoChkBox.SetChecked(on);
+    AutoChkBoxClick();
+}
+
+void TPrintWndDlg::ActivateRegionWindow(const RegionRow& row) {
+    const HWND window = static_cast<HWND>(row.handle);
+    if (!IsWindow(window)) return;
+    Catalogue().EnumerateVisible();
+    const HWND target = Catalogue().PlacementTarget(window);
+    if (IsWindowParked(target)) UnparkWindow(target);
+    SetForegroundWindow(window);
+}
+
+void TPrintWndDlg::HideRegion(const RegionRow& row) {
+    std::vector<WindowHandle> handles;
+    for (int i = 0; i < ListView1.Count(); ++i) {
+        const WindowEntry* entry = EntryOf(i);
+        handles.push_back(entry ? entry->handle : nullptr);
+    }
+    const int item = ItemOfRow(row, handles);
+    WindowEntry* entry = item >= 0 ? EntryOf(item) : nullptr;
+    if (entry && entry->clips && row.rectIndex >= 0 && row.rectIndex < kClipSlots)
+        entry->hiddenClips = static_cast<uint16_t>(entry->hiddenClips | (1u << row.rectIndex));
+}
+
+int TPrintWndDlg::CpuValue() const { return cpuValue(); }
+
+COLORREF TPrintWndDlg::CpuColour() const { return cpuColour(); }
+
+SIZE TPrintWndDlg::PictureSize() const { return {ImageList1.Width(), ImageList1.Height()}; }
+
+}  // namespace vistrel

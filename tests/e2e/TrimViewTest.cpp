@@ -1,0 +1,175 @@
+// The clipping list window on the real program: every region of every
+// clipped window as a live cell, the main window hidden meanwhile; pause,
+// interval and close give the main window back as it was; cells move by
+// drag, leave by delete until the next opening, and bring their window to
+// the front by double-click.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ClipText.h"
+#include "RemoteControls.h"
+#include "VistrelSuites.h"
+#include "clipping/TrimViewIds.h"
+
+namespace vistrel::e2e {
+namespace {
+
+constexpr int kWidth = 400, kHeight = 300;
+constexpr uint32_t kColourA = 0x3050D0, kColourB = 0x20A040;
+constexpr int kInterval = 700;
+// Zoom 50 on the default thumbnails (ExpectedThumbnail(30)): three columns fit.
+constexpr int kZoom = 50;
+constexpr uint32_t kEmptyCellGrey = 0x808080;
+
+class TrimViewTest : public InjectedVistrelTest {
+protected:
+    VistrelOptions Options() const override {
+        VistrelOptions options;
+        options.settingsKey = VistrelOptions::Key::Present;
+        options.tims = kInterval;
+        const std::string trim = TwoRegions(kWidth, kHeight);
+        options.trmIni = "[Trim A]\r\ntrim=" + trim + "\r\n[Trim B]\r\ntrim=" + trim + "\r\n";
+        return options;
+    }
+
+    // Two windows of two regions each, imported, with "Auto" on: four cells.
+    void SetUpWindows() {
+        windowA_ = guest_->Create(Plan(Kind::Frame, "Trim A", kBesideVistrelX, 80, kWidth, kHeight, kColourA).Quiet());
+        windowB_ = guest_->Create(Plan(Kind::Frame, "Trim B", kBesideVistrelX, 420, kWidth, kHeight, kColourB).Quiet());
+        for (const char* title : {"Trim A", "Trim B"}) {
+            app_->List().SelectOnly(probe_->WaitForItem(title));
+            app_->Command(ids::TrmInpotMenu);
+        }
+        app_->List().Select(-1, false);
+        app_->ClickCheckBox(ids::AutoChkBox);
+    }
+
+    HWND OpenList() {
+        app_->PostCommand(ids::TrimingOnMenu);
+        dialog_ = app_->WaitForWindow("TTrimViewDlg");
+        grid_ = FindChild(dialog_, ids::TrimViewGrid);
+        SetBar(ids::TrimViewSizeSetTrackBar, kZoom);
+        return dialog_;
+    }
+
+    // A track bar of the list window moved as by the user's keys.
+    void SetBar(int id, int position) const {
+        const HWND bar = FindChild(dialog_, id);
+        SendBounded(bar, TBM_SETPOS, TRUE, position);
+        SendBounded(GetParent(bar), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(bar));
+    }
+
+    SIZE Cell() const {
+        const SIZE thumbnail = ExpectedThumbnail(30);
+        return {thumbnail.cx * kZoom / 100, thumbnail.cy * kZoom / 100};
+    }
+    POINT CellCentre(int index) const {
+        const SIZE cell = Cell();
+        return {(index % 3) * cell.cx + cell.cx / 2, (index / 3) * cell.cy + cell.cy / 2};
+    }
+
+    // Share of cell `index` (three columns) in about this colour.
+    double CellShare(int index, uint32_t colour) const {
+        const PixelCapture grid = PixelCapture::FromScreen(grid_, true);
+        const SIZE cell = Cell();
+        const int left = (index % 3) * cell.cx, top = (index / 3) * cell.cy;
+        int count = 0;
+        for (int y = top + 2; y < top + cell.cy - 2; ++y)
+            for (int x = left + 2; x < left + cell.cx - 2; ++x) {
+                const uint32_t pixel = grid.At(x, y);
+                auto near = [](uint32_t a, uint32_t b, int shift) {
+                    const int d = int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF);
+                    return d >= -12 && d <= 12;
+                };
+                if (near(pixel, colour, 0) && near(pixel, colour, 8) && near(pixel, colour, 16)) ++count;
+            }
+        return double(count) / (double(cell.cx - 4) * (cell.cy - 4));
+    }
+
+    // Waits until the cells show these colours, in order, each over a good part of its cell.
+    bool CellsShow(const std::vector<uint32_t>& colours, double share = 0.2) const {
+        return WaitUntil(
+            [&] {
+                for (size_t i = 0; i < colours.size(); ++i)
+                    if (CellShare(int(i), colours[i]) < (colours[i] == kEmptyCellGrey ? 0.9 : share)) return false;
+                return true;
+            },
+            8000);
+    }
+
+    void ClickCell(int index, bool twice = false) const {
+        const POINT at = CellCentre(index);
+        const LPARAM point = MAKELPARAM(at.x, at.y);
+        SendBounded(grid_, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendBounded(grid_, WM_LBUTTONUP, 0, point);
+        if (!twice) return;
+        SendBounded(grid_, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+        SendBounded(grid_, WM_LBUTTONUP, 0, point);
+    }
+
+    void CloseList() {
+        ClickButton(FindChild(dialog_, ids::TrimViewButton1));
+        WaitFor([&] { return !IsWindow(dialog_) || !IsWindowVisible(dialog_); }, 5000, "the list window to close");
+    }
+
+    const uint32_t inverseA_ = protocol::InverseColour(kColourA);
+    const uint32_t inverseB_ = protocol::InverseColour(kColourB);
+    HWND windowA_ = nullptr, windowB_ = nullptr;
+    HWND dialog_ = nullptr, grid_ = nullptr;
+};
+
+TEST_F(TrimViewTest, EveryRegionIsALiveCellAndClosingGivesTheMainWindowBack) {
+    SetUpWindows();
+    OpenList();
+    EXPECT_FALSE(IsWindowVisible(app_->MainWindow()));
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(dialog_, GWL_EXSTYLE)) & (WS_EX_TOPMOST | WS_EX_TOOLWINDOW),
+              DWORD{WS_EX_TOPMOST | WS_EX_TOOLWINDOW});
+    EXPECT_TRUE(CellsShow({kColourA, inverseA_, kColourB, inverseB_, kEmptyCellGrey})) << "four regions, then grey";
+    // Live: a window's new colour reaches its cell.
+    guest_->SetColour(windowB_, 0x10C0C0);
+    EXPECT_TRUE(CellsShow({kColourA, inverseA_, 0x10C0C0}));
+
+    SetBar(ids::TrimViewNewTrackBar1, 500);
+    EXPECT_EQ(WindowText(FindChild(dialog_, ids::TrimViewLabel4)), "500ms");
+    ClickButton(FindChild(dialog_, ids::TrimViewStopSpBtn));
+    EXPECT_FALSE(app_->IsChecked(ids::AutoChkBox)) << "paused: no capture passes";
+
+    CloseList();
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(app_->MainWindow()) != 0; }, 5000));
+    EXPECT_TRUE(app_->IsChecked(ids::AutoChkBox)) << "closing while paused turns Auto back on";
+    guest_.reset();
+    EXPECT_EQ(app_->Close(), 0u);
+    EXPECT_EQ(VistrelSettings::Read("tims"), uint32_t(kInterval)) << "the interval before the list window";
+}
+
+TEST_F(TrimViewTest, CellsMoveByDragLeaveByDeleteAndActivateTheirWindow) {
+    SetUpWindows();
+    OpenList();
+    ASSERT_TRUE(CellsShow({kColourA, inverseA_, kColourB, inverseB_}));
+
+    // The first picture dragged onto the fourth: last of the four.
+    const POINT from = CellCentre(0), to = CellCentre(3);
+    SendBounded(grid_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+    SendBounded(grid_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(from.x + 30, from.y + 30));
+    SendBounded(grid_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+    SendBounded(grid_, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    EXPECT_TRUE(CellsShow({inverseA_, kColourB, inverseB_, kColourA}));
+
+    // B's first region leaves the view; the later pictures move down.
+    ClickCell(1);
+    SendCommand(dialog_, ids::TrimViewDeleteMenu);
+    EXPECT_TRUE(CellsShow({inverseA_, inverseB_, kColourA, kEmptyCellGrey}));
+
+    ClickCell(2, true);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windowA_; }, 5000));
+
+    // Deleting hid the region only until the window closed.
+    CloseList();
+    OpenList();
+    EXPECT_TRUE(CellsShow({kColourA, inverseA_, kColourB, inverseB_}));
+    CloseList();
+}
+
+}  // namespace
+}  // namespace vistrel::e2e
