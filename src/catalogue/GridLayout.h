@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "catalogue/Geometry.h"
+#include "common/Geometry.h"
 
 namespace vistrel {
 

@@ -2,7 +2,7 @@
 // Parking: in Open Only mode a minimised window is restored and moved far off
 // every screen instead, where it keeps painting and can still be pictured.
 
-#include "catalogue/Geometry.h"
+#include "common/Geometry.h"
 
 namespace vistrel {
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "catalogue/Geometry.h"
+#include "common/Geometry.h"
 
 namespace vistrel {
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "catalogue/Geometry.h"
+#include "common/Geometry.h"
 
 namespace vistrel {
 

@@ -2,8 +2,8 @@
 // Thumbnail arithmetic: the size from the size track bar, the columns of the
 // list, the source rectangle of a clipping and the aspect-keeping fit.
 
-#include "catalogue/Geometry.h"
 #include "catalogue/WindowEntry.h"
+#include "common/Geometry.h"
 
 namespace vistrel {
 

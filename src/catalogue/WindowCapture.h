@@ -17,7 +17,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "catalogue/Geometry.h"
+#include "common/Geometry.h"
 #include "toolkit/Bitmap.h"
 
 namespace vistrel {

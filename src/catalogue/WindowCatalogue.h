@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/Geometry.h"
 #include "catalogue/Qualify.h"
 #include "catalogue/WindowEntry.h"
+#include "common/Geometry.h"
 
 namespace vistrel {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/Geometry.h"
 #include "catalogue/WindowEntry.h"
+#include "common/Geometry.h"
 
 namespace vistrel {
 
