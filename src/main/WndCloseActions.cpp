@@ -166,7 +166,7 @@ void TPrintWndDlg::PopupMenu2Popup() {
     facts.printWindow = PrintWindowAvailable();
     facts.clipMenuChecked = ClipMenu.Checked;
     facts.autoChecked = AutoChkBox.Checked();
-    facts.regionTotal = RegionTotal(counts);
+    facts.regionTotal = vistrel::RegionTotal(counts);
     facts.trimStored = ClippingStored(ListView1.FirstSelected());
 
     const PopupStates states = ComputePopupStates(selected, facts);

@@ -52,6 +52,7 @@ TPrintWndDlg::TPrintWndDlg() : exclusion_(platform::EqualIgnoreCaseUser) {
 TPrintWndDlg::~TPrintWndDlg() {
     // However the window goes (an exception out of the message loop
     // included), no worker may call into it once its members start to go.
+    if (cpuThread_) cpuThread_->Stop();
     if (background_) background_->Stop();
     tk::Application::Instance().OnHint = nullptr;
 }
@@ -92,12 +93,14 @@ void TPrintWndDlg::FormCreate() {
                                             processPaths_, exclusion_,
                                             [this] { return CurrentRenderOptions(); });
     CreateBackgroundWork();  // the update thread suspended until the end of FormCreate
+    CreateCpuThread();       // suspended too
     CreateClipChoiceItems();
     ApplyThumbnailSize(true);
     LoadExclusionList();
     RefreshList();
     Timer1.SetEnabled(true);
     background_->Start();
+    cpuThread_->Resume();
 }
 
 void TPrintWndDlg::FormShow() {
@@ -116,6 +119,8 @@ void TPrintWndDlg::FormCloseQuery(bool& canClose) {
 
 void TPrintWndDlg::RunClosingWork() {
     if (std::exchange(closingWorkDone_, true)) return;
+    // Its pause ends at once; a value it still hands over is dropped.
+    if (cpuThread_) cpuThread_->Terminate();
     // The timer off, the change tick and a running pass stopped (the pass
     // after its current item) and joined: nothing walks the list any more.
     if (background_) background_->Stop();
@@ -142,6 +147,7 @@ void TPrintWndDlg::EndSession() {
 }
 
 void TPrintWndDlg::FormDestroy() {
+    if (cpuThread_) cpuThread_->Stop();
     if (background_) background_->Stop();
     // The list object itself stays until the window object goes: the list
     // view still reports on its items while it is being destroyed.

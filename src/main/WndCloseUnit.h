@@ -1,7 +1,7 @@
 #pragma once
 // TPrintWndDlg: the main window. It owns everything for the program's whole
 // run: the window catalogue and its list items, the thumbnail image list, the
-// exclusion list, the settings and (later) the worker threads.
+// exclusion list, the settings and the worker threads.
 //
 // The class is split by concern into companion files:
 //   WndCloseUnit.cpp      construction, FormCreate, showing, closing, WndProc
@@ -16,6 +16,7 @@
 //   WndClosePictures.cpp  copying and saving the windows' pictures
 //   WndCloseClipping.cpp  the clipping commands and trm.ini
 //   WndCloseAbout.cpp     the version box
+//   WndCloseCpu.cpp       the CPU usage label and its sampling thread
 //   WndCloseTrimView.cpp  the clipping list window and what it asks of this one
 
 #include <atomic>
@@ -29,6 +30,8 @@
 #include "catalogue/ChangeCheck.h"
 #include "catalogue/ThumbnailList.h"
 #include "catalogue/WindowEntry.h"
+#include "clipping/CpuLevel.h"
+#include "clipping/CpuThreadUnit.h"
 #include "clipping/RegionTable.h"
 #include "clipping/TrimViewHost.h"
 #include "controls/AboutDialog.h"
@@ -144,6 +147,12 @@ public:
     // Open Only mode is in force only where windows can be pictured.
     bool OpenOnlyInForce() const { return CheckBox1.Checked() && PrintWindowAvailable(); }
     WindowEntry* EntryOf(int item) const { return list_ ? list_->EntryOf(item) : nullptr; }
+    // The last CPU usage in percent (0 until the first sample) and the level
+    // colour last given to Label2 (0 until one is, and always on a display
+    // of 10 bits per pixel or less); the clipping list window's meter reads
+    // them on its timer.
+    int cpuValue() const { return cpuMeter_.value(); }
+    COLORREF cpuColour() const { return cpuMeter_.colour(); }
 
     // --- Operations the worker threads hand over, open to benchmarks --------
     void RefreshList();
@@ -209,6 +218,10 @@ private:
     void PassStep(int tick, int index);
     void Timer1Timer();
     void AutoChkBoxClick();
+
+    // The CPU usage label (WndCloseCpu.cpp)
+    void CreateCpuThread();
+    void SetCpuUsage(int percent);
 
     // Pictures (WndCloseThumbnails.cpp)
     RenderOptions CurrentRenderOptions() const;
@@ -294,6 +307,10 @@ private:
     // is destroyed.
     std::unique_ptr<BackgroundWork> background_;
     int tickCounter_ = 0;
+    // Samples the CPU usage for Label2; joined before anything it calls into
+    // is destroyed.
+    std::unique_ptr<TCpuThread> cpuThread_;
+    CpuMeter cpuMeter_;
     // Requests that came while a command ran, carried out when it ends.
     bool closePending_ = false;
     tk::Component* pendingRefresh_ = nullptr;  // the sender of ToolButton1Click
