@@ -29,6 +29,7 @@
 #include "catalogue/ThumbnailList.h"
 #include "catalogue/WindowEntry.h"
 #include "controls/AboutDialog.h"
+#include "controls/NewTrackBar.h"
 #include "controls/SwitchButton.h"
 #include "exclusion/ExclusionList.h"
 #include "main/ColourScheme.h"
@@ -46,7 +47,6 @@
 #include "toolkit/StatusBar.h"
 #include "toolkit/Timer.h"
 #include "toolkit/ToolBar.h"
-#include "toolkit/TrackBar.h"
 
 namespace vistrel {
 
@@ -84,7 +84,7 @@ public:
     tk::CheckBox AutoChkBox;
     tk::CheckBox HighQualityChkBox;
     tk::Panel Panel4;
-    tk::TrackBar SizeSetTrackBar;
+    TNewTrackBar SizeSetTrackBar;
     tk::Label Label2;
     tk::Label Label1;
     TSwitchButton SwitchButton2;
