@@ -112,9 +112,10 @@ void TTrimViewDlg::CreateControls() {
 
     Label2.Create(&Panel1, ids::TrimViewLabel2, Bounds(8, 90, 65, 16), "拡大縮小");
     Label2.SetParentColor(true);
-    SizeSetTrackBar.SetBarStyle(styLine);
     SizeSetTrackBar.Create(&Panel1, ids::TrimViewSizeSetTrackBar, Bounds(0, 106, kPanelWidth, 28));
-    SizeSetTrackBar.SetRange(20, 300);
+    SizeSetTrackBar.SetBarStyle(styLine);
+    SizeSetTrackBar.SetMin(20);
+    SizeSetTrackBar.SetMax(300);
     SizeSetTrackBar.SetPosition(kDefaultZoom);
     SizeSetTrackBar.SetFrequency(30);
     SizeSetTrackBar.OnChange = [this](tk::Component&) { SizeSetTrackBarChange(); };
@@ -122,9 +123,10 @@ void TTrimViewDlg::CreateControls() {
 
     Label3.Create(&Panel1, ids::TrimViewLabel3, Bounds(8, 140, 65, 16), "更新間隔");
     Label3.SetParentColor(true);
-    NewTrackBar1.SetBarStyle(styLine);
     NewTrackBar1.Create(&Panel1, ids::TrimViewNewTrackBar1, Bounds(0, 156, kPanelWidth, 28));
-    NewTrackBar1.SetRange(kMinimumInterval, kMaximumInterval);
+    NewTrackBar1.SetBarStyle(styLine);
+    NewTrackBar1.SetMin(kMinimumInterval);
+    NewTrackBar1.SetMax(kMaximumInterval);
     NewTrackBar1.SetPosition(1000);
     NewTrackBar1.SetFrequency(200);
     NewTrackBar1.OnChange = [this](tk::Component&) { NewTrackBar1Change(); };

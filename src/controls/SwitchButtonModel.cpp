@@ -6,9 +6,6 @@ namespace vistrel {
 
 namespace {
 
-constexpr int kRampDarken = 84;     // taken off every channel above it
-constexpr float kRampSpan = 150.0F; // brightening over half the height
-
 int Channel(SwitchColour c, int shift) { return static_cast<int>((c >> shift) & 0xFF); }
 
 SwitchColour Rgb(int r, int g, int b) {
@@ -64,33 +61,6 @@ SwitchRect RampFace(SwitchFace face, SwitchDrawState state, int width, int heigh
 }
 
 int RampRows(const SwitchRect& face) { return std::max(1, face.bottom - face.top); }
-
-float RampStep(int height) {
-    if (height <= 0) return 1.0F;
-    const float step = kRampSpan / (static_cast<float>(height) * 0.5F);
-    return step < 1.0F ? 1.0F : step;
-}
-
-std::vector<SwitchColour> RampColours(SwitchColour colour, int height, int rows) {
-    std::vector<SwitchColour> out;
-    if (rows <= 0) return out;
-    out.reserve(static_cast<size_t>(rows));
-    int base[3];
-    float acc[3] = {0, 0, 0};
-    for (int i = 0; i < 3; ++i) {
-        const int value = Channel(colour, 8 * i);
-        base[i] = value > kRampDarken ? value - kRampDarken : value;
-    }
-    const float step = RampStep(height);
-    for (int row = 0; row < rows; ++row) {
-        int value[3];
-        for (int i = 0; i < 3; ++i) value[i] = static_cast<int>(static_cast<float>(base[i]) + acc[i]);
-        out.push_back(Rgb(value[0], value[1], value[2]));
-        for (int i = 0; i < 3; ++i)
-            if (static_cast<float>(base[i]) + acc[i] + step < 255.0F) acc[i] += step;
-    }
-    return out;
-}
 
 int CaptionShift(SwitchDrawState state) {
     switch (state) {

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "controls/ColourRamp.h"
+
 namespace vistrel {
 
 enum BTNSTYLE { btEllipse = 0, btRound = 1, btGraphic = 2 };
@@ -37,13 +39,9 @@ struct SwitchRect {
 
 // The rectangle the ramp fills, for a control of width x height.
 SwitchRect RampFace(SwitchFace face, SwitchDrawState state, int width, int height);
-// Rows of the ramp in a face: bottom - top, at least one; painted from y = bottom up.
+// Rows of the ramp in a face: bottom - top, at least one; painted from y = bottom
+// up in the colours of RampColours(colour, control height, rows).
 int RampRows(const SwitchRect& face);
-// The row colours, bottom row first: the base colour darkened by 84 per channel
-// and lightened step by step towards the top.
-std::vector<SwitchColour> RampColours(SwitchColour colour, int height, int rows);
-// The per-row step of the ramp for a control of this height (at least 1).
-float RampStep(int height);
 
 // Pixels the caption moves by in each direction, following the face.
 int CaptionShift(SwitchDrawState state);

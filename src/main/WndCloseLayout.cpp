@@ -174,6 +174,7 @@ void TPrintWndDlg::CreatePanels() {
     SizeSetTrackBar.SetPageSize(1);
     SizeSetTrackBar.SetFrequency(10);
     SizeSetTrackBar.SetThumbLength(12);
+    SizeSetTrackBar.SetBarStyle(styLine);
     SizeSetTrackBar.Hint = "拡大";
     AddTooltip(SizeSetTrackBar);
 

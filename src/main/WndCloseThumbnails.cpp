@@ -63,8 +63,13 @@ void TPrintWndDlg::ConnectThumbnailHandlers() {
     // Held, the bar pauses the background; let go, the list takes the new
     // size. The toolkit also reports a release when the bar loses the mouse
     // capture or the focus while held, so the pause never outlives the hold.
-    SizeSetTrackBar.OnMouseDown = [this](tk::TrackBar&) { BeginSizeHold(); };
-    SizeSetTrackBar.OnMouseUp = [this](tk::TrackBar&) { EndSizeHold(); };
+    // Only the left button moves the thumb; the others leave the size alone.
+    SizeSetTrackBar.OnMouseDown = [this](tk::Component&, const tk::MouseInfo& mouse) {
+        if (mouse.button == tk::MouseButton::Left) BeginSizeHold();
+    };
+    SizeSetTrackBar.OnMouseUp = [this](tk::Component&, const tk::MouseInfo& mouse) {
+        if (mouse.button == tk::MouseButton::Left) EndSizeHold();
+    };
     SizeSetTrackBar.OnKeyDown = [this](tk::TrackBar&, WORD key) {
         if (ArrowKey(key)) BeginSizeHold();
     };

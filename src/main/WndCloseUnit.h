@@ -35,6 +35,7 @@
 #include "clipping/RegionTable.h"
 #include "clipping/TrimViewHost.h"
 #include "controls/AboutDialog.h"
+#include "controls/NewTrackBar.h"
 #include "controls/SwitchButton.h"
 #include "exclusion/ExclusionList.h"
 #include "main/ColourScheme.h"
@@ -52,7 +53,6 @@
 #include "toolkit/StatusBar.h"
 #include "toolkit/Timer.h"
 #include "toolkit/ToolBar.h"
-#include "toolkit/TrackBar.h"
 
 namespace vistrel {
 
@@ -92,7 +92,7 @@ public:
     tk::CheckBox AutoChkBox;
     tk::CheckBox HighQualityChkBox;
     tk::Panel Panel4;
-    tk::TrackBar SizeSetTrackBar;
+    TNewTrackBar SizeSetTrackBar;
     tk::Label Label2;
     tk::Label Label1;
     TSwitchButton SwitchButton2;

@@ -21,12 +21,18 @@ MouseButton ButtonOf(UINT message) {
 
 }  // namespace
 
-void MouseEvents::DispatchMouse(Component& sender, HWND window, UINT message, WPARAM wParam,
-                                LPARAM lParam) {
+MouseInfo ReadMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     MouseInfo mouse;
+    mouse.button = ButtonOf(message);
     mouse.keys = wParam;
     mouse.x = GET_X_LPARAM(lParam);  // signed: a captured mouse may be left of or above us
     mouse.y = GET_Y_LPARAM(lParam);
+    return mouse;
+}
+
+void MouseEvents::DispatchMouse(Component& sender, HWND window, UINT message, WPARAM wParam,
+                                LPARAM lParam) {
+    const MouseInfo mouse = ReadMouse(message, wParam, lParam);
     switch (message) {
     case WM_MOUSEMOVE:
         if (OnMouseMove) OnMouseMove(sender, mouse);
@@ -34,14 +40,12 @@ void MouseEvents::DispatchMouse(Component& sender, HWND window, UINT message, WP
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        mouse.button = ButtonOf(message);
         SetCapture(window);
         if (OnMouseDown) OnMouseDown(sender, mouse);
         return;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-        mouse.button = ButtonOf(message);
         if (GetCapture() == window) ReleaseCapture();
         if (OnMouseUp) OnMouseUp(sender, mouse);
         return;

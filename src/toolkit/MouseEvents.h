@@ -23,6 +23,10 @@ struct MouseInfo {
 
 using MouseEvent = std::function<void(Component& sender, const MouseInfo& mouse)>;
 
+// What a mouse message says: the button of a press or release (Left for a
+// move), the keys held, and the client point.
+MouseInfo ReadMouse(UINT message, WPARAM wParam, LPARAM lParam);
+
 class MouseEvents {
 public:
     MouseEvent OnMouseDown;

@@ -44,11 +44,14 @@ Window::~Window() {
         auto& siblings = parent_->children_;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
     }
-    if (hwnd_) {
-        HWND hwnd = hwnd_;
-        Detach();
-        DestroyWindow(hwnd);
-    }
+    DestroyHandle();
+}
+
+void Window::DestroyHandle() {
+    if (!hwnd_) return;
+    HWND hwnd = hwnd_;
+    Detach();
+    DestroyWindow(hwnd);
 }
 
 Window* Window::FromHandle(HWND hwnd) {
@@ -245,14 +248,16 @@ void Window::SetBounds(int left, int top, int width, int height) {
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
-RECT Window::BoundsRect() const {
+RECT BoundsInParent(HWND window) {
     RECT r{};
-    if (!hwnd_) return r;
-    GetWindowRect(hwnd_, &r);
-    HWND parent = (GetWindowLongA(hwnd_, GWL_STYLE) & WS_CHILD) ? GetParent(hwnd_) : nullptr;
+    if (!window) return r;
+    GetWindowRect(window, &r);
+    HWND parent = (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) ? GetParent(window) : nullptr;
     if (parent) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
+
+RECT Window::BoundsRect() const { return BoundsInParent(hwnd_); }
 
 int Window::Width() const {
     RECT r = BoundsRect();

@@ -80,6 +80,9 @@ protected:
     // Creates a standard control and subclasses it.
     void CreateControl(const char* className, Window* parent, DWORD style, DWORD exStyle,
                        const RECT& bounds, int id, const std::string& text);
+    // Destroys the window and leaves the object without one, ready for a new
+    // window (a control whose style can only be set at creation).
+    void DestroyHandle();
 
     virtual LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The paint messages of a window that draws every pixel itself with
@@ -120,5 +123,9 @@ private:
     HCURSOR cursor_ = nullptr;
     std::vector<Window*> children_;
 };
+
+// A window's rectangle in its parent's client coordinates (a child's), or
+// on the screen (a top-level window's).
+RECT BoundsInParent(HWND window);
 
 }  // namespace vistrel::tk

@@ -44,6 +44,8 @@ TEST_F(ThumbnailTest, DefaultSizeFillsTheGridRowByRow) {
     ASSERT_GE(list.Count(), 5);
 
     EXPECT_EQ(app_->Send(ids::SizeSetTrackBar, TBM_GETPOS), kDefaultPosition);
+    EXPECT_FALSE(GetWindowLongA(app_->Control(ids::SizeSetTrackBar), GWL_STYLE) & TBS_ENABLESELRANGE)
+        << "a thin line for a channel, not the selection box";
     const SIZE expected = ExpectedThumbnail(kDefaultPosition);
     // The figures the pictures are checked against hold on this test screen only.
     ASSERT_EQ(expected.cx, 240);

@@ -78,11 +78,11 @@ protected:
         for (int y = top + 2; y < top + cell.cy - 2; ++y)
             for (int x = left + 2; x < left + cell.cx - 2; ++x) {
                 const uint32_t pixel = grid.At(x, y);
-                auto near = [](uint32_t a, uint32_t b, int shift) {
+                auto within = [](uint32_t a, uint32_t b, int shift) {
                     const int d = int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF);
                     return d >= -12 && d <= 12;
                 };
-                if (near(pixel, colour, 0) && near(pixel, colour, 8) && near(pixel, colour, 16)) ++count;
+                if (within(pixel, colour, 0) && within(pixel, colour, 8) && within(pixel, colour, 16)) ++count;
             }
         return double(count) / (double(cell.cx - 4) * (cell.cy - 4));
     }

@@ -15,6 +15,10 @@
 namespace vistrel::tk {
 namespace {
 
+std::string Which(const MouseInfo& mouse) {
+    return mouse.button == MouseButton::Right ? " right" : mouse.button == MouseButton::Middle ? " middle" : "";
+}
+
 class TrackBarTest : public test::HostedControlTest {
 protected:
     void SetUp() override {
@@ -37,9 +41,9 @@ protected:
         bar.OnKeyUp = [&](TrackBar&, WORD key) {
             log.push_back("up " + std::to_string(key) + " at " + std::to_string(bar.Position()));
         };
-        bar.OnMouseDown = [&](TrackBar&) { log.push_back("press"); };
-        bar.OnMouseUp = [&](TrackBar&) {
-            log.push_back("release at " + std::to_string(bar.Position()) +
+        bar.OnMouseDown = [&](Component&, const MouseInfo& mouse) { log.push_back("press" + Which(mouse)); };
+        bar.OnMouseUp = [&](Component&, const MouseInfo& mouse) {
+            log.push_back("release" + Which(mouse) + " at " + std::to_string(bar.Position()) +
                           (GetCapture() == bar.Handle() ? " captured" : ""));
         };
     }
@@ -127,6 +131,31 @@ TEST_F(TrackBarTest, APressEndsWhenTheBarLosesTheMouseOrTheFocus) {
     ASSERT_GE(log.size(), 2u);
     EXPECT_EQ("down 37 at 30", log.front());
     EXPECT_EQ(1, std::count_if(log.begin(), log.end(), [](const std::string& e) { return e.rfind("up 37", 0) == 0; }));
+}
+
+// The other buttons do not move the thumb, but a form may act on them (the
+// level dialog resets its interval on a right click): their release comes
+// back even from outside the bar.
+TEST_F(TrackBarTest, OtherButtonsGetTheirReleaseWhereverItHappens) {
+    const struct {
+        const char* name;
+        UINT down, up;
+        const char* release;
+    } cases[] = {
+        {"right", WM_RBUTTONDOWN, WM_RBUTTONUP, "release right at 30"},
+        {"middle", WM_MBUTTONDOWN, WM_MBUTTONUP, "release middle at 30"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        log.clear();
+        SendMessageA(bar.Handle(), c.down, 0, MAKELPARAM(20, 10));
+        EXPECT_EQ(GetCapture(), bar.Handle());
+        SendMessageA(bar.Handle(), c.up, 0, MAKELPARAM(500, 300));
+        EXPECT_EQ(GetCapture(), nullptr);
+        ASSERT_EQ(log.size(), 2u);
+        EXPECT_EQ(log[0], std::string("press ") + c.name);
+        EXPECT_EQ(log[1], c.release);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,152 @@
+#include "controls/ColorProgressBar.h"
+
+#include "toolkit/Colours.h"
+
+namespace vistrel {
+
+namespace {
+
+constexpr COLORREF kSunkenShade = RGB(0x50, 0x50, 0x50);
+
+}  // namespace
+
+TColorProgressBar::TColorProgressBar()
+    : boxColor_(GetSysColor(COLOR_BTNFACE)),
+      barColor_(GetSysColor(COLOR_HIGHLIGHT)),
+      lineColor_(GetSysColor(COLOR_BTNFACE)),
+      color_(GetSysColor(COLOR_BTNFACE)),
+      fontColor_(GetSysColor(COLOR_WINDOWTEXT)) {}
+
+void TColorProgressBar::Create(tk::Window* parent, int id, const RECT& bounds) {
+    CreateOwn("TColorProgressBar", parent, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, bounds, id, "",
+              CS_HREDRAW | CS_VREDRAW);
+    if (parent && parent->Font() && !Font()) tk::Window::SetFont(parent->Font());
+}
+
+// --- Properties -------------------------------------------------------------
+
+void TColorProgressBar::SetPosition(int64_t value) {
+    // Within one whole percent the picture waits for the next paint.
+    if (model_.SetPosition(value)) Repaint();
+}
+
+void TColorProgressBar::StepIt() {
+    if (model_.StepIt()) Repaint();
+}
+
+void TColorProgressBar::StepBy(int64_t delta) {
+    if (model_.StepBy(delta)) Repaint();
+}
+
+void TColorProgressBar::SetBlockCount(int value) {
+    model_.SetBlockCount(value, ClientWidth());
+    Invalidate();
+}
+
+void TColorProgressBar::SetBlockSpace(int value) {
+    model_.SetBlockSpace(value, ClientWidth(), ClientHeight());
+    Invalidate();
+}
+
+void TColorProgressBar::SetLinePar(int value) {
+    model_.SetLinePar(value);
+    Invalidate();
+}
+
+void TColorProgressBar::SetFont(HFONT font) {
+    tk::Window::SetFont(font);
+    Invalidate();
+}
+
+// --- Painting ---------------------------------------------------------------
+
+void TColorProgressBar::PaintTo(HDC dc) {
+    const int width = ClientWidth();
+    const int height = ClientHeight();
+    if (width <= 0 || height <= 0) return;
+    buffer_.SetSize(width, height);
+    tk::Canvas& canvas = buffer_.GetCanvas();
+    BarDraw(canvas, width, height);
+    BitBlt(dc, 0, 0, width, height, buffer_.Dc(), 0, 0, SRCCOPY);
+}
+
+void TColorProgressBar::BarDraw(tk::Canvas& canvas, int width, int height) {
+    canvas.SetPenWidth(1);
+    canvas.SetBrushStyle(tk::BrushStyle::Solid);
+    canvas.SetBrushColor(boxColor_);
+    canvas.FillRect({0, 0, width, height});
+
+    canvas.SetBrushColor(barColor_);
+    for (const BarSpan& span : model_.BarSpans(width, height)) {
+        if (model_.barStyle == btSolid) {
+            const BarRect r = model_.SolidRect(span, width, height);
+            canvas.FillRect({r.left, r.top, r.right, r.bottom});
+            continue;
+        }
+        for (const BarLine& line : model_.RampLines(span, barColor_, width, height)) {
+            canvas.SetPenColor(line.colour);
+            canvas.MoveTo(line.x1, line.y1);
+            canvas.LineTo(line.x2, line.y2);
+        }
+    }
+
+    DrawFrame(canvas, width, height);
+    if (model_.lineParVisible) {
+        canvas.SetPenColor(lineParColor_);
+        for (const BarLine& tick : model_.TickLines(width, height)) {
+            canvas.MoveTo(tick.x1, tick.y1);
+            canvas.LineTo(tick.x2, tick.y2);
+        }
+    }
+    if (model_.ShowsText()) DrawText(canvas, width, height);
+}
+
+void TColorProgressBar::DrawFrame(tk::Canvas& canvas, int width, int height) {
+    if (model_.flat) {
+        // The bottom row stays the box colour: the frame ends a row above it.
+        canvas.SetBrushColor(lineColor_);
+        canvas.FrameRect({0, 0, width, height - 1});
+        return;
+    }
+    const POINT shade[] = {{0, height - 1}, {0, 0}, {width - 1, 0}};
+    const POINT light[] = {{width - 1, 0}, {width - 1, height - 1}, {0, height - 1}};
+    canvas.SetPenColor(kSunkenShade);
+    canvas.Polyline(shade);
+    canvas.SetPenColor(tk::clWhite);
+    canvas.Polyline(light);
+    canvas.SetPenColor(color_);
+    if (model_.orientation == pbHorizontal) {
+        canvas.MoveTo(width - 2, 1);
+        canvas.LineTo(width - 2, height - 2);
+    } else {
+        canvas.MoveTo(1, 1);
+        canvas.LineTo(width - 2, 1);
+    }
+}
+
+void TColorProgressBar::DrawText(tk::Canvas& canvas, int width, int height) {
+    const std::string text = model_.PercentText();
+    canvas.SetFont(Font() ? Font() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    const BarPoint at = PercentTextOrigin(width, height, canvas.TextWidth(text), canvas.TextHeight("H"));
+    canvas.SetBrushStyle(tk::BrushStyle::Clear);
+    if (shadow_) {
+        canvas.SetFontColor(barColor_);
+        canvas.TextOut(at.x + 1, at.y + 1, text);
+        canvas.SetFontColor(boxColor_);
+    } else {
+        canvas.SetFontColor(fontColor_);
+    }
+    canvas.TextOut(at.x, at.y, text);
+    canvas.SetBrushStyle(tk::BrushStyle::Solid);
+}
+
+// --- Messages ---------------------------------------------------------------
+
+LRESULT TColorProgressBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (HandleSelfPaint(message, wParam, [this](HDC dc) { PaintTo(dc); }, result)) return result;
+    DispatchMouse(*this, Handle(), message, wParam, lParam);
+    return tk::Window::WndProc(message, wParam, lParam);
+}
+
+}  // namespace vistrel
