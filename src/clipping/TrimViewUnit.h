@@ -38,6 +38,8 @@ public:
 
     // A region was removed from the view since the form opened.
     bool Deleted() const { return deleted_; }
+    // The capture interval before the form opened, which its closing restores.
+    int SavedInterval() const { return savedInterval_; }
 
     // RegionSink: the pictures the capture passes render.
     int Count() const override { return ImageList1.Count(); }

@@ -3,6 +3,7 @@
 #include "exclusion/ListDat.h"
 #include "common/AppIdentity.h"
 #include "main/IntervalText.h"
+#include "clipping/TrimViewUnit.h"
 #include "main/WndCloseUnit.h"
 #include "platform/Files.h"
 #include "platform/Locale.h"
@@ -47,7 +48,9 @@ void TPrintWndDlg::WriteSettings() {
     if (!key) return;
     key.WriteDword(kHighQualityValue, HighQualityChkBox.Checked() ? 1 : 0);
     key.WriteDword(kClipValue, ClipMenu.Checked ? 1 : 0);
-    key.WriteDword(kIntervalValue, Timer1.Interval());
+    // The clipping list window lends the timer another interval while it is
+    // open (a session may end meanwhile): the user's own one is stored.
+    key.WriteDword(kIntervalValue, trimView_ ? trimView_->SavedInterval() : Timer1.Interval());
 }
 
 void TPrintWndDlg::LoadExclusionList() {

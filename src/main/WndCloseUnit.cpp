@@ -1,6 +1,7 @@
 #include "main/WndCloseUnit.h"
 
 #include "catalogue/ThumbnailGeometry.h"
+#include "clipping/TrimViewUnit.h"
 #include "common/AppIdentity.h"
 #include "platform/DisplayInfo.h"
 #include "platform/Locale.h"
@@ -160,6 +161,13 @@ LRESULT TPrintWndDlg::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         // A close never runs inside another close, nor inside a command that
         // waits for a window: it follows when the command is over.
         if (closing_) return 0;
+        if (trimView_) {
+            // The clipping list window ends first and gives this window its
+            // timer back; the close follows when it has gone.
+            closePending_ = true;
+            trimView_->SetModalResult(tk::mrCancel);
+            return 0;
+        }
         if (Busy()) {
             closePending_ = true;
             return 0;
