@@ -19,7 +19,7 @@ constexpr COLORREF kFrameRed = 255;
 // Ticks that found no drag in progress: every other one shows the frame.
 int blinkCounter = 0;
 
-RECT Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+using tk::Bounds;
 
 // The form's outer bounds for the picture, centred, but never larger than
 // the work area: OK and cancel stay reachable for any window size.

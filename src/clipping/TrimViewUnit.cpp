@@ -31,7 +31,7 @@ constexpr COLORREF kCellBackground = RGB(230, 242, 255);
 constexpr COLORREF kCellBorder = RGB(0x80, 0x80, 0x80);
 constexpr const char* kSaveFilter = "ビットマップ|*.bmp|JPEG|*.jpg;*jpeg";
 
-RECT Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+using tk::Bounds;
 
 RECT CentredOnScreen(int width, int height) {
     const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
@@ -52,7 +52,7 @@ TTrimViewDlg::TTrimViewDlg(TrimViewHost& host) : host_(host), rows_(host.RegionR
     SetFont(formFont_.get());
 
     const SIZE pictureSize = host_.PictureSize();
-    ImageList1.Create(pictureSize.cx, pictureSize.cy, ILC_COLOR24, 0, 4);
+    ImageList1.SetSize(pictureSize.cx, pictureSize.cy);
     CreateControls();
     CreateMenu();
 
@@ -172,14 +172,11 @@ void TTrimViewDlg::Append(tk::Bitmap& picture) { ImageList1.Add(picture); }
 
 void TTrimViewDlg::Overwrite(int index, tk::Bitmap& picture) { ImageList1.Replace(index, picture); }
 
-bool TTrimViewDlg::PictureOfRow(int row, tk::Bitmap& picture) const {
+const tk::Bitmap* TTrimViewDlg::PictureOfRow(int row) const {
     // Before the first capture cycle, or after the rows were built anew, a
     // row's picture may not exist yet.
-    if (row < 0 || row >= RowCount()) return false;
-    const int index = rows_[row].pictureIndex;
-    if (index < 0 || index >= ImageList1.Count()) return false;
-    picture.SetSize(ImageList1.Width(), ImageList1.Height());
-    return ImageList1.CopyImage(index, picture.Dc());
+    if (row < 0 || row >= RowCount()) return nullptr;
+    return ImageList1.Picture(rows_[row].pictureIndex);
 }
 
 // --- Form events ---------------------------------------------------------------
@@ -286,10 +283,9 @@ void TTrimViewDlg::StringGrid1DrawCell(int col, int row, const RECT& rect, tk::G
     cell.SetBrushColor(kCellBackground);
     cell.SetPenColor(kCellBorder);
     cell.Rectangle({0, 0, width, height});
-    if (PictureOfRow(index, picture_)) {
-        cell.SetStretchMode(HALFTONE);
-        cell.StretchBltFrom(picture_.Dc(), {0, 0, picture_.Width(), picture_.Height()},
-                            {1, 1, width - 1, height - 1});
+    if (const tk::Bitmap* picture = PictureOfRow(index)) {
+        cell.SetStretchMode(COLORONCOLOR);
+        cell.StretchBltFrom(picture->Dc(), {0, 0, picture->Width(), picture->Height()}, {1, 1, width - 1, height - 1});
     }
     if (state.selected)
         TintPixels(cellPicture_.Bits(), width, height, cellPicture_.Stride(), kSelectedTint, kSelectedTintWeight);
@@ -335,8 +331,7 @@ void TTrimViewDlg::StringGrid1DblClick() {
 void TTrimViewDlg::PopupMenu1Popup() { DeleteMenu.Enabled = RowCount() > 0; }
 
 void TTrimViewDlg::Copy1Click() {
-    tk::Bitmap picture;
-    if (PictureOfRow(CurrentRow(), picture)) tk::CopyBitmapToClipboard(Handle(), picture);
+    if (const tk::Bitmap* picture = PictureOfRow(CurrentRow())) tk::CopyBitmapToClipboard(Handle(), *picture);
 }
 
 void TTrimViewDlg::Save1Click() {
@@ -346,8 +341,10 @@ void TTrimViewDlg::Save1Click() {
         ForceExtension(SaveDialog1.FileName, SaveExtension(SaveDialog1.FilterIndex), platform::IsLeadByte);
     // The rows may have changed while the dialog was open: the current row
     // is asked for again.
-    tk::Bitmap picture;
-    if (!PictureOfRow(CurrentRow(), picture)) return;
+    const tk::Bitmap* shown = PictureOfRow(CurrentRow());
+    if (!shown) return;
+    tk::Bitmap picture(shown->Width(), shown->Height());
+    picture.GetCanvas().Draw(0, 0, *shown);
     if (!tk::SavePictureFile(name, SaveDialog1.FilterIndex == 1, picture))
         throw std::runtime_error(CannotWriteMessage(name));
 }

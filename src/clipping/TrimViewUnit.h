@@ -20,10 +20,10 @@
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Form.h"
-#include "toolkit/ImageList.h"
 #include "toolkit/Label.h"
 #include "toolkit/Menu.h"
 #include "toolkit/Panel.h"
+#include "toolkit/PictureList.h"
 #include "toolkit/SaveDialog.h"
 #include "toolkit/StringGrid.h"
 #include "toolkit/Timer.h"
@@ -63,7 +63,7 @@ public:
     TColorProgressBar ColorProgressBar1;
     tk::CheckBox StopSpBtn;
     tk::Button Button1;
-    tk::ImageList ImageList1;
+    tk::PictureList ImageList1;  // the region pictures, thumbnail size
     tk::Timer Timer1;
     tk::PopupMenu PopupMenu1;
     tk::MenuItem Copy1{ids::TrimViewCopy1};
@@ -108,8 +108,8 @@ private:
     int RowAtPoint(int x, int y) const;
     // The row of the current cell, or -1.
     int CurrentRow() const;
-    // Row `row`'s picture, as ImageList1 holds it; false while it has none.
-    bool PictureOfRow(int row, tk::Bitmap& picture) const;
+    // Row `row`'s picture in ImageList1; null while it has none.
+    const tk::Bitmap* PictureOfRow(int row) const;
 
     TrimViewHost& host_;
     std::vector<RegionRow>& rows_;
@@ -117,7 +117,6 @@ private:
     int savedInterval_ = 0;
     bool deleted_ = false;
     tk::Bitmap cellPicture_{tk::PixelFormat::Bgra32};
-    mutable tk::Bitmap picture_;  // one picture of ImageList1, to be stretched into a cell
     tk::IconOwner speedButtonGlyph_;
     tk::FontOwner formFont_;
 };

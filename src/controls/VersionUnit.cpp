@@ -33,9 +33,7 @@ enum : int {
     kLabel4Id,
 };
 
-RECT Bounds(int left, int top, int width, int height) {
-    return {left, top, left + width, top + height};
-}
+using tk::Bounds;
 
 // Centred on the primary screen, with the client area of the designed size.
 RECT CentredBounds() {

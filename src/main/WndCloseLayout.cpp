@@ -21,9 +21,7 @@ constexpr int kPanel3Width = 57;
 constexpr int kPanel4Width = 273;
 constexpr int kStatusBarHeight = 19;
 
-RECT Bounds(int left, int top, int width, int height) {
-    return {left, top, left + width, top + height};
-}
+using tk::Bounds;
 
 }  // namespace
 

@@ -21,6 +21,9 @@ namespace vistrel::tk {
 
 enum class Align { None, Top, Bottom, Left, Right, Client };
 
+// A control's bounds as forms give them: left, top, width, height.
+inline RECT Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+
 class Window : public Component {
 public:
     Window() = default;
