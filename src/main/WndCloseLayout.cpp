@@ -126,6 +126,7 @@ void TPrintWndDlg::CreateToolBar() {
         button->OnClick = [this](tk::Component& sender) { ToolButton16Click(sender); };
     ToolButton12.OnClick = [this](tk::Component& sender) { ToolButton12Click(sender); };
     ToolButton13.OnClick = [this](tk::Component& sender) { ToolButton13Click(sender); };
+    ConnectSortAndTranslucency();
 
     // The check boxes ride on the toolbar after its buttons.
     const int barHeight = ToolBar1.ButtonHeight();

@@ -127,6 +127,7 @@ void TPrintWndDlg::RunClosingWork() {
     if (background_) background_->Stop();
     sizeHold_.reset();
     list_->RestoreAtExit();
+    RestoreTranslucencyAtExit();
     printWindow_.Free();
     processPaths_.Free();
     SaveExclusionList();

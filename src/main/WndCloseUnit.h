@@ -18,6 +18,8 @@
 //   WndCloseAbout.cpp     the version box
 //   WndCloseCpu.cpp       the CPU usage label and its sampling thread
 //   WndCloseTrimView.cpp  the clipping list window and what it asks of this one
+//   WndCloseTranslucency.cpp translucency, the level and interval dialog
+//   WndCloseSort.cpp      sorting and the automatic-update marks
 
 #include <atomic>
 #include <memory>
@@ -39,6 +41,7 @@
 #include "controls/SwitchButton.h"
 #include "exclusion/ExclusionList.h"
 #include "main/ColourScheme.h"
+#include "main/TranslucencyRecord.h"
 #include "main/WndCloseIds.h"
 #include "platform/OptionalApis.h"
 #include "toolkit/Bitmap.h"
@@ -270,6 +273,19 @@ private:
     const tk::ImageList& Glyphs() const override { return ImageList2; }
     SIZE PictureSize() const override;
 
+    // Translucency and the interval dialog (WndCloseTranslucency.cpp)
+    void ToolButton7Click(tk::Component& sender);
+    void ToolButton18Click(tk::Component& sender);
+    void SetTranslucency(HWND window, BYTE opacity, bool on);
+    void CancelLevelPreview(HWND window);
+    // At the end: every window the program made layered as it was before.
+    void RestoreTranslucencyAtExit();
+
+    // Sorting and the automatic-update marks (WndCloseSort.cpp)
+    void ConnectSortAndTranslucency();
+    void SortToolBtnClick(tk::Component& sender);
+    void ON1Click(tk::Component& sender);
+
     // Pictures for use elsewhere (WndClosePictures.cpp)
     void N6Click(tk::Component& sender);
     void N12Click(tk::Component& sender);
@@ -297,6 +313,7 @@ private:
     platform::ProcessPathApi processPaths_;
     platform::LayeredApi layered_;
     int translucencyCounter_ = 0;
+    TranslucencyRecord translucency_;
 
     ExclusionList exclusion_;
     bool exclusionUnreadable_ = false;

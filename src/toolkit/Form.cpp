@@ -43,9 +43,12 @@ void Form::Close() {
 int Form::ShowModal() {
     // Our own modal loop: the owner is disabled while the form runs, as a
     // dialog box would do it, and ModalResult ends the loop.
-    HWND owner = GetWindow(Handle(), GW_OWNER);
+    HWND owner = modalOwner_ ? modalOwner_ : GetWindow(Handle(), GW_OWNER);
     if (!owner) owner = GetActiveWindow();
-    if (owner == Handle()) owner = nullptr;
+    // Another program's window (a form may be owned by the window it works
+    // on) is never disabled: only a window of ours waits for the form.
+    if (owner == Handle() || (owner && GetWindowThreadProcessId(owner, nullptr) != GetCurrentThreadId()))
+        owner = nullptr;
     const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
     if (ownerWasEnabled) EnableWindow(owner, FALSE);
     modalResult_ = mrNone;

@@ -32,6 +32,8 @@ public:
     // the end, as it does when a form that is not modal closes.
     int ShowModal();
     int ModalResultValue() const { return modalResult_; }
+    // The window ShowModal disables, when it is not the form's owner.
+    void SetModalOwner(HWND owner) { modalOwner_ = owner; }
     void SetModalResult(int result) { modalResult_ = result; }
 
     void SetMinSize(int width, int height) { minWidth_ = width; minHeight_ = height; }
@@ -61,6 +63,7 @@ private:
     bool TooltipText(NMHDR& header);
 
     int modalResult_ = mrNone;
+    HWND modalOwner_ = nullptr;
     bool inModalLoop_ = false;
     bool mainForm_ = false;
     int minWidth_ = 0;

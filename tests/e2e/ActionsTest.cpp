@@ -162,6 +162,107 @@ TEST_F(ActionsTest, MovingAnItemSurvivesARefresh) {
     EXPECT_EQ(app_->ListTitles(), moved);
 }
 
+// Sorting reorders the list for good (each item's key is its new place) and
+// keeps the order of items that compare equal.
+TEST_F(ActionsTest, SortingIsStableAndSurvivesARefresh) {
+    StartWith({"Act b", "Act A", "Act c"});
+    Select({"Act A"});
+    app_->Command(ids::OFF1);
+    app_->Command(ids::ON2);  // automatic update first: "Act A" goes last, the others keep their order
+    std::vector<std::string> expected = app_->ListTitles();
+    EXPECT_EQ(expected.back(), "Act A");
+    EXPECT_EQ(SelectedTitles(), std::vector<std::string>{"Act A"}) << "the selection travels with the window";
+
+    app_->Command(ids::SortToolBtn);  // by title, in the user's word order: A before b
+    expected = {"Act A", "Act b", "Act c"};
+    EXPECT_EQ(app_->ListTitles(), expected);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(app_->List().Text(i, 1), std::to_string(i));
+    Refresh();
+    EXPECT_EQ(app_->ListTitles(), expected);
+}
+
+// What a window's layered state is, read from outside as the system keeps it.
+struct Layering {
+    bool layered = false;
+    BYTE alpha = 255;
+};
+Layering LayeringOf(HWND window) {
+    Layering result;
+    result.layered = (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+    COLORREF key = 0;
+    DWORD flags = 0;
+    if (result.layered) GetLayeredWindowAttributes(window, &key, &result.alpha, &flags);
+    return result;
+}
+
+// Transparent, a level previewed on release and applied by OK, cancel and
+// release; at the end every window the program made layered is as before,
+// and a window layered by its own program keeps its own opacity.
+TEST_F(ActionsTest, TranslucencyIsPreviewedAppliedAndGivenBackAtTheEnd) {
+    StartWith({"Act see", "Act own"});
+    const HWND see = windows_[0], own = windows_[1];
+    SetWindowLongPtrA(own, GWL_EXSTYLE, GetWindowLongPtrA(own, GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(own, 0, 200, LWA_ALPHA);
+
+    Select({"Act see"});
+    Press(ids::ToolButton7);
+    EXPECT_TRUE(LayeringOf(see).layered);
+    EXPECT_EQ(LayeringOf(see).alpha, 0);
+    Press(ids::ToolButton10);
+    EXPECT_FALSE(LayeringOf(see).layered);
+
+    // The level dialog: its label starts at 255; a key let go previews.
+    auto openLevel = [&] {
+        WaitFor([&] { return app_->IsButtonEnabled(ids::ToolButton9); }, 5000, "the level button");
+        app_->PostCommand(ids::ToolButton9);
+        return app_->WaitForWindow("TLebelDlg");
+    };
+    HWND dialog = openLevel();
+    EXPECT_NE(StaticTexts(dialog).size(), 0u);
+    EXPECT_EQ(StaticTexts(dialog).front(), "透明 ←  255  → 不透明");
+    HWND bar = FindWindowExA(dialog, nullptr, TRACKBAR_CLASSA, nullptr);
+    SendBounded(bar, TBM_SETPOS, TRUE, 101);
+    SendBounded(bar, WM_KEYDOWN, VK_LEFT, 0);
+    SendBounded(bar, WM_KEYUP, VK_LEFT, 0);
+    EXPECT_TRUE(WaitUntil([&] { return LayeringOf(see).layered && LayeringOf(see).alpha == 100; }, 5000))
+        << "previewed at " << int(LayeringOf(see).alpha);
+    ClickButton(GetDlgItem(dialog, IDCANCEL));
+    WaitFor([&] { return !IsWindow(dialog); }, 5000, "the level dialog to close");
+    EXPECT_FALSE(LayeringOf(see).layered) << "cancel leaves no level";
+
+    dialog = openLevel();
+    bar = FindWindowExA(dialog, nullptr, TRACKBAR_CLASSA, nullptr);
+    SendBounded(bar, TBM_SETPOS, TRUE, 150);
+    ClickButton(GetDlgItem(dialog, IDOK));
+    WaitFor([&] { return !IsWindow(dialog); }, 5000, "the level dialog to close");
+    EXPECT_EQ(LayeringOf(see).alpha, 150);
+
+    Select({"Act own"});
+    Press(ids::ToolButton7);
+    EXPECT_EQ(LayeringOf(own).alpha, 0);
+    EXPECT_EQ(app_->Close(), 0u);
+    EXPECT_FALSE(LayeringOf(see).layered);
+    EXPECT_TRUE(LayeringOf(own).layered);
+    EXPECT_EQ(LayeringOf(own).alpha, 200);
+}
+
+// The interval dialog: a right-click chooses the default, OK sets the timer.
+TEST_F(ActionsTest, TheIntervalDialogSetsTheUpdateInterval) {
+    StartWith({"Act timed"});
+    app_->PostCommand(ids::ToolButton18);
+    const HWND dialog = app_->WaitForWindow("TLebelDlg");
+    EXPECT_EQ(WindowText(dialog), "更新間隔の設定");
+    const HWND bar = FindWindowExA(dialog, nullptr, TRACKBAR_CLASSA, nullptr);
+    SendBounded(bar, TBM_SETPOS, TRUE, 300);
+    SendBounded(bar, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    SendBounded(bar, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(SendBounded(bar, TBM_GETPOS, 0, 0), 1000);
+    SendBounded(bar, TBM_SETPOS, TRUE, 700);
+    ClickButton(GetDlgItem(dialog, IDOK));
+    WaitFor([&] { return !IsWindow(dialog); }, 5000, "the interval dialog to close");
+    EXPECT_EQ(app_->ControlText(ids::Label1), "700ms");
+}
+
 // For the life of the object, documents of a type open with the helper, which
 // writes down what it was asked to open. The prefix's own association comes
 // back afterwards.

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "dialogs/LevelDialogModel.h"
+#include "main/SortOrder.h"
+#include "main/TranslucencyRecord.h"
+
+namespace vistrel {
+namespace {
+
+// A locale's word order in small: letters by their lower case first.
+int WordOrder(const std::string& a, const std::string& b) {
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        const int la = std::tolower(static_cast<unsigned char>(a[i])), lb = std::tolower(static_cast<unsigned char>(b[i]));
+        if (la != lb) return la - lb;
+    }
+    return static_cast<int>(a.size()) - static_cast<int>(b.size());
+}
+
+TEST(SortOrder, EachKeyKeepsTheOrderOfEqualItems) {
+    const std::vector<ListOrderItem> items = {
+        {"beta", false, true}, {"Alpha", true, false}, {"alpha", false, false}, {"Gamma", true, true}, {"delta", false, true},
+    };
+    struct Case {
+        SortKey key;
+        std::vector<size_t> order;
+    } cases[] = {
+        // "Alpha" and "alpha" are equal words: their previous order stays.
+        {SortKey::Title, {1, 2, 0, 4, 3}},
+        {SortKey::Clipping, {1, 3, 0, 2, 4}},
+        {SortKey::AutoUpdate, {0, 3, 4, 1, 2}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(SortOrderOf(items, c.key, WordOrder), c.order) << int(c.key);
+    EXPECT_EQ(SortKeyOfTag(7), SortKey::Title);
+    EXPECT_TRUE(SortOrderOf({}, SortKey::Title, WordOrder).empty());
+}
+
+TEST(TranslucencyRecord, TheFirstChangeOfAWindowIsWhatTheEndGivesBack) {
+    void* const plain = reinterpret_cast<void*>(1);
+    void* const ownLayered = reinterpret_cast<void*>(2);
+    void* const unreadable = reinterpret_cast<void*>(3);
+    TranslucencyRecord record;
+    record.NoteBefore({plain, false, std::nullopt});
+    record.NoteBefore({plain, true, LayeredAttributes{0, 0, 2}});  // our own layering, later
+    record.NoteBefore({ownLayered, true, LayeredAttributes{0, 200, 2}});
+    record.NoteBefore({unreadable, true, std::nullopt});
+    record.NoteBefore({nullptr, false, std::nullopt});
+    ASSERT_EQ(record.Changed().size(), 3u);
+    EXPECT_EQ(RestoreOf(record.Changed()[0]), LayeredRestore::RemoveStyle);
+    EXPECT_EQ(RestoreOf(record.Changed()[1]), LayeredRestore::RestoreAttributes);
+    EXPECT_EQ(record.Changed()[1].attributes->alpha, 200);
+    EXPECT_EQ(RestoreOf(record.Changed()[2]), LayeredRestore::LeaveAlone);
+    record.Forget(plain);
+    EXPECT_EQ(record.Changed().size(), 2u);
+}
+
+TEST(LevelDialogModel, RangesCaptionsAndClamps) {
+    EXPECT_EQ(LevelCaption(LevelMode::Opacity, 255), "透明 ←  255  → 不透明");
+    EXPECT_EQ(LevelCaption(LevelMode::Interval, 700), "早い ←  700ms  → 遅い");
+    EXPECT_EQ(RangeOf(LevelMode::Opacity).initial, 255);
+    EXPECT_EQ(ClampLevel(LevelMode::Interval, 50), 100);
+    EXPECT_EQ(ClampLevel(LevelMode::Interval, 4000000000LL), 1500);
+    EXPECT_EQ(ClampLevel(LevelMode::Opacity, 0), 30);
+}
+
+}  // namespace
+}  // namespace vistrel
