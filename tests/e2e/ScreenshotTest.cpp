@@ -1,8 +1,8 @@
 // Pictures of the program as a user sees it, kept in build/screenshots for
 // review: the main window with live thumbnails of windows inside Vistrel's
 // process (under Wine, PrintWindow reaches no other process) as
-// thumbnails.bmp, the version box over it as version.bmp, and the clipping
-// setting dialog as clipping.bmp.
+// thumbnails.bmp, the version box over it as version.bmp, the clipping
+// setting dialog as clipping.bmp and the level dialog as level.bmp.
 
 #include <gtest/gtest.h>
 
@@ -93,6 +93,24 @@ TEST_F(Screenshot, ClippingDialog) {
             "the window's picture in the clipping dialog");
     const PixelCapture shot = PixelCapture::FromScreen(dialog, false);
     const std::string path = ScreenshotPath("clipping.bmp");
+    EXPECT_TRUE(shot.SaveBitmapFile(path.c_str())) << path;
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(app.Close(), 0u);
+}
+
+TEST_F(Screenshot, LevelDialog) {
+    VistrelProcess app = VistrelProcess::Start();
+    TestWindows guest = app.InjectTestWindows();
+    guest.Create(Plan(Kind::Frame, "透過するウィンドウ", kBesideVistrelX, 80, 320, 240, 0xD06030).Quiet());
+    app.List().SelectOnly(ThumbnailProbe(app).WaitForItem("透過するウィンドウ"));
+    WaitFor([&] { return app.IsButtonEnabled(ids::ToolButton9); }, 5000, "the level button");
+    app.PostCommand(ids::ToolButton9);
+    const HWND dialog = app.WaitForWindow("TLebelDlg");
+    // Painted once the cancel button's caption shows.
+    WaitFor([&] { return PixelCapture::FromScreen(GetDlgItem(dialog, IDCANCEL), true).Count(0x000000, 40) > 20; },
+            10000, "the level dialog's buttons");
+    const PixelCapture shot = PixelCapture::FromScreen(dialog, false);
+    const std::string path = ScreenshotPath("level.bmp");
     EXPECT_TRUE(shot.SaveBitmapFile(path.c_str())) << path;
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     EXPECT_EQ(app.Close(), 0u);
