@@ -26,7 +26,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # Bump when the prefix settings below change: a prefix with an older stamp is
 # configured again (not recreated).
-_wine_env_setup_version=2
+_wine_env_setup_version=3
 _wine_env_xvfb_pid=${_wine_env_xvfb_pid:-}
 
 wine_env_display_start() {
@@ -86,6 +86,11 @@ Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
 "Default"="1280x1024"
+
+; A crashing program ends with its report on stderr: no dialog waits for
+; a click on a display nobody watches.
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "ＭＳ Ｐゴシック"="IPAPGothic"

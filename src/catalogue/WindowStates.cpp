@@ -23,7 +23,15 @@ void PumpUntil(Done done) {
     }
 }
 
+ParkObserver* observer = nullptr;
+
+void NoteParked(HWND target, Point home) {
+    if (observer) observer->Parked(target, home);
+}
+
 }  // namespace
+
+void SetParkObserver(ParkObserver* parkObserver) { observer = parkObserver; }
 
 bool ParkWindow(HWND target) {
     const Rect r = ToRect(platform::WindowRect(target));
@@ -35,10 +43,14 @@ bool ParkWindow(HWND target) {
         if (!platform::PlaceWindow(target, kParkedMaximisedPos, kParkedMaximisedPos,
                                    platform::ScreenWidth(), platform::ScreenHeight(), 0))
             return false;
-        return !platform::IsMaximised(target);
+        if (platform::IsMaximised(target)) return false;
+        NoteParked(target, {kParkedMaximisedPos - kParkingOffset, kParkedMaximisedPos - kParkingOffset});
+        return true;
     case ParkAction::MoveOut: {
         const Point p = ParkedPosition(r);
-        return platform::PlaceWindow(target, p.x, p.y, 0, 0, SWP_NOSIZE);
+        if (!platform::PlaceWindow(target, p.x, p.y, 0, 0, SWP_NOSIZE)) return false;
+        NoteParked(target, {r.left, r.top});
+        return true;
     }
     case ParkAction::Unpark:
         UnparkWindow(target);
@@ -51,6 +63,7 @@ void UnparkWindow(HWND target) {
     const Rect r = ToRect(platform::WindowRect(target));
     if (!IsParkedLeft(r.left)) return;
     const Point p = UnparkedPosition(r);
+    if (observer) observer->Unparked(target);
     if (!platform::PlaceWindow(target, p.x, p.y, 0, 0, SWP_NOSIZE)) {
         // A window that does not answer is still never left out of sight: it
         // moves back by itself as soon as its thread pumps again.

@@ -11,6 +11,18 @@ namespace vistrel {
 // A window that does not answer the probe (platform::Answers) is left as it
 // is by every operation here, except that a parked one is still sent home.
 
+// Told of every window parked and brought back, so that a record of the
+// parked windows outlives the program (the main window's ParkJournal).
+class ParkObserver {
+public:
+    virtual ~ParkObserver() = default;
+    // `home`: where the window stood before, and goes back to.
+    virtual void Parked(HWND target, Point home) = 0;
+    virtual void Unparked(HWND target) = 0;
+};
+// The one observer of the process; null for none.
+void SetParkObserver(ParkObserver* observer);
+
 // Parks a window out of sight, or brings it back when it is parked already
 // (parking is a toggle). Returns whether the window was moved out of sight.
 bool ParkWindow(HWND target);

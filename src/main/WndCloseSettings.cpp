@@ -30,6 +30,7 @@ void TPrintWndDlg::ChooseDataFolder() {
     const std::string withSlash = folder + "\\";
     exclusionFile_ = withSlash + "list.dat";
     clippingFile_ = withSlash + "trm.ini";
+    StartParkJournal(withSlash);
 }
 
 void TPrintWndDlg::ReadSettings() {

@@ -55,6 +55,16 @@ TPrintWndDlg::~TPrintWndDlg() {
     // included), no worker may call into it once its members start to go.
     if (cpuThread_) cpuThread_->Stop();
     if (background_) background_->Stop();
+    // An exception ended the loop before any close: windows come home,
+    // translucency goes, list.dat is kept, as at any end.
+    if (!closingWorkDone_ && list_) {
+        try {
+            RunClosingWork();
+        } catch (...) {
+            EmergencyRestore();
+        }
+    }
+    RemoveCrashRescue();
     tk::Application::Instance().OnHint = nullptr;
 }
 
@@ -96,6 +106,10 @@ void TPrintWndDlg::FormCreate() {
     CreateBackgroundWork();  // the update thread suspended until the end of FormCreate
     CreateCpuThread();       // suspended too
     CreateClipChoiceItems();
+    // What a run that did not end as it should left out of sight comes home
+    // before the list is made.
+    parkJournal_->BringBackFromLastRun();
+    InstallCrashRescue();
     ApplyThumbnailSize(true);
     LoadExclusionList();
     RefreshList();

@@ -20,6 +20,7 @@
 //   WndCloseTrimView.cpp  the clipping list window and what it asks of this one
 //   WndCloseTranslucency.cpp translucency, the level and interval dialog
 //   WndCloseSort.cpp      sorting and the automatic-update marks
+//   WndCloseRescue.cpp    parked windows journalled, and a crash's rescue
 
 #include <atomic>
 #include <memory>
@@ -29,6 +30,7 @@
 #include <vector>
 
 #include "catalogue/BackgroundWork.h"
+#include "catalogue/ParkJournal.h"
 #include "catalogue/ChangeCheck.h"
 #include "catalogue/ThumbnailList.h"
 #include "catalogue/WindowEntry.h"
@@ -281,6 +283,17 @@ private:
     // At the end: every window the program made layered as it was before.
     void RestoreTranslucencyAtExit();
 
+    // Windows never lost (WndCloseRescue.cpp)
+    void StartParkJournal(const std::string& dataFolder);
+    void InstallCrashRescue();
+    void RemoveCrashRescue();
+
+public:
+    // In a crash: parked windows sent home, translucent ones made visible,
+    // without waiting for anyone.
+    void EmergencyRestore() const noexcept;
+
+private:
     // Sorting and the automatic-update marks (WndCloseSort.cpp)
     void ConnectSortAndTranslucency();
     void SortToolBtnClick(tk::Component& sender);
@@ -314,6 +327,7 @@ private:
     platform::LayeredApi layered_;
     int translucencyCounter_ = 0;
     TranslucencyRecord translucency_;
+    std::unique_ptr<ParkJournal> parkJournal_;  // the parked windows, also on disk
 
     ExclusionList exclusion_;
     bool exclusionUnreadable_ = false;

@@ -126,6 +126,34 @@ TEST_F(ClosingTest, TheEndOfTheSessionSavesEverythingAndBringsWindowsHome) {
     EXPECT_EQ(app_->WaitForExit(20000), 0u);
 }
 
+// Killed with a window parked: the next start finds the window where the
+// killed run left it and brings it home.
+TEST_F(ClosingTest, AKilledRunLeavesNoWindowOutOfSight) {
+    StartWithParkedWindow();
+    const auto record = ReadWholeFile(app_->DataFolder() + "parked.dat");
+    ASSERT_TRUE(record) << "the parked window is not recorded";
+    TerminateProcess(app_->ProcessHandle(), 9);
+    EXPECT_EQ(app_->WaitForExit(10000), 9u);
+    EXPECT_TRUE(IsParked(window_)) << "nothing but the next start can bring it back";
+
+    VistrelOptions options;
+    options.parkedDat = *record;
+    app_.emplace(VistrelProcess::Start(options));
+    EXPECT_TRUE(WaitUntil([&] { return AtHome(window_, kX, kY); }, 5000))
+        << "still at (" << RectOf(window_).left << ", " << RectOf(window_).top << ")";
+    EXPECT_FALSE(FileExists(app_->DataFolder() + "parked.dat")) << "the record is cleared";
+}
+
+// A crash sends the parked window home before the process goes.
+TEST_F(ClosingTest, ACrashBringsParkedWindowsHome) {
+    StartWithParkedWindow();
+    TestWindows guest = app_->InjectTestWindows();
+    guest.Crash();
+    EXPECT_TRUE(WaitUntil([&] { return AtHome(window_, kX, kY); }, 10000))
+        << "left at (" << RectOf(window_).left << ", " << RectOf(window_).top << ")";
+    EXPECT_NE(app_->WaitForExit(20000), 0u) << "the crash ends the program";
+}
+
 // A window that stops answering while Vistrel would restore, park or bring
 // it back: Vistrel passes it over and keeps answering, and at the close a
 // parked one is still sent home, to arrive when it answers again.

@@ -60,6 +60,7 @@ const char* OpName(Op op) {
     case Op::List: return "list";
     case Op::CloseAll: return "close all";
     case Op::ExitWhenEmpty: return "exit when empty";
+    case Op::Crash: return "crash";
     case Op::Quit: return "quit";
     }
     return "?";
@@ -359,6 +360,12 @@ void TestWindows::ExitWhenEmpty() {
     Command c;
     c.op = Op::ExitWhenEmpty;
     Call(c);
+}
+
+void TestWindows::Crash() {
+    Command c;
+    c.op = Op::Crash;
+    if (!Call(c)) throw DriverError("testwindows: the crash could not be started");
 }
 
 void TestWindows::Quit() {

@@ -167,6 +167,8 @@ public:
     void CloseAll();
     void ExitWhenEmpty();
     void Quit();
+    // Faults a thread of the helper's process: injected, the program's own.
+    void Crash();
     DWORD WaitForExit(int timeoutMs);  // the exe only
 
 private:

@@ -701,6 +701,20 @@ LRESULT Host::Dispatch(const Command& c) {
         if (options_.guest) return CloseAll();
         PostQuitMessage(0);
         return 1;
+    case Op::Crash: {
+        // A fault on a thread of its own, so that it reaches the process's
+        // unhandled-exception filter and no window procedure's handler.
+        const HANDLE thread = CreateThread(
+            nullptr, 0,
+            [](void*) -> DWORD {
+                *static_cast<volatile int*>(nullptr) = 0;
+                return 0;
+            },
+            nullptr, 0, nullptr);
+        if (!thread) return 0;
+        CloseHandle(thread);
+        return 1;
+    }
     }
     return 0;
 }

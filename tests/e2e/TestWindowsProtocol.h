@@ -53,6 +53,7 @@ enum class Op : uint32_t {
     CloseAll,       // -> 1
     ExitWhenEmpty,  // -> 1; the exe ends once its last window is closed (ignored by the DLL)
     Quit,           // -> 1; the exe ends; the DLL closes its windows and keeps its control
+    Crash,          // -> 1; a thread of the helper's process faults, with no handler of its own
 };
 
 enum class Kind : uint32_t {

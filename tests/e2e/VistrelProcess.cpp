@@ -103,6 +103,7 @@ VistrelProcess VistrelProcess::Start(const VistrelOptions& options) {
     }
     if (options.listDat) WriteFileBytes(app.DataFolder() + "list.dat", *options.listDat);
     if (options.trmIni) WriteFileBytes(app.DataFolder() + "trm.ini", *options.trmIni);
+    if (options.parkedDat) WriteFileBytes(app.DataFolder() + "parked.dat", *options.parkedDat);
 
     Process p = StartProcess(copy, options.arguments, app.Folder());
     app.process_ = std::move(p.handle);

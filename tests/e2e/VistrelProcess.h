@@ -47,6 +47,8 @@ struct VistrelOptions {
     std::optional<uint32_t> hi, clip, tims;
     // Written into the data folder (folder\data\<user>\) before the start.
     std::optional<std::string> listDat, trmIni;
+    // The parked windows a run that was killed left behind.
+    std::optional<std::string> parkedDat;
     bool copyHelp = true;  // Help\Vistrel.htm beside the copy, when the build has it
     int startTimeoutMs = 30000;
     // The program to copy and start: empty for the build's Vistrel.exe. The

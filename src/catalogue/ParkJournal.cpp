@@ -1,0 +1,66 @@
+#include "catalogue/ParkJournal.h"
+
+#include <utility>
+
+#include "platform/Files.h"
+#include "platform/WindowFacts.h"
+
+namespace vistrel {
+
+namespace {
+
+uint64_t KeyOf(HWND window) { return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(window)); }
+HWND WindowOf(uint64_t key) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(key)); }
+
+}  // namespace
+
+ParkJournal::ParkJournal(std::string path) : path_(std::move(path)) { SetParkObserver(this); }
+
+ParkJournal::~ParkJournal() { SetParkObserver(nullptr); }
+
+void ParkJournal::Parked(HWND target, Point home) {
+    record_.Parked({KeyOf(target), home.x, home.y});
+    Save();
+}
+
+void ParkJournal::Unparked(HWND target) {
+    const size_t before = record_.Windows().size();
+    record_.Unparked(KeyOf(target));
+    if (record_.Windows().size() != before) Save();
+}
+
+void ParkJournal::Save() const {
+    // Replaced whole or not at all: a crash while writing never leaves half
+    // a record.
+    if (record_.Windows().empty())
+        DeleteFileA(path_.c_str());
+    else
+        platform::ReplaceFileContents(path_, record_.Format());
+}
+
+int ParkJournal::BringBackFromLastRun() {
+    const auto text = platform::ReadWholeFile(path_);
+    if (!text) return 0;
+    int brought = 0;
+    const ParkRecord left = ParkRecord::Parse(*text);
+    for (const ParkedWindow& window : left.Windows()) {
+        const HWND target = WindowOf(window.handle);
+        if (!IsWindow(target)) continue;
+        const RECT r = platform::WindowRect(target);
+        if (!StandsParked(window, {r.left, r.top, r.right, r.bottom})) continue;
+        // Never waits: a window of the last run that hangs now goes home
+        // when it pumps again.
+        platform::PlaceWindowAsync(target, window.left, window.top, 0, 0, SWP_NOSIZE);
+        ++brought;
+    }
+    record_.Clear();
+    Save();
+    return brought;
+}
+
+void ParkJournal::EmergencyRestore() const noexcept {
+    for (const ParkedWindow& window : record_.Windows())
+        platform::PlaceWindowAsync(WindowOf(window.handle), window.left, window.top, 0, 0, SWP_NOSIZE);
+}
+
+}  // namespace vistrel

@@ -1,0 +1,56 @@
+// TPrintWndDlg: what keeps windows from being lost when the program does not
+// end as it should. Parked windows are journalled in the data folder, so the
+// next start brings home what a killed run left out of sight; a crash sends
+// them home and makes translucent windows visible before the process goes.
+
+#include "main/WndCloseUnit.h"
+
+namespace vistrel {
+
+namespace {
+
+constexpr const char* kParkRecordFile = "parked.dat";
+
+// The main window for the crash handler; there is one per process.
+TPrintWndDlg* rescued = nullptr;
+LPTOP_LEVEL_EXCEPTION_FILTER previousFilter = nullptr;
+
+LONG WINAPI RescueOnCrash(EXCEPTION_POINTERS* exception) {
+    // Once only: a crash inside the rescue must not come back here.
+    if (TPrintWndDlg* window = std::exchange(rescued, nullptr)) window->EmergencyRestore();
+    // The system's error box and report follow as for any crash.
+    return previousFilter ? previousFilter(exception) : EXCEPTION_CONTINUE_SEARCH;
+}
+
+}  // namespace
+
+void TPrintWndDlg::StartParkJournal(const std::string& dataFolder) {
+    parkJournal_ = std::make_unique<ParkJournal>(dataFolder + kParkRecordFile);
+}
+
+void TPrintWndDlg::InstallCrashRescue() {
+    rescued = this;
+    previousFilter = SetUnhandledExceptionFilter(RescueOnCrash);
+}
+
+void TPrintWndDlg::RemoveCrashRescue() {
+    if (rescued != this) return;
+    rescued = nullptr;
+    SetUnhandledExceptionFilter(previousFilter);
+}
+
+void TPrintWndDlg::EmergencyRestore() const noexcept {
+    // Nothing here waits for another program or allocates: the process is
+    // failing. The journal's file stays for the next start.
+    if (parkJournal_) parkJournal_->EmergencyRestore();
+    if (!layered_.Available()) return;
+    for (const LayeredBefore& before : translucency_.Changed()) {
+        const HWND window = static_cast<HWND>(before.window);
+        if (RestoreOf(before) == LayeredRestore::RestoreAttributes)
+            layered_.SetAttributes(window, before.attributes->key, before.attributes->alpha, before.attributes->flags);
+        else if (RestoreOf(before) == LayeredRestore::RemoveStyle)
+            layered_.SetAttributes(window, 0, 255, LWA_ALPHA);  // the style stays, but fully opaque
+    }
+}
+
+}  // namespace vistrel

@@ -1,0 +1,48 @@
+#include "catalogue/ParkRecord.h"
+
+#include <gtest/gtest.h>
+
+namespace vistrel {
+namespace {
+
+TEST(ParkRecord, LinesGoOutAndComeBackAndAParkAgainReplaces) {
+    ParkRecord record;
+    record.Parked({0x1A2B, 100, -20});
+    record.Parked({0xFFFFFFFFFFFFFFFFull, -32000, 2147483647});
+    record.Parked({0x1A2B, 7, 8});
+    EXPECT_EQ(record.Format(), "ffffffffffffffff -32000 2147483647\r\n1a2b 7 8\r\n");
+    const ParkRecord back = ParkRecord::Parse(record.Format());
+    ASSERT_EQ(back.Windows().size(), 2u);
+    EXPECT_EQ(back.Windows()[1].handle, 0x1A2Bu);
+    EXPECT_EQ(back.Windows()[0].top, 2147483647);
+    record.Unparked(0x1A2B);
+    record.Unparked(0x9999);
+    EXPECT_EQ(record.Windows().size(), 1u);
+}
+
+TEST(ParkRecord, ADamagedFileNamesNoWindowItDoesNotClearlyName) {
+    const char* text =
+        "12 3 4\n"           // fine, without the carriage return
+        "zz 1 2\r\n"         // not hex
+        "13 1\r\n"           // a field short
+        "14 1 2 3\r\n"       // a field too many
+        "15 99999999999 2\r\n"  // beyond 32 bits
+        "0 1 2\r\n"          // no window has handle 0
+        "\r\n  \r\n"
+        "16  -5   6";        // spaces between fields, no line end
+    const ParkRecord record = ParkRecord::Parse(text);
+    ASSERT_EQ(record.Windows().size(), 2u);
+    EXPECT_EQ(record.Windows()[0].handle, 0x12u);
+    EXPECT_EQ(record.Windows()[1].left, -5);
+}
+
+TEST(ParkRecord, OnlyAWindowStillWhereParkingPutItCountsAsParked) {
+    const ParkedWindow window{1, 300, 200};
+    EXPECT_TRUE(StandsParked(window, {20300, 20200, 20700, 20500}));
+    EXPECT_FALSE(StandsParked(window, {300, 200, 700, 500}));     // already home
+    EXPECT_FALSE(StandsParked(window, {20301, 20200, 20701, 20500}));  // moved since
+    EXPECT_FALSE(StandsParked({1, 2147483647, 0}, {-2147463649, 20000, 0, 0}));  // no wrap-around
+}
+
+}  // namespace
+}  // namespace vistrel
