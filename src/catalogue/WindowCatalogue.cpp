@@ -37,20 +37,21 @@ bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::string* titl
     // keeps and sends no message, so a hung window cannot hang the test.
     WindowFacts facts;
     facts.title = platform::WindowTitle(window);
-    facts.className = platform::WindowClass(window);
+    facts.className = classes_.ClassOf(reinterpret_cast<uintptr_t>(window), [window] { return platform::WindowClass(window); });
     facts.visible = true;
     // Each mode reads only the facts its rules look at (the owner for the
     // list; the area and the parent for placement targets): under Wine every
     // fact of another process's window is a round trip to the wineserver.
-    if (mode == QualifyMode::List) {
-        facts.hasOwner = platform::WindowOwner(window) != nullptr;
-    } else {
+    if (mode == QualifyMode::Visible) {
         const RECT r = platform::WindowRect(window);
         facts.width = r.right - r.left;
         facts.height = r.bottom - r.top;
         facts.hasParent = platform::WindowParent(window) != nullptr;
     }
     if (!vistrel::Qualifies(facts, mode, platform::EqualIgnoreCaseLstr)) return false;
+    // The owner rule only ever rejects: asked last, of the few windows every
+    // other rule accepted.
+    if (mode == QualifyMode::List && platform::WindowOwner(window) != nullptr) return false;
     // Opening the process is the one costly fact: asked last, and only when
     // there is a list to ask.
     if (!exclusion_.Empty() && exclusion_.Contains(ExecutablePath(window))) return false;
@@ -66,7 +67,9 @@ std::string WindowCatalogue::ExecutablePath(HWND window) const {
 void WindowCatalogue::EnumerateListed(bool restoreMinimised) {
     listedCount_ = 0;
     restoreMinimised_ = restoreMinimised;
+    classes_.BeginPass();
     EnumWindows(ListCallback, reinterpret_cast<LPARAM>(this));
+    classes_.EndPass();
 }
 
 BOOL CALLBACK WindowCatalogue::ListCallback(HWND window, LPARAM param) {
@@ -89,7 +92,9 @@ BOOL CALLBACK WindowCatalogue::ListCallback(HWND window, LPARAM param) {
 void WindowCatalogue::EnumerateVisible() {
     visibleCount_ = 0;
     NoteScreen();
+    classes_.BeginPass();
     EnumWindows(VisibleCallback, reinterpret_cast<LPARAM>(this));
+    classes_.EndPass();
 }
 
 BOOL CALLBACK WindowCatalogue::VisibleCallback(HWND window, LPARAM param) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/ClassCache.h"
 #include "catalogue/Qualify.h"
 #include "catalogue/WindowEntry.h"
 #include "common/Geometry.h"
@@ -84,6 +85,7 @@ private:
     // trip under Wine, and monitors rarely change.
     Rect screen_;
     mutable std::vector<Rect> above_;  // reused by ShownParts
+    mutable ClassCache classes_;       // filled as the enumerations meet windows
 };
 
 }  // namespace vistrel

@@ -103,3 +103,50 @@ TEST(Qualify, EachModeReadsOnlyItsOwnFacts) {
 
 }  // namespace
 }  // namespace vistrel
+
+#include "catalogue/ClassCache.h"
+
+namespace vistrel {
+namespace {
+
+// The change tick asks the owner last, and only of windows every other rule
+// accepts: that gives the same answers because the owner rule only rejects.
+TEST(Qualify, TheOwnerAskedLastGivesTheSameAnswers) {
+    const WindowFacts variants[] = {
+        Ordinary(), With([](WindowFacts& f) { f.title = kAppTitle; }), With([](WindowFacts& f) { f.title.clear(); }),
+        With([](WindowFacts& f) { f.visible = false; }), With([](WindowFacts& f) { f.className = "Progman"; }),
+    };
+    for (WindowFacts facts : variants)
+        for (bool owned : {false, true}) {
+            facts.hasOwner = owned;
+            WindowFacts withoutOwner = facts;
+            withoutOwner.hasOwner = false;
+            const bool lastAsked = Qualifies(withoutOwner, QualifyMode::List, AsciiEqualIgnoreCase) && !owned;
+            EXPECT_EQ(Qualifies(facts, QualifyMode::List, AsciiEqualIgnoreCase), lastAsked) << facts.title << owned;
+        }
+}
+
+TEST(ClassCache, AsksOncePerWindowAndForgetsWindowsNoLongerMet) {
+    ClassCache cache;
+    int reads = 0;
+    auto read = [&] {
+        ++reads;
+        return std::string("Frame");
+    };
+    cache.BeginPass();
+    cache.ClassOf(1, read);
+    cache.ClassOf(2, read);
+    cache.EndPass();
+    cache.BeginPass();
+    EXPECT_EQ(cache.ClassOf(1, read), "Frame");
+    cache.EndPass();
+    EXPECT_EQ(reads, 2);
+    EXPECT_EQ(cache.Size(), 1u) << "window 2 was not met";
+    cache.BeginPass();
+    cache.ClassOf(2, read);  // a window met again is asked again
+    cache.EndPass();
+    EXPECT_EQ(reads, 3);
+}
+
+}  // namespace
+}  // namespace vistrel
