@@ -71,7 +71,8 @@ ParkRecord ParkRecord::Parse(std::string_view text) {
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         ParkedWindow window;
-        const bool read = ReadNumber(NextField(line), window.handle, 16) && ReadNumber(NextField(line), window.left, 10) &&
+        const bool read = ReadNumber(NextField(line), window.handle, 16) &&
+                          ReadNumber(NextField(line), window.left, 10) &&
                           ReadNumber(NextField(line), window.top, 10) && NextField(line).empty();
         if (read && window.handle != 0) record.Parked(window);
     }

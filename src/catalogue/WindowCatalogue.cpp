@@ -37,7 +37,8 @@ bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::string* titl
     // keeps and sends no message, so a hung window cannot hang the test.
     WindowFacts facts;
     facts.title = platform::WindowTitle(window);
-    facts.className = classes_.ClassOf(reinterpret_cast<uintptr_t>(window), [window] { return platform::WindowClass(window); });
+    facts.className =
+        classes_.ClassOf(reinterpret_cast<uintptr_t>(window), [window] { return platform::WindowClass(window); });
     facts.visible = true;
     // Each mode reads only the facts its rules look at (the owner for the
     // list; the area and the parent for placement targets): under Wine every

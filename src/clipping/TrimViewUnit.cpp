@@ -33,18 +33,12 @@ constexpr const char* kSaveFilter = "ビットマップ|*.bmp|JPEG|*.jpg;*jpeg";
 
 using tk::Bounds;
 
-RECT CentredOnScreen(int width, int height) {
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    return Bounds(left, top, width, height);
-}
-
 }  // namespace
 
 TTrimViewDlg::TTrimViewDlg(TrimViewHost& host) : host_(host), rows_(host.RegionRows()) {
     // No owner: the desktop is the parent, so the form has no taskbar button
     // and floats above the windows whose regions it shows.
-    CreateForm("TTrimViewDlg", "クリッピングの一覧", CentredOnScreen(kFormWidth, kFormHeight), WS_OVERLAPPEDWINDOW,
+    CreateForm("TTrimViewDlg", "クリッピングの一覧", tk::CentredBounds(kFormWidth, kFormHeight), WS_OVERLAPPEDWINDOW,
                WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
     SetWindowLongPtrA(Handle(), GWL_EXSTYLE, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
     SetMinSize(kMinimumSize, kMinimumSize);

@@ -35,23 +35,14 @@ enum : int {
 
 using tk::Bounds;
 
-// Centred on the primary screen, with the client area of the designed size.
-RECT CentredBounds() {
-    RECT frame{0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    return Bounds((platform::ScreenWidth() - width) / 2, (platform::ScreenHeight() - height) / 2,
-                  width, height);
-}
-
 HCURSOR HandCursor() { return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)); }
 
 }  // namespace
 
 TVersionBox::TVersionBox(HWND owner, VersionAnimation::Random random)
     : animation_(std::move(random)) {
-    CreateForm("TVersionBox", "ﾊﾞｰｼﾞｮﾝ情報", CentredBounds(), kStyle, kExStyle, owner);
+    CreateForm("TVersionBox", "ﾊﾞｰｼﾞｮﾝ情報", tk::CentredClientBounds(kClientWidth, kClientHeight, kStyle, kExStyle),
+               kStyle, kExStyle, owner);
     CreateControls();
     OnShow = [this](tk::Component&) { FormShow(); };
     OnClose = [this](tk::Component&) { FormClose(); };

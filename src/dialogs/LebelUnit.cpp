@@ -13,16 +13,6 @@ constexpr COLORREF kLabelText = RGB(0x50, 0x50, 0x50);
 
 using tk::Bounds;
 
-// Centred on the screen, with the client area of the designed size.
-RECT CentredBounds() {
-    RECT frame{0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_TOPMOST);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    return Bounds((GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width,
-                  height);
-}
-
 }  // namespace
 
 TLebelDlg::TLebelDlg(HWND preview, HWND ownerForm)
@@ -31,7 +21,8 @@ TLebelDlg::TLebelDlg(HWND preview, HWND ownerForm)
     // program's own window, not by the one being adjusted: an owner of
     // another program would share its input with this dialog, and a hung
     // one would freeze it.
-    CreateForm("TLebelDlg", "透過設定", CentredBounds(), kStyle, WS_EX_TOPMOST, ownerForm);
+    CreateForm("TLebelDlg", "透過設定", tk::CentredClientBounds(kClientWidth, kClientHeight, kStyle, WS_EX_TOPMOST),
+               kStyle, WS_EX_TOPMOST, ownerForm);
     SetWindowLongPtrA(Handle(), GWL_EXSTYLE, WS_EX_TOPMOST);
     SetModalOwner(ownerForm);
     formFont_ = tk::MakeFont("ＭＳ Ｐゴシック", -12);

@@ -11,7 +11,8 @@ SortKey SortKeyOfTag(int tag) {
     }
 }
 
-std::vector<size_t> SortOrderOf(const std::vector<ListOrderItem>& items, SortKey key, const CaptionCompare& compareTitles) {
+std::vector<size_t> SortOrderOf(const std::vector<ListOrderItem>& items, SortKey key,
+                                const CaptionCompare& compareTitles) {
     // StableOrder keeps the previous order of equal items.
     return StableOrder(items.size(), [&](size_t a, size_t b) {
         switch (key) {

@@ -24,6 +24,7 @@ struct ListOrderItem {
 };
 
 // Item i of the sorted list is items[order[i]].
-std::vector<size_t> SortOrderOf(const std::vector<ListOrderItem>& items, SortKey key, const CaptionCompare& compareTitles);
+std::vector<size_t> SortOrderOf(const std::vector<ListOrderItem>& items, SortKey key,
+                                const CaptionCompare& compareTitles);
 
 }  // namespace vistrel

@@ -40,6 +40,17 @@ void Form::Close() {
     if (Handle()) SendMessageA(Handle(), WM_CLOSE, 0, 0);
 }
 
+RECT CentredBounds(int width, int height) {
+    return Bounds((GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width,
+                  height);
+}
+
+RECT CentredClientBounds(int clientWidth, int clientHeight, DWORD style, DWORD exStyle) {
+    RECT frame{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    return CentredBounds(frame.right - frame.left, frame.bottom - frame.top);
+}
+
 int Form::ShowModal() {
     // Our own modal loop: the owner is disabled while the form runs, as a
     // dialog box would do it, and ModalResult ends the loop.

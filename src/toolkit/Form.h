@@ -15,6 +15,11 @@ namespace vistrel::tk {
 
 enum ModalResult { mrNone = 0, mrOk = 1, mrCancel = 2 };
 
+// Form bounds centred on the primary screen: of this outer size, or with a
+// client area of this size for the style.
+RECT CentredBounds(int width, int height);
+RECT CentredClientBounds(int clientWidth, int clientHeight, DWORD style, DWORD exStyle);
+
 class Form : public Window {
 public:
     Form() = default;

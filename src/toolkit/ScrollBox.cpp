@@ -93,7 +93,8 @@ LRESULT ScrollBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_MOUSEWHEEL: {
         const int notches = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
-        for (int i = 0; i < (notches < 0 ? -notches : notches); ++i) Scroll(SB_VERT, notches < 0 ? SB_LINEDOWN : SB_LINEUP);
+        for (int i = 0; i < (notches < 0 ? -notches : notches); ++i)
+            Scroll(SB_VERT, notches < 0 ? SB_LINEDOWN : SB_LINEUP);
         return 0;
     }
     default: break;
