@@ -1,13 +1,12 @@
 #include "catalogue/ThumbnailRenderer.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 
 #include "catalogue/ScreenParts.h"
 #include "catalogue/ThumbnailGeometry.h"
 #include "catalogue/WindowCatalogue.h"
 #include "platform/OptionalApis.h"
+#include "platform/Shell.h"
 #include "platform/WindowDc.h"
 #include "platform/WindowFacts.h"
 #include "toolkit/Colours.h"
@@ -244,7 +243,7 @@ void ThumbnailRenderer::DrawIconCard(HWND window, bool minimised, bool stretch,
     canvas.SetStretchMode(COLORONCOLOR);
     canvas.StretchDraw(RECT{0, 0, width, height}, glyph);
 
-    const tk::IconOwner icon = GetFileIcon(catalogue_.ExecutablePath(window), false);
+    const tk::IconOwner icon = platform::GetFileIcon(catalogue_.ExecutablePath(window), false);
     if (!icon) return;
     if (stretch) {
         DrawIconEx(work.Dc(), 0, 0, icon.get(), width, height, 0, nullptr, DI_NORMAL);
@@ -253,13 +252,6 @@ void ThumbnailRenderer::DrawIconCard(HWND window, bool minimised, bool stretch,
         DrawIconEx(work.Dc(), width / 2 - kIconSize / 2, height / 2 - kIconSize / 2, icon.get(), 0,
                    0, 0, nullptr, DI_NORMAL);
     }
-}
-
-tk::IconOwner GetFileIcon(const std::string& path, bool small) {
-    SHFILEINFOA info{};
-    const UINT flags = SHGFI_ICON | (small ? SHGFI_SMALLICON : 0);
-    if (!SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, flags)) return {};
-    return tk::IconOwner(info.hIcon);
 }
 
 }  // namespace vistrel

@@ -102,8 +102,4 @@ private:
     mutable tk::Bitmap image_{tk::PixelFormat::Bgra32};
 };
 
-// The shell's icon of a file (32 x 32, or 16 x 16 when small); empty when the
-// shell has none. An empty path asks about the empty string.
-tk::IconOwner GetFileIcon(const std::string& path, bool small);
-
 }  // namespace vistrel

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "common/PixelTint.h"
+
 namespace vistrel {
 
 struct GridShape {
@@ -33,13 +35,8 @@ int RegionAt(int column, int row, int columns, int count);
 // A drag from the cell of `from` may end on the cell of `over` (both from RegionAt).
 bool DropAllowed(int from, int over);
 
-// Blends every pixel of a 32-bit top-down or bottom-up picture towards
-// `colour` (0x00BBGGRR): each channel keeps (weight + 1) / 256 of its
-// distance from the colour's. `stride` is the bytes of one row.
-void TintPixels(uint8_t* pixels, int width, int height, int stride, uint32_t colour, int weight);
-
 // The selected cell's tint: navy, keeping 151/256 of the picture.
-constexpr uint32_t kSelectedTint = 0x800000;
+constexpr uint32_t kSelectedTint = kNavyTint;
 constexpr int kSelectedTintWeight = 150;
 
 }  // namespace vistrel

@@ -87,7 +87,7 @@ void TTrimViewDlg::CreateControls() {
     StringGrid1.OnDblClick = [this](tk::Component&) { StringGrid1DblClick(); };
 
     SpeedButton1.Create(&Panel1, ids::TrimViewSpeedButton1, Bounds(8, 8, 25, 25), "", true);
-    speedButtonGlyph_.reset(ImageList_GetIcon(host_.Glyphs().Handle(), kOnTopGlyph, ILD_NORMAL));
+    speedButtonGlyph_ = host_.Glyphs().GetIcon(kOnTopGlyph);
     SpeedButton1.SetGlyph(speedButtonGlyph_.get());
     SpeedButton1.Hint = "最前面表示";
     AddTooltip(SpeedButton1);

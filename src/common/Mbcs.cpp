@@ -58,6 +58,21 @@ std::string ExtractFolder(const std::string& path, LeadBytePredicate isLeadByte)
     return last == std::string::npos ? std::string() : path.substr(0, last + 1);
 }
 
+std::string ExtractFileName(const std::string& path, LeadBytePredicate isLeadByte) {
+    return path.substr(ExtractFolder(path, isLeadByte).size());
+}
+
+std::string_view CutToBytes(std::string_view text, size_t maxBytes, LeadBytePredicate isLeadByte) {
+    if (text.size() <= maxBytes) return text;
+    size_t end = 0;
+    while (end < maxBytes) {
+        const size_t next = end + (isLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1);
+        if (next > maxBytes) break;
+        end = next;
+    }
+    return text.substr(0, end);
+}
+
 std::string ExcludeTrailingSeparators(const std::string& path, LeadBytePredicate isLeadByte) {
     std::string result = path;
     while (EndsInSeparator(result, isLeadByte)) result.pop_back();

@@ -28,6 +28,13 @@ size_t FindLastOf(std::string_view text, std::string_view chars, LeadBytePredica
 // empty when there is none.
 std::string ExtractFolder(const std::string& path, LeadBytePredicate isLeadByte);
 
+// The file name part of a path: what follows ExtractFolder's part.
+std::string ExtractFileName(const std::string& path, LeadBytePredicate isLeadByte);
+
+// The longest start of `text` of at most `maxBytes` bytes that does not end
+// halfway through a double-byte character.
+std::string_view CutToBytes(std::string_view text, size_t maxBytes, LeadBytePredicate isLeadByte);
+
 // The path without the separators it ends in.
 std::string ExcludeTrailingSeparators(const std::string& path, LeadBytePredicate isLeadByte);
 

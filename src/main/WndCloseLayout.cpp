@@ -124,6 +124,7 @@ void TPrintWndDlg::CreateToolBar() {
     ToolButton2.OnClick = [this](tk::Component& sender) { ToolButton2Click(sender); };
     for (tk::ToolButton* button : {&ToolButton16, &ToolButton17})
         button->OnClick = [this](tk::Component& sender) { ToolButton16Click(sender); };
+    ToolButton14.OnClick = [this](tk::Component& sender) { ToolButton14Click(sender); };
     ToolButton12.OnClick = [this](tk::Component& sender) { ToolButton12Click(sender); };
     ToolButton13.OnClick = [this](tk::Component& sender) { ToolButton13Click(sender); };
     ConnectSortAndTranslucency();

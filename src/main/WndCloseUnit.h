@@ -17,6 +17,7 @@
 //   WndCloseClipping.cpp  the clipping commands and trm.ini
 //   WndCloseAbout.cpp     the version box
 //   WndCloseCpu.cpp       the CPU usage label and its sampling thread
+//   WndCloseExclusion.cpp the exclusion list dialog
 //   WndCloseTrimView.cpp  the clipping list window and what it asks of this one
 //   WndCloseTranslucency.cpp translucency, the level and interval dialog
 //   WndCloseSort.cpp      sorting and the automatic-update marks
@@ -310,6 +311,7 @@ private:
     void ToolButton1Click(tk::Component& sender);
     void ToolButton12Click(tk::Component& sender);
     void N9Click(tk::Component& sender);
+    void ToolButton14Click(tk::Component& sender);
     void ListView1Click(tk::Component& sender);
     void ListView1SelectItem(int item, bool selected);
 

@@ -17,4 +17,11 @@ bool OpenWithDefaultHandler(HWND owner, const std::string& target, const std::st
     return result > 32;
 }
 
+IconOwner GetFileIcon(const std::string& path, bool small) {
+    SHFILEINFOA info{};
+    const UINT flags = SHGFI_ICON | (small ? SHGFI_SMALLICON : 0);
+    if (!SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, flags)) return {};
+    return IconOwner(info.hIcon);
+}
+
 }  // namespace vistrel::platform

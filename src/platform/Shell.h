@@ -1,9 +1,12 @@
 #pragma once
-// The shell: documents and addresses opened the way the user has chosen.
+// The shell: documents and addresses opened the way the user has chosen, and
+// the icons it shows for files.
 
 #include <windows.h>
 
 #include <string>
+
+#include "platform/GdiHandles.h"
 
 namespace vistrel::platform {
 
@@ -13,5 +16,9 @@ namespace vistrel::platform {
 // parents any message the shell shows.
 bool OpenWithDefaultHandler(HWND owner, const std::string& target, const std::string& folder = {},
                             int show = SW_SHOWNORMAL);
+
+// The shell's icon of a file (32 x 32, or 16 x 16 when small); empty when the
+// shell has none. An empty path asks about the empty string.
+IconOwner GetFileIcon(const std::string& path, bool small);
 
 }  // namespace vistrel::platform

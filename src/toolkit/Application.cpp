@@ -95,6 +95,12 @@ void Application::Run(Form& mainForm) {
 
 bool Application::HandleMessage(MSG& msg) {
     if (msg.message == WM_MOUSEMOVE) TrackHint(msg);
+    // Enter and Escape reach the focused control, not its form: the form's
+    // default and cancel buttons answer them first, as in a dialog box.
+    if (msg.message == WM_KEYDOWN && (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) && msg.hwnd) {
+        auto* form = dynamic_cast<Form*>(Window::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
+        if (form && form->DialogKey(static_cast<UINT>(msg.wParam))) return true;
+    }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
     return true;

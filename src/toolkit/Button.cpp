@@ -3,11 +3,13 @@
 namespace vistrel::tk {
 
 void Button::Create(Window* parent, int id, const RECT& bounds, const std::string& caption,
-                    bool isDefault) {
+                    bool isDefault, bool isCancel) {
     CreateControl("BUTTON", parent,
                   WS_VISIBLE | WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0,
                   bounds, id, caption);
-    if (Form* form = isDefault ? OwnForm() : nullptr) form->SetDefaultButton(Handle());
+    Form* form = OwnForm();
+    if (form && isDefault) form->SetDefaultButton(Handle());
+    if (form && isCancel) form->SetCancelButton(Handle());
 }
 
 Form* Button::OwnForm() const {

@@ -193,6 +193,10 @@ void Canvas::SetPixel(int x, int y, COLORREF color) {
     if (dc_) SetPixelV(dc_, x, y, color);
 }
 
+void Canvas::DrawIcon(int x, int y, HICON icon, int width, int height) {
+    if (dc_ && icon) DrawIconEx(dc_, x, y, icon, width, height, 0, nullptr, DI_NORMAL);
+}
+
 void Canvas::TextOut(int x, int y, const std::string& text) {
     PrepareText();
     if (dc_) ::TextOutA(dc_, x, y, text.c_str(), static_cast<int>(text.size()));

@@ -69,6 +69,9 @@ public:
     COLORREF Pixel(int x, int y) const;
     void SetPixel(int x, int y, COLORREF color);
 
+    // An icon at (x, y), stretched to width x height (0 x 0: its own size).
+    void DrawIcon(int x, int y, HICON icon, int width = 0, int height = 0);
+
     void TextOut(int x, int y, const std::string& text);
     SIZE TextExtent(const std::string& text);
     int TextWidth(const std::string& text) { return TextExtent(text).cx; }

@@ -11,6 +11,8 @@ namespace vistrel::tk {
 
 Form::~Form() {
     if (tooltip_) DestroyWindow(tooltip_);
+    // The window outlives this object's members: it lets go of the icon first.
+    if (icon_) SetIcon({});
 }
 
 void Form::CreateForm(const char* className, const std::string& caption, const RECT& bounds,
@@ -24,6 +26,16 @@ void Form::SetColor(COLORREF color) {
     color_ = color;
     background_.reset(CreateSolidBrush(color_));
     Invalidate();
+}
+
+void Form::SetIcon(IconOwner icon) {
+    if (Handle()) {
+        const auto handle = reinterpret_cast<LPARAM>(icon.get());
+        SendMessageA(Handle(), WM_SETICON, ICON_BIG, handle);
+        SendMessageA(Handle(), WM_SETICON, ICON_SMALL, handle);
+    }
+    // The window lets go of the old icon above before it is destroyed here.
+    icon_ = std::move(icon);
 }
 
 void Form::Show() {
@@ -106,6 +118,13 @@ bool Form::TooltipText(NMHDR& header) {
     return true;
 }
 
+bool Form::DialogKey(UINT key) {
+    const HWND button = key == VK_RETURN ? defaultButton_ : key == VK_ESCAPE ? cancelButton_ : nullptr;
+    if (!button || !IsWindow(button) || !IsWindowEnabled(button)) return false;
+    SendMessageA(button, BM_CLICK, 0, 0);
+    return true;
+}
+
 void Form::OnResized() {
     if (OnResize) OnResize(*this);
 }
@@ -128,10 +147,7 @@ LRESULT Form::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 1;
     }
     case WM_KEYDOWN:
-        if (wParam == VK_RETURN && defaultButton_ && IsWindowEnabled(defaultButton_)) {
-            SendMessageA(defaultButton_, BM_CLICK, 0, 0);
-            return 0;
-        }
+        if (DialogKey(static_cast<UINT>(wParam))) return 0;
         break;
     case WM_GETMINMAXINFO: {
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);

@@ -42,13 +42,21 @@ public:
     void SetModalResult(int result) { modalResult_ = result; }
 
     void SetMinSize(int width, int height) { minWidth_ = width; minHeight_ = height; }
+    // The icon of the caption and the task switcher, in place of the class's;
+    // the form keeps it for as long as it shows it.
+    void SetIcon(IconOwner icon);
     void SetColor(COLORREF color);
     COLORREF Color() const { return color_; }
 
     // Shows the short part of control.Hint as a tooltip over the control.
     void AddTooltip(Window& control);
-    // The button that Enter clicks (a button of this form; Button sets it).
+    // The buttons that Enter and Escape click (buttons of this form; Button
+    // sets them).
     void SetDefaultButton(HWND button) { defaultButton_ = button; }
+    void SetCancelButton(HWND button) { cancelButton_ = button; }
+    // Enter or Escape: clicks the enabled default or cancel button; false
+    // when there is none to click.
+    bool DialogKey(UINT key);
 
     // Events, named as the VCL names them.
     NotifyEvent OnShow;
@@ -75,8 +83,10 @@ private:
     int minHeight_ = 0;
     COLORREF color_ = GetSysColor(COLOR_BTNFACE);
     BrushOwner background_;
+    IconOwner icon_;
     HWND tooltip_ = nullptr;
     HWND defaultButton_ = nullptr;
+    HWND cancelButton_ = nullptr;
 };
 
 }  // namespace vistrel::tk

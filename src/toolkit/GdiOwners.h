@@ -1,64 +1,29 @@
 #pragma once
-// Move-only owners for GDI and USER handles. An owner is never copyable: a
-// copy would free the handle twice. Borrowed handles (stock objects, icons a
-// window lends) stay raw. Kernel handles have theirs in platform/Handles.h.
+// The move-only owners of GDI and USER handles (platform/GdiHandles.h) under
+// the toolkit's names, the scoped selection of an object into a DC, and fonts.
 
 #include <windows.h>
 
 #include <utility>
 
+#include "platform/GdiHandles.h"
 
 namespace vistrel::tk {
 
-template <class Handle, class Close>
-class Owner {
-public:
-    Owner() = default;
-    explicit Owner(Handle h) : handle_(h) {}
-    ~Owner() { reset(); }
-    Owner(Owner&& other) noexcept : handle_(std::exchange(other.handle_, Handle{})) {}
-    Owner& operator=(Owner&& other) noexcept {
-        if (this != &other) reset(std::exchange(other.handle_, Handle{}));
-        return *this;
-    }
-    Owner(const Owner&) = delete;
-    Owner& operator=(const Owner&) = delete;
+using platform::Owner;
 
-    Handle get() const { return handle_; }
-    explicit operator bool() const { return handle_ != Handle{}; }
-    Handle release() { return std::exchange(handle_, Handle{}); }
-    // Given the handle it already holds, it keeps it: closing it first would
-    // leave the owner with a handle that is gone.
-    void reset(Handle h = Handle{}) {
-        if (h == handle_) return;
-        if (handle_ != Handle{}) Close{}(handle_);
-        handle_ = h;
-    }
+using platform::DeleteDcHandle;
+using platform::DeleteGdiObject;
+using platform::DestroyIconHandle;
+using platform::DestroyMenuHandle;
 
-private:
-    Handle handle_{};
-};
-
-struct DeleteGdiObject {
-    void operator()(HGDIOBJ h) const { DeleteObject(h); }
-};
-struct DeleteDcHandle {
-    void operator()(HDC h) const { DeleteDC(h); }
-};
-struct DestroyIconHandle {
-    void operator()(HICON h) const { DestroyIcon(h); }
-};
-struct DestroyMenuHandle {
-    void operator()(HMENU h) const { DestroyMenu(h); }
-};
-
-using BrushOwner = Owner<HBRUSH, DeleteGdiObject>;
-using PenOwner = Owner<HPEN, DeleteGdiObject>;
-using FontOwner = Owner<HFONT, DeleteGdiObject>;
-using BitmapOwner = Owner<HBITMAP, DeleteGdiObject>;
-using MemoryDcOwner = Owner<HDC, DeleteDcHandle>;
-using IconOwner = Owner<HICON, DestroyIconHandle>;
-using MenuOwner = Owner<HMENU, DestroyMenuHandle>;
+using platform::BitmapOwner;
+using platform::BrushOwner;
+using platform::FontOwner;
+using platform::IconOwner;
+using platform::MemoryDcOwner;
+using platform::MenuOwner;
+using platform::PenOwner;
 
 // Selects an object into a DC and puts the previous one back on scope exit.
 class Selection {

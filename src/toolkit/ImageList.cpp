@@ -151,4 +151,9 @@ bool ImageList::CopyImage(int index, HDC dc) const {
     return ImageList_Draw(list_.get(), index, dc, 0, 0, ILD_NORMAL) != FALSE;
 }
 
+IconOwner ImageList::GetIcon(int index) const {
+    if (!list_ || index < 0 || index >= Count()) return {};
+    return IconOwner(ImageList_GetIcon(list_.get(), index, ILD_NORMAL));
+}
+
 }  // namespace vistrel::tk

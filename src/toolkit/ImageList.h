@@ -60,6 +60,9 @@ public:
     // Picture `index` onto dc at (0, 0), over whatever the dc holds where the
     // picture is transparent. False for an index outside the list.
     bool CopyImage(int index, HDC dc) const;
+    // Picture `index` as an icon of its own (a window's or a button's);
+    // empty for an index outside the list.
+    IconOwner GetIcon(int index) const;
 
 private:
     ImageListOwner list_;

@@ -205,6 +205,14 @@ bool Window::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
         }
         return false;
     }
+    case WM_DRAWITEM: {
+        const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (draw->CtlType == ODT_MENU) return false;
+        Window* child = FromHandle(draw->hwndItem);
+        if (!child || child == this || !child->OnOwnerDraw(*draw)) return false;
+        result = TRUE;  // the item is drawn
+        return true;
+    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
@@ -239,6 +247,7 @@ bool Window::OnCommand(WORD, WORD) { return false; }
 bool Window::OnNotify(NMHDR&, LRESULT&) { return false; }
 bool Window::OnScroll(WORD) { return false; }
 bool Window::OnColor(HDC, LRESULT&) { return false; }
+bool Window::OnOwnerDraw(const DRAWITEMSTRUCT&) { return false; }
 
 std::string Window::HintAt(POINT) const { return Hint; }
 

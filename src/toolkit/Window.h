@@ -102,6 +102,8 @@ protected:
     virtual bool OnNotify(NMHDR& header, LRESULT& result);
     virtual bool OnScroll(WORD code);
     virtual bool OnColor(HDC dc, LRESULT& brush);
+    // WM_DRAWITEM of an owner-drawn control (menus have theirs in Menu.h).
+    virtual bool OnOwnerDraw(const DRAWITEMSTRUCT& draw);
 
     virtual void OnResized() {}
 

@@ -1,6 +1,8 @@
 // Excluding a program: from the context menu while running, through list.dat
 // across a restart. An entry is an executable, so every window of the helper
-// goes, whatever its title, while windows of other programs stay.
+// goes, whatever its title, while windows of other programs stay. The
+// exclusion list dialog lists list.dat's lines, deletes the selected ones,
+// and changes the list only through OK.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +10,7 @@
 
 #include "ListWaits.h"
 #include "VistrelSuites.h"
+#include "exclusion/JogaiIds.h"
 
 namespace vistrel::e2e {
 namespace {
@@ -148,6 +151,113 @@ TEST_F(ExclusionTest, ListDatKeepsTheProgramOutAfterARestart) {
         ASSERT_EQ(app.Close(), 0u);
         EXPECT_EQ(ReadWholeFile(app.DataFolder() + "list.dat"), c.saved);
     }
+}
+
+std::string WindowsFile(const char* name) {
+    char folder[MAX_PATH] = {};
+    GetWindowsDirectoryA(folder, MAX_PATH);
+    return std::string(folder) + "\\" + name;
+}
+
+std::string ListDatOf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+// An edit control's text: WM_GETTEXT, which the system carries across processes.
+std::string EditText(HWND edit) {
+    char text[1024] = {};
+    SendBounded(edit, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// The exclusion list dialog, opened from the toolbar.
+struct ExclusionDialog {
+    explicit ExclusionDialog(const VistrelProcess& app)
+        : window((app.PostCommand(ids::ToolButton14), app.WaitForWindow("TJogaiDlg"))),
+          list(Control(ids::JogaiListBox1)),
+          edit(Control(ids::JogaiEdit1)) {}
+
+    HWND Control(int id) const {
+        const HWND control = FindChild(window, id);
+        if (!control) throw DriverError("no control " + std::to_string(id) + " in " + Describe(window));
+        return control;
+    }
+    // Selects exactly these lines and deletes them from the context menu.
+    void Delete(std::initializer_list<int> lines) const {
+        list.Select(-1, false);
+        for (int line : lines) list.Select(line);
+        SendCommand(window, ids::JogaiDelete1);
+    }
+    void End(int button) const {
+        ClickButton(Control(button));
+        WaitFor([&] { return !IsWindow(window); }, 5000, "the exclusion list dialog to close");
+    }
+
+    HWND window;
+    ListBoxProbe list;
+    HWND edit;
+};
+
+TEST_F(ExclusionTest, TheDialogListsTheLinesAndOkKeepsWhatWasNotDeleted) {
+    const std::string explorer = WindowsFile("explorer.exe");
+    const std::string regedit = WindowsFile("regedit.exe");
+    const std::vector<std::string> lines = {explorer, TestWindowsExePath(), "", "C:\\No longer\\there.exe", regedit};
+    TestWindows helper = TestWindows::StartExe(HelperWindows());
+    VistrelOptions options;
+    options.listDat = ListDatOf(lines);
+    VistrelProcess app = VistrelProcess::Start(options);
+    TestWindows guest = app.InjectTestWindows();
+    GuestWindow(app, guest);
+    ASSERT_TRUE(HelperTitlesIn(ListWithGuest(app)).empty());
+
+    const ExclusionDialog dialog(app);
+    EXPECT_EQ(WindowText(dialog.window), "除外リスト");
+    EXPECT_EQ(dialog.list.Texts(), lines);
+    dialog.list.Click(4);
+    EXPECT_EQ(EditText(dialog.edit), regedit) << "the clicked path";
+    EXPECT_EQ(dialog.list.Selected(), std::vector<int>{4});
+
+    // The helper's line, the empty line and the vanished program go.
+    dialog.Delete({1, 2, 3});
+    EXPECT_EQ(dialog.list.Texts(), (std::vector<std::string>{explorer, regedit}));
+    EXPECT_EQ(EditText(dialog.edit), "");
+    dialog.End(IDOK);
+
+    // The helper's windows come back at the next change tick.
+    WaitForList(
+        app, [](const std::vector<std::string>& now) { return HelperTitlesIn(now).size() == std::size(kHelperTitles); },
+        "the helper's windows back in the list");
+    guest.CloseAll();
+    ASSERT_EQ(app.Close(), 0u);
+    EXPECT_EQ(ReadWholeFile(app.DataFolder() + "list.dat"), ListDatOf({explorer, regedit}));
+}
+
+// Cancel after deleting changes nothing; a close that comes while the dialog
+// is open waits for it and then ends the program.
+TEST_F(ExclusionTest, CancelKeepsTheListAndACloseWaitsForTheDialog) {
+    const std::vector<std::string> lines = {WindowsFile("explorer.exe"), "", WindowsFile("regedit.exe")};
+    VistrelOptions options;
+    options.listDat = ListDatOf(lines);
+    VistrelProcess app = VistrelProcess::Start(options);
+
+    const ExclusionDialog dialog(app);
+    dialog.Delete({0, 1, 2});
+    EXPECT_EQ(dialog.list.Count(), 0);
+    dialog.End(IDCANCEL);
+    {
+        const ExclusionDialog again(app);
+        EXPECT_EQ(again.list.Texts(), lines) << "cancel changed the list";
+        again.Delete({0});
+        // Handled at once, and put off: the dialog stays, the program runs.
+        SendBounded(app.MainWindow(), WM_CLOSE, 0, 0);
+        EXPECT_TRUE(IsWindow(again.window));
+        EXPECT_TRUE(app.IsRunning());
+        again.End(IDCANCEL);
+    }
+    EXPECT_EQ(app.WaitForExit(), 0u) << "the close asked for meanwhile";
+    EXPECT_EQ(ReadWholeFile(app.DataFolder() + "list.dat"), ListDatOf(lines));
 }
 
 }  // namespace

@@ -282,4 +282,48 @@ void ListViewProbe::DoubleClick(int index) const {
     SendBounded(list_, WM_LBUTTONUP, 0, at);
 }
 
+int ListBoxProbe::Count() const { return static_cast<int>(SendBounded(list_, LB_GETCOUNT, 0, 0)); }
+
+std::string ListBoxProbe::Text(int index) const {
+    const LRESULT length = SendBounded(list_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR) throw DriverError("no entry " + std::to_string(index) + " in " + Describe(list_));
+    // Asked in UTF-16: Wine answers LB_GETTEXT from another process in UTF-16
+    // even when it was sent as ANSI, and in UTF-16 every system agrees.
+    std::vector<wchar_t> wide(static_cast<size_t>(length) + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(list_, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()),
+                             SMTO_ABORTIFHUNG, kMessageTimeoutMs, &copied))
+        throw DriverError("no answer to LB_GETTEXT from " + Describe(list_));
+    std::vector<char> text(2 * wide.size() + 1, '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, text.data(), static_cast<int>(text.size()) - 1, nullptr, nullptr);
+    return text.data();
+}
+
+std::vector<std::string> ListBoxProbe::Texts() const {
+    std::vector<std::string> texts;
+    for (int i = 0, count = Count(); i < count; ++i) texts.push_back(Text(i));
+    return texts;
+}
+
+std::vector<int> ListBoxProbe::Selected() const {
+    std::vector<int> selected;
+    for (int i = 0, count = Count(); i < count; ++i)
+        if (SendBounded(list_, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0) selected.push_back(i);
+    return selected;
+}
+
+void ListBoxProbe::Select(int index, bool selected) const {
+    SendBounded(list_, LB_SETSEL, selected, static_cast<LPARAM>(index));
+}
+
+void ListBoxProbe::Click(int index) const {
+    SendBounded(list_, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    const int top = static_cast<int>(SendBounded(list_, LB_GETTOPINDEX, 0, 0));
+    const int height = static_cast<int>(SendBounded(list_, LB_GETITEMHEIGHT, 0, 0));
+    const LPARAM at = MAKELPARAM(8, (index - top) * height + height / 2);
+    // Sent, so the click has been handled (and the parent told) on return.
+    SendBounded(list_, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendBounded(list_, WM_LBUTTONUP, 0, at);
+}
+
 }  // namespace vistrel::e2e

@@ -75,4 +75,26 @@ private:
     UniqueHandle process_;
 };
 
+// A list box of another process. The system carries the texts of a list box
+// that keeps strings across processes itself, as it does for every standard
+// list box message.
+class ListBoxProbe {
+public:
+    explicit ListBoxProbe(HWND list) : list_(list) {}
+
+    HWND handle() const { return list_; }
+    int Count() const;
+    std::string Text(int index) const;
+    std::vector<std::string> Texts() const;  // in list order
+    std::vector<int> Selected() const;       // in list order
+    // index -1 applies to every entry (multiple-selection lists).
+    void Select(int index, bool selected = true) const;
+    // A left click in the entry (scrolled into view first), as the user
+    // clicks: the list notifies its parent.
+    void Click(int index) const;
+
+private:
+    HWND list_;
+};
+
 }  // namespace vistrel::e2e

@@ -2,7 +2,8 @@
 // review: the main window with live thumbnails of windows inside Vistrel's
 // process (under Wine, PrintWindow reaches no other process) as
 // thumbnails.bmp, the version box over it as version.bmp, the clipping
-// setting dialog as clipping.bmp and the level dialog as level.bmp.
+// setting dialog as clipping.bmp, the level dialog as level.bmp and the
+// exclusion list dialog as exclusion.bmp.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include "ListWaits.h"
 #include "PixelCapture.h"
 #include "VistrelSuites.h"
+#include "exclusion/JogaiIds.h"
 
 namespace vistrel::e2e {
 namespace {
@@ -111,6 +113,31 @@ TEST_F(Screenshot, LevelDialog) {
             10000, "the level dialog's buttons");
     const PixelCapture shot = PixelCapture::FromScreen(dialog, false);
     const std::string path = ScreenshotPath("level.bmp");
+    EXPECT_TRUE(shot.SaveBitmapFile(path.c_str())) << path;
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(app.Close(), 0u);
+}
+
+// Programs with and without a product name (Wine's notepad has none), the
+// empty line of a window whose program was unknown, a vanished file with a
+// Japanese name; one entry selected.
+TEST_F(Screenshot, ExclusionDialog) {
+    char windows[MAX_PATH] = {}, system[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    GetSystemDirectoryA(system, MAX_PATH);
+    VistrelOptions options;
+    options.listDat = std::string(windows) + "\\explorer.exe\r\n" + system + "\\taskmgr.exe\r\n" + windows +
+                      "\\regedit.exe\r\n" + system + "\\notepad.exe\r\n\r\nC:\\ツール\\表示する.exe\r\n";
+    VistrelProcess app = VistrelProcess::Start(options);
+    app.PostCommand(ids::ToolButton14);
+    const HWND dialog = app.WaitForWindow("TJogaiDlg");
+    ListBoxProbe list(FindChild(dialog, ids::JogaiListBox1));
+    list.Click(2);
+    // The product names are blue (COLORREF 0xFF0000) once the entries are drawn.
+    WaitFor([&] { return PixelCapture::FromScreen(dialog, true).Count(0xFF0000, 40) > 100; }, 10000,
+            "the product names in the exclusion list dialog");
+    const PixelCapture shot = PixelCapture::FromScreen(dialog, false);
+    const std::string path = ScreenshotPath("exclusion.bmp");
     EXPECT_TRUE(shot.SaveBitmapFile(path.c_str())) << path;
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     EXPECT_EQ(app.Close(), 0u);

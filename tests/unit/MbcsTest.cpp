@@ -64,6 +64,39 @@ TEST(Mbcs, JoinPath) {
     EXPECT_EQ(JoinPath("C:\\data\\", "list.dat", ShiftJisLeadByte), "C:\\data\\list.dat");
 }
 
+TEST(Mbcs, ExtractFileName) {
+    const struct {
+        const char* path;
+        const char* name;
+    } cases[] = {
+        {"C:\\Windows\\explorer.exe", "explorer.exe"},
+        {"C:\\ソフト\\表", "表"},  // 表 ends in 0x5C
+        {"C:a.exe", "a.exe"},
+        {"a.exe", "a.exe"},
+        {"C:\\dir\\", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ExtractFileName(c.path, ShiftJisLeadByte), c.name) << c.path;
+}
+
+TEST(Mbcs, CutToBytesKeepsWholeCharacters) {
+    const struct {
+        std::string text;
+        size_t maxBytes;
+        std::string cut;
+    } cases[] = {
+        {"abc", 5, "abc"},
+        {"abc", 2, "ab"},
+        {"abc", 0, ""},
+        {"a表b", 3, "a表"},
+        {"a表b", 2, "a"},  // not half of 表
+        {"表表", 3, "表"},
+        {"ｱｲｳ", 2, "ｱｲ"},  // half-width katakana are single bytes
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CutToBytes(c.text, c.maxBytes, ShiftJisLeadByte), c.cut) << c.text << " to " << c.maxBytes;
+}
+
 TEST(Mbcs, CutOffCharacterIsNotReadPast) {
     const std::string cut("a\\\x95", 3);  // a lead byte without its trail
     EXPECT_EQ(FindChar(cut, '\\', ShiftJisLeadByte), 1u);

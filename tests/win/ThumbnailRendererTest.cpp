@@ -20,6 +20,7 @@
 #include "exclusion/ExclusionList.h"
 #include "main/Glyphs.h"
 #include "platform/OptionalApis.h"
+#include "platform/Shell.h"
 
 namespace vistrel {
 namespace {
@@ -504,7 +505,7 @@ TEST_F(ThumbnailRendererTest, IconCardIsTheGlyphEnlargedWithTheExecutablesIconCe
                            kCardHeight / 2 + 16};
     Picture picture{kLeft, kLeft};
     test::WindowOwner window = MakeWindow(picture, 200, 100);
-    const tk::IconOwner icon = GetFileIcon(catalogue_.ExecutablePath(window.get()), false);
+    const tk::IconOwner icon = platform::GetFileIcon(catalogue_.ExecutablePath(window.get()), false);
     ASSERT_TRUE(icon) << "the shell gives this executable no icon";
 
     for (const bool minimised : {false, true}) {
@@ -544,30 +545,6 @@ TEST_F(ThumbnailRendererTest, IconCardIsTheGlyphEnlargedWithTheExecutablesIconCe
             if (x < kCentre.left || x >= kCentre.right || y < kCentre.top || y >= kCentre.bottom)
                 changedOutside += plain.PixelAt(x, y) != stretched.PixelAt(x, y);
     EXPECT_GT(changedOutside, 0);
-}
-
-TEST(GetFileIconTest, LargeAndSmallShellIcons) {
-    char system[MAX_PATH];
-    GetSystemDirectoryA(system, MAX_PATH);
-    const std::string notepad = std::string(system) + "\\notepad.exe";
-    struct Case {
-        std::string path;
-        bool small;
-        int size;  // 0: no icon
-    };
-    const Case cases[] = {{notepad, false, 32}, {notepad, true, 16}, {"C:\\no\\such\\file.exe", false, 0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path + (c.small ? " small" : " large"));
-        const tk::IconOwner icon = GetFileIcon(c.path, c.small);
-        ASSERT_EQ(c.size != 0, static_cast<bool>(icon));
-        if (!icon) continue;
-        ICONINFO info{};
-        ASSERT_TRUE(GetIconInfo(icon.get(), &info));
-        tk::BitmapOwner colour(info.hbmColor), mask(info.hbmMask);
-        BITMAP bitmap{};
-        GetObjectA(mask.get(), sizeof bitmap, &bitmap);
-        EXPECT_EQ(c.size, bitmap.bmWidth);
-    }
 }
 
 }  // namespace

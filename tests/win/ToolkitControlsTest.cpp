@@ -38,12 +38,17 @@ public:
         panel.Create(this, 1, {0, 0, 300, 200}, kPanelColour);
         ok.Create(this, IDOK, {10, 210, 85, 235}, "OK", true);
         ok.ModalResult = mrOk;
+        cancel.Create(this, IDCANCEL, {95, 210, 170, 235}, "Cancel", false, true);
+        cancel.ModalResult = kCancelled;
     }
+    // Told apart from the mrCancel of a close.
+    static constexpr int kCancelled = 7;
     Panel panel;
     Button ok;
+    Button cancel;
 };
 
-TEST_F(ToolkitControls, AModalFormEndsByItsButtonByEnterOrByClosingAndGivesItsOwnerBack) {
+TEST_F(ToolkitControls, AModalFormEndsByItsButtonsByEnterOrEscapeOrByClosingAndGivesItsOwnerBack) {
     const struct {
         const char* how;
         std::function<void(ControlsForm&)> end;  // posted before the loop runs
@@ -51,6 +56,10 @@ TEST_F(ToolkitControls, AModalFormEndsByItsButtonByEnterOrByClosingAndGivesItsOw
     } cases[] = {
         {"OK clicked", [](ControlsForm& f) { PostMessageA(f.ok.Handle(), BM_CLICK, 0, 0); }, mrOk},
         {"Enter", [](ControlsForm& f) { PostMessageA(f.Handle(), WM_KEYDOWN, VK_RETURN, 0); }, mrOk},
+        // Keys reach the focused control, not the form.
+        {"Enter in a control", [](ControlsForm& f) { PostMessageA(f.panel.Handle(), WM_KEYDOWN, VK_RETURN, 0); }, mrOk},
+        {"Escape in a control",
+         [](ControlsForm& f) { PostMessageA(f.panel.Handle(), WM_KEYDOWN, VK_ESCAPE, 0); }, ControlsForm::kCancelled},
         {"closed", [](ControlsForm& f) { PostMessageA(f.Handle(), WM_CLOSE, 0, 0); }, mrCancel},
     };
     for (const auto& c : cases) {

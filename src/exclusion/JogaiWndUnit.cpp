@@ -1,0 +1,122 @@
+#include "exclusion/JogaiWndUnit.h"
+
+#include "common/Mbcs.h"
+#include "common/PixelTint.h"
+#include "platform/Locale.h"
+#include "platform/Shell.h"
+#include "platform/VersionInfo.h"
+
+namespace vistrel {
+
+namespace {
+
+using tk::Bounds;
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+constexpr int kClientWidth = 377;
+constexpr int kClientHeight = 286;
+constexpr int kItemHeight = 35;
+constexpr int kIconSize = 32;
+constexpr int kDeleteGlyph = 24;
+
+// Outer bounds for the client area, centred on the screen.
+RECT CentredBounds() {
+    RECT frame{0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    return Bounds((GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width,
+                  height);
+}
+
+}  // namespace
+
+TJogaiDlg::TJogaiDlg(ExclusionList& list, tk::Form& owner, tk::ImageList& glyphs, bool highColour)
+    : list_(list), draft_(list.Lines()), highColour_(highColour) {
+    CreateForm("TJogaiDlg", "除外リスト", CentredBounds(), kStyle, kExStyle, owner.Handle());
+    formFont_ = tk::MakeFont("ＭＳ Ｐゴシック", -12);
+    SetFont(formFont_.get());
+
+    Edit1.SetReadOnly(true);  // shows the clicked path; nothing reads it back
+    Edit1.Create(this, ids::JogaiEdit1, Bounds(2, 0, 374, 20));
+    ListBox1.Create(this, ids::JogaiListBox1, Bounds(1, 24, 375, 217), kItemHeight, tk::ListBoxStyle::OwnerDrawFixed,
+                    true);
+    ListBox1.SetFontColor(kEntryFontColour);
+    ListBox1.OnClick = [this](tk::Component&) { ListBox1Click(); };
+    ListBox1.OnDrawItem = [this](tk::ListBox&, int index, const RECT& rect, bool selected) {
+        ListBox1DrawItem(index, rect, selected);
+    };
+    ListBox1.ContextMenu = &PopupMenu1;
+    OKBtn.Create(this, IDOK, Bounds(111, 255, 75, 25), "OK", true);
+    OKBtn.ModalResult = tk::mrOk;
+    OKBtn.OnClick = [this](tk::Component&) { OKBtnClick(); };
+    CancelBtn.Create(this, IDCANCEL, Bounds(191, 255, 75, 25), "キャンセル", false, true);
+    CancelBtn.ModalResult = tk::mrCancel;
+
+    Delete1.Caption = "削除";
+    Delete1.Hint = "除外リストから削除する";
+    Delete1.ImageIndex = kDeleteGlyph;
+    Delete1.OnClick = [this](tk::Component&) { Delete1Click(); };
+    PopupMenu1.Images = &glyphs;
+    PopupMenu1.Items = {&Delete1};
+    PopupMenu1.OnPopup = [this](tk::Component&) { PopupMenu1Popup(); };
+
+    const platform::VersionInfoApi versions = platform::VersionInfoApi::Load();
+    for (const std::string& line : draft_.Lines()) {
+        // An empty line names no file: asked about "", the shell answers with
+        // the icon of a folder.
+        if (line.empty())
+            programs_.emplace_back();
+        else
+            programs_.push_back({versions.ProductName(line), ExtractFileName(line, platform::IsLeadByte),
+                                 platform::GetFileIcon(line, false)});
+        ListBox1.Add(line);
+    }
+    iconPicture_.SetSize(kIconSize, kIconSize);
+    OnShow = [this](tk::Component&) { ListBox1.SetFocus(); };
+}
+
+void TJogaiDlg::OKBtnClick() { list_.Replace(draft_.Lines()); }
+
+void TJogaiDlg::PopupMenu1Popup() {
+    // Offered while there are lines, whether or not one is selected.
+    Delete1.Enabled = ListBox1.Count() > 0;
+}
+
+void TJogaiDlg::Delete1Click() {
+    for (const int index : draft_.DeleteSelected(ListBox1.Selection())) {
+        ListBox1.Delete(index);
+        programs_.erase(programs_.begin() + index);
+    }
+    Edit1.SetText("");
+}
+
+void TJogaiDlg::ListBox1Click() {
+    const int index = ListBox1.ItemIndex();
+    Edit1.SetText(index >= 0 && index < draft_.Count() ? draft_.Lines()[static_cast<size_t>(index)] : "");
+}
+
+void TJogaiDlg::ListBox1DrawItem(int index, const RECT& rect, bool selected) {
+    if (index < 0 || index >= static_cast<int>(programs_.size())) return;
+    const Program& program = programs_[static_cast<size_t>(index)];
+    const EntryLook look = LookOfEntry(selected, highColour_);
+    tk::Canvas& canvas = ListBox1.GetCanvas();
+    if (look.pen) canvas.SetPenColor(*look.pen);
+    canvas.Rectangle(rect);
+
+    // The icon on the entry's background, tinted with it when selected.
+    tk::Canvas& icon = iconPicture_.GetCanvas();
+    icon.SetBrushColor(canvas.BrushColor());
+    icon.FillRect({0, 0, kIconSize, kIconSize});
+    icon.DrawIcon(0, 0, program.icon.get(), kIconSize, kIconSize);
+    if (look.tinted) TintPixels(iconPicture_.Bits(), kIconSize, kIconSize, iconPicture_.Stride(), kNavyTint, kEntryTintWeight);
+    canvas.Draw(rect.left + 2, rect.top + 2, iconPicture_);
+
+    if (look.nameColour) canvas.SetFontColor(*look.nameColour);
+    canvas.TextOut(rect.left + 38, rect.top + 5, program.productName);
+    if (look.fileColour) canvas.SetFontColor(*look.fileColour);
+    canvas.TextOut(rect.left + 38, rect.top + 20, program.fileName);
+}
+
+}  // namespace vistrel
