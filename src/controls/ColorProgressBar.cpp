@@ -1,14 +1,8 @@
 #include "controls/ColorProgressBar.h"
 
-#include "toolkit/Colours.h"
+#include "controls/BarPainting.h"
 
 namespace vistrel {
-
-namespace {
-
-constexpr COLORREF kSunkenShade = RGB(0x50, 0x50, 0x50);
-
-}  // namespace
 
 TColorProgressBar::TColorProgressBar()
     : boxColor_(GetSysColor(COLOR_BTNFACE)),
@@ -79,15 +73,10 @@ void TColorProgressBar::BarDraw(tk::Canvas& canvas, int width, int height) {
     canvas.SetBrushColor(barColor_);
     for (const BarSpan& span : model_.BarSpans(width, height)) {
         if (model_.barStyle == btSolid) {
-            const BarRect r = model_.SolidRect(span, width, height);
-            canvas.FillRect({r.left, r.top, r.right, r.bottom});
+            canvas.FillRect(ToRect(model_.SolidRect(span, width, height)));
             continue;
         }
-        for (const BarLine& line : model_.RampLines(span, barColor_, width, height)) {
-            canvas.SetPenColor(line.colour);
-            canvas.MoveTo(line.x1, line.y1);
-            canvas.LineTo(line.x2, line.y2);
-        }
+        DrawBarLines(canvas, model_.RampLines(span, barColor_, width, height));
     }
 
     DrawFrame(canvas, width, height);
@@ -108,20 +97,7 @@ void TColorProgressBar::DrawFrame(tk::Canvas& canvas, int width, int height) {
         canvas.FrameRect({0, 0, width, height - 1});
         return;
     }
-    const POINT shade[] = {{0, height - 1}, {0, 0}, {width - 1, 0}};
-    const POINT light[] = {{width - 1, 0}, {width - 1, height - 1}, {0, height - 1}};
-    canvas.SetPenColor(kSunkenShade);
-    canvas.Polyline(shade);
-    canvas.SetPenColor(tk::clWhite);
-    canvas.Polyline(light);
-    canvas.SetPenColor(color_);
-    if (model_.orientation == pbHorizontal) {
-        canvas.MoveTo(width - 2, 1);
-        canvas.LineTo(width - 2, height - 2);
-    } else {
-        canvas.MoveTo(1, 1);
-        canvas.LineTo(width - 2, 1);
-    }
+    DrawBarLines(canvas, SunkenFrameLines(width, height, color_, model_.orientation == pbHorizontal));
 }
 
 void TColorProgressBar::DrawText(tk::Canvas& canvas, int width, int height) {

@@ -8,51 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "controls/ColourRamp.h"
+#include "controls/BarShapes.h"
 
 namespace vistrel {
 
-enum PAINTTYPE { btSolid = 0, btGradetion = 1 };
 enum TProgressBarOrientation { pbHorizontal = 0, pbVertical = 1 };
-
-// A stretch of the bar along its growth axis, from included to `to` excluded:
-// columns of a horizontal bar, rows (top first) of a vertical one.
-struct BarSpan {
-    int from = 0;
-    int to = 0;
-    bool operator==(const BarSpan&) const = default;
-};
-
-// A rectangle as FillRect fills it: right and bottom excluded.
-struct BarRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool operator==(const BarRect&) const = default;
-};
-
-// A line from (x1, y1) to (x2, y2), the end excluded as LineTo draws it.
-struct BarLine {
-    int x1 = 0;
-    int y1 = 0;
-    int x2 = 0;
-    int y2 = 0;
-    RampColour colour = 0;
-    bool operator==(const BarLine&) const = default;
-};
-
-struct BarPoint {
-    int x = 0;
-    int y = 0;
-    bool operator==(const BarPoint&) const = default;
-};
 
 class ColorProgressModel {
 public:
-    int64_t Min() const { return min_; }
-    int64_t Max() const { return max_; }
-    int64_t Position() const { return position_; }
+    int64_t Min() const { return range_.min; }
+    int64_t Max() const { return range_.max; }
+    int64_t Position() const { return range_.position; }
     // Neither repaints. Min never passes Max nor Max Min; a position the new
     // range leaves outside is pulled in, so that Position stays in Min..Max.
     void SetMin(int64_t value);
@@ -60,11 +26,12 @@ public:
     // Clamped to Min..Max. True when the whole percent changed, which is
     // when the control repaints at once; a move within one percent waits
     // for the next paint.
-    bool SetPosition(int64_t value);
+    bool SetPosition(int64_t value) { return range_.MoveTo(value); }
     bool StepIt() { return StepBy(step_); }
-    bool StepBy(int64_t delta);
+    // Stops at the ends of 64 bits rather than wrapping.
+    bool StepBy(int64_t delta) { return range_.MoveBy(delta); }
     // floor(100 x (Position - Min) / (Max - Min)), 0 for an empty range.
-    int64_t GetPercentDone() const;
+    int64_t GetPercentDone() const { return range_.Percent(); }
     // (100 x Position) div Max, what the text shows; 0 when Max is 0.
     int64_t ParValue() const;
 
@@ -105,9 +72,7 @@ public:
     std::string PercentText() const;
 
 private:
-    int64_t min_ = 0;
-    int64_t max_ = 100;
-    int64_t position_ = 0;
+    ProgressRange<int64_t> range_;
     int step_ = 10;
     int blockCount_ = 10;
     int blockSpace_ = 1;

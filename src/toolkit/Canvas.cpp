@@ -181,6 +181,12 @@ void Canvas::Ellipse(const RECT& rect) {
     if (dc_) ::Ellipse(dc_, rect.left, rect.top, rect.right, rect.bottom);
 }
 
+void Canvas::Pie(const RECT& rect, POINT start, POINT end) {
+    PreparePen();
+    PrepareBrush();
+    if (dc_) ::Pie(dc_, rect.left, rect.top, rect.right, rect.bottom, start.x, start.y, end.x, end.y);
+}
+
 void Canvas::RoundRect(const RECT& rect, int cornerWidth, int cornerHeight) {
     PreparePen();
     PrepareBrush();

@@ -64,6 +64,10 @@ public:
     // Outlined with the pen, filled with the brush.
     void Rectangle(const RECT& rect);
     void Ellipse(const RECT& rect);
+    // The wedge of the ellipse in `rect` from the radial through `start`
+    // counter-clockwise to the one through `end`; the same point twice is the
+    // whole ellipse.
+    void Pie(const RECT& rect, POINT start, POINT end);
     // Corners rounded by an ellipse of cornerWidth x cornerHeight.
     void RoundRect(const RECT& rect, int cornerWidth, int cornerHeight);
     COLORREF Pixel(int x, int y) const;

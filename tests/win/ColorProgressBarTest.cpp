@@ -8,12 +8,17 @@
 #include <vector>
 
 #include "HostWindow.h"
+#include "PixelProbes.h"
 #include "controls/ColorProgressBar.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Colours.h"
 
 namespace vistrel {
 namespace {
+
+using test::Count;
+using test::ExpectPixels;
+using test::Probe;
 
 constexpr COLORREF kBox = RGB(0, 0, 160);
 constexpr COLORREF kBar = RGB(200, 100, 50);
@@ -51,23 +56,6 @@ protected:
 
     std::vector<std::unique_ptr<TColorProgressBar>> bars_;
 };
-
-int Count(const tk::Bitmap& picture, COLORREF colour) {
-    int n = 0;
-    for (int y = 0; y < picture.Height(); ++y)
-        for (int x = 0; x < picture.Width(); ++x) n += picture.PixelAt(x, y) == colour;
-    return n;
-}
-
-struct Probe {
-    int x, y;
-    COLORREF colour;
-};
-
-void ExpectPixels(const tk::Bitmap& picture, const std::vector<Probe>& probes, const char* name) {
-    for (const Probe& p : probes)
-        EXPECT_EQ(picture.PixelAt(p.x, p.y), p.colour) << name << " at " << p.x << "," << p.y;
-}
 
 TEST_F(ColorProgressBarWin, TheMeterShowsAFlatFrameItsBarAndItsPercentage) {
     TColorProgressBar& bar = Meter();

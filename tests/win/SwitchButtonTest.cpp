@@ -10,12 +10,15 @@
 #include <vector>
 
 #include "HostWindow.h"
+#include "PixelProbes.h"
 #include "controls/SwitchButton.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Colours.h"
 
 namespace vistrel {
 namespace {
+
+using test::Count;
 
 constexpr COLORREF kBackground = RGB(0, 0, 255);
 constexpr COLORREF kFace = RGB(200, 150, 100);  // ramp base (116, 66, 16), 7.5 a row at 40 high
@@ -107,13 +110,6 @@ TEST_F(SwitchButtonWin, ShapesLeaveTheirCornersAndEdgesAsDesigned) {
         button.SetRoundSize(c.roundSize);
         EXPECT_EQ(Picture(button).PixelAt(c.probe.x, c.probe.y), c.colour) << c.name;
     }
-}
-
-int Count(const tk::Bitmap& picture, COLORREF colour) {
-    int n = 0;
-    for (int y = 0; y < picture.Height(); ++y)
-        for (int x = 0; x < picture.Width(); ++x) n += picture.PixelAt(x, y) == colour;
-    return n;
 }
 
 TEST_F(SwitchButtonWin, ADisabledButtonEmbossesItsCaptionAndKeepsItsRamp) {
