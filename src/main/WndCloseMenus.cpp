@@ -78,6 +78,8 @@ void TPrintWndDlg::CreateMenus() {
     PopupMenu2.Images = &ImageList2;
     PopupMenu2.Items = {&TopWndMenu, &Close1, &N2, &N4, &TrimDataMenu, &TrimingOnMenu, &N11,
                         &AutoUpdateMenu, &N9, &N7, &Copy1, &GrpSaveMenu, &N15, &ClipMenu};
+    for (tk::PopupMenu* menu : {&PopupMenu1, &PopupMenu2})
+        for (tk::MenuItem* item : menu->Items) OwnerDrawMenuItem(*item);
 
     N9.OnClick = [this](tk::Component& sender) { N9Click(sender); };
     Close1.OnClick = [this](tk::Component& sender) { ToolButton3Click(sender); };
@@ -105,6 +107,7 @@ void TPrintWndDlg::CreateClipChoiceItems() {
         item.Caption = "Clip (&" + std::to_string(n) + ")";
         item.Tag = n;
         item.OnClick = [this](tk::Component& sender) { ClipChoiceClick(sender); };
+        OwnerDrawMenuItem(item);
     }
 }
 

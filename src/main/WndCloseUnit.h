@@ -7,6 +7,7 @@
 //   WndCloseUnit.cpp      construction, FormCreate, showing, closing, WndProc
 //   WndCloseLayout.cpp    the controls and their placement
 //   WndCloseMenus.cpp     both popup menus
+//   WndCloseMenuDraw.cpp  their owner drawing
 //   WndCloseSettings.cpp  registry settings and the data folder
 //   WndCloseCatalogue.cpp refresh list and the commands on list items
 //   WndCloseRefresh.cpp   the refresh command, the change tick, the passes
@@ -190,6 +191,10 @@ private:
     void CreateGlyphs();
     void CreateMenus();
     void CreateClipChoiceItems();
+    // Owner drawing of the menus (WndCloseMenuDraw.cpp): every item of both
+    // popup menus, the ones made at run time included, is drawn by N1DrawItem.
+    void N1DrawItem(tk::MenuItem& item, HDC dc, const RECT& rect, bool selected);
+    void OwnerDrawMenuItem(tk::MenuItem& item);  // the item and its submenu
 
     // Settings and files (WndCloseSettings.cpp)
     void ChooseDataFolder();

@@ -21,14 +21,6 @@ std::unordered_set<const MenuItem*>& LiveItems() {
     return items;
 }
 
-FontOwner MenuFont() {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-        return FontOwner(nullptr);
-    return FontOwner(CreateFontIndirectA(&metrics.lfMenuFont));
-}
-
 // The upper-case access key of a caption ("インポート(&L)" gives 'L'), or 0.
 // A trail byte of Shift-JIS is never '&', so a byte walk is safe here.
 char AccessKey(const std::string& caption) {
@@ -84,6 +76,15 @@ BitmapOwner MakePicture(HIMAGELIST list, int index) {
 }
 
 }  // namespace
+
+FontOwner MenuFont(bool bold) {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return FontOwner(nullptr);
+    if (bold) metrics.lfMenuFont.lfWeight = FW_BOLD;
+    return FontOwner(CreateFontIndirectA(&metrics.lfMenuFont));
+}
 
 // ---------------------------------------------------------------- MenuItem
 

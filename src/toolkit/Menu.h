@@ -25,6 +25,10 @@ namespace vistrel::tk {
 class ImageList;
 class PopupMenu;
 
+// The system's menu font, bold for a menu's default item; null when the
+// system does not tell it.
+FontOwner MenuFont(bool bold = false);
+
 class MenuItem : public CommandTarget {
 public:
     MenuItem();

@@ -117,6 +117,18 @@ bool IsToolButtonEnabled(HWND toolbar, int commandId) {
     return SendBounded(toolbar, TB_ISBUTTONENABLED, static_cast<WPARAM>(commandId), 0) != 0;
 }
 
+void PressKey(HWND window, WPARAM key) {
+    PostMessageA(window, WM_KEYDOWN, key, 1);
+    PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+}
+
+PointerMoved::PointerMoved() {
+    GetCursorPos(&home_);
+    MoveTo(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+}
+
+PointerMoved::~PointerMoved() { MoveTo(home_.x, home_.y); }
+
 std::string StatusBarText(HWND statusBar) {
     UniqueHandle process = OpenWindowProcess(statusBar);
     // A simple status bar keeps its text in part 255; one with panels in

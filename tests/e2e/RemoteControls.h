@@ -34,6 +34,26 @@ std::vector<std::string> StaticTexts(HWND dialog);
 void SendCommand(HWND target, int id, int timeoutMs = kMessageTimeoutMs);
 void PostCommand(HWND target, int id);
 
+// A key pressed and released, posted: an open menu's tracking loop takes the
+// keys of its thread's queue as it takes the user's.
+void PressKey(HWND window, WPARAM key);
+
+// The mouse pointer moved for the scope of a test and put back after it: a
+// pointer resting on a menu or a toolbar would highlight items and open
+// tooltips of its own. Starts parked in the screen's bottom-right corner,
+// away from the program's windows.
+class PointerMoved {
+public:
+    PointerMoved();
+    ~PointerMoved();
+    PointerMoved(const PointerMoved&) = delete;
+    PointerMoved& operator=(const PointerMoved&) = delete;
+    void MoveTo(int x, int y) const { SetCursorPos(x, y); }
+
+private:
+    POINT home_{};
+};
+
 // BM_CLICK: the button presses itself and notifies its parent.
 void ClickButton(HWND button, int timeoutMs = kMessageTimeoutMs);
 bool IsChecked(HWND button);

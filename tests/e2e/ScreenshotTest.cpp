@@ -2,8 +2,8 @@
 // review: the main window with live thumbnails of windows inside Vistrel's
 // process (under Wine, PrintWindow reaches no other process) as
 // thumbnails.bmp, the version box over it as version.bmp, the clipping
-// setting dialog as clipping.bmp, the level dialog as level.bmp and the
-// exclusion list dialog as exclusion.bmp.
+// setting dialog as clipping.bmp, the level dialog as level.bmp, the
+// exclusion list dialog as exclusion.bmp and the context menu as menu.bmp.
 
 #include <gtest/gtest.h>
 
@@ -140,6 +140,59 @@ TEST_F(Screenshot, ExclusionDialog) {
     const std::string path = ScreenshotPath("exclusion.bmp");
     EXPECT_TRUE(shot.SaveBitmapFile(path.c_str())) << path;
     PostMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(app.Close(), 0u);
+}
+
+// The list's context menu with its clipping submenu open, as menu.bmp: both
+// menu windows and what lies between them.
+TEST_F(Screenshot, ContextMenu) {
+    const PointerMoved pointer;  // off the menu, which follows the keys alone
+    VistrelProcess app = VistrelProcess::Start();
+    TestWindows guest = app.InjectTestWindows();
+    guest.Create(
+        Plan(Kind::Frame, "メニューのウィンドウ", kBesideVistrelX, 80, 320, 240, 0x30B030).Quiet());
+    const ThumbnailProbe probe(app);
+    app.List().SelectOnly(probe.WaitForItem("メニューのウィンドウ"));
+    const HWND list = app.Control(ids::ListView1);
+    PostMessageA(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(-1, -1));
+    const HWND menu = app.WaitForWindow("#32768");
+    // Down to "クリッピング" (the third item past a separator), into its submenu.
+    for (int i = 0; i < 3; ++i) PressKey(menu, VK_DOWN);
+    PressKey(menu, VK_RIGHT);
+    std::vector<HWND> menus;
+    WaitFor(
+        [&] {
+            menus.clear();
+            for (HWND w : app.OtherWindows())
+                if (ClassName(w) == "#32768") menus.push_back(w);
+            return menus.size() == 2;
+        },
+        10000, "the clipping submenu");
+    // The submenu opens with its first item highlighted: once that bar is on
+    // the screen, so is all the rest.
+    const HWND submenu = menus[0] == menu ? menus[1] : menus[0];
+    constexpr uint32_t kHighlight = 0x854236;  // the bar on a display of more than 10 bits
+    WaitFor([&] { return PixelCapture::FromScreen(submenu, false).Count(kHighlight) > 100; }, 10000,
+            "the highlight in the submenu");
+    RECT area{};
+    for (HWND w : menus) {
+        RECT r{};
+        GetWindowRect(w, &r);
+        UnionRect(&area, IsRectEmpty(&area) ? &r : &area, &r);
+    }
+    const PixelCapture shot = PixelCapture::FromScreen(area);
+    const std::string path = ScreenshotPath("menu.bmp");
+    EXPECT_TRUE(shot.SaveBitmapFile(path.c_str())) << path;
+    // Escape closes one menu level at a time.
+    auto openMenus = [&] {
+        int open = 0;
+        for (HWND w : app.OtherWindows()) open += ClassName(w) == "#32768";
+        return open;
+    };
+    PressKey(submenu, VK_ESCAPE);
+    WaitFor([&] { return openMenus() == 1; }, 10000, "the submenu to close");
+    PressKey(menu, VK_ESCAPE);
+    WaitFor([&] { return openMenus() == 0; }, 10000, "the menu to close");
     EXPECT_EQ(app.Close(), 0u);
 }
 

@@ -1,0 +1,22 @@
+#pragma once
+// The main window's menu items in the program's own look (main/MenuLook.h):
+// the facts of a toolkit item gathered, the look's paints replayed on the
+// menu's DC. Every pen, brush and font made for an item is gone when its
+// drawing returns, however often the user moves over the menu.
+
+#include <windows.h>
+
+#include "main/ColourScheme.h"
+#include "toolkit/Menu.h"
+
+namespace vistrel {
+
+// The item's picture comes from the image list of the popup menu it was last
+// built into.
+void DrawMenuItem(const tk::MenuItem& item, HDC dc, const RECT& rect, bool selected,
+                  const ColourScheme& colours);
+
+// For MenuItem::OnMeasureItem: dc holds the menu font.
+void MeasureMenuItem(const tk::MenuItem& item, HDC dc, int& width, int& height);
+
+}  // namespace vistrel
