@@ -7,11 +7,14 @@
 #                   programs open, take a screenshot and end them all
 # ./build.sh bench  build, then run the benchmarks under Wine and print their
 #                   figures (they never fail the run)
+# ./build.sh package  build, then name the installer build/win/Vistrel-setup.exe
+#                   (NSIS; the plain build makes it too)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 root=$PWD
 jobs=2
 exe=$root/build/win/Vistrel.exe
+setup=$root/build/win/Vistrel-setup.exe
 
 build() {
   tools/deps.sh
@@ -147,6 +150,14 @@ case "${1:-build}" in
     . tools/wine-env.sh
     wine_env_locked "$root/build.sh" __wine-run
     ;;
+  package)
+    build
+    if [ ! -f "$setup" ]; then
+      echo "build.sh: $setup was not built (is makensis installed?)" >&2
+      exit 1
+    fi
+    echo "Installer: $setup"
+    ;;
   bench)
     build
     . tools/wine-env.sh
@@ -165,7 +176,7 @@ case "${1:-build}" in
     wine_run
     ;;
   *)
-    echo "usage: ./build.sh [test|run|bench]" >&2
+    echo "usage: ./build.sh [test|run|bench|package]" >&2
     exit 2
     ;;
 esac

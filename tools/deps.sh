@@ -8,7 +8,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 deps=$root/build/deps
 
 # Wine is installed without its recommendations (sound, GStreamer, OpenGL...),
-# so the few it needs to draw windows and text properly are named here.
+# so the few it needs to draw windows and text properly are named here. nsis
+# makes the installer, build/win/Vistrel-setup.exe.
 packages=(
   cmake make g++ googletest libgtest-dev
   g++-mingw-w64-x86-64-posix
@@ -18,6 +19,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho
   locales
   dpkg-dev xz-utils patch
+  nsis
 )
 
 as_root() {

@@ -88,6 +88,7 @@ std::string WindowsPath(const std::string& path) {
 std::string VistrelExePath() { return WindowsPath(VISTREL_E2E_VISTREL_EXE); }
 std::string TestWindowsExePath() { return WindowsPath(VISTREL_E2E_TESTWINDOWS_EXE); }
 std::string TestWindowsDllPath() { return WindowsPath(VISTREL_E2E_TESTWINDOWS_DLL); }
+std::string SetupExePath() { return WindowsPath(VISTREL_E2E_SETUP_EXE); }
 
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);

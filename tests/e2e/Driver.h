@@ -78,6 +78,7 @@ private:
 std::string VistrelExePath();
 std::string TestWindowsExePath();
 std::string TestWindowsDllPath();
+std::string SetupExePath();  // the installer, where makensis built one
 // A path of the build (a Unix path under Wine) in the form Windows programs take.
 std::string WindowsPath(const std::string& path);
 

@@ -25,6 +25,19 @@ std::string DescribeWindows(const std::vector<HWND>& windows) {
     return text.empty() ? " none" : text;
 }
 
+// Vistrel.exe and, when asked for and built, Help\Vistrel.htm into `folder`.
+void CopyProgram(const std::string& exe, const std::string& folder, bool withHelp) {
+    const std::string copy = folder + "Vistrel.exe";
+    if (!CopyFileA(exe.c_str(), copy.c_str(), FALSE))
+        throw DriverError("cannot copy " + exe + " to " + copy + " (error " + std::to_string(GetLastError()) + ")");
+    const std::string help = ExtractFolder(exe, platform::IsLeadByte) + "Help\\Vistrel.htm";
+    if (withHelp && FileExists(help)) {
+        const std::string helpCopy = folder + "Help\\Vistrel.htm";
+        if (!CreateFolders(ExtractFolder(helpCopy, platform::IsLeadByte)) || !CopyFileA(help.c_str(), helpCopy.c_str(), FALSE))
+            throw DriverError("cannot copy " + help + " (error " + std::to_string(GetLastError()) + ")");
+    }
+}
+
 }  // namespace
 
 bool VistrelSettings::Exists() {
@@ -82,16 +95,14 @@ VistrelProcess VistrelProcess::Start(const VistrelOptions& options) {
     }
 
     VistrelProcess app;
-    app.folder_.emplace("Vistrel-e2e");
-    const std::string copy = app.Folder() + "Vistrel.exe";
-    if (!CopyFileA(exe.c_str(), copy.c_str(), FALSE))
-        throw DriverError("cannot copy " + exe + " to " + copy + " (error " + std::to_string(GetLastError()) + ")");
-    const std::string help = ExtractFolder(exe, platform::IsLeadByte) + "Help\\Vistrel.htm";
-    if (options.copyHelp && FileExists(help)) {
-        const std::string helpCopy = app.Folder() + "Help\\Vistrel.htm";
-        if (!CreateFolders(ExtractFolder(helpCopy, platform::IsLeadByte)) || !CopyFileA(help.c_str(), helpCopy.c_str(), FALSE))
-            throw DriverError("cannot copy " + help + " (error " + std::to_string(GetLastError()) + ")");
+    if (options.inPlace) {
+        app.folderPath_ = ExtractFolder(exe, platform::IsLeadByte);
+    } else {
+        app.folder_.emplace("Vistrel-e2e");
+        app.folderPath_ = app.folder_->Path();
+        CopyProgram(exe, app.Folder(), options.copyHelp);
     }
+    const std::string program = options.inPlace ? exe : app.Folder() + "Vistrel.exe";
 
     if (options.settingsKey == VistrelOptions::Key::Absent) {
         VistrelSettings::Remove();
@@ -105,7 +116,7 @@ VistrelProcess VistrelProcess::Start(const VistrelOptions& options) {
     if (options.trmIni) WriteFileBytes(app.DataFolder() + "trm.ini", *options.trmIni);
     if (options.parkedDat) WriteFileBytes(app.DataFolder() + "parked.dat", *options.parkedDat);
 
-    Process p = StartProcess(copy, options.arguments, app.Folder());
+    Process p = StartProcess(program, options.arguments, app.Folder());
     app.process_ = std::move(p.handle);
     app.pid_ = p.id;
 
@@ -131,6 +142,7 @@ VistrelProcess::VistrelProcess(VistrelProcess&& other) noexcept
     : process_(std::move(other.process_)),
       pid_(std::exchange(other.pid_, 0)),
       main_(std::exchange(other.main_, nullptr)),
+      folderPath_(std::move(other.folderPath_)),
       folder_(std::exchange(other.folder_, std::nullopt)) {}
 
 VistrelProcess& VistrelProcess::operator=(VistrelProcess&& other) noexcept {
@@ -139,6 +151,7 @@ VistrelProcess& VistrelProcess::operator=(VistrelProcess&& other) noexcept {
         process_ = std::move(other.process_);
         pid_ = std::exchange(other.pid_, 0);
         main_ = std::exchange(other.main_, nullptr);
+        folderPath_ = std::move(other.folderPath_);
         folder_ = std::exchange(other.folder_, std::nullopt);
     }
     return *this;

@@ -56,6 +56,9 @@ struct VistrelOptions {
     // "TPrintWndDlg" window), with its arguments; Vistrel itself takes none.
     std::string exePath;
     std::string arguments;
+    // Starts exePath where it lies (an installed copy) instead of a copy in a
+    // folder of the test's own; that folder then stays after the run.
+    bool inPlace = false;
 };
 
 class VistrelProcess {
@@ -79,7 +82,7 @@ public:
     DWORD ProcessId() const { return pid_; }
     HANDLE ProcessHandle() const { return process_.get(); }
     HWND MainWindow() const { return main_; }
-    const std::string& Folder() const { return folder_->Path(); }  // with trailing backslash
+    const std::string& Folder() const { return folderPath_; }  // with trailing backslash
     std::string DataFolder() const;                        // Folder() + "data\<user>\"
     std::string Title() const { return WindowText(main_); }
     bool IsRunning() const { return process_ && !HasExited(process_.get()); }
@@ -128,7 +131,8 @@ private:
     UniqueHandle process_;
     DWORD pid_ = 0;
     HWND main_ = nullptr;
-    std::optional<test::TempFolder> folder_;
+    std::string folderPath_;
+    std::optional<test::TempFolder> folder_;  // none for a program started in place
 };
 
 }  // namespace vistrel::e2e
