@@ -6,9 +6,16 @@
 #                   wait for it to end; else on a private Xvfb with a few Wine
 #                   programs open, take a screenshot and end them all
 # ./build.sh bench  build, then run the benchmarks under Wine and print their
-#                   figures (they never fail the run)
+#                   figures (they never fail the run); the soak runs for
+#                   VISTREL_SOAK_SECONDS (60 unless set)
 # ./build.sh package  build, then name the installer build/win/Vistrel-setup.exe
 #                   (NSIS; the plain build makes it too)
+# ./build.sh soak [seconds]
+#                   build, then only the soak under Wine (600 s unless told)
+# ./build.sh fuzz [seconds]
+#                   build the fuzz targets (host clang, build/fuzz) and run each
+#                   for that long (30 s unless told); a crash or a sanitizer
+#                   report fails the run
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 root=$PWD
@@ -23,6 +30,44 @@ build() {
   cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=Release
   cmake --build build/win -j "$jobs"
+}
+
+# The unit tests once more, built with the address and undefined-behaviour
+# sanitizers (build/host-asan); a report fails them. Built at -O1 to keep the
+# extra build cheap.
+sanitized_unit_tests() {
+  cmake -S . -B build/host-asan -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS=-O1 -DVISTREL_SANITIZE=ON >/dev/null
+  cmake --build build/host-asan -j "$jobs" --target unit_tests
+  echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+  UBSAN_OPTIONS=print_stacktrace=1 build/host-asan/tests/unit/unit_tests --gtest_brief=1
+}
+
+# libFuzzer targets of tests/fuzz, each run for $1 seconds on a working corpus
+# in build/fuzz/corpus/<target> (new inputs go there) beside the seeds kept in
+# tests/fuzz/corpus/<target>. An input that crashes, breaks an invariant or
+# draws a sanitizer report is kept in build/fuzz/artifacts/<target>/.
+fuzz_targets=(list_dat clip_text clip_section setting_values save_naming park_record)
+fuzz() {
+  local seconds=${1:-30}
+  tools/deps.sh
+  CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVISTREL_FUZZ=ON >/dev/null
+  cmake --build build/fuzz -j "$jobs" --target "${fuzz_targets[@]/#/fuzz_}"
+  local rc=0 name log
+  for name in "${fuzz_targets[@]}"; do
+    mkdir -p "build/fuzz/corpus/$name" "build/fuzz/artifacts/$name"
+    log=build/fuzz/$name.log
+    if UBSAN_OPTIONS=print_stacktrace=1 "build/fuzz/tests/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=10 \
+        -print_final_stats=1 -artifact_prefix="build/fuzz/artifacts/$name/" \
+        "build/fuzz/corpus/$name" "tests/fuzz/corpus/$name" >"$log" 2>&1; then
+      echo "fuzz_$name: $(grep -o 'Done [0-9]* runs in [0-9]* second(s)' "$log"), corpus $(ls "build/fuzz/corpus/$name" | wc -l) inputs, no finding"
+    else
+      rc=1
+      echo "fuzz_$name: FAILED (log: $log)"
+      grep -E 'invariant broken|runtime error|ERROR:|SUMMARY|threw|Test unit written' "$log" | head -n 20
+    fi
+  done
+  [ "$rc" = 0 ] && echo "fuzz: ${#fuzz_targets[@]} passed, 0 failed" || echo "fuzz: some target failed" >&2
+  return $rc
 }
 
 # The stages below run Wine; they are entered through wine_env_locked so that
@@ -67,6 +112,21 @@ wine_bench() {
     echo "== bench_$name"
     wine "build/win/bench/bench_$name.exe" </dev/null || echo "build.sh: bench_$name ended with an error" >&2
   done
+  wine_soak "${VISTREL_SOAK_SECONDS:-60}"
+  wine_env_wait
+  wine_env_display_stop
+}
+
+wine_soak() {
+  echo "== bench_soak ($1 s)"
+  wine build/win/bench/bench_soak.exe "$1" </dev/null || echo "build.sh: bench_soak ended with an error" >&2
+}
+
+wine_soak_alone() {
+  trap wine_env_display_stop EXIT
+  wine_env_display_start
+  wine_env_prefix
+  wine_soak "$1"
   wine_env_wait
   wine_env_display_stop
 }
@@ -141,6 +201,7 @@ case "${1:-build}" in
     build
     rc=0
     ctest --test-dir build/host --output-on-failure || rc=1
+    sanitized_unit_tests || rc=1
     . tools/wine-env.sh
     wine_env_locked "$root/build.sh" __wine-tests || rc=1
     exit $rc
@@ -163,6 +224,18 @@ case "${1:-build}" in
     . tools/wine-env.sh
     wine_env_locked "$root/build.sh" __wine-bench
     ;;
+  soak)
+    build
+    . tools/wine-env.sh
+    wine_env_locked "$root/build.sh" __wine-soak "${2:-600}"
+    ;;
+  fuzz)
+    fuzz "${2:-30}"
+    ;;
+  __wine-soak)
+    . tools/wine-env.sh
+    wine_soak_alone "$2"
+    ;;
   __wine-tests)
     . tools/wine-env.sh
     wine_tests
@@ -176,7 +249,7 @@ case "${1:-build}" in
     wine_run
     ;;
   *)
-    echo "usage: ./build.sh [test|run|bench|package]" >&2
+    echo "usage: ./build.sh [test|run|bench|package|soak [seconds]|fuzz [seconds]]" >&2
     exit 2
     ;;
 esac

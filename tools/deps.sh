@@ -7,11 +7,15 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 deps=$root/build/deps
 
+# clang and its runtime libraries (libFuzzer, the sanitizers) build the fuzz
+# targets; the runtime is a package of its own, not a dependency of clang.
+#
 # Wine is installed without its recommendations (sound, GStreamer, OpenGL...),
 # so the few it needs to draw windows and text properly are named here. nsis
 # makes the installer, build/win/Vistrel-setup.exe.
 packages=(
   cmake make g++ googletest libgtest-dev
+  clang libclang-rt-dev
   g++-mingw-w64-x86-64-posix
   wine wine64 fonts-wine
   libxrender1 libxrandr2 libxcursor1 libxi6 libxinerama1 libxcomposite1 libxfixes3

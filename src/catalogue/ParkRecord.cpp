@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <unordered_set>
 
 #include "catalogue/Parking.h"
 
@@ -64,7 +65,7 @@ std::string ParkRecord::Format() const {
 }
 
 ParkRecord ParkRecord::Parse(std::string_view text) {
-    ParkRecord record;
+    std::vector<ParkedWindow> lines;
     while (!text.empty()) {
         const size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -74,8 +75,16 @@ ParkRecord ParkRecord::Parse(std::string_view text) {
         const bool read = ReadNumber(NextField(line), window.handle, 16) &&
                           ReadNumber(NextField(line), window.left, 10) &&
                           ReadNumber(NextField(line), window.top, 10) && NextField(line).empty();
-        if (read && window.handle != 0) record.Parked(window);
+        if (read && window.handle != 0) lines.push_back(window);
     }
+    // A window named again stands where its last line puts it, in that line's
+    // place, as Parked would have it; found from the end in one pass, since a
+    // damaged file may hold any number of lines.
+    ParkRecord record;
+    std::unordered_set<uint64_t> named;
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line)
+        if (named.insert(line->handle).second) record.windows_.push_back(*line);
+    std::reverse(record.windows_.begin(), record.windows_.end());
     return record;
 }
 

@@ -48,7 +48,10 @@ bool Usable(const std::string& title, LeadBytePredicate isLeadByte) {
     if (title.compare(0, kEscapedPrefix.size(), kEscapedPrefix) == 0) return false;
     for (const char c : {']', '\r', '\n', '\0'})
         if (FindChar(title, c, isLeadByte) != std::string::npos) return false;
-    return true;
+    // A lead byte at the end would take the section's closing "]" for its
+    // second byte; one before a line end, a NUL or a "]" hides them from the
+    // searches above but not from the file.
+    return !HasBrokenCharacter(title, isLeadByte);
 }
 
 }  // namespace
@@ -73,8 +76,8 @@ void Compact(ClipSet& clips) {
 }
 
 int NextClipIndex(int clipIndex, int regionCount) {
-    const int next = clipIndex + 1;
-    return next >= 0 && next < regionCount ? next : 0;
+    // Compared before adding: the last int has no next one.
+    return clipIndex >= 0 && clipIndex < regionCount && clipIndex + 1 < regionCount ? clipIndex + 1 : 0;
 }
 
 int RegionTotal(const std::vector<ClipCount>& entries) {

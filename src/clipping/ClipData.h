@@ -47,9 +47,10 @@ bool DecodeClipText(std::string_view text, ClipSet& clips);
 
 // The trm.ini section of a window title. A title the profile functions can
 // hold as a section name is its own name; one they cannot ("]", a line
-// break, a leading ";" or "[", spaces at either end, or a title that looks
-// like an escaped name) is stored under an escaped name that no usable title
-// can have, the same for the same title every time.
+// break, a leading ";" or "[", spaces at either end, a broken double-byte
+// character, or a title that looks like an escaped name) is stored under an
+// escaped name that no usable title can have, the same for the same title
+// every time.
 std::string ClipSectionName(const std::string& title, LeadBytePredicate isLeadByte);
 
 }  // namespace vistrel

@@ -34,6 +34,25 @@ bool ShiftJisLeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
+bool EndsInCutOffCharacter(std::string_view text, LeadBytePredicate isLeadByte) {
+    size_t i = 0;
+    while (i < text.size()) i += isLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+    return i > text.size();
+}
+
+bool HasBrokenCharacter(std::string_view text, LeadBytePredicate isLeadByte) {
+    size_t i = 0;
+    while (i < text.size()) {
+        if (!isLeadByte(static_cast<unsigned char>(text[i]))) {
+            ++i;
+            continue;
+        }
+        if (i + 1 >= text.size() || static_cast<unsigned char>(text[i + 1]) < 0x40) return true;
+        i += 2;
+    }
+    return false;
+}
+
 size_t FindChar(std::string_view text, char c, LeadBytePredicate isLeadByte) {
     size_t found = std::string_view::npos;
     ForEachSingleByte(text, isLeadByte, [&](size_t i) {

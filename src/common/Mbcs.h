@@ -17,6 +17,16 @@ using LeadBytePredicate = bool (*)(unsigned char);
 // Lead bytes of code page 932: 0x81-0x9F and 0xE0-0xFC.
 bool ShiftJisLeadByte(unsigned char byte);
 
+// Whether the text ends in a lead byte without its trail: a character cut
+// off, as a title cut to fit a buffer may end.
+bool EndsInCutOffCharacter(std::string_view text, LeadBytePredicate isLeadByte);
+
+// Whether a lead byte has no proper second byte: it ends the text, or the byte
+// after it is below 0x40, which no double-byte code page takes for a trail
+// byte (control characters, line ends, NUL, digits and most punctuation). A
+// reader of the text in the code page would take such a pair apart.
+bool HasBrokenCharacter(std::string_view text, LeadBytePredicate isLeadByte);
+
 // Position of the first single-byte character equal to `c`, or npos.
 size_t FindChar(std::string_view text, char c, LeadBytePredicate isLeadByte);
 

@@ -24,7 +24,12 @@ std::string ForceExtension(const std::string& name, const std::string& extension
 
 std::string BaseName(const std::string& name, LeadBytePredicate isLeadByte) {
     const size_t dot = ExtensionStart(name, isLeadByte);
-    return dot == std::string::npos ? name : name.substr(0, dot);
+    std::string base = dot == std::string::npos ? name : name.substr(0, dot);
+    // A character cut off at the end (a title cut to fit a buffer) would take
+    // the dot of the extension, or the digit of a numbered name, for its
+    // second byte, and the file would have no extension.
+    if (EndsInCutOffCharacter(base, isLeadByte)) base.pop_back();
+    return base;
 }
 
 std::string NumberedName(const std::string& baseName, int position, const std::string& extension) {

@@ -14,10 +14,11 @@ std::string SaveExtension(int filterIndex);
 // The dialog's file name with its extension replaced by `extension`. The
 // extension is the part from the last dot after the last '\', '/' or ':';
 // a name without one gets `extension` appended.
+// That is BaseName + `extension`.
 std::string ForceExtension(const std::string& name, const std::string& extension,
                            LeadBytePredicate isLeadByte);
 
-// The name without its extension.
+// The name without its extension, and without a cut-off last character.
 std::string BaseName(const std::string& name, LeadBytePredicate isLeadByte);
 
 // Several pictures: base name + list position (from 1) + extension.

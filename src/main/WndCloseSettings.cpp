@@ -2,6 +2,7 @@
 
 #include "exclusion/ListDat.h"
 #include "common/AppIdentity.h"
+#include "common/SettingValues.h"
 #include "main/IntervalText.h"
 #include "clipping/TrimViewUnit.h"
 #include "main/WndCloseUnit.h"
@@ -38,9 +39,9 @@ void TPrintWndDlg::ReadSettings() {
     // nothing is saved.
     const auto key = platform::RegistryKey::Open(HKEY_CURRENT_USER, kSettingsKey, KEY_READ);
     if (!key) return;
-    if (auto value = key.ReadDword(kHighQualityValue)) HighQualityChkBox.SetChecked(*value != 0);
-    if (auto value = key.ReadDword(kClipValue)) ClipMenu.Checked = *value != 0;
-    if (auto value = key.ReadDword(kIntervalValue)) Timer1.SetInterval(*value);
+    if (auto on = SwitchSetting(key.ReadValue(kHighQualityValue))) HighQualityChkBox.SetChecked(*on);
+    if (auto on = SwitchSetting(key.ReadValue(kClipValue))) ClipMenu.Checked = *on;
+    if (auto interval = IntervalSetting(key.ReadValue(kIntervalValue))) Timer1.SetInterval(*interval);
     Label1.SetCaption(IntervalText(Timer1.Interval()));
 }
 

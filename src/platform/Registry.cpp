@@ -25,18 +25,30 @@ RegistryKey RegistryKey::Open(HKEY root, const std::string& path, REGSAM access)
     return RegistryKey(key);
 }
 
-std::optional<uint32_t> RegistryKey::ReadDword(const char* name) const {
+std::optional<RegistryValue> RegistryKey::ReadValue(const char* name) const {
     if (!key_) return std::nullopt;
-    DWORD type = REG_NONE;
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    // A value larger than four bytes fails with ERROR_MORE_DATA and reads as
-    // missing too.
-    if (RegQueryValueExA(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    if (type != REG_DWORD || size != sizeof value) return std::nullopt;
-    return value;
+    // The size first, then the bytes; a value that grows in between (another
+    // program writing it) is asked for again, a few times at most.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        DWORD type = REG_NONE;
+        DWORD size = 0;
+        if (RegQueryValueExA(key_, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+        RegistryValue value;
+        value.data.resize(size);
+        const LONG result = RegQueryValueExA(key_, name, nullptr, &type,
+                                             reinterpret_cast<BYTE*>(value.data.data()), &size);
+        if (result == ERROR_MORE_DATA) continue;
+        if (result != ERROR_SUCCESS) return std::nullopt;
+        value.type = type;
+        value.data.resize(size);
+        return value;
+    }
+    return std::nullopt;
+}
+
+std::optional<uint32_t> RegistryKey::ReadDword(const char* name) const {
+    const auto value = ReadValue(name);
+    return value ? DwordOf(*value) : std::nullopt;
 }
 
 bool RegistryKey::WriteDword(const char* name, uint32_t value) const {

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "common/SettingValues.h"
+
 namespace vistrel::platform {
 
 class RegistryKey {
@@ -24,6 +26,9 @@ public:
 
     explicit operator bool() const noexcept { return key_ != nullptr; }
 
+    // The value's type and bytes as they are, whatever they are; what they
+    // mean is decided in common/SettingValues.h.
+    std::optional<RegistryValue> ReadValue(const char* name) const;
     // A REG_DWORD of four bytes. A value of any other type or size (a string,
     // a QWORD, a short binary left by hand-editing) reads as missing, so that
     // it never feeds a setting garbage.

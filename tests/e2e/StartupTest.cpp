@@ -97,6 +97,10 @@ TEST_F(StartupTest, SettingsAreReadAtStartAndWrittenAtClose) {
         {"interval 500", Key::Present, {}, {}, 500, nullptr, "500ms", false, 0, 1, 500},
         {"high quality on, clipping display off", Key::Present, 2, 0, {}, nullptr, "1000ms", true, 1, 0, 1000},
         {"interval of the wrong type", Key::AsPrepared, {}, {}, {}, "500", "1000ms", false, 0, 1, 1000},
+        {"interval 0: a timer that never ticks keeps the default", Key::Present, {}, {}, 0u, nullptr, "1000ms",
+         false, 0, 1, 1000},
+        {"interval beyond the system's longest", Key::Present, {}, {}, 0xFFFFFFFFu, nullptr, "2147483647ms", false,
+         0, 1, 0x7FFFFFFF},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

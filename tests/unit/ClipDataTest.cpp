@@ -41,6 +41,8 @@ TEST(ClipData, SwitchCyclesThroughTheRegions) {
     EXPECT_EQ(NextClipIndex(0, 1), 0);
     EXPECT_EQ(NextClipIndex(7, 3), 0);   // a slot that is no region any more
     EXPECT_EQ(NextClipIndex(-4, 3), 0);
+    EXPECT_EQ(NextClipIndex(INT_MAX, 3), 0);
+    EXPECT_EQ(NextClipIndex(INT_MAX - 2, INT_MAX), INT_MAX - 1);
 }
 
 TEST(ClipData, TextIsThreeHundredTwentyUpperCaseDigits) {
@@ -88,7 +90,10 @@ TEST(ClipData, EveryTitleHasASectionOfItsOwn) {
     // "ﾝ" and many kanji have a trail byte that reads as ']' on its own.
     EXPECT_EQ(name("\x83\x5D"), "\x83\x5D");
     const std::string awkward[] = {"a]b", "line\nbreak", ";comment", "[bracket", " padded", "padded ",
-                                   "~vistrel~41", std::string(300, 'x')};
+                                   "~vistrel~41", std::string(300, 'x'),
+                                   // a cut-off last character would swallow the closing "]";
+                                   // a lead byte hides a line end or a "]" from a byte search
+                                   "cut\x95", "a\x81\nb", "a\x81\rb"};
     for (const std::string& title : awkward) {
         const std::string section = name(title);
         EXPECT_NE(section, title);

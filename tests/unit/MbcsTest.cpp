@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace vistrel {
 namespace {
 
@@ -15,6 +17,30 @@ TEST(Mbcs, ShiftJisLeadBytes) {
     EXPECT_TRUE(ShiftJisLeadByte(0xFC));
     EXPECT_FALSE(ShiftJisLeadByte(0xFD));
     EXPECT_FALSE(ShiftJisLeadByte('\\'));
+}
+
+TEST(Mbcs, BrokenCharacters) {
+    const struct {
+        std::string text;
+        bool cutOff;  // a lead byte ends the text
+        bool broken;  // ... or one stands before a byte below 0x40
+    } cases[] = {
+        {"", false, false},
+        {"表示", false, false},
+        {"\x83\x5D", false, false},   // "]" as a trail byte is a proper one
+        {"a\x81", true, true},
+        {"\x81\x81", false, false},   // the second byte is the first one's trail
+        {"\x81\x81\x81", true, true},
+        {"\x81\n", false, true},
+        {"\x81\r\x81\x40", false, true},
+        {std::string("\x81\0", 2), false, true},
+        {"\x81\x3F", false, true},
+        {"ｱ\xDF", false, false},        // half-width katakana stand alone
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EndsInCutOffCharacter(c.text, ShiftJisLeadByte), c.cutOff) << c.text;
+        EXPECT_EQ(HasBrokenCharacter(c.text, ShiftJisLeadByte), c.broken) << c.text;
+    }
 }
 
 TEST(Mbcs, ExtractFolder) {

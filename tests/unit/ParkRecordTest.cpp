@@ -29,11 +29,14 @@ TEST(ParkRecord, ADamagedFileNamesNoWindowItDoesNotClearlyName) {
         "15 99999999999 2\r\n"  // beyond 32 bits
         "0 1 2\r\n"          // no window has handle 0
         "\r\n  \r\n"
-        "16  -5   6";        // spaces between fields, no line end
+        "16  -5   6\n"      // spaces between fields
+        "12 30 40";          // named again, without a line end: the last line holds
     const ParkRecord record = ParkRecord::Parse(text);
     ASSERT_EQ(record.Windows().size(), 2u);
-    EXPECT_EQ(record.Windows()[0].handle, 0x12u);
-    EXPECT_EQ(record.Windows()[1].left, -5);
+    EXPECT_EQ(record.Windows()[0].handle, 0x16u);
+    EXPECT_EQ(record.Windows()[0].left, -5);
+    EXPECT_EQ(record.Windows()[1].handle, 0x12u);
+    EXPECT_EQ(record.Windows()[1].left, 30);
 }
 
 TEST(ParkRecord, OnlyAWindowStillWhereParkingPutItCountsAsParked) {

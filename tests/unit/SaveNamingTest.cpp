@@ -26,6 +26,9 @@ TEST(SaveNaming, TheChosenTypeDecidesTheExtension) {
         {"D:shot.x", 1, "D:shot.bmp"},
         {"\x95\x5C.txt", 2, "\x95\x5C.jpg"},  // the trail byte is no separator
         {"a\x95\x5C" "b", 1, "a\x95\x5C" "b.bmp"},
+        // A title cut off inside its last character loses that byte: it would
+        // take the dot for its second one.
+        {"C:\\\x95\x5C\x8E", 2, "C:\\\x95\x5C.jpg"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ForceExtension(c.typed, SaveExtension(c.filter), ShiftJisLead), c.saved) << c.typed;
@@ -37,6 +40,7 @@ TEST(SaveNaming, SeveralPicturesAreNumberedByListPosition) {
     EXPECT_EQ(NumberedName(base, 2, ".jpg"), "C:\\out\\Editor2.jpg");
     EXPECT_EQ(NumberedName(base, 5, ".jpg"), "C:\\out\\Editor5.jpg");
     EXPECT_EQ(NumberedName(base, 9, ".jpg"), "C:\\out\\Editor9.jpg");
+    EXPECT_EQ(NumberedName(BaseName("Editor\x95", ShiftJisLead), 3, ".bmp"), "Editor3.bmp");
 }
 
 TEST(SaveNaming, AFolderTitleProposesItsLastComponent) {
