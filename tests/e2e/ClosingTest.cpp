@@ -130,8 +130,11 @@ TEST_F(ClosingTest, TheEndOfTheSessionSavesEverythingAndBringsWindowsHome) {
 // killed run left it and brings it home.
 TEST_F(ClosingTest, AKilledRunLeavesNoWindowOutOfSight) {
     StartWithParkedWindow();
-    const auto record = ReadWholeFile(app_->DataFolder() + "parked.dat");
-    ASSERT_TRUE(record) << "the parked window is not recorded";
+    // Recorded just after the window has moved out of sight.
+    const std::string file = app_->DataFolder() + "parked.dat";
+    ASSERT_TRUE(WaitUntil([&] { return FileExists(file); }, 5000)) << "the parked window is not recorded";
+    const auto record = ReadWholeFile(file);
+    ASSERT_TRUE(record);
     TerminateProcess(app_->ProcessHandle(), 9);
     EXPECT_EQ(app_->WaitForExit(10000), 9u);
     EXPECT_TRUE(IsParked(window_)) << "nothing but the next start can bring it back";
