@@ -63,6 +63,9 @@ TEST(VersionText, ProductNameOrEmpty) {
     const std::string translation = "\x11\x04\xB0\x04"s;
     const std::string key = "\\StringFileInfo\\041104B0\\ProductName";
     const std::string name = "Wine\0"s;
+    // The values only view their bytes: the texts live as long as the cases.
+    const std::string cutTranslation = translation.substr(0, 2);
+    const std::string emptyName = "\0"s;
     const struct {
         const char* name;
         std::map<std::string, VersionValue> values;
@@ -71,9 +74,9 @@ TEST(VersionText, ProductNameOrEmpty) {
         {"found", {{kTranslationKey, {translation, 4}}, {key, {name, 5}}}, "Wine"},
         {"no translation", {{key, {name, 5}}}, ""},
         {"translation shorter than an entry", {{kTranslationKey, {translation, 3}}, {key, {name, 5}}}, ""},
-        {"translation cut by the resource's end", {{kTranslationKey, {translation.substr(0, 2), 4}}, {key, {name, 5}}}, ""},
+        {"translation cut by the resource's end", {{kTranslationKey, {cutTranslation, 4}}, {key, {name, 5}}}, ""},
         {"no name in that language", {{kTranslationKey, {translation, 4}}, {"\\StringFileInfo\\040904B0\\ProductName", {name, 5}}}, ""},
-        {"an empty name", {{kTranslationKey, {translation, 4}}, {key, {"\0"s, 1}}}, ""},
+        {"an empty name", {{kTranslationKey, {translation, 4}}, {key, {emptyName, 1}}}, ""},
     };
     for (const auto& c : cases) EXPECT_EQ(ProductName(Resource(c.values), ShiftJisLeadByte), c.expected) << c.name;
 }
