@@ -125,9 +125,17 @@ CreatedProcess CreateProcessIn(const std::string& exe, const std::string& argume
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, flags, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &info))
-        throw DriverError("cannot start " + exe + " (error " + std::to_string(GetLastError()) + ")");
+    // Wine now and then answers the start of an exe copied a moment before
+    // with ERROR_INTERNAL_ERROR; the same start a moment later works.
+    constexpr int kAttempts = 3;
+    for (int attempt = 1;; ++attempt) {
+        if (CreateProcessA(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, flags, nullptr,
+                           folder.empty() ? nullptr : folder.c_str(), &startup, &info))
+            break;
+        const DWORD error = GetLastError();
+        if (error != ERROR_INTERNAL_ERROR || attempt == kAttempts)
+            throw DriverError("cannot start " + exe + " (error " + std::to_string(error) + ")");
+    }
     CreatedProcess created;
     created.process.handle.reset(info.hProcess);
     created.process.id = info.dwProcessId;
