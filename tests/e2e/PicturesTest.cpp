@@ -211,7 +211,9 @@ TEST_F(PicturesTest, SeveralWindowsGetNumberedNamesAndExistingOnesAreNotLostUnas
     SaveAs(ids::N12, folder_.File("Editor.jpg"), 2);
     ASSERT_TRUE(AnswerQuestion(true));
     WaitUntilDone();
-    EXPECT_GT(PictureFileSize(folder_.File("Editor3.jpg")).cx, 0);
+    // The question's box may still be winding down when the wait returns:
+    // the files are awaited themselves.
+    EXPECT_TRUE(WaitUntil([&] { return PictureFileSize(folder_.File("Editor3.jpg")).cx > 0; }, 10000));
 }
 
 }  // namespace
