@@ -47,7 +47,7 @@ void TPrintWndDlg::EmergencyRestore() const noexcept {
     for (const LayeredBefore& before : translucency_.Changed()) {
         const HWND window = static_cast<HWND>(before.window);
         if (RestoreOf(before) == LayeredRestore::RestoreAttributes)
-            layered_.SetAttributes(window, before.attributes->key, before.attributes->alpha, before.attributes->flags);
+            GiveBackOwnOpacity(before);
         else if (RestoreOf(before) == LayeredRestore::RemoveStyle)
             layered_.SetAttributes(window, 0, 255, LWA_ALPHA);  // the style stays, but fully opaque
     }

@@ -47,12 +47,18 @@ void TPrintWndDlg::SetTranslucency(HWND window, BYTE opacity, bool on) {
     }
 }
 
+void TPrintWndDlg::GiveBackOwnOpacity(const LayeredBefore& before) const noexcept {
+    if (!before.attributes) return;
+    layered_.SetAttributes(static_cast<HWND>(before.window), before.attributes->key, before.attributes->alpha,
+                           before.attributes->flags);
+}
+
 void TPrintWndDlg::CancelLevelPreview(HWND window) {
     // The window as it was before the dialog: its own opacity back when its
     // program had layered it, else no layered style at all.
     for (const LayeredBefore& before : translucency_.Changed()) {
         if (before.window != window || RestoreOf(before) != LayeredRestore::RestoreAttributes) continue;
-        layered_.SetAttributes(window, before.attributes->key, before.attributes->alpha, before.attributes->flags);
+        GiveBackOwnOpacity(before);
         translucency_.Forget(window);
         return;
     }
@@ -131,7 +137,7 @@ void TPrintWndDlg::RestoreTranslucencyAtExit() {
                 layered_.SetAttributes(window, 0, 255, LWA_ALPHA);
             break;
         case LayeredRestore::RestoreAttributes:
-            layered_.SetAttributes(window, before.attributes->key, before.attributes->alpha, before.attributes->flags);
+            GiveBackOwnOpacity(before);
             break;
         case LayeredRestore::LeaveAlone:
             break;

@@ -286,6 +286,8 @@ private:
     void ToolButton18Click(tk::Component& sender);
     void SetTranslucency(HWND window, BYTE opacity, bool on);
     void CancelLevelPreview(HWND window);
+    // The opacity a window's own program had given it, when it could be read.
+    void GiveBackOwnOpacity(const LayeredBefore& before) const noexcept;
     // At the end: every window the program made layered as it was before.
     void RestoreTranslucencyAtExit();
 
