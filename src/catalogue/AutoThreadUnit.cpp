@@ -8,6 +8,11 @@ AutoThread::AutoThread(int tickNumber, PassShared shared, Step step)
 AutoThread::~AutoThread() { Stop(); }
 
 void AutoThread::Execute() {
+    // However the pass ends, a failure included, the next one may start.
+    struct EndOfPass {
+        std::atomic<bool>& active;
+        ~EndOfPass() { active = false; }
+    } end{shared_.autoRunActive};
     while (!Terminated()) {
         if (shared_.stopRequest.load() != 0) break;
         if (index_ >= shared_.itemCount.load()) break;
@@ -15,7 +20,6 @@ void AutoThread::Execute() {
         Synchronize([this, index] { step_(tick, index); });
         ++index_;
     }
-    shared_.autoRunActive = false;
 }
 
 }  // namespace vistrel

@@ -66,18 +66,24 @@ bool BackgroundWork::StartPass(int tick) {
 void BackgroundWork::WaitForPass() {
     // Serves the pass's synchronised calls, so it can finish its current item
     // and see the stop request; any number of nested pauses may wait here.
-    if (pass_) pass_->WaitFor();
+    // Inside one of the pass's own steps there is nothing to wait for: the
+    // pass sees the stop request once that step is over.
+    if (pass_ && !pass_->WaitFor()) return;
     autoRunActive_ = false;
 }
 
-void BackgroundWork::Stop() {
-    if (stopped_) return;
-    stopped_ = true;
-    timer_.SetEnabled(false);
-    stopRequest_ = 1;
-    updateThread_->Stop();
-    if (pass_) pass_->Stop();
-    autoRunActive_ = false;
+bool BackgroundWork::Stop() {
+    if (!stopped_) {
+        stopped_ = true;
+        timer_.SetEnabled(false);
+        stopRequest_ = 1;
+    }
+    // A worker whose call runs below us is only told to end; it is joined by
+    // a later Stop, once that call has returned.
+    const bool updateEnded = updateThread_->Stop();
+    const bool passEnded = !pass_ || pass_->Stop();
+    if (passEnded) autoRunActive_ = false;
+    return updateEnded && passEnded;
 }
 
 }  // namespace vistrel

@@ -71,8 +71,10 @@ public:
     void SetItemCount(int count) { itemCount_ = count; }
 
     // At close: the timer off for good, the change tick and any pass stopped
-    // and joined. Nothing runs in the background afterwards.
-    void Stop();
+    // and joined. Nothing runs in the background afterwards. Called inside a
+    // worker's call (the end of the session can arrive there), that worker
+    // is only told to end: false then, and a later Stop joins it.
+    bool Stop();
     bool Stopped() const { return stopped_; }
 
 private:

@@ -112,6 +112,9 @@ void ThumbnailList::BuildItems(CarryOverSnapshot& snapshot, const PreviousPictur
     // One picture per item, in list order; room for all of them at once.
     pictures_.SetImageCount(count);
     for (int position = 0; position < count; ++position) {
+        // A capture's question may meet the end of the session: the list is
+        // not built any further then.
+        if (tk::Application::Instance().Terminated()) break;
         const size_t index = order[static_cast<size_t>(position)];
         WindowEntry& entry = *entries_[index];
         const HWND pictured = RenderNewItem(entry, position, previous);

@@ -1,6 +1,7 @@
 #include "catalogue/ThumbnailRenderer.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "catalogue/ScreenParts.h"
 #include "catalogue/ThumbnailGeometry.h"
@@ -159,12 +160,13 @@ bool ThumbnailRenderer::CaptureFullSize(HWND window, tk::Bitmap& picture) const 
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
     if (width <= 0 || height <= 0) return false;
-    const CapturedImage image = capture_.Capture(window, bounds, image_);
+    // A bitmap of its own: the shared one is the passes' and the change
+    // tick's, and the print's wait can let one of them run.
+    tk::Bitmap image(tk::PixelFormat::Bgra32);
+    const CapturedImage captured = capture_.Capture(window, bounds, image);
     // A bitmap that could not be made has no size.
-    if (!image.answered || image_.Width() != width || image_.Height() != height) return false;
-    picture.SetSize(width, height);
-    if (picture.Width() != width || picture.Height() != height) return false;
-    picture.GetCanvas().CopyFrom(image_.Dc(), RECT{0, 0, width, height}, POINT{0, 0});
+    if (!captured.answered || image.Width() != width || image.Height() != height) return false;
+    picture = std::move(image);
     return true;
 }
 

@@ -77,9 +77,10 @@ public:
                                  const LastPicture& lastPicture = {}) const;
 
     // The window's picture at its real size, frame included, with nothing
-    // scaled or marked, into `picture`. A window without area stands for the
-    // frame window it owns. False, and `picture` untouched, when there is
-    // nothing to show: no area, no answer, or too large for one bitmap.
+    // scaled or marked, into `picture` (a 32-bit bitmap afterwards). A window
+    // without area stands for the frame window it owns. False, and `picture`
+    // untouched, when there is nothing to show: no area, no answer, or too
+    // large for one bitmap.
     bool CaptureFullSize(HWND window, tk::Bitmap& picture) const;
 
     // The automatic-update mark and the parked mark, bottom right.

@@ -8,6 +8,7 @@
 #include "platform/DisplayInfo.h"
 #include "platform/Locale.h"
 #include "platform/WindowFacts.h"
+#include "toolkit/Application.h"
 
 namespace vistrel {
 
@@ -85,8 +86,11 @@ BOOL CALLBACK WindowCatalogue::ListCallback(HWND window, LPARAM param) {
     const size_t length = std::min(title.size(), sizeof entry.title - 1);
     std::memcpy(entry.title, title.data(), length);
     entry.title[length] = '\0';
-    // A window that does not answer stays minimised (QuietShow asks first).
-    if (self->restoreMinimised_ && entry.minimized) platform::QuietShow(window);
+    // A window that does not answer stays minimised (QuietShow asks first);
+    // once the program is ending (its question may meet the end of the
+    // session), no window is restored to be parked any more.
+    if (self->restoreMinimised_ && entry.minimized && !tk::Application::Instance().Terminated())
+        platform::QuietShow(window);
     return TRUE;
 }
 

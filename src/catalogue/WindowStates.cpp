@@ -33,9 +33,24 @@ void NoteParked(HWND target, Point home) {
 
 void SetParkObserver(ParkObserver* parkObserver) { observer = parkObserver; }
 
+namespace {
+
+// Once the program is ending (the session with it) nothing new goes out of
+// sight, since nothing would bring it back. The question to the window may
+// meet that end, so it is looked for after the answer.
+bool MayPark(HWND target) {
+    auto& app = tk::Application::Instance();
+    return !app.Terminated() && platform::Answers(target) && !app.Terminated();
+}
+
+}  // namespace
+
 bool ParkWindow(HWND target) {
     const Rect r = ToRect(platform::WindowRect(target));
-    switch (ParkDecision(r, platform::IsMaximised(target))) {
+    const ParkAction action = ParkDecision(r, platform::IsMaximised(target));
+    if ((action == ParkAction::MoveOut || action == ParkAction::RestoreMaximisedAndMoveOut) && !MayPark(target))
+        return false;
+    switch (action) {
     case ParkAction::None:
         return false;
     case ParkAction::RestoreMaximisedAndMoveOut:

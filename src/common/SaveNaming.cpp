@@ -45,4 +45,14 @@ std::string ProposedName(const std::string& title, bool titleIsFolder, LeadByteP
 
 std::string CannotWriteMessage(const std::string& path) { return path + " に書き込めません"; }
 
+std::string NothingCapturedMessage(const std::vector<std::string>& titles) {
+    std::string text = "次のウィンドウの画像を取り込めませんでした";
+    for (const std::string& title : titles) text += "\n" + title;
+    return text;
+}
+
+std::string SaveDialogFailedMessage(unsigned long code) {
+    return "保存ダイアログを開けません (エラー " + std::to_string(code) + ")";
+}
+
 }  // namespace vistrel

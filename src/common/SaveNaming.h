@@ -3,6 +3,7 @@
 // type forces, and the numbered names of several pictures.
 
 #include <string>
+#include <vector>
 
 #include "common/Mbcs.h"
 
@@ -26,6 +27,12 @@ std::string NumberedName(const std::string& baseName, int position, const std::s
 
 // The error of a file that cannot be written, shown in the standard error box.
 std::string CannotWriteMessage(const std::string& path);
+// The error box's text when windows gave no picture (they did not answer, or
+// have no area), naming each by its title.
+std::string NothingCapturedMessage(const std::vector<std::string>& titles);
+// The error box's text when the save dialog could not be opened; `code` is
+// what the common dialogs reported.
+std::string SaveDialogFailedMessage(unsigned long code);
 
 // What the dialog proposes for a window title: the title itself, or only its
 // last path component when the title names an existing folder.

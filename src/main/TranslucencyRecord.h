@@ -3,7 +3,9 @@
 // the end of the program gives back exactly what it changed: a window that
 // was layered by its own program keeps its style and gets its own opacity
 // back, one that was not loses the style again, and a window the program
-// never touched is never touched at the end.
+// never touched is never touched at the end. A window stays in the record
+// until it has really been given back: one the user released while it did
+// not answer is kept, fully opaque, until its style can go.
 
 #include <cstdint>
 #include <optional>
@@ -24,6 +26,8 @@ struct LayeredBefore {
     bool wasLayered = false;
     // What the window's own program had set, when it could be read.
     std::optional<LayeredAttributes> attributes;
+    // The user released it, but its style could not be removed yet.
+    bool released = false;
 };
 
 class TranslucencyRecord {
@@ -31,8 +35,13 @@ public:
     // Before the program changes a window: only the first change of a window
     // is kept, since later ones find the program's own layering.
     void NoteBefore(const LayeredBefore& before);
-    // The user released the window: it has its style removed already.
+    // The window has been given back (its style removed, its own opacity
+    // restored) or has gone.
     void Forget(WindowHandle window);
+    // The user released the window and its style is still to go: kept (or
+    // added, for a window the program never changed) until it is.
+    void NoteReleased(WindowHandle window);
+    bool AnyReleased() const;
     const std::vector<LayeredBefore>& Changed() const { return changed_; }
     bool Empty() const { return changed_.empty(); }
 
@@ -42,9 +51,11 @@ private:
 
 // What the end of the program does to a window of the record.
 enum class LayeredRestore {
-    RemoveStyle,        // it was not layered: the style goes again
+    RemoveStyle,        // it was not layered, or the user released it: the style goes
     RestoreAttributes,  // layered by itself: its own opacity back
-    LeaveAlone,         // layered by itself in a way we could not read
+    // Layered by itself in a way that cannot be read (UpdateLayeredWindow):
+    // fully opaque, never left as the user made it, perhaps invisible.
+    MakeOpaque,
 };
 LayeredRestore RestoreOf(const LayeredBefore& before);
 

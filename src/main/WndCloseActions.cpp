@@ -28,7 +28,7 @@ struct Selected {
 
 void TPrintWndDlg::ToolButton3Click(tk::Component& sender) {
     // One command at a time: another that waits for its windows holds the list.
-    if (ClosingStarted() || Busy()) return;
+    if (!CommandMayStart()) return;
     const auto command = static_cast<WindowCommand>(sender.Tag);
     const auto pause = PauseBackgroundWork();
     const bool openOnly = OpenOnlyInForce();
@@ -40,6 +40,9 @@ void TPrintWndDlg::ToolButton3Click(tk::Component& sender) {
     if (selected.empty()) return;
 
     for (const Selected& s : selected) {
+        // Each window's change may wait, and a close or the end of the
+        // session met there ends the command: nothing more goes out of sight.
+        if (ClosingStarted()) return;
         const HWND target = Catalogue().PlacementTarget(s.window);
         switch (command) {
         case WindowCommand::Show:
@@ -74,6 +77,7 @@ void TPrintWndDlg::ToolButton3Click(tk::Component& sender) {
     Catalogue().EnumerateVisible();
     const bool minimisedNow = command == WindowCommand::Minimise && !openOnly;
     for (const Selected& s : selected) {
+        if (ClosingStarted()) return;
         RerenderEntry(s.item, minimisedNow, IsWindowParked(Catalogue().PlacementTarget(s.window)));
         if (s.minimized) platform::RedrawNow(s.window);
     }
@@ -82,7 +86,7 @@ void TPrintWndDlg::ToolButton3Click(tk::Component& sender) {
 }
 
 void TPrintWndDlg::ListView1DblClick(tk::Component&) {
-    if (ClosingStarted() || Busy()) return;
+    if (!CommandMayStart()) return;
     const int item = ListView1.FirstSelected();
     const WindowEntry* entry = item >= 0 ? EntryOf(item) : nullptr;
     if (!entry) return;
@@ -125,7 +129,7 @@ void TPrintWndDlg::TopWndMenuClick(tk::Component&) {
 }
 
 void TPrintWndDlg::ToolButton16Click(tk::Component& sender) {
-    if (ClosingStarted() || Busy()) return;
+    if (!CommandMayStart()) return;
     const auto pause = PauseBackgroundWork();
     const int item = ListView1.FirstSelected();
     const int target = MoveTarget(item, ListView1.Count(), &sender == &ToolButton16);
@@ -141,8 +145,10 @@ void TPrintWndDlg::ToolButton16Click(tk::Component& sender) {
 
 void TPrintWndDlg::ToolButton13Click(tk::Component&) {
     // Opens in the user's viewer for the type; nothing to report if none.
-    platform::OpenWithDefaultHandler(Handle(), "Vistrel.htm", executableFolder_ + "Help",
-                                     SW_SHOWMAXIMIZED);
+    // By its full path: a bare name is looked for by the shell elsewhere too.
+    if (executableFolder_.empty()) return;
+    const std::string folder = executableFolder_ + "Help";
+    platform::OpenWithDefaultHandler(Handle(), folder + "\\Vistrel.htm", folder, SW_SHOWMAXIMIZED);
 }
 
 void TPrintWndDlg::PopupMenu2Popup() {

@@ -30,7 +30,7 @@ bool TPrintWndDlg::ClippingStored(int item) const {
 }
 
 void TPrintWndDlg::Clip1Click(tk::Component&) {
-    if (ClosingStarted() || Busy()) return;
+    if (!CommandMayStart()) return;
     const int item = ListView1.FirstSelected();
     const WindowEntry* entry = item >= 0 ? EntryOf(item) : nullptr;
     if (!entry) return;
@@ -72,7 +72,7 @@ void TPrintWndDlg::SwitchButton2Click(tk::Component&) {
 
 void TPrintWndDlg::ClipMenuClick(tk::Component&) {
     ClipMenu.Checked = !ClipMenu.Checked;
-    if (ClosingStarted() || Busy() || !PrintWindowAvailable()) return;
+    if (!CommandMayStart() || !PrintWindowAvailable()) return;
     const auto pause = PauseBackgroundWork();
     for (int i = 0; i < ListView1.Count(); ++i) {
         if (ClosingStarted()) return;
@@ -92,7 +92,7 @@ void TPrintWndDlg::TrimSaveMenuClick(tk::Component& sender) {
             throw std::runtime_error(CannotWriteMessage(clippingFile_));
         return;
     }
-    if (ClosingStarted() || Busy()) return;
+    if (!CommandMayStart()) return;
     const auto pause = PauseBackgroundWork();
     entry = EntryOf(item);
     if (!entry) return;

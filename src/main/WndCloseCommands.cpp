@@ -5,24 +5,30 @@
 // has ended.
 
 #include "main/WndCloseUnit.h"
+#include "toolkit/Application.h"
 #include "toolkit/Messages.h"
 
 namespace vistrel {
 
 BackgroundWork::Pause TPrintWndDlg::PauseBackgroundWork() { return BackgroundWork::Pause(*background_); }
 
-void TPrintWndDlg::RequestClose() {
-    if (Busy()) {
-        closePending_ = true;
-        return;
-    }
-    PostMessageA(Handle(), WM_CLOSE, 0, 0);
+bool TPrintWndDlg::CommandMayStart() const {
+    return !ClosingStarted() && !Busy() && !tk::Application::Instance().ServingAnyCall();
+}
+
+bool TPrintWndDlg::MustDefer() {
+    // The end of a command posts the deferred work itself.
+    if (Busy()) return true;
+    if (!tk::Application::Instance().ServingAnyCall()) return false;
+    // Posted messages wait until the worker's call has returned.
+    PostMessageA(Handle(), tk::WM_VT_RUN_DEFERRED, 0, 0);
+    return true;
 }
 
 void TPrintWndDlg::RunDeferred() {
     // Another command may have begun between the post and now; its own end
     // posts again.
-    if (Busy() || closing_) return;
+    if (closing_ || MustDefer()) return;
     if (std::exchange(closePending_, false)) {
         // The close supersedes whatever else was asked for.
         pendingResize_ = false;

@@ -10,6 +10,7 @@
 #include "main/WndCloseUnit.h"
 #include "platform/Files.h"
 #include "platform/Locale.h"
+#include "toolkit/Application.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/PictureFiles.h"
 
@@ -27,14 +28,22 @@ bool TPrintWndDlg::PictureOf(int item, bool actualSize, tk::Bitmap& picture) {
 }
 
 void TPrintWndDlg::N6Click(tk::Component& sender) {
+    if (!CommandMayStart()) return;
     const int item = ListView1.FirstSelected();
     if (item < 0) return;
+    // A capture waits for the window, and a pass step or a change tick met
+    // there would work on the list under it.
+    const auto pause = PauseBackgroundWork();
+    const bool actualSize = &sender == &N13;
     tk::Bitmap picture;
-    if (PictureOf(item, &sender == &N13, picture)) tk::CopyBitmapToClipboard(Handle(), picture);
+    if (PictureOf(item, actualSize, picture))
+        tk::CopyBitmapToClipboard(Handle(), picture);
+    else if (actualSize && !ClosingStarted())
+        tk::Application::Instance().ShowError(NothingCapturedMessage({ListView1.Caption(item)}));
 }
 
 void TPrintWndDlg::N12Click(tk::Component& sender) {
-    if (ClosingStarted() || Busy()) return;
+    if (!CommandMayStart()) return;
     std::vector<int> selected;
     for (int i = ListView1.FirstSelected(); i >= 0; i = ListView1.NextSelected(i)) selected.push_back(i);
     if (selected.empty()) return;
@@ -45,7 +54,12 @@ void TPrintWndDlg::N12Click(tk::Component& sender) {
     const std::string title = ListView1.Caption(selected.front());
     SaveDialog1.FileName =
         ProposedName(title, platform::DirectoryExists(title), platform::IsLeadByte);
-    if (!SaveDialog1.Execute(Handle()) || ClosingStarted()) return;
+    if (!SaveDialog1.Execute(Handle()) || ClosingStarted()) {
+        // A dialog that could not open is not the user's cancel.
+        if (SaveDialog1.Failure() && !ClosingStarted())
+            tk::Application::Instance().ShowError(SaveDialogFailedMessage(SaveDialog1.Failure()));
+        return;
+    }
     const std::string extension = SaveExtension(SaveDialog1.FilterIndex);
     const std::string fileName = ForceExtension(SaveDialog1.FileName, extension, platform::IsLeadByte);
     const std::string baseName = BaseName(fileName, platform::IsLeadByte);
@@ -69,14 +83,21 @@ void TPrintWndDlg::N12Click(tk::Component& sender) {
 
     const bool actualSize = &sender == &N14;
     tk::Bitmap picture;
+    std::vector<std::string> notCaptured;
     for (size_t i = 0; i < selected.size(); ++i) {
         if (ClosingStarted()) return;
-        // A window with nothing to show writes nothing rather than an empty file.
-        if (!PictureOf(selected[i], actualSize, picture)) continue;
+        // A window with nothing to show writes nothing rather than an empty
+        // file, and is named afterwards.
+        if (!PictureOf(selected[i], actualSize, picture)) {
+            notCaptured.push_back(ListView1.Caption(selected[i]));
+            continue;
+        }
         const bool written = tk::SavePictureFile(names[i], SaveDialog1.FilterIndex == 1, picture);
         // The standard error box; the remaining files are not written.
         if (!written) throw std::runtime_error(CannotWriteMessage(names[i]));
     }
+    if (!notCaptured.empty() && !ClosingStarted())
+        tk::Application::Instance().ShowError(NothingCapturedMessage(notCaptured));
 }
 
 }  // namespace vistrel

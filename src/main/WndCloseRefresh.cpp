@@ -22,7 +22,7 @@ void TPrintWndDlg::CreateBackgroundWork() {
 
 void TPrintWndDlg::ToolButton1Click(tk::Component& sender) {
     if (ClosingStarted()) return;
-    if (Busy()) {
+    if (MustDefer()) {
         // Rebuilding the list under a running command would pull its items
         // away; the refresh follows when the command is over.
         pendingRefresh_ = &sender;
@@ -37,6 +37,7 @@ void TPrintWndDlg::ToolButton1Click(tk::Component& sender) {
         // where it was and is minimised for real.
         Catalogue().EnumerateVisible();
         for (int i = 0; i < ListView1.Count(); ++i) {
+            if (ClosingStarted()) return;
             const WindowEntry* entry = EntryOf(i);
             if (!entry) continue;
             const HWND target = Catalogue().PlacementTarget(WindowOf(*entry));
@@ -50,6 +51,7 @@ void TPrintWndDlg::ToolButton1Click(tk::Component& sender) {
 
 void TPrintWndDlg::ChangeTick() {
     if (ClosingStarted() || Busy() || !list_) return;
+    RetryReleasedTranslucency();
     UpdateToolbarStates();
     const int kind = ChangeCheck();
     background_->SetStopRequest(kind);
@@ -182,7 +184,7 @@ void TPrintWndDlg::Timer1Timer() {
 }
 
 void TPrintWndDlg::PassStep(int tick, int index) {
-    if (index >= ListView1.Count()) return;
+    if (ClosingStarted() || index >= ListView1.Count()) return;
     const WindowEntry* entry = EntryOf(index);
     if (!entry) return;
     if (!PassStepDue(entry->autoUpdate, entry->minimized, tick, entry->clips != nullptr,

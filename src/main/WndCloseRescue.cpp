@@ -41,14 +41,15 @@ void TPrintWndDlg::RemoveCrashRescue() {
 
 void TPrintWndDlg::EmergencyRestore() const noexcept {
     // Nothing here waits for another program or allocates: the process is
-    // failing. The journal's file stays for the next start.
+    // failing, or the session ends around it. The journal's file stays for
+    // the next start, which passes over the windows that did come home.
     if (parkJournal_) parkJournal_->EmergencyRestore();
     if (!layered_.Available()) return;
     for (const LayeredBefore& before : translucency_.Changed()) {
         const HWND window = static_cast<HWND>(before.window);
         if (RestoreOf(before) == LayeredRestore::RestoreAttributes)
             GiveBackOwnOpacity(before);
-        else if (RestoreOf(before) == LayeredRestore::RemoveStyle)
+        else
             layered_.SetAttributes(window, 0, 255, LWA_ALPHA);  // the style stays, but fully opaque
     }
 }

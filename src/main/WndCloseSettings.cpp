@@ -10,6 +10,8 @@
 #include "platform/Locale.h"
 #include "platform/Registry.h"
 #include "common/Mbcs.h"
+#include "common/SaveNaming.h"
+#include "toolkit/Application.h"
 
 namespace vistrel {
 
@@ -63,7 +65,7 @@ void TPrintWndDlg::LoadExclusionList() {
         exclusionUnreadable_ = true;
 }
 
-void TPrintWndDlg::SaveExclusionList() {
+void TPrintWndDlg::SaveExclusionList(bool reportFailure) {
     // A list.dat we could not read (locked, no permission) holds lines we never
     // saw: writing our list over it would lose them.
     if (exclusionUnreadable_) return;
@@ -71,7 +73,8 @@ void TPrintWndDlg::SaveExclusionList() {
     if (!platform::DirectoryExists(folder)) platform::CreateFolders(folder);
     // Written to a temporary file and moved over the old one: a full disk or a
     // crash never leaves a truncated list, and a failed write keeps the old.
-    platform::ReplaceFileContents(exclusionFile_, FormatListDat(exclusion_.Lines()));
+    if (!platform::ReplaceFileContents(exclusionFile_, FormatListDat(exclusion_.Lines())) && reportFailure)
+        tk::Application::Instance().ShowError(CannotWriteMessage(exclusionFile_));
 }
 
 }  // namespace vistrel

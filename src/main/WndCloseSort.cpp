@@ -22,7 +22,7 @@ void TPrintWndDlg::ConnectSortAndTranslucency() {
 }
 
 void TPrintWndDlg::SortToolBtnClick(tk::Component& sender) {
-    if (ClosingStarted() || Busy() || ListView1.Count() < 2) return;
+    if (!CommandMayStart() || ListView1.Count() < 2) return;
     std::vector<ListOrderItem> items;
     std::vector<WindowHandle> selected;
     for (int i = 0; i < ListView1.Count(); ++i) {
@@ -48,7 +48,7 @@ void TPrintWndDlg::SortToolBtnClick(tk::Component& sender) {
 }
 
 void TPrintWndDlg::ON1Click(tk::Component& sender) {
-    if (ClosingStarted() || Busy()) return;
+    if (!CommandMayStart()) return;
     const auto pause = PauseBackgroundWork();
     const bool on = &sender == &ON1;
     for (int i = ListView1.FirstSelected(); i >= 0; i = ListView1.NextSelected(i))

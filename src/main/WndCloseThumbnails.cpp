@@ -42,7 +42,7 @@ void TPrintWndDlg::RefreshThumbnail(HWND window, int item) { list_->RefreshThumb
 
 void TPrintWndDlg::ResizeThumbnails() {
     if (ClosingStarted()) return;
-    if (Busy()) {
+    if (MustDefer()) {
         pendingResize_ = true;
         return;
     }

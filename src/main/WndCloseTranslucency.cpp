@@ -11,6 +11,7 @@
 #include "platform/Layered.h"
 #include "platform/Locale.h"
 #include "platform/WindowFacts.h"
+#include "toolkit/Application.h"
 
 namespace vistrel {
 
@@ -31,11 +32,12 @@ LayeredBefore ReadBefore(HWND window) {
 void TPrintWndDlg::SetTranslucency(HWND window, BYTE opacity, bool on) {
     if (!layered_.Available() || !IsWindow(window)) return;
     if (!on) {
-        // A window that does not answer keeps its style for now.
-        if (platform::HasLayeredStyle(window)) platform::SetLayeredStyle(window, false);
-        translucency_.Forget(window);
+        ReleaseTranslucency(window);
         return;
     }
+    // The program is ending: nothing is made translucent that nobody would
+    // give back.
+    if (tk::Application::Instance().Terminated()) return;
     const LayeredBefore before = ReadBefore(window);
     if (!before.wasLayered && !platform::SetLayeredStyle(window, true)) return;
     translucency_.NoteBefore(before);
@@ -45,6 +47,27 @@ void TPrintWndDlg::SetTranslucency(HWND window, BYTE opacity, bool on) {
         platform::SetLayeredStyle(window, false);
         translucency_.Forget(window);
     }
+}
+
+void TPrintWndDlg::ReleaseTranslucency(HWND window) {
+    if (!platform::HasLayeredStyle(window) || platform::SetLayeredStyle(window, false)) {
+        translucency_.Forget(window);
+        return;
+    }
+    // Busy for the moment: changing its style would wait for it. Fully
+    // opaque it is visible at once (that sends no message), and its style
+    // goes when it answers again, or at the end.
+    layered_.SetAttributes(window, 0, 255, LWA_ALPHA);
+    translucency_.NoteReleased(window);
+}
+
+void TPrintWndDlg::RetryReleasedTranslucency() {
+    if (!translucency_.AnyReleased()) return;
+    std::vector<HWND> released;
+    for (const LayeredBefore& before : translucency_.Changed())
+        if (before.released) released.push_back(static_cast<HWND>(before.window));
+    for (const HWND window : released)
+        if (!IsWindow(window) || platform::SetLayeredStyle(window, false)) translucency_.Forget(window);
 }
 
 void TPrintWndDlg::GiveBackOwnOpacity(const LayeredBefore& before) const noexcept {
@@ -66,7 +89,7 @@ void TPrintWndDlg::CancelLevelPreview(HWND window) {
 }
 
 void TPrintWndDlg::ToolButton7Click(tk::Component& sender) {
-    if (ClosingStarted() || Busy()) return;
+    if (!CommandMayStart()) return;
     const auto pause = PauseBackgroundWork();
     Catalogue().EnumerateVisible();
     // The windows are gathered before the dialog waits: the list may change
@@ -111,7 +134,7 @@ void TPrintWndDlg::ToolButton7Click(tk::Component& sender) {
 }
 
 void TPrintWndDlg::ToolButton18Click(tk::Component&) {
-    if (ClosingStarted() || Busy()) return;
+    if (!CommandMayStart()) return;
     // A command: a close that comes while the dialog is open waits for it.
     const auto pause = PauseBackgroundWork();
     TLebelDlg dialog(nullptr, Handle());
@@ -124,7 +147,10 @@ void TPrintWndDlg::ToolButton18Click(tk::Component&) {
 
 void TPrintWndDlg::RestoreTranslucencyAtExit() {
     if (!layered_.Available()) return;
-    for (const LayeredBefore& before : translucency_.Changed()) {
+    // A copy: the questions below wait, and what arrives meanwhile may
+    // change the record.
+    const std::vector<LayeredBefore> changed = translucency_.Changed();
+    for (const LayeredBefore& before : changed) {
         const HWND window = static_cast<HWND>(before.window);
         if (!IsWindow(window)) continue;
         switch (RestoreOf(before)) {
@@ -139,7 +165,8 @@ void TPrintWndDlg::RestoreTranslucencyAtExit() {
         case LayeredRestore::RestoreAttributes:
             GiveBackOwnOpacity(before);
             break;
-        case LayeredRestore::LeaveAlone:
+        case LayeredRestore::MakeOpaque:
+            layered_.SetAttributes(window, 0, 255, LWA_ALPHA);
             break;
         }
     }

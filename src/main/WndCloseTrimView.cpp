@@ -25,7 +25,7 @@ std::vector<RegionSource> TPrintWndDlg::RegionSources() const {
 }
 
 void TPrintWndDlg::TrimingOnMenuClick(tk::Component&) {
-    if (ClosingStarted() || Busy() || trimView_) return;
+    if (!CommandMayStart() || trimView_) return;
     Timer1.SetEnabled(false);
     regionRows_ = BuildRegionTable(RegionSources());
     regionTotal_ = static_cast<int>(regionRows_.size());

@@ -53,7 +53,7 @@ TPrintWndDlg::TPrintWndDlg() : exclusion_(platform::EqualIgnoreCaseUser) {
 TPrintWndDlg::~TPrintWndDlg() {
     // However the window goes (an exception out of the message loop
     // included), no worker may call into it once its members start to go.
-    if (cpuThread_) cpuThread_->Stop();
+    StopCpuThread();
     if (background_) background_->Stop();
     // An exception ended the loop before any close: windows come home,
     // translucency goes, list.dat is kept, as at any end.
@@ -142,9 +142,11 @@ void TPrintWndDlg::RunClosingWork() {
     sizeHold_.reset();
     list_->RestoreAtExit();
     RestoreTranslucencyAtExit();
+    // Nothing of the pass or the tick runs below a close (it waits until
+    // they are over), so the functions they use may go.
     printWindow_.Free();
     processPaths_.Free();
-    SaveExclusionList();
+    SaveExclusionList(!sessionEnding_);
 }
 
 void TPrintWndDlg::FormClose() {
@@ -153,17 +155,44 @@ void TPrintWndDlg::FormClose() {
 }
 
 void TPrintWndDlg::EndSession() {
-    // The session ends whatever we do, and the process may be ended as soon
-    // as this returns: the closing work now, with nothing left for later but
-    // taking the window down.
-    sessionEnding_ = true;
-    RunClosingWork();
+    // The session ends whatever we do, and Windows may end the process as
+    // soon as this returns. It is a sent message, so it can arrive inside
+    // any wait: a pass step asking another window, a change tick, a
+    // command's pump, a dialog. So, in this order:
+    // 1. Nothing new begins: no command, tick or pass step, and no window is
+    //    parked, layered or restored any more (the application is marked as
+    //    ending; an interrupted command loop sees it and stops).
+    // 2. What must not be lost is saved: list.dat and the settings.
+    // 3. Windows are given back from the records, waiting for nobody: parked
+    //    ones are sent home, translucent ones made visible.
+    // 4. The workers are told to end. One whose call runs below us cannot end
+    //    before that call returns, so it is not waited for here; the
+    //    destructor joins it once the stack has unwound.
+    // 5. Every message loop ends as soon as it is back in control (modal
+    //    ones included), and the window goes with the last of them.
+    if (std::exchange(sessionEnding_, true)) return;
+    tk::Application::Instance().Terminate();
+    if (cpuThread_) cpuThread_->Terminate();
+    // A close may have begun already and be waiting below us: whatever it
+    // has not done yet is done here.
+    SaveExclusionList(false);
     if (!std::exchange(settingsWritten_, true)) WriteSettings();
-    RequestClose();
+    EmergencyRestore();
+    closingWorkDone_ = true;
+    if (background_) background_->Stop();
+}
+
+void TPrintWndDlg::StopCpuThread() {
+    constexpr DWORD kCpuStopBoundMs = 1000;
+    if (!cpuThread_ || cpuThread_->StopWithin(kCpuStopBoundMs)) return;
+    // Stuck in a counter call at the program's end: it is let go, its object
+    // kept for it, and whatever it still hands over is never run.
+    cpuThread_->Abandon();
+    static_cast<void>(cpuThread_.release());
 }
 
 void TPrintWndDlg::FormDestroy() {
-    if (cpuThread_) cpuThread_->Stop();
+    StopCpuThread();
     if (background_) background_->Stop();
     // The list object itself stays until the window object goes: the list
     // view still reports on its items while it is being destroyed.
@@ -183,8 +212,17 @@ LRESULT TPrintWndDlg::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             trimView_->SetModalResult(tk::mrCancel);
             return 0;
         }
-        if (Busy()) {
+        if (MustDefer()) {
             closePending_ = true;
+            return 0;
+        }
+        break;
+    case WM_COMMAND:
+        // Sent by another program while a worker's call waits for a window:
+        // carried out once that call is over, as if it had been posted, so
+        // that no command pulls the list from under the step below.
+        if (tk::Application::Instance().ServingAnyCall()) {
+            PostMessageA(Handle(), WM_COMMAND, wParam, lParam);
             return 0;
         }
         break;

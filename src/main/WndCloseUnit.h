@@ -179,7 +179,11 @@ private:
     // The work of closing that must happen however the program ends: the
     // background stopped, parked windows back, list.dat saved. Runs once.
     void RunClosingWork();
+    // The end of the Windows session; its order of steps is in the .cpp.
     void EndSession();
+    // The CPU thread told to end and joined, but waited for no longer than
+    // a moment: its counter calls cannot be interrupted.
+    void StopCpuThread();
     void SetRunTimeHints();
     void ApplyPrintWindowStates();
     void ShowHintInStatusLine(const std::string& hint);
@@ -201,7 +205,9 @@ private:
     void ReadSettings();
     void WriteSettings();
     void LoadExclusionList();
-    void SaveExclusionList();
+    // At the end; a file that cannot be written is reported when asked
+    // (not at the end of the session, where nobody could answer a box).
+    void SaveExclusionList(bool reportFailure);
 
     // The list and the commands on it (WndCloseCatalogue.cpp)
     void ClearList();
@@ -212,8 +218,18 @@ private:
     // as long as it runs; requests that arrive meanwhile wait for its end.
     [[nodiscard]] BackgroundWork::Pause PauseBackgroundWork();
     bool Busy() const { return background_ && background_->Busy(); }
-    bool ClosingStarted() const { return closing_ || closingWorkDone_; }
-    void RequestClose();
+    // The program is on its way out: a close asked for or running, or the
+    // session ending. Nothing new is started, parked or layered then.
+    bool ClosingStarted() const { return closing_ || closingWorkDone_ || sessionEnding_ || closePending_; }
+    // Whether a command may begin now: not while another runs, not once the
+    // close has begun, and not inside a worker's call (a message another
+    // program sends while a pass step waits for its window), whose step
+    // still holds an item of the list.
+    bool CommandMayStart() const;
+    // A close, a refresh or a resize that may not run now: true, and it is
+    // recorded by the caller and run by RunDeferred once nothing holds the
+    // list any more.
+    bool MustDefer();
     void RunDeferred();
     void BeginSizeHold();
     void EndSizeHold();
@@ -285,6 +301,11 @@ private:
     void ToolButton7Click(tk::Component& sender);
     void ToolButton18Click(tk::Component& sender);
     void SetTranslucency(HWND window, BYTE opacity, bool on);
+    // The layered style removed; a window that does not answer is made fully
+    // opaque and kept in the record until its style can go.
+    void ReleaseTranslucency(HWND window);
+    // On the change tick: released windows that answer again lose the style.
+    void RetryReleasedTranslucency();
     void CancelLevelPreview(HWND window);
     // The opacity a window's own program had given it, when it could be read.
     void GiveBackOwnOpacity(const LayeredBefore& before) const noexcept;

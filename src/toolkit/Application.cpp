@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <memory>
+#include <utility>
+
 #include "toolkit/Form.h"
 #include "toolkit/Messages.h"
 #include "toolkit/Timer.h"
@@ -12,6 +16,18 @@ namespace {
 
 constexpr const char* kUtilityClass = "VistrelUtilityWindow";
 
+// The worker whose call runs, on the stack of calls being served while it runs.
+class ServingCall {
+public:
+    ServingCall(std::vector<DWORD>& calls, DWORD threadId) : calls_(calls) { calls_.push_back(threadId); }
+    ~ServingCall() { calls_.pop_back(); }
+    ServingCall(const ServingCall&) = delete;
+    ServingCall& operator=(const ServingCall&) = delete;
+
+private:
+    std::vector<DWORD>& calls_;
+};
+
 }  // namespace
 
 LRESULT CALLBACK Application::UtilityProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -19,9 +35,16 @@ LRESULT CALLBACK Application::UtilityProc(HWND hwnd, UINT message, WPARAM wParam
         switch (message) {
         case WM_VT_SYNCHRONIZE:
             // wParam: the sending worker's thread id; lParam: its call.
-            if (Instance().IsPendingCall(wParam, lParam))
+            if (Instance().IsPendingCall(wParam, lParam)) {
+                const ServingCall serving(Instance().servingCalls_, static_cast<DWORD>(wParam));
                 (*reinterpret_cast<const std::function<void()>*>(lParam))();
+            }
             return 0;
+        case WM_VT_WORKER_FAILED: {
+            const std::unique_ptr<std::exception_ptr> error(reinterpret_cast<std::exception_ptr*>(lParam));
+            if (error && *error) std::rethrow_exception(*error);
+            return 0;
+        }
         case WM_TIMER:
             Timer::Dispatch(wParam);
             return 0;
@@ -58,6 +81,21 @@ void Application::CallInMainThread(const std::function<void()>& fn) {
     SendMessageA(utility_, WM_VT_SYNCHRONIZE, self, reinterpret_cast<LPARAM>(&fn));
     std::lock_guard<std::mutex> lock(callsMutex_);
     pendingCalls_.erase(self);
+}
+
+bool Application::ServingCallOf(DWORD threadId) const {
+    return std::find(servingCalls_.begin(), servingCalls_.end(), threadId) != servingCalls_.end();
+}
+
+void Application::ReportWorkerException(std::exception_ptr error) {
+    auto message = std::make_unique<std::exception_ptr>(std::move(error));
+    if (utility_ && PostMessageA(utility_, WM_VT_WORKER_FAILED, 0, reinterpret_cast<LPARAM>(message.get())))
+        message.release();  // the plumbing window owns it now
+}
+
+void Application::Terminate() {
+    if (std::exchange(terminated_, true)) return;
+    PostQuitMessage(0);
 }
 
 Application& Application::Instance() {
@@ -127,10 +165,17 @@ void Application::WaitFor(HANDLE object) {
     }
 }
 
-void Application::WaitServingCalls(HANDLE object) {
+bool Application::WaitServingCalls(HANDLE object, DWORD milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
     for (;;) {
-        const DWORD r = MsgWaitForMultipleObjects(1, &object, FALSE, INFINITE, QS_SENDMESSAGE);
-        if (r != WAIT_OBJECT_0 + 1) return;  // signalled, or the handle is bad
+        DWORD left = INFINITE;
+        if (milliseconds != INFINITE) {
+            const ULONGLONG now = GetTickCount64();
+            left = now >= end ? 0 : static_cast<DWORD>(end - now);
+        }
+        const DWORD r = MsgWaitForMultipleObjects(1, &object, FALSE, left, QS_SENDMESSAGE);
+        if (r == WAIT_TIMEOUT) return false;
+        if (r != WAIT_OBJECT_0 + 1) return true;  // signalled, or the handle is bad
         // Delivers the messages sent to this thread and nothing else.
         MSG msg;
         PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
@@ -155,8 +200,14 @@ void Application::SetHint(const std::string& hint) {
     if (OnHint) OnHint(hint_);
 }
 
-void Application::ShowException(const std::exception& error) {
-    MessageBoxA(nullptr, error.what(), Title.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+void Application::ShowException(const std::exception& error) { ShowError(error.what()); }
+
+void Application::ShowError(const std::string& text) {
+    if (OnErrorBox) {
+        OnErrorBox(text);
+        return;
+    }
+    MessageBoxA(nullptr, text.c_str(), Title.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 
 void Application::HandleException() {
@@ -165,7 +216,7 @@ void Application::HandleException() {
     } catch (const std::exception& error) {
         ShowException(error);
     } catch (...) {
-        MessageBoxA(nullptr, "Unknown error", Title.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        ShowError("Unknown error");
     }
 }
 

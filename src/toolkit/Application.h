@@ -9,6 +9,7 @@
 #include <mutex>
 #include <unordered_map>
 #include <string>
+#include <vector>
 
 namespace vistrel::tk {
 
@@ -33,13 +34,28 @@ public:
     // Waits for a kernel object serving only messages sent from other threads
     // (the workers' synchronised calls among them); input, timers and posted
     // messages such as a close stay queued until the wait is over.
-    void WaitServingCalls(HANDLE object);
+    // True when the object was signalled, false at the time limit.
+    bool WaitServingCalls(HANDLE object, DWORD milliseconds = INFINITE);
     // Runs fn in the user-interface thread and returns when it has run; from
     // that thread itself, runs it at once. Only calls made this way are run by
     // the plumbing window: a message of the same number from anywhere else
     // (another program can find message-only windows) is ignored.
     void CallInMainThread(const std::function<void()>& fn);
+    // Whether the user-interface thread is running a synchronised call of
+    // that worker (a Win32 thread id) right now, somewhere below on its
+    // stack. Such a worker cannot end before the call returns: waiting for
+    // it there would wait for ever.
+    bool ServingCallOf(DWORD threadId) const;
+    bool ServingAnyCall() const { return !servingCalls_.empty(); }
+    // A worker's code failed: the exception is reported in the
+    // user-interface thread as any exception is. Callable from any thread.
+    void ReportWorkerException(std::exception_ptr error);
+
     bool Terminated() const { return terminated_; }
+    // The program is to end now (the end of the session): every message
+    // loop, modal ones included, ends as soon as it is back in control, and
+    // work that checks Terminated() starts nothing new.
+    void Terminate();
 
     // The hint of the control under the mouse or of the highlighted menu
     // item; OnHint runs whenever it changes.
@@ -49,7 +65,10 @@ public:
 
     // The standard error box, as shown for an exception that escapes a handler.
     void ShowException(const std::exception& error);
+    void ShowError(const std::string& text);
     void HandleException();  // call inside a catch block
+    // Takes the place of the standard box when set (tests).
+    std::function<void(const std::string&)> OnErrorBox;
 
     // The message-only window of the user-interface thread: timers and
     // synchronised calls are delivered to it. Message-only windows are never
@@ -72,6 +91,9 @@ private:
     // The synchronised call each worker thread is waiting in, by thread id.
     std::mutex callsMutex_;
     std::unordered_map<DWORD, const std::function<void()>*> pendingCalls_;
+    // The workers whose calls the user-interface thread is running, the
+    // innermost last; touched by that thread only.
+    std::vector<DWORD> servingCalls_;
 };
 
 }  // namespace vistrel::tk

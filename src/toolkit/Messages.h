@@ -12,6 +12,10 @@ enum : UINT {
     WM_VT_RUN_DEFERRED = WM_APP + 2,
     // Posted by a form to itself: its controls have been painted once.
     WM_VT_FIRST_PAINTED = WM_APP + 3,
+    // Posted to the plumbing window by a worker whose code failed: wParam 0,
+    // lParam = std::exception_ptr* (the receiver deletes it), reported as
+    // any exception is.
+    WM_VT_WORKER_FAILED = WM_APP + 4,
 };
 
 }  // namespace vistrel::tk

@@ -16,9 +16,18 @@ public:
     // Proposed before Execute, chosen after it (the full path).
     std::string FileName;
 
-    // Shows the dialog modally over `owner`; false when the user cancelled.
-    // No default extension and no overwrite prompt: the caller decides.
+    // Shows the dialog modally over `owner`; false when the user cancelled
+    // or the dialog could not be shown (Failure() tells which). No default
+    // extension and no overwrite prompt: the caller decides.
     bool Execute(HWND owner);
+    // What the common dialogs reported when the last Execute could not show
+    // the dialog; 0 after a cancel or a choice.
+    DWORD Failure() const { return failure_; }
+
+private:
+    bool Show(HWND owner, const std::string& proposed);
+
+    DWORD failure_ = 0;
 };
 
 }  // namespace vistrel::tk

@@ -11,7 +11,10 @@ Thread::Thread() : finished_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
 Thread::~Thread() {
     // Derived classes stop their thread in their own destructor; this is the
     // last guard, so that no worker ever outlives its object.
-    Stop();
+    // Stop() cannot join only from inside the worker's own call, where no
+    // owner destroys its thread; should it happen, the worker is let go
+    // rather than the process ended.
+    if (!Stop() && worker_.joinable()) worker_.detach();
 }
 
 bool Thread::Resume() {
@@ -40,26 +43,53 @@ void Thread::Terminate() {
     wake_.notify_all();
 }
 
-void Thread::WaitFor() {
-    if (!worker_.joinable() || worker_.get_id() == std::this_thread::get_id()) return;
+bool Thread::CallBelow() const {
+    auto& app = Application::Instance();
+    return GetCurrentThreadId() == app.MainThreadId() && app.ServingCallOf(threadId_.load());
+}
+
+bool Thread::WaitFor() {
+    if (!worker_.joinable() || worker_.get_id() == std::this_thread::get_id()) return true;
+    if (CallBelow()) return false;
     if (GetCurrentThreadId() == Application::Instance().MainThreadId())
         Application::Instance().WaitServingCalls(finished_.get());
     else
         WaitForSingleObject(finished_.get(), INFINITE);
+    return true;
 }
 
-void Thread::Stop() {
+bool Thread::Stop() {
     Terminate();
-    if (!worker_.joinable() || worker_.get_id() == std::this_thread::get_id()) return;
-    WaitFor();
+    if (!worker_.joinable()) return true;
+    if (worker_.get_id() == std::this_thread::get_id() || !WaitFor()) return false;
     worker_.join();
+    return true;
+}
+
+bool Thread::StopWithin(DWORD milliseconds) {
+    Terminate();
+    if (!worker_.joinable()) return true;
+    if (worker_.get_id() == std::this_thread::get_id() || CallBelow()) return false;
+    auto& app = Application::Instance();
+    const bool ended = GetCurrentThreadId() == app.MainThreadId()
+                           ? app.WaitServingCalls(finished_.get(), milliseconds)
+                           : WaitForSingleObject(finished_.get(), milliseconds) == WAIT_OBJECT_0;
+    if (!ended) return false;
+    worker_.join();
+    return true;
+}
+
+void Thread::Abandon() {
+    Terminate();
+    if (worker_.joinable()) worker_.detach();
 }
 
 void Thread::Run() {
+    threadId_ = GetCurrentThreadId();
     try {
         Execute();
     } catch (...) {
-        // A worker has nobody to report to; it ends quietly.
+        Application::Instance().ReportWorkerException(std::current_exception());
     }
     SetEvent(finished_.get());
 }

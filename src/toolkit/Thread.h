@@ -23,6 +23,13 @@
 //   synchronised calls, so a worker inside Synchronize can always finish.
 //   Stop() and WaitFor() serve only those calls (sent messages), not input or
 //   posted messages: a close or a click is not run inside the wait.
+// - A wait can meet any sent message, the end of the session among them, so
+//   Stop() may be asked for while the user-interface thread is itself inside
+//   one of this worker's calls. The worker cannot end before that call
+//   returns; Stop() then only tells it to end and returns, and a later
+//   Stop() (the destructor's at the latest) joins it once the call is over.
+// - An exception that escapes Execute is handed to the user-interface thread
+//   and reported there as any exception is; the worker ends.
 
 #include <windows.h>
 
@@ -56,9 +63,20 @@ public:
 
     // Waits until Execute has returned; from the UI thread it serves the
     // workers' synchronised calls meanwhile. Any number of callers may wait.
-    void WaitFor();
-    // Terminate, WaitFor and join. Safe to call more than once.
-    void Stop();
+    // Returns at once, false, when the UI thread runs a call of this worker
+    // below the caller: the worker cannot end before it returns.
+    bool WaitFor();
+    // Terminate, WaitFor and join. Safe to call more than once. True when the
+    // worker has ended and is joined (or never ran).
+    bool Stop();
+    // Terminate and wait at most `milliseconds` for Execute to return, then
+    // join. False when the worker is still inside a call that cannot be
+    // interrupted (the caller may Abandon it).
+    bool StopWithin(DWORD milliseconds);
+    // For a worker that would not end at the program's end: it is let go,
+    // and its object must outlive it (the owner releases it on purpose, the
+    // process ends soon). Nothing it hands over is run any more.
+    void Abandon();
 
 protected:
     virtual void Execute() = 0;
@@ -73,7 +91,10 @@ protected:
 private:
     void Run();
 
+    bool CallBelow() const;
+
     std::atomic<bool> suspended_{true};
+    std::atomic<DWORD> threadId_{0};  // the worker's, once it runs
     std::atomic<bool> terminated_{false};
     std::mutex mutex_;
     std::condition_variable wake_;

@@ -248,6 +248,23 @@ TEST_F(ActionsTest, TranslucencyIsPreviewedAppliedAndGivenBackAtTheEnd) {
     EXPECT_EQ(LayeringOf(own).alpha, 200);
 }
 
+// Released while it is busy for a moment: its style cannot change without
+// waiting for it, but it is visible at once, and the style goes as soon as
+// it answers again.
+TEST_F(ActionsTest, AReleasedWindowThatIsBusyIsVisibleAtOnce) {
+    StartWith({"Act busy"});
+    const HWND busy = windows_[0];
+    Select({"Act busy"});
+    Press(ids::ToolButton7);
+    ASSERT_EQ(LayeringOf(busy).alpha, 0);
+    helper_->Hang(busy, 30000);
+    helper_->WaitForState(busy, [](const TestWindowState& s) { return s.hanging != 0; }, 5000, "the hang");
+    Press(ids::ToolButton10);
+    EXPECT_EQ(LayeringOf(busy).alpha, 255) << "left invisible";
+    helper_->Wake(busy);
+    EXPECT_TRUE(WaitUntil([&] { return !LayeringOf(busy).layered; }, 5000)) << "the style stayed";
+}
+
 // The interval dialog: a right-click chooses the default, OK sets the timer.
 TEST_F(ActionsTest, TheIntervalDialogSetsTheUpdateInterval) {
     StartWith({"Act timed"});
@@ -315,13 +332,14 @@ TEST_F(ActionsTest, HelpOpensTheHelpFileBesideTheProgram) {
     const RecordingOpener opener(".htm", record);
     app_->Command(ids::ToolButton13);
     WaitFor([&] { return FileExists(record); }, 15000, "the help file to be opened");
-    // The helper wrote its working folder and the name it was given.
+    // The helper wrote its working folder and the name it was given: the
+    // full path, never a bare name the shell could find somewhere else.
     auto lower = [](std::string text) {
         for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return text;
     };
     const std::string opened = lower(*ReadWholeFile(record));
-    EXPECT_EQ(opened, lower(app_->Folder() + "Help\nVistrel.htm"));
+    EXPECT_EQ(opened, lower(app_->Folder() + "Help\n" + app_->Folder() + "Help\\Vistrel.htm"));
     EXPECT_TRUE(FileExists(app_->Folder() + "Help\\Vistrel.htm"));
 }
 

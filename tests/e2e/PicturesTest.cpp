@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -43,6 +44,23 @@ SIZE ClipboardBitmapSize() {
     }
     CloseClipboard();
     return size;
+}
+
+// The colour of one pixel of the clipboard's bitmap, 0x00BBGGRR; none when
+// it holds no bitmap.
+std::optional<uint32_t> ClipboardPixel(int x, int y) {
+    std::optional<uint32_t> colour;
+    if (!OpenClipboard(nullptr)) return colour;
+    if (auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP))) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        const HGDIOBJ old = SelectObject(dc, bitmap);
+        const COLORREF pixel = GetPixel(dc, x, y);
+        if (pixel != CLR_INVALID) colour = pixel;
+        SelectObject(dc, old);
+        DeleteDC(dc);
+    }
+    CloseClipboard();
+    return colour;
 }
 
 void EmptyTheClipboard() {
@@ -158,6 +176,52 @@ TEST_F(PicturesTest, CopyPutsTheShownOrTheActualSizeOnTheClipboard) {
     const SIZE actual = ClipboardBitmapSize();
     EXPECT_EQ(actual.cx, 300);
     EXPECT_EQ(actual.cy, 200);
+}
+
+// The copy at the window's own size waits for a print that takes its time;
+// the passes that would picture other windows meanwhile wait for the copy,
+// so the clipboard holds exactly this window's picture.
+TEST_F(PicturesTest, ACopyAtActualSizeHoldsOnlyItsWindow) {
+    VistrelOptions options;
+    options.settingsKey = VistrelOptions::Key::Present;
+    options.tims = 100;
+    app_.emplace(VistrelProcess::Start(options));
+    TestWindows guest = app_->InjectTestWindows();  // printed for real inside Vistrel
+    constexpr uint32_t kColour = 0x3050D0;
+    guest.Create(Plan(Kind::Frame, "Pic slow", kBesideVistrelX, 60, 300, 200, kColour).Quiet().PrintingSlowly());
+    const HWND other = guest.Create(Plan(Kind::Frame, "Pic other", kBesideVistrelX, 300, 420, 260, 0x40B040).Quiet());
+    ThumbnailProbe(*app_).WaitForItem("Pic other");
+    app_->ClickCheckBox(ids::AutoChkBox);
+    guest.WaitForPrints(other, 3, 10000);
+    Select({"Pic slow"});
+    EmptyTheClipboard();
+    app_->Command(ids::N13);
+    // The command may wait for the pass in progress to end first.
+    SIZE actual{};
+    EXPECT_TRUE(WaitUntil([&] { return (actual = ClipboardBitmapSize()).cx != 0; }, 10000)) << "nothing copied";
+    EXPECT_EQ(actual.cx, 300);
+    EXPECT_EQ(actual.cy, 200);
+    EXPECT_EQ(ClipboardPixel(250, 170), kColour) << "another window's picture";
+}
+
+// A window that gives no picture at its own size (it does not answer and
+// the screen does not show it whole) is named in the error box, and no
+// empty file is written for it.
+TEST_F(PicturesTest, AnActualSizeSaveThatCapturesNothingSaysSo) {
+    StartWith({"Pic beside"});
+    const HWND hung = helper_->Create(Plan(Kind::Frame, "Pic hung", 1100, 600, 300, 200, 0x40B040).Quiet());
+    ThumbnailProbe(*app_).WaitForItem("Pic hung");
+    helper_->Hang(hung, 30000);
+    helper_->WaitForState(hung, [](const TestWindowState& s) { return s.hanging != 0; }, 5000, "the hang");
+    Select({"Pic hung"});
+    const std::string path = folder_.File("hung.bmp");
+    SaveAs(ids::N14, path, 1);
+    const HWND box = WaitForBoxSaying(app_->ProcessId(), "Pic hung", 10000);
+    EXPECT_NE(box, nullptr) << "nothing said";
+    if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
+    helper_->Wake(hung);
+    WaitUntilDone();
+    EXPECT_FALSE(FileExists(path));
 }
 
 // An application window without area stands for the frame it owns, as its

@@ -100,6 +100,20 @@ std::vector<std::string> StaticTexts(HWND dialog) {
     return texts;
 }
 
+HWND WaitForBoxSaying(DWORD processId, const std::string& part, int timeoutMs) {
+    HWND box = nullptr;
+    const bool shown = WaitUntil(
+        [&] {
+            box = FindTopLevel(processId, kDialogClass);
+            if (!box) return false;
+            for (const std::string& text : StaticTexts(box))
+                if (text.find(part) != std::string::npos) return true;
+            return false;
+        },
+        timeoutMs);
+    return shown ? box : nullptr;
+}
+
 void SendCommand(HWND target, int id, int timeoutMs) {
     SendBounded(target, WM_COMMAND, MAKEWPARAM(id, 0), 0, timeoutMs);
 }

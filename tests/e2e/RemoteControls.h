@@ -27,6 +27,9 @@ constexpr const char* kDialogClass = "#32770";
 HWND FindTopLevel(DWORD processId, const std::string& className);
 // Texts of a dialog's static controls, read without sending messages.
 std::vector<std::string> StaticTexts(HWND dialog);
+// The process's message box whose text contains `part`, once it shows;
+// nullptr when none did within the time.
+HWND WaitForBoxSaying(DWORD processId, const std::string& part, int timeoutMs);
 
 // WM_COMMAND with the id and notification 0, as a menu item or toolbar button
 // sends it. SendCommand returns after the handler ran; PostCommand returns at

@@ -34,7 +34,7 @@ Command ToCommand(const WindowPlan& plan) {
     c.owner = Wire(plan.owner);
     c.group = plan.group;
     c.flags = (plan.hidden ? protocol::kFlagHidden : 0) | (plan.noActivate ? protocol::kFlagNoActivate : 0) |
-              (plan.refusesClose ? protocol::kFlagRefuseClose : 0);
+              (plan.refusesClose ? protocol::kFlagRefuseClose : 0) | (plan.slowPrint ? protocol::kFlagSlowPrint : 0);
     CopyText(c.title, sizeof c.title, plan.title, "window title");
     CopyText(c.className, sizeof c.className, plan.className, "class name");
     return c;
@@ -62,6 +62,7 @@ const char* OpName(Op op) {
     case Op::ExitWhenEmpty: return "exit when empty";
     case Op::Crash: return "crash";
     case Op::Quit: return "quit";
+    case Op::SendWhenAsked: return "send when asked";
     }
     return "?";
 }
@@ -272,6 +273,17 @@ void TestWindows::Hang(HWND window, int boundMs) {
     c.op = Op::Hang;
     c.window = Wire(window);
     c.milliseconds = static_cast<uint32_t>(boundMs);
+    Require(c.op, window, Call(c), "");
+}
+
+void TestWindows::SendWhenAsked(HWND window, HWND target, UINT message, WPARAM wParam, LPARAM lParam) {
+    Command c;
+    c.op = Op::SendWhenAsked;
+    c.window = Wire(window);
+    c.owner = Wire(target);
+    c.milliseconds = message;
+    c.x = static_cast<int32_t>(wParam);
+    c.y = static_cast<int32_t>(lParam);
     Require(c.op, window, Call(c), "");
 }
 

@@ -38,6 +38,7 @@ struct WindowPlan {
     bool hidden = false;
     bool noActivate = false;
     bool refusesClose = false;
+    bool slowPrint = false;
 
     // Shown without taking activation: Vistrel drops behind every other
     // window when it loses activation, which would hide its list.
@@ -64,6 +65,12 @@ struct WindowPlan {
     // Counts a close request and stays, as a program asking to save would.
     WindowPlan& RefusingClose() {
         refusesClose = true;
+        return *this;
+    }
+    // Prints, but slowly: whatever the printing program handles while it
+    // waits has time to arrive.
+    WindowPlan& PrintingSlowly() {
+        slowPrint = true;
         return *this;
     }
 };
@@ -149,6 +156,10 @@ public:
     // reaches the request, until Wake or at most for the time given; this
     // returns at once.
     void Hang(HWND window, int boundMs);
+    // The next question the window is asked (WM_NULL) makes it send
+    // `message` to `target` before it answers: a message that reaches the
+    // asking program while it waits for the answer.
+    void SendWhenAsked(HWND window, HWND target, UINT message, WPARAM wParam, LPARAM lParam);
     void Wake(HWND window);
     void WakeAll();
     void ResetCounts(HWND window);

@@ -35,6 +35,8 @@ constexpr UINT kMsgWindowGone = WM_APP + 5;  // posted to the control window
 // A hung group makes operations on its windows fail after this long; the
 // driver waits longer than this for the control's answer.
 constexpr UINT kWindowAnswerMs = 5000;
+// A slow print: long enough for whatever the printing program serves meanwhile.
+constexpr DWORD kSlowPrintMs = 500;
 
 constexpr const char* kGroupHostClass = "VistrelTestGroupHost";
 
@@ -64,7 +66,13 @@ struct TestWindow {
     std::atomic<uint32_t> lastPrintFlags{0};
     std::atomic<uint32_t> closeRequests{0};
     bool refusesClose = false;
+    bool slowPrint = false;
     std::atomic<uint32_t> hanging{0};
+    // What the next WM_NULL sends, and to whom (0: nothing).
+    std::atomic<uint64_t> askTarget{0};
+    std::atomic<uint32_t> askMessage{0};
+    std::atomic<int32_t> askWParam{0};
+    std::atomic<int32_t> askLParam{0};
     HANDLE wake = CreateEventA(nullptr, FALSE, FALSE, nullptr);  // ends a hang; never closed, like the entry
     char title[protocol::kTitleSize] = {};  // guarded by the host's lock
     char className[protocol::kClassSize] = {};
@@ -325,10 +333,19 @@ LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         Count(w->printClientCount);
         PaintClient(hwnd, reinterpret_cast<HDC>(wp), w->colour);
         return 0;
+    case WM_NULL:
+        if (const uint64_t target = w->askTarget.exchange(0)) {
+            DWORD_PTR result = 0;
+            SendMessageTimeoutA(reinterpret_cast<HWND>(static_cast<uintptr_t>(target)), w->askMessage,
+                                static_cast<WPARAM>(w->askWParam.load()), static_cast<LPARAM>(w->askLParam.load()),
+                                SMTO_NORMAL, kWindowAnswerMs, &result);
+        }
+        return 0;
     case WM_PRINT: {
         // Wine's default WM_PRINT draws no frame, so the whole picture, frame
         // area included, comes from here.
         w->lastPrintFlags = static_cast<uint32_t>(lp);
+        if (w->slowPrint) Sleep(kSlowPrintMs);
         Count(w->printCount);
         if ((lp & PRF_CHECKVISIBLE) && !IsWindowVisible(hwnd)) return 0;
         HDC dc = reinterpret_cast<HDC>(wp);
@@ -441,6 +458,7 @@ HWND Host::CreateTestWindow(const Command& c) {
     owned->threadId = GetCurrentThreadId();
     owned->colour = c.colour & 0xFFFFFFu;
     owned->refusesClose = (c.flags & protocol::kFlagRefuseClose) != 0;
+    owned->slowPrint = (c.flags & protocol::kFlagSlowPrint) != 0;
     std::memcpy(owned->title, c.title, sizeof owned->title);
     owned->title[sizeof owned->title - 1] = 0;
     const char* cls = c.className[0] ? c.className : DefaultClass(c.kind);
@@ -701,6 +719,15 @@ LRESULT Host::Dispatch(const Command& c) {
         if (options_.guest) return CloseAll();
         PostQuitMessage(0);
         return 1;
+    case Op::SendWhenAsked: {
+        TestWindow* w = Find(reinterpret_cast<HWND>(static_cast<uintptr_t>(c.window)), true);
+        if (!w) return 0;
+        w->askMessage = c.milliseconds;
+        w->askWParam = c.x;
+        w->askLParam = c.y;
+        w->askTarget = c.owner;
+        return 1;
+    }
     case Op::Crash: {
         // A fault on a thread of its own, so that it reaches the process's
         // unhandled-exception filter and no window procedure's handler.

@@ -54,6 +54,11 @@ enum class Op : uint32_t {
     ExitWhenEmpty,  // -> 1; the exe ends once its last window is closed (ignored by the DLL)
     Quit,           // -> 1; the exe ends; the DLL closes its windows and keeps its control
     Crash,          // -> 1; a thread of the helper's process faults, with no handler of its own
+    // window, owner (the target), milliseconds (a message), x, y (its wParam
+    // and lParam) -> 1. The next time the window is asked anything (WM_NULL,
+    // the question programs ask before they wait for a window), it sends
+    // that message to the target from inside the question, once.
+    SendWhenAsked,
 };
 
 enum class Kind : uint32_t {
@@ -69,6 +74,7 @@ enum class Kind : uint32_t {
 constexpr uint32_t kFlagHidden = 1;      // created but never shown
 constexpr uint32_t kFlagNoActivate = 2;  // shown without taking activation
 constexpr uint32_t kFlagRefuseClose = 4; // WM_CLOSE is counted and refused, as by "save changes?"
+constexpr uint32_t kFlagSlowPrint = 8;   // WM_PRINT takes half a second, as a heavy window's does
 
 constexpr int kTitleSize = 256;
 constexpr int kClassSize = 64;

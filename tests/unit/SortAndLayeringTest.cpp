@@ -50,9 +50,20 @@ TEST(TranslucencyRecord, TheFirstChangeOfAWindowIsWhatTheEndGivesBack) {
     EXPECT_EQ(RestoreOf(record.Changed()[0]), LayeredRestore::RemoveStyle);
     EXPECT_EQ(RestoreOf(record.Changed()[1]), LayeredRestore::RestoreAttributes);
     EXPECT_EQ(record.Changed()[1].attributes->alpha, 200);
-    EXPECT_EQ(RestoreOf(record.Changed()[2]), LayeredRestore::LeaveAlone);
+    EXPECT_EQ(RestoreOf(record.Changed()[2]), LayeredRestore::MakeOpaque) << "never left invisible";
     record.Forget(plain);
     EXPECT_EQ(record.Changed().size(), 2u);
+
+    // Released while it did not answer: kept until its style is gone, also
+    // a window the program never changed.
+    void* const stranger = reinterpret_cast<void*>(4);
+    EXPECT_FALSE(record.AnyReleased());
+    record.NoteReleased(ownLayered);
+    record.NoteReleased(stranger);
+    ASSERT_EQ(record.Changed().size(), 3u);
+    EXPECT_TRUE(record.AnyReleased());
+    EXPECT_EQ(RestoreOf(record.Changed()[0]), LayeredRestore::RemoveStyle);
+    EXPECT_EQ(RestoreOf(record.Changed()[2]), LayeredRestore::RemoveStyle);
 }
 
 TEST(LevelDialogModel, RangesCaptionsAndClamps) {

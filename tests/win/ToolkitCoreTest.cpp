@@ -7,6 +7,8 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <stdexcept>
+#include <string>
 #include <thread>
 
 #include "toolkit/Application.h"
@@ -148,6 +150,39 @@ TEST_F(ToolkitCore, StoppingServesTheCallInFlightWithoutRunningItAndRunsNothingE
         EXPECT_TRUE(posted) << "a posted message was dispatched inside the wait";
     }
     EXPECT_EQ(calls, 0);
+}
+
+// Asks the test's question in one synchronised call, then fails.
+class FailingWorker : public Thread {
+public:
+    explicit FailingWorker(std::function<void(FailingWorker&)> call) : call_(std::move(call)) {}
+    ~FailingWorker() override { Stop(); }
+
+protected:
+    void Execute() override {
+        Synchronize([this] { call_(*this); });
+        throw std::runtime_error("worker failed");
+    }
+
+private:
+    std::function<void(FailingWorker&)> call_;
+};
+
+// The end of the session can ask for a stop inside a worker's own call,
+// where waiting for the worker would wait for ever: the stop returns, and the
+// worker, ended later, has its failure reported in the user-interface thread.
+TEST_F(ToolkitCore, AStopInsideTheWorkersOwnCallReturnsAndItsFailureIsReported) {
+    std::string reported;
+    Application::Instance().OnErrorBox = [&](const std::string& text) { reported = text; };
+    int stopInside = -1;
+    {
+        FailingWorker worker([&](FailingWorker& self) { stopInside = self.Stop() ? 1 : 0; });
+        worker.Resume();
+        EXPECT_TRUE(PumpUntil([&] { return !reported.empty(); }));
+    }
+    Application::Instance().OnErrorBox = nullptr;
+    EXPECT_EQ(stopInside, 0);
+    EXPECT_EQ(reported, "worker failed");
 }
 
 TEST_F(ToolkitCore, OnlyTheWorkersOwnCallsAreRun) {
