@@ -38,7 +38,6 @@ struct WindowPlan {
     bool hidden = false;
     bool noActivate = false;
     bool refusesClose = false;
-    bool slowPrint = false;
 
     // Shown without taking activation: Vistrel drops behind every other
     // window when it loses activation, which would hide its list.
@@ -67,12 +66,7 @@ struct WindowPlan {
         refusesClose = true;
         return *this;
     }
-    // Prints, but slowly: whatever the printing program handles while it
-    // waits has time to arrive.
-    WindowPlan& PrintingSlowly() {
-        slowPrint = true;
-        return *this;
-    }
+
 };
 
 inline WindowPlan Plan(Kind kind, const std::string& title, int x, int y, int width, int height,

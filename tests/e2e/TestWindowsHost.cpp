@@ -35,8 +35,6 @@ constexpr UINT kMsgWindowGone = WM_APP + 5;  // posted to the control window
 // A hung group makes operations on its windows fail after this long; the
 // driver waits longer than this for the control's answer.
 constexpr UINT kWindowAnswerMs = 5000;
-// A slow print: long enough for whatever the printing program serves meanwhile.
-constexpr DWORD kSlowPrintMs = 500;
 
 constexpr const char* kGroupHostClass = "VistrelTestGroupHost";
 
@@ -66,7 +64,6 @@ struct TestWindow {
     std::atomic<uint32_t> lastPrintFlags{0};
     std::atomic<uint32_t> closeRequests{0};
     bool refusesClose = false;
-    bool slowPrint = false;
     std::atomic<uint32_t> hanging{0};
     // What the next WM_NULL sends, and to whom (0: nothing).
     std::atomic<uint64_t> askTarget{0};
@@ -345,7 +342,6 @@ LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         // Wine's default WM_PRINT draws no frame, so the whole picture, frame
         // area included, comes from here.
         w->lastPrintFlags = static_cast<uint32_t>(lp);
-        if (w->slowPrint) Sleep(kSlowPrintMs);
         Count(w->printCount);
         if ((lp & PRF_CHECKVISIBLE) && !IsWindowVisible(hwnd)) return 0;
         HDC dc = reinterpret_cast<HDC>(wp);
@@ -458,7 +454,6 @@ HWND Host::CreateTestWindow(const Command& c) {
     owned->threadId = GetCurrentThreadId();
     owned->colour = c.colour & 0xFFFFFFu;
     owned->refusesClose = (c.flags & protocol::kFlagRefuseClose) != 0;
-    owned->slowPrint = (c.flags & protocol::kFlagSlowPrint) != 0;
     std::memcpy(owned->title, c.title, sizeof owned->title);
     owned->title[sizeof owned->title - 1] = 0;
     const char* cls = c.className[0] ? c.className : DefaultClass(c.kind);

@@ -74,7 +74,6 @@ enum class Kind : uint32_t {
 constexpr uint32_t kFlagHidden = 1;      // created but never shown
 constexpr uint32_t kFlagNoActivate = 2;  // shown without taking activation
 constexpr uint32_t kFlagRefuseClose = 4; // WM_CLOSE is counted and refused, as by "save changes?"
-constexpr uint32_t kFlagSlowPrint = 8;   // WM_PRINT takes half a second, as a heavy window's does
 
 constexpr int kTitleSize = 256;
 constexpr int kClassSize = 64;

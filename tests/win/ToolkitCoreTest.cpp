@@ -185,6 +185,26 @@ TEST_F(ToolkitCore, AStopInsideTheWorkersOwnCallReturnsAndItsFailureIsReported) 
     EXPECT_EQ(reported, "worker failed");
 }
 
+// Blocked in a call that no request to end can interrupt, as a broken
+// performance counter can be, until the test lets it go.
+class StuckWorker : public Thread {
+public:
+    ~StuckWorker() override { Stop(); }
+    platform::UniqueHandle release{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+
+protected:
+    void Execute() override { WaitForSingleObject(release.get(), INFINITE); }
+};
+
+TEST_F(ToolkitCore, AStopWithinATimeGivesUpOnAWorkerThatCannotEnd) {
+    StuckWorker worker;
+    worker.Resume();
+    EXPECT_FALSE(worker.StopWithin(50));
+    EXPECT_TRUE(worker.Terminated());
+    SetEvent(worker.release.get());
+    EXPECT_TRUE(worker.StopWithin(INFINITE));
+}
+
 TEST_F(ToolkitCore, OnlyTheWorkersOwnCallsAreRun) {
     // Anyone can send the plumbing window its message with a pointer; only a
     // call a worker is waiting in is run.
