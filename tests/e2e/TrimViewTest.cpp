@@ -21,6 +21,7 @@ constexpr int kInterval = 700;
 // Zoom 50 on the default thumbnails (ExpectedThumbnail(30)): three columns fit.
 constexpr int kZoom = 50;
 constexpr uint32_t kEmptyCellGrey = 0x808080;
+constexpr uint32_t kWhite = 0xFFFFFF;
 
 class TrimViewTest : public InjectedVistrelTest {
 protected:
@@ -34,9 +35,12 @@ protected:
     }
 
     // Two windows of two regions each, imported, with "Auto" on: four cells.
-    void SetUpWindows() {
-        windowA_ = guest_->Create(Plan(Kind::Frame, "Trim A", kBesideVistrelX, 80, kWidth, kHeight, kColourA).Quiet());
-        windowB_ = guest_->Create(Plan(Kind::Frame, "Trim B", kBesideVistrelX, 420, kWidth, kHeight, kColourB).Quiet());
+    // B covers the foot of A, below its regions: A is never whole on the
+    // screen, so it is always asked to print itself.
+    void SetUpWindows(TestWindows* makerOfA = nullptr) {
+        windowA_ = (makerOfA ? *makerOfA : *guest_)
+                       .Create(Plan(Kind::Frame, "Trim A", kBesideVistrelX, 80, kWidth, kHeight, kColourA).Quiet());
+        windowB_ = guest_->Create(Plan(Kind::Frame, "Trim B", kBesideVistrelX, 370, kWidth, kHeight, kColourB).Quiet());
         for (const char* title : {"Trim A", "Trim B"}) {
             app_->List().SelectOnly(probe_->WaitForItem(title));
             app_->Command(ids::TrmInpotMenu);
@@ -94,8 +98,11 @@ protected:
         ClickCell(5);
         return WaitUntil(
             [&] {
-                for (size_t i = 0; i < colours.size(); ++i)
-                    if (CellShare(int(i), colours[i]) < (colours[i] == kEmptyCellGrey ? 0.9 : share)) return false;
+                for (size_t i = 0; i < colours.size(); ++i) {
+                    // Grey and blank cells are all of their colour.
+                    const bool plain = colours[i] == kEmptyCellGrey || colours[i] == kWhite;
+                    if (CellShare(int(i), colours[i]) < (plain ? 0.9 : share)) return false;
+                }
                 return true;
             },
             8000);
@@ -172,6 +179,28 @@ TEST_F(TrimViewTest, CellsMoveByDragLeaveByDeleteAndActivateTheirWindow) {
     OpenList();
     EXPECT_TRUE(CellsShow({kColourA, inverseA_, kColourB, inverseB_}));
     CloseList();
+}
+
+// A window that does not answer still takes its places in each pass: blank
+// ones while the list fills, its last pictures afterwards. It hangs in a
+// program of its own (Vistrel reads its own process's titles by message);
+// its pictures come from the screen, which shows its regions.
+TEST_F(TrimViewTest, AWindowThatDoesNotAnswerLeavesTheNextWindowItsOwnCells) {
+    TestWindows other = TestWindows::StartExe();
+    SetUpWindows(&other);
+    auto hang = [&] {
+        other.Hang(windowA_, 60000);
+        other.WaitForState(windowA_, [](const TestWindowState& s) { return s.hanging; }, 5000, "the hang");
+    };
+    hang();
+    OpenList();
+    EXPECT_TRUE(CellsShow({kWhite, kWhite, kColourB, inverseB_})) << "filled while A hangs";
+    other.Wake(windowA_);
+    EXPECT_TRUE(CellsShow({kColourA, inverseA_, kColourB, inverseB_}));
+    hang();
+    guest_->SetColour(windowB_, 0x10C0C0);
+    EXPECT_TRUE(CellsShow({kColourA, inverseA_, 0x10C0C0, protocol::InverseColour(0x10C0C0)})) << "while A hangs";
+    other.Wake(windowA_);
 }
 
 // A close of the program while the list window is open (the user's, or the
