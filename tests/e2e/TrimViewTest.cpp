@@ -5,6 +5,7 @@
 // the front by double-click.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "ClipText.h"
@@ -118,6 +119,15 @@ protected:
         SendBounded(grid_, WM_LBUTTONUP, 0, point);
     }
 
+    // A drag of the picture at `from` onto the cell of `to`.
+    void DragCell(int from, int to) const {
+        const POINT start = CellCentre(from), end = CellCentre(to);
+        SendBounded(grid_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(start.x, start.y));
+        SendBounded(grid_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(start.x + 30, start.y + 30));
+        SendBounded(grid_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(end.x, end.y));
+        SendBounded(grid_, WM_LBUTTONUP, 0, MAKELPARAM(end.x, end.y));
+    }
+
     void CloseList() {
         ClickButton(FindChild(dialog_, ids::TrimViewButton1));
         WaitFor([&] { return !IsWindow(dialog_) || !IsWindowVisible(dialog_); }, 5000, "the list window to close");
@@ -159,11 +169,7 @@ TEST_F(TrimViewTest, CellsMoveByDragLeaveByDeleteAndActivateTheirWindow) {
     ASSERT_TRUE(CellsShow({kColourA, inverseA_, kColourB, inverseB_}));
 
     // The first picture dragged onto the fourth: last of the four.
-    const POINT from = CellCentre(0), to = CellCentre(3);
-    SendBounded(grid_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
-    SendBounded(grid_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(from.x + 30, from.y + 30));
-    SendBounded(grid_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
-    SendBounded(grid_, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    DragCell(0, 3);
     EXPECT_TRUE(CellsShow({inverseA_, kColourB, inverseB_, kColourA}));
 
     // B's first region leaves the view; the later pictures move down.
@@ -201,6 +207,40 @@ TEST_F(TrimViewTest, AWindowThatDoesNotAnswerLeavesTheNextWindowItsOwnCells) {
     guest_->SetColour(windowB_, 0x10C0C0);
     EXPECT_TRUE(CellsShow({kColourA, inverseA_, 0x10C0C0, protocol::InverseColour(0x10C0C0)})) << "while A hangs";
     other.Wake(windowA_);
+}
+
+// The main list built anew under arranged and thinned cells (a window left,
+// one renamed to sort last): each cell keeps its place, picture and window,
+// and the main thumbnails stay thumbnails.
+TEST_F(TrimViewTest, ARebuildKeepsCellsOnTheirWindowsAndThumbnailsWhole) {
+    SetUpWindows();
+    const HWND other = guest_->Create(Plan(Kind::Frame, "Trim C", kBesideVistrelX, 760, 200, 100, 0x909090).Quiet());
+    probe_->WaitForItem("Trim C");
+    OpenList();
+    ASSERT_TRUE(CellsShow({kColourA, inverseA_, kColourB, inverseB_}));
+    DragCell(0, 3);
+    ClickCell(1);
+    SendCommand(dialog_, ids::TrimViewDeleteMenu);
+    guest_->Rename(windowA_, "Trim Z");
+    guest_->Close(other);
+    // The list window is listed too, and last: with it the list is complete.
+    WaitForList(*app_, [](const std::vector<std::string>& titles) {
+        return !Contains(titles, "Trim C") && ContainsAll(titles, {"Trim Z", "Trim B", "クリッピングの一覧"});
+    }, "the list built anew");
+    EXPECT_TRUE(CellsShow({inverseA_, inverseB_, kColourA}));
+    ClickCell(1, true);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windowB_; }, 5000));
+
+    CloseList();
+    for (const auto& [title, colour] : {std::pair{"Trim Z", kColourA}, std::pair{"Trim B", kColourB}}) {
+        std::optional<PixelCapture> icon;  // the first picture shown
+        const auto pictured = [&] {
+            icon.emplace(probe_->Icon(app_->List().Find(title)));
+            return icon->Count(colour) + icon->Count(protocol::InverseColour(colour)) > 0;
+        };
+        WaitFor([&] { return Settled(pictured); }, 5000, title);
+        EXPECT_GT(icon->Count(colour), 0.6 * icon->width() * icon->height()) << title;
+    }
 }
 
 // A close of the program while the list window is open (the user's, or the
