@@ -63,4 +63,12 @@ bool PassMayStart(bool autoChecked, bool passRunning, int stopRequest) {
     return autoChecked && !passRunning && stopRequest == 0;
 }
 
+RegionPicture PlaceRegionPicture(int cursor, int count, int total, bool renewed) {
+    if (cursor >= 0 && cursor < count) return renewed ? RegionPicture::Replace : RegionPicture::Keep;
+    // A list that is filling takes a picture for every region, old or blank,
+    // so that the regions after it find their own places.
+    if (cursor == count && count < total) return RegionPicture::Append;
+    return RegionPicture::Keep;
+}
+
 }  // namespace vistrel

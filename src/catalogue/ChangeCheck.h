@@ -1,7 +1,7 @@
 #pragma once
 // The decisions of the change tick and the automatic passes: which toolbar
-// buttons apply to the selection, what changed since the list was built, and
-// which items a pass recaptures.
+// buttons apply to the selection, what changed since the list was built,
+// which items a pass recaptures, and where its clipping pictures go.
 
 #include <functional>
 #include <span>
@@ -77,5 +77,17 @@ int NextTick(int tickCounter, bool clipListOpen);
 // Timer1Timer starts a pass only when Auto is on, none runs and no change is
 // waiting to be applied.
 bool PassMayStart(bool autoChecked, bool passRunning, int stopRequest);
+
+// While the clipping list window is open, picture k of its list stands for
+// the k-th region a pass meets, whether or not that region's window answers.
+enum class RegionPicture {
+    Append,   // the next picture of a list still filling
+    Replace,  // a picture the list has, renewed
+    Keep,     // the list's picture stays
+};
+// `cursor` is the region's place in the pass, `count` the pictures the list
+// holds, `total` the regions it shows; `renewed`: the window answered and is
+// not minimised (a minimised one prints its caption bar).
+RegionPicture PlaceRegionPicture(int cursor, int count, int total, bool renewed);
 
 }  // namespace vistrel

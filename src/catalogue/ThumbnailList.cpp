@@ -156,8 +156,10 @@ HWND ThumbnailList::RenderNewItem(WindowEntry& entry, int image, const PreviousP
     }
     buildBitmap_.SetSize(pictures_.Width(), pictures_.Height());
     const HWND window = WindowOf(entry);
+    // A thumbnail also while the clipping list window is open: only the
+    // passes feed that window, in their order (see RefreshThumbnail).
     const RenderResult result =
-        renderer_.RenderThumbnail(entry, buildBitmap_, options, regionSink_,
+        renderer_.RenderThumbnail(entry, buildBitmap_, options, nullptr,
                                   [&](tk::Bitmap& target) { return previous(window, target); });
     if (!result.captured) {
         // A window that does not answer gets a blank picture for now; the
@@ -196,7 +198,7 @@ void ThumbnailList::RerenderEntry(int item, bool minimised, bool parked) {
         // The marks change, the picture does not: no new capture.
         pictures_.CopyImage(image, picture.Dc());
         renderer_.DrawStateMarks(picture, parked, entry->autoUpdate);
-    } else if (!renderer_.RenderThumbnail(*entry, picture, options, regionSink_, PictureOf(item))
+    } else if (!renderer_.RenderThumbnail(*entry, picture, options, nullptr, PictureOf(item))
                     .captured) {
         return;  // keeps its last picture
     }

@@ -70,13 +70,16 @@ public:
     // Stores both marks in the entry and draws the item's picture anew (in
     // Open Only mode only the marks change).
     void RerenderEntry(int item, bool minimised, bool parked);
-    // Captures the item's window anew; `window` is the entry's.
+    // Captures the item's window anew; `window` is the entry's. While the
+    // clipping list window is open this is what feeds it, a pass calling it
+    // for each item in list order; the item's own thumbnail then stays.
     void RefreshThumbnail(HWND window, int item);
     // The window's picture at its real size (see ThumbnailRenderer).
     bool CaptureFullSize(HWND window, tk::Bitmap& picture) const {
         return renderer_.CaptureFullSize(window, picture);
     }
-    // While the clipping list window is open its pictures go there.
+    // While the clipping list window is open the passes' pictures of clipped
+    // windows go there; rebuilds and re-renders still draw thumbnails.
     void SetRegionSink(RegionSink* sink) { regionSink_ = sink; }
 
     // Every parked window back where it was, also one parked by an earlier

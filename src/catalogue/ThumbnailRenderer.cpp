@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "catalogue/ChangeCheck.h"
 #include "catalogue/ScreenParts.h"
 #include "catalogue/ThumbnailGeometry.h"
 #include "catalogue/WindowCatalogue.h"
@@ -108,21 +109,22 @@ RenderResult ThumbnailRenderer::RenderThumbnail(const WindowEntry& entry, tk::Bi
         if (options.openOnly) bottomMargin = kMarksMargin;
     }
 
-    // A window that does not answer leaves the target as it is, so the
-    // thumbnail keeps its last picture.
     const CapturedImage image = capture_.Capture(window, bounds, image_);
-    if (!image.answered) return {window, false};
-    const HDC captureDc = image_.Dc();
-
     tk::Canvas& canvas = target.GetCanvas();
     canvas.SetStretchMode(options.highQuality ? HALFTONE : COLORONCOLOR);
     canvas.SetBrushColor(kWhite);
 
     if (clipList && entry.clips) {
-        DrawRegions(entry, window, captureDc, winWidth, winHeight, target, options.stretch,
-                    *clipList);
-        return {window, true};
+        // The regions take their places in the pass also when the window
+        // does not answer: the regions of the windows after it stay theirs.
+        DrawRegions(entry, window, image.answered ? image_.Dc() : nullptr, winWidth, winHeight,
+                    target, options.stretch, *clipList);
+        return {window, image.answered};
     }
+    // A window that does not answer leaves the target as it is, so the
+    // thumbnail keeps its last picture.
+    if (!image.answered) return {window, false};
+    const HDC captureDc = image_.Dc();
 
     const RECT whole{0, 0, target.Width(), target.Height()};
     const RECT picture = PictureRect(x, y, boxWidth, boxHeight, bottomMargin);
@@ -175,37 +177,38 @@ void ThumbnailRenderer::DrawRegions(const WindowEntry& entry, HWND window, HDC c
                                     RegionSink& clipList) const {
     tk::Canvas& canvas = target.GetCanvas();
     const RECT whole{0, 0, target.Width(), target.Height()};
+    // A minimised window prints its caption bar: its old pictures stay.
+    const bool renewed = capture && !platform::IsMinimised(window);
     for (int slot = 0; slot < kClipSlots; ++slot) {
         const ClipRect& rect = (*entry.clips)[slot];
         if (rect.width == 0) break;
         if (entry.hiddenClips & (1u << slot)) continue;  // removed from the list window for now
-        const ClipRect source = ClampClipRect(rect, winWidth, winHeight);
-        int boxWidth = target.Width();
-        int boxHeight = target.Height();
-        int x = 0;
-        int y = 0;
-        if (!stretch) {
-            const FitResult fit = FitToBox(boxWidth, boxHeight, source.width, source.height);
-            boxWidth = fit.width;
-            boxHeight = fit.height;
-            x = fit.x;
-            y = fit.y;
-        }
-        canvas.FillRect(whole);
-        canvas.StretchBltFrom(capture, ToWin(ToGeometry(source)),
-                              PictureRect(x, y, boxWidth, boxHeight, kMargin));
+        const int place = clipList.Cursor()++;
+        const RegionPicture picture =
+            PlaceRegionPicture(place, clipList.Count(), clipList.RegionTotal(), renewed);
+        if (picture == RegionPicture::Keep) continue;
 
-        // The first pass fills the list in region order; later passes refresh
-        // picture k with the k-th region rendered. A minimised window prints
-        // its caption bar, so its old pictures stay, but it keeps its places.
-        if (clipList.Count() < clipList.RegionTotal()) {
-            clipList.Append(target);
-            continue;
+        canvas.FillRect(whole);  // blank, for a window that did not answer
+        if (capture) {
+            const ClipRect source = ClampClipRect(rect, winWidth, winHeight);
+            int boxWidth = target.Width();
+            int boxHeight = target.Height();
+            int x = 0;
+            int y = 0;
+            if (!stretch) {
+                const FitResult fit = FitToBox(boxWidth, boxHeight, source.width, source.height);
+                boxWidth = fit.width;
+                boxHeight = fit.height;
+                x = fit.x;
+                y = fit.y;
+            }
+            canvas.StretchBltFrom(capture, ToWin(ToGeometry(source)),
+                                  PictureRect(x, y, boxWidth, boxHeight, kMargin));
         }
-        int& cursor = clipList.Cursor();
-        if (!platform::IsMinimised(window) && cursor >= 0 && cursor < clipList.Count())
-            clipList.Overwrite(cursor, target);
-        ++cursor;
+        if (picture == RegionPicture::Append)
+            clipList.Append(target);
+        else
+            clipList.Overwrite(place, target);
     }
 }
 

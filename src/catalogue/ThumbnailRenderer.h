@@ -37,9 +37,9 @@ struct RenderOptions {
 };
 
 // The clipping list window's picture list, which receives one picture per
-// clipping region while that window is open. Count and the cursor follow its
-// contract: append until it holds RegionTotal pictures, then overwrite picture
-// Cursor() and advance the cursor.
+// clipping region while that window is open. Cursor() is the place of the
+// next region in the pass: it advances by every region the pass meets, and
+// PlaceRegionPicture says what becomes of the picture there.
 class RegionSink {
 public:
     virtual ~RegionSink() = default;
@@ -68,10 +68,11 @@ public:
                       const tk::ImageList& glyphs);
 
     // Captures the entry's window into `target` (its size is the thumbnail's).
-    // With `clipList` (the clipping list window is open) an entry with clips
-    // renders one picture per region into it instead; `target` then keeps the
-    // last region's picture. `lastPicture` is asked only when part of the
-    // window cannot be seen.
+    // With `clipList` (a pass while the clipping list window is open) an entry
+    // with clips renders one picture per region into it instead, `target`
+    // serving as the work bitmap; its regions take their places in the pass
+    // even when the window does not answer. `lastPicture` is asked only when
+    // part of the window cannot be seen.
     RenderResult RenderThumbnail(const WindowEntry& entry, tk::Bitmap& target,
                                  const RenderOptions& options, RegionSink* clipList,
                                  const LastPicture& lastPicture = {}) const;
@@ -91,6 +92,7 @@ public:
     void DrawIconCard(HWND window, bool minimised, bool stretch, tk::Bitmap& work) const;
 
 private:
+    // `capture` null: the window did not answer.
     void DrawRegions(const WindowEntry& entry, HWND window, HDC capture, int winWidth,
                      int winHeight, tk::Bitmap& target, bool stretch, RegionSink& clipList) const;
     void DrawGlyph(int index, tk::Bitmap& glyph) const;

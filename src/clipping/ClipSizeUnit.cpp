@@ -1,8 +1,8 @@
 #include "clipping/ClipSizeUnit.h"
 
-#include <algorithm>
 #include <string>
 
+#include "clipping/ClipDialogLayout.h"
 #include "clipping/ClipSizeIds.h"
 #include "toolkit/Colours.h"
 
@@ -10,28 +10,31 @@ namespace vistrel {
 
 namespace {
 
-constexpr int kPanel2Width = 107;
-constexpr int kPanel1Height = 41;
 constexpr int kFirstTickMs = 100;
 constexpr int kBlinkMs = 500;
 constexpr COLORREF kFrameRed = 255;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_BORDER;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
 // Ticks that found no drag in progress: every other one shows the frame.
 int blinkCounter = 0;
 
 using tk::Bounds;
 
-// The form's outer bounds for the picture, centred, but never larger than
-// the work area: OK and cancel stay reachable for any window size.
+// The form's outer bounds for the picture, centred on the work area.
 RECT FormBounds(int displayedWidth, int displayedHeight) {
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const int width = std::min<int>(displayedWidth + kPanel2Width + 12, work.right - work.left);
-    const int height = std::min<int>(GetSystemMetrics(SM_CYSIZE) + displayedHeight + kPanel1Height + 12,
-                                     work.bottom - work.top);
-    const int left = work.left + (work.right - work.left - width) / 2;
-    const int top = work.top + (work.bottom - work.top - height) / 2;
-    return Bounds(left, top, width, height);
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    ClipDialogMetrics metrics;
+    metrics.captionButtonHeight = GetSystemMetrics(SM_CYSIZE);
+    metrics.frame = {frame.right - frame.left, frame.bottom - frame.top};
+    metrics.workArea = {work.right - work.left, work.bottom - work.top};
+    const Size size = ClipDialogSize({displayedWidth, displayedHeight}, metrics);
+    const int left = work.left + (work.right - work.left - size.width) / 2;
+    const int top = work.top + (work.bottom - work.top - size.height) / 2;
+    return Bounds(left, top, size.width, size.height);
 }
 
 }  // namespace
@@ -42,8 +45,7 @@ TOKBottomDlg::TOKBottomDlg(HWND owner, const tk::Bitmap& picture, const ClipSet&
     displayedHeight_ = DisplayedSize(picture.Height());
     SetColor(tk::clWhite);
     CreateForm("TOKBottomDlg", "クリッピング設定", FormBounds(displayedWidth_, displayedHeight_),
-               WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_BORDER, WS_EX_DLGMODALFRAME, owner);
-    SetMinSize(0, 320);
+               kStyle, kExStyle, owner);
     formFont_ = tk::MakeFont("ＭＳ Ｐゴシック", -12);
     SetFont(formFont_.get());
 
@@ -53,12 +55,12 @@ TOKBottomDlg::TOKBottomDlg(HWND owner, const tk::Bitmap& picture, const ClipSet&
     clean_.GetCanvas().StretchBltFrom(picture.Dc(), {0, 0, picture.Width(), picture.Height()},
                                       {0, 0, displayedWidth_, displayedHeight_});
 
-    Panel1.Create(this, ids::ClipDialogPanel1, Bounds(0, 0, ClientWidth(), kPanel1Height), tk::clWhite);
+    Panel1.Create(this, ids::ClipDialogPanel1, Bounds(0, 0, ClientWidth(), kClipButtonPanelHeight), tk::clWhite);
     Panel1.SetAlign(tk::Align::Bottom);
-    Panel2.Create(this, ids::ClipDialogPanel2, Bounds(0, 0, kPanel2Width, ClientHeight()), tk::clWhite);
+    Panel2.Create(this, ids::ClipDialogPanel2, Bounds(0, 0, kClipListPanelWidth, ClientHeight()), tk::clWhite);
     Panel2.SetAlign(tk::Align::Right);
     ScrollBox1.Create(this, ids::ClipDialogScrollBox1,
-                      Bounds(0, 0, ClientWidth() - kPanel2Width, ClientHeight() - kPanel1Height),
+                      Bounds(0, 0, ClientWidth() - kClipListPanelWidth, ClientHeight() - kClipButtonPanelHeight),
                       tk::clWhite);
     ScrollBox1.SetAlign(tk::Align::Client);
     Image1.Create(&ScrollBox1, ids::ClipDialogImage1, Bounds(1, 1, displayedWidth_, displayedHeight_));
@@ -76,11 +78,12 @@ TOKBottomDlg::TOKBottomDlg(HWND owner, const tk::Bitmap& picture, const ClipSet&
     Button1.OnClick = [this](tk::Component&) { Button1Click(); };
     Button2.Create(&Panel2, ids::ClipDialogButton2, Bounds(8, 226, 91, 25), "削除");
     Button2.OnClick = [this](tk::Component&) { Button2Click(); };
-    Label1.Create(&Panel2, ids::ClipDialogLabel1, Bounds(8, 260, 91, 16), "", tk::TextAlign::Center);
+    Label1.Create(&Panel2, ids::ClipDialogLabel1, Bounds(8, kClipPointerLabelTop, 91, kClipPointerLabelHeight), "",
+                  tk::TextAlign::Center);
 
-    OKBtn.Create(&Panel1, IDOK, Bounds(0, 8, 75, 25), "OK", true);
+    OKBtn.Create(&Panel1, IDOK, Bounds(0, 8, kClipOkCancelWidth, 25), "OK", true);
     OKBtn.ModalResult = tk::mrOk;
-    CancelBtn.Create(&Panel1, IDCANCEL, Bounds(0, 8, 75, 25), "キャンセル");
+    CancelBtn.Create(&Panel1, IDCANCEL, Bounds(0, 8, kClipOkCancelWidth, 25), "キャンセル");
     CancelBtn.ModalResult = tk::mrCancel;
 
     Timer1.SetInterval(kFirstTickMs);
@@ -98,8 +101,8 @@ void TOKBottomDlg::FormShow() { Timer1.SetEnabled(true); }
 
 void TOKBottomDlg::FormResize() {
     const int middle = Width() / 2;
-    OKBtn.SetBounds(middle - OKBtn.Width() - 4, 8, OKBtn.Width(), OKBtn.Height());
-    CancelBtn.SetBounds(middle + 4, 8, CancelBtn.Width(), CancelBtn.Height());
+    OKBtn.SetBounds(middle - OKBtn.Width() - kClipOkCancelGap, 8, OKBtn.Width(), OKBtn.Height());
+    CancelBtn.SetBounds(middle + kClipOkCancelGap, 8, CancelBtn.Width(), CancelBtn.Height());
 }
 
 void TOKBottomDlg::ShowEntries() {

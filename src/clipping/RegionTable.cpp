@@ -19,6 +19,23 @@ std::vector<RegionRow> BuildRegionTable(const std::vector<RegionSource>& items) 
     return rows;
 }
 
+bool RenewRegionRows(std::vector<RegionRow>& rows, const std::vector<RegionRow>& built) {
+    // Picture k is the k-th region the passes meet, in the order `built`
+    // has: each row must still find its own region there.
+    bool same = rows.size() == built.size();
+    for (size_t i = 0; same && i < rows.size(); ++i) {
+        const RegionRow& row = rows[i];
+        same = row.pictureIndex >= 0 && static_cast<size_t>(row.pictureIndex) < built.size() &&
+               built[row.pictureIndex].handle == row.handle && built[row.pictureIndex].rectIndex == row.rectIndex;
+    }
+    if (!same) {
+        rows = built;
+        return true;
+    }
+    for (RegionRow& row : rows) row.listIndex = built[row.pictureIndex].listIndex;
+    return false;
+}
+
 bool MoveRow(std::vector<RegionRow>& rows, int from, int to) {
     const int count = static_cast<int>(rows.size());
     if (from == to || from < 0 || to < 0 || from >= count || to >= count) return false;

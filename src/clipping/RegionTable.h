@@ -27,6 +27,12 @@ struct RegionSource {
 
 std::vector<RegionRow> BuildRegionTable(const std::vector<RegionSource>& items);
 
+// After the main list was built anew: `rows` become `built` (a new table)
+// when the regions in picture order are no longer the ones they show, and
+// true says so. Otherwise they keep their order, the user's, and take the
+// windows' new places in the list.
+bool RenewRegionRows(std::vector<RegionRow>& rows, const std::vector<RegionRow>& built);
+
 // Row `from` taken out and put at `to`; false (nothing moved) unless both
 // lie in the table and differ.
 bool MoveRow(std::vector<RegionRow>& rows, int from, int to);

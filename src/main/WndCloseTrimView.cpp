@@ -59,12 +59,11 @@ void TPrintWndDlg::TrimingOnMenuClick(tk::Component&) {
 }
 
 void TPrintWndDlg::RegionsAfterRebuild() {
-    // Windows have left the list: the rows are made anew in list order when
-    // the number of regions changed, and the list window lays them out.
-    const std::vector<RegionRow> rows = BuildRegionTable(RegionSources());
-    if (static_cast<int>(rows.size()) == regionTotal_) return;
-    regionRows_ = rows;
-    regionTotal_ = static_cast<int>(rows.size());
+    // The list was built anew. The passes meet the regions in its order, so
+    // the rows are made anew in that order, and the list window lays them
+    // out, once a picture would no longer stand for its row's region.
+    if (!RenewRegionRows(regionRows_, BuildRegionTable(RegionSources()))) return;
+    regionTotal_ = static_cast<int>(regionRows_.size());
     regionsChanged_ = true;
 }
 

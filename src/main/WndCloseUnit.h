@@ -280,7 +280,7 @@ private:
     // window is hidden and the passes render region pictures into it.
     void TrimingOnMenuClick(tk::Component& sender);
     std::vector<RegionSource> RegionSources() const;
-    // After the list was built anew: the rows follow when the total changed.
+    // After the list was built anew: the rows follow when their regions changed.
     void RegionsAfterRebuild();
     std::vector<RegionRow>& RegionRows() override { return regionRows_; }
     bool TakeRegionsChanged() override { return std::exchange(regionsChanged_, false); }

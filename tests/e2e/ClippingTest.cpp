@@ -19,6 +19,8 @@ constexpr int kWidth = 400, kHeight = 300;
 
 const std::string kTrim = TwoRegions(kWidth, kHeight);
 
+HWND DialogControl(HWND dialog, int id);
+
 class ClippingTest : public InjectedVistrelTest {
 protected:
     VistrelOptions Options() const override {
@@ -33,6 +35,25 @@ protected:
     void OnTarget(int command, const std::string& title = "Clip target") const {
         app_->List().SelectOnly(Target(title));
         app_->Command(command);
+        app_->List().Select(-1, false);
+    }
+    // The clipping setting dialog of the window's item.
+    HWND OpenDialog(const std::string& title) const {
+        app_->List().SelectOnly(Target(title));
+        app_->PostCommand(ids::Clip1);
+        return app_->WaitForWindow("TOKBottomDlg");
+    }
+    // A new entry and its rectangle: from and to are picture points.
+    static void AddAndDraw(HWND dialog, POINT from, POINT to) {
+        ClickButton(DialogControl(dialog, ids::ClipDialogButton1));
+        const HWND image = DialogControl(dialog, ids::ClipDialogImage1);
+        SendBounded(image, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
+        SendBounded(image, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+        SendBounded(image, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    }
+    void CloseDialog(HWND dialog, int closeWith) const {
+        ClickButton(DialogControl(dialog, closeWith));
+        WaitFor([&] { return !IsWindow(dialog); }, 5000, "the clipping dialog to close");
         app_->List().Select(-1, false);
     }
     // Share of the picture area in a colour (frame colour aside: blue once clipped).
@@ -101,19 +122,10 @@ HWND DialogControl(HWND dialog, int id) {
 TEST_F(ClippingTest, ARectangleDrawnInTheDialogIsShownAndCancelChangesNothing) {
     const std::string title = "Clip drawn";
     guest_->Create(Plan(Kind::Frame, title, kBesideVistrelX, 80, kWidth, kHeight, kColour).Quiet());
-    // Draws a rectangle in a new entry: from and to are picture points.
     auto draw = [&](POINT from, POINT to, int closeWith) {
-        app_->List().SelectOnly(Target(title));
-        app_->PostCommand(ids::Clip1);
-        const HWND dialog = app_->WaitForWindow("TOKBottomDlg");
-        ClickButton(DialogControl(dialog, ids::ClipDialogButton1));
-        const HWND image = DialogControl(dialog, ids::ClipDialogImage1);
-        SendBounded(image, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
-        SendBounded(image, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
-        SendBounded(image, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
-        ClickButton(DialogControl(dialog, closeWith));
-        WaitFor([&] { return !IsWindow(dialog); }, 5000, "the clipping dialog to close");
-        app_->List().Select(-1, false);
+        const HWND dialog = OpenDialog(title);
+        AddAndDraw(dialog, from, to);
+        CloseDialog(dialog, closeWith);
     };
     // Inside the inverse block, which lies at a quarter to a half of the
     // window: three quarters of that in the picture.
@@ -147,9 +159,7 @@ bool Inside(const RECT& inner, const RECT& outer) {
 TEST_F(ClippingTest, TheDialogOfAWindowLargerThanTheScreenFitsAndItsPictureScrolls) {
     const std::string title = "Clip huge";
     guest_->Create(Plan(Kind::Popup, title, 0, 0, 2000, 1500, kColour).Quiet());
-    app_->List().SelectOnly(Target(title));
-    app_->PostCommand(ids::Clip1);
-    const HWND dialog = app_->WaitForWindow("TOKBottomDlg");
+    const HWND dialog = OpenDialog(title);
     RECT work{};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_TRUE(Inside(ScreenRect(dialog), work));
@@ -168,8 +178,25 @@ TEST_F(ClippingTest, TheDialogOfAWindowLargerThanTheScreenFitsAndItsPictureScrol
     EXPECT_LT(shown.top, view.top) << "the picture did not scroll";
     EXPECT_GE(view.bottom, shown.bottom) << "its bottom edge is still out of reach";
     EXPECT_GE(view.right, shown.right);
-    ClickButton(DialogControl(dialog, IDCANCEL));
-    WaitFor([&] { return !IsWindow(dialog); }, 5000, "the clipping dialog to close");
+    CloseDialog(dialog, IDCANCEL);
+}
+
+// A short wide window: the list panel decides the dialog's height, so its
+// buttons are in reach and a rectangle can be added, drawn and kept.
+TEST_F(ClippingTest, TheDialogOfAShortWideWindowShowsItsButtons) {
+    const std::string title = "Clip short";
+    guest_->Create(Plan(Kind::Frame, title, kBesideVistrelX, 80, 520, 140, kColour).Quiet());
+    const HWND dialog = OpenDialog(title);
+    RECT client{};
+    GetClientRect(dialog, &client);
+    MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    for (const int id : {ids::ClipDialogButton1, ids::ClipDialogButton2, IDOK})
+        EXPECT_TRUE(Inside(ScreenRect(DialogControl(dialog, id)), client)) << "control " << id;
+    AddAndDraw(dialog, {30, 15}, {330, 90});  // (40, 20), 400 by 100 in the window
+    CloseDialog(dialog, IDOK);
+    OnTarget(ids::TrimSaveMenu, title);
+    EXPECT_NE(ReadWholeFile(app_->DataFolder() + "trm.ini")->find("trim=" + ClipSlotText(40, 20, 400, 100)),
+              std::string::npos);
 }
 
 // "自動でクリッピング表示" off is stored at the close and holds after a start:

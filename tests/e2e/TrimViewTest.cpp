@@ -5,6 +5,7 @@
 // the front by double-click.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "ClipText.h"
@@ -21,6 +22,7 @@ constexpr int kInterval = 700;
 // Zoom 50 on the default thumbnails (ExpectedThumbnail(30)): three columns fit.
 constexpr int kZoom = 50;
 constexpr uint32_t kEmptyCellGrey = 0x808080;
+constexpr uint32_t kWhite = 0xFFFFFF;
 
 class TrimViewTest : public InjectedVistrelTest {
 protected:
@@ -34,9 +36,12 @@ protected:
     }
 
     // Two windows of two regions each, imported, with "Auto" on: four cells.
-    void SetUpWindows() {
-        windowA_ = guest_->Create(Plan(Kind::Frame, "Trim A", kBesideVistrelX, 80, kWidth, kHeight, kColourA).Quiet());
-        windowB_ = guest_->Create(Plan(Kind::Frame, "Trim B", kBesideVistrelX, 420, kWidth, kHeight, kColourB).Quiet());
+    // B covers the foot of A, below its regions: A is never whole on the
+    // screen, so it is always asked to print itself.
+    void SetUpWindows(TestWindows* makerOfA = nullptr) {
+        windowA_ = (makerOfA ? *makerOfA : *guest_)
+                       .Create(Plan(Kind::Frame, "Trim A", kBesideVistrelX, 80, kWidth, kHeight, kColourA).Quiet());
+        windowB_ = guest_->Create(Plan(Kind::Frame, "Trim B", kBesideVistrelX, 370, kWidth, kHeight, kColourB).Quiet());
         for (const char* title : {"Trim A", "Trim B"}) {
             app_->List().SelectOnly(probe_->WaitForItem(title));
             app_->Command(ids::TrmInpotMenu);
@@ -94,8 +99,11 @@ protected:
         ClickCell(5);
         return WaitUntil(
             [&] {
-                for (size_t i = 0; i < colours.size(); ++i)
-                    if (CellShare(int(i), colours[i]) < (colours[i] == kEmptyCellGrey ? 0.9 : share)) return false;
+                for (size_t i = 0; i < colours.size(); ++i) {
+                    // Grey and blank cells are all of their colour.
+                    const bool plain = colours[i] == kEmptyCellGrey || colours[i] == kWhite;
+                    if (CellShare(int(i), colours[i]) < (plain ? 0.9 : share)) return false;
+                }
                 return true;
             },
             8000);
@@ -109,6 +117,15 @@ protected:
         if (!twice) return;
         SendBounded(grid_, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
         SendBounded(grid_, WM_LBUTTONUP, 0, point);
+    }
+
+    // A drag of the picture at `from` onto the cell of `to`.
+    void DragCell(int from, int to) const {
+        const POINT start = CellCentre(from), end = CellCentre(to);
+        SendBounded(grid_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(start.x, start.y));
+        SendBounded(grid_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(start.x + 30, start.y + 30));
+        SendBounded(grid_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(end.x, end.y));
+        SendBounded(grid_, WM_LBUTTONUP, 0, MAKELPARAM(end.x, end.y));
     }
 
     void CloseList() {
@@ -152,11 +169,7 @@ TEST_F(TrimViewTest, CellsMoveByDragLeaveByDeleteAndActivateTheirWindow) {
     ASSERT_TRUE(CellsShow({kColourA, inverseA_, kColourB, inverseB_}));
 
     // The first picture dragged onto the fourth: last of the four.
-    const POINT from = CellCentre(0), to = CellCentre(3);
-    SendBounded(grid_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(from.x, from.y));
-    SendBounded(grid_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(from.x + 30, from.y + 30));
-    SendBounded(grid_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
-    SendBounded(grid_, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    DragCell(0, 3);
     EXPECT_TRUE(CellsShow({inverseA_, kColourB, inverseB_, kColourA}));
 
     // B's first region leaves the view; the later pictures move down.
@@ -172,6 +185,62 @@ TEST_F(TrimViewTest, CellsMoveByDragLeaveByDeleteAndActivateTheirWindow) {
     OpenList();
     EXPECT_TRUE(CellsShow({kColourA, inverseA_, kColourB, inverseB_}));
     CloseList();
+}
+
+// A window that does not answer still takes its places in each pass: blank
+// ones while the list fills, its last pictures afterwards. It hangs in a
+// program of its own (Vistrel reads its own process's titles by message);
+// its pictures come from the screen, which shows its regions.
+TEST_F(TrimViewTest, AWindowThatDoesNotAnswerLeavesTheNextWindowItsOwnCells) {
+    TestWindows other = TestWindows::StartExe();
+    SetUpWindows(&other);
+    auto hang = [&] {
+        other.Hang(windowA_, 60000);
+        other.WaitForState(windowA_, [](const TestWindowState& s) { return s.hanging; }, 5000, "the hang");
+    };
+    hang();
+    OpenList();
+    EXPECT_TRUE(CellsShow({kWhite, kWhite, kColourB, inverseB_})) << "filled while A hangs";
+    other.Wake(windowA_);
+    EXPECT_TRUE(CellsShow({kColourA, inverseA_, kColourB, inverseB_}));
+    hang();
+    guest_->SetColour(windowB_, 0x10C0C0);
+    EXPECT_TRUE(CellsShow({kColourA, inverseA_, 0x10C0C0, protocol::InverseColour(0x10C0C0)})) << "while A hangs";
+    other.Wake(windowA_);
+}
+
+// The main list built anew under arranged and thinned cells (a window left,
+// one renamed to sort last): each cell keeps its place, picture and window,
+// and the main thumbnails stay thumbnails.
+TEST_F(TrimViewTest, ARebuildKeepsCellsOnTheirWindowsAndThumbnailsWhole) {
+    SetUpWindows();
+    const HWND other = guest_->Create(Plan(Kind::Frame, "Trim C", kBesideVistrelX, 760, 200, 100, 0x909090).Quiet());
+    probe_->WaitForItem("Trim C");
+    OpenList();
+    ASSERT_TRUE(CellsShow({kColourA, inverseA_, kColourB, inverseB_}));
+    DragCell(0, 3);
+    ClickCell(1);
+    SendCommand(dialog_, ids::TrimViewDeleteMenu);
+    guest_->Rename(windowA_, "Trim Z");
+    guest_->Close(other);
+    // The list window is listed too, and last: with it the list is complete.
+    WaitForList(*app_, [](const std::vector<std::string>& titles) {
+        return !Contains(titles, "Trim C") && ContainsAll(titles, {"Trim Z", "Trim B", "クリッピングの一覧"});
+    }, "the list built anew");
+    EXPECT_TRUE(CellsShow({inverseA_, inverseB_, kColourA}));
+    ClickCell(1, true);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windowB_; }, 5000));
+
+    CloseList();
+    for (const auto& [title, colour] : {std::pair{"Trim Z", kColourA}, std::pair{"Trim B", kColourB}}) {
+        std::optional<PixelCapture> icon;  // the first picture shown
+        const auto pictured = [&] {
+            icon.emplace(probe_->Icon(app_->List().Find(title)));
+            return icon->Count(colour) + icon->Count(protocol::InverseColour(colour)) > 0;
+        };
+        WaitFor([&] { return Settled(pictured); }, 5000, title);
+        EXPECT_GT(icon->Count(colour), 0.6 * icon->width() * icon->height()) << title;
+    }
 }
 
 // A close of the program while the list window is open (the user's, or the

@@ -161,5 +161,12 @@ TEST(ChangeCheck, PassMayStart) {
     EXPECT_FALSE(PassMayStart(true, false, 2));
 }
 
+TEST(ChangeCheck, RegionPicturesKeepTheirPlacesInThePass) {  // cursor, count, total, renewed
+    EXPECT_EQ(PlaceRegionPicture(2, 2, 4, false), RegionPicture::Append);  // a blank holds the place
+    EXPECT_EQ(PlaceRegionPicture(3, 2, 4, true), RegionPicture::Keep);     // a place before it is missing
+    EXPECT_EQ(PlaceRegionPicture(1, 4, 4, false), RegionPicture::Keep);    // no answer, or minimised
+    EXPECT_EQ(PlaceRegionPicture(3, 4, 3, true), RegionPicture::Replace);  // windows left
+}
+
 }  // namespace
 }  // namespace vistrel

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "clipping/ClipData.h"
+#include "clipping/ClipDialogLayout.h"
 #include "clipping/ClipEditor.h"
 
 namespace vistrel {
@@ -104,6 +105,12 @@ TEST(ClipEditor, TenEntriesAtMost) {
     ClipEditor editor(ClipSet{});
     for (int i = 0; i < 12; ++i) editor.Add();
     EXPECT_EQ(editor.Entries().size(), 10u);
+}
+
+TEST(ClipEditor, TheDialogHoldsThePictureAndEveryControlOnTheWorkArea) {
+    const ClipDialogMetrics metrics{18, {6, 25}, {1280, 994}};  // SM_CYSIZE, frame, work area
+    EXPECT_EQ(ClipDialogSize({750, 450}, metrics), (Size{869, 521}));  // the picture's
+    EXPECT_EQ(ClipDialogSize({30, 15}, metrics), (Size{170, 350}));    // OK and cancel; the list panel
 }
 
 }  // namespace

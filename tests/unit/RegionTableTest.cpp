@@ -40,6 +40,23 @@ TEST(RegionTable, RowsFollowTheListAndTheSlotsLeavingOutWhatTakesNoPart) {
     }
 }
 
+TEST(RegionTable, ANewListRenewsTheRowsOnlyWhenThePicturesWouldStandForOtherRegions) {
+    const ClipSet two = Set(2), one = Set(1);
+    const RegionSource a{H(1), true, &two, 0}, thinnedA{H(1), true, &two, 1u << 1}, b{H(2), true, &one, 0};
+    std::vector<RegionRow> arranged = BuildRegionTable({a, {H(3), true, nullptr, 0}, b});
+    MoveRow(arranged, 0, 2);
+    DeleteRow(arranged, 0);  // A's slot 1
+    std::vector<RegionRow> rows = arranged;
+    EXPECT_FALSE(RenewRegionRows(rows, BuildRegionTable({thinnedA, b})));  // the window without clips left
+    EXPECT_EQ(Pictures(rows), Pictures(arranged));
+    EXPECT_EQ(rows[0].listIndex, 1) << "B's new place";
+    for (const auto& list : {std::vector{b, thinnedA}, std::vector{a, b}, std::vector{thinnedA}}) {
+        rows = arranged;
+        EXPECT_TRUE(RenewRegionRows(rows, BuildRegionTable(list)));
+        EXPECT_EQ(Pictures(rows), Pictures(BuildRegionTable(list)));
+    }
+}
+
 TEST(RegionTable, MovesKeepPicturesAndRefuseWhatIsOutside) {
     struct Case {
         int from, to;

@@ -467,9 +467,9 @@ TEST_F(ThumbnailRendererTest, OpenClipListReceivesOnePicturePerRegion) {
     EXPECT_TRUE(Render(window.get(), target, {}, entryWithRegions(), &sink).captured);
 
     // First pass: appended in slot order, each fitted into the whole bitmap
-    // anew and without a frame.
+    // anew and without a frame; the cursor counts every region.
     ASSERT_EQ(3u, sink.pictures.size());
-    EXPECT_EQ(0, sink.cursor);
+    EXPECT_EQ(3, sink.cursor);
     // A square region: FitToBox(100, 80, 100, 100) gives 80 x 80 at (10, 0).
     EXPECT_TRUE(AreaIs(sink.pictures[0], {12, 2, 88, 78}, kRight));
     EXPECT_TRUE(AreaIs(sink.pictures[0], {0, 0, 12, kHeight}, kWhite));

@@ -1,0 +1,44 @@
+#include "clipping/ClipDialogLayout.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace vistrel {
+
+namespace {
+
+// Room around the picture beside and below the panels.
+constexpr int kPictureMargin = 12;
+// Below the list panel's last control.
+constexpr int kPanelBottomMargin = 8;
+
+// The picture comes from a window of any size: the sums are done in 64 bits.
+int Held(int64_t value) {
+    return static_cast<int>(std::clamp<int64_t>(value, 0, std::numeric_limits<int>::max()));
+}
+
+}  // namespace
+
+Size ClipDialogSize(Size displayed, const ClipDialogMetrics& metrics) {
+    const int64_t forPictureWidth = int64_t{displayed.width} + kClipListPanelWidth + kPictureMargin;
+    const int64_t forPictureHeight =
+        int64_t{metrics.captionButtonHeight} + displayed.height + kClipButtonPanelHeight + kPictureMargin;
+
+    // The list panel's controls stand at fixed places from its top; below
+    // them comes the OK and cancel panel.
+    const int64_t forPanels = int64_t{metrics.frame.height} + kClipPointerLabelTop + kClipPointerLabelHeight +
+                              kPanelBottomMargin + kClipButtonPanelHeight;
+    // OK and cancel sit either side of the middle of the outer width, and
+    // cancel must end inside the client area: half the outer width plus the
+    // button may be no wider than the client.
+    const int64_t forButtons = 2 * (int64_t{kClipOkCancelGap} + kClipOkCancelWidth + metrics.frame.width);
+    const int64_t forList = int64_t{kClipListPanelWidth} + metrics.frame.width;
+
+    const int64_t width = std::max({forPictureWidth, forButtons, forList});
+    const int64_t height = std::max({forPictureHeight, forPanels, int64_t{kClipDialogMinimumHeight}});
+    return {Held(std::min<int64_t>(width, metrics.workArea.width)),
+            Held(std::min<int64_t>(height, metrics.workArea.height))};
+}
+
+}  // namespace vistrel
