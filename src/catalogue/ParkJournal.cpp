@@ -42,6 +42,8 @@ void ParkJournal::Save() const {
 }
 
 int ParkJournal::BringBackFromLastRun() {
+    // A record that cannot be read, or is far larger than any the program
+    // writes, moves nothing; the next park replaces it.
     const auto text = platform::ReadWholeFile(path_);
     if (!text) return 0;
     int brought = 0;
