@@ -1,7 +1,9 @@
 #include "catalogue/ParkJournal.h"
 
 #include <utility>
+#include <vector>
 
+#include "platform/DisplayInfo.h"
 #include "platform/Files.h"
 #include "platform/WindowFacts.h"
 
@@ -11,6 +13,7 @@ namespace {
 
 uint64_t KeyOf(HWND window) { return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(window)); }
 HWND WindowOf(uint64_t key) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(key)); }
+Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
 
@@ -39,15 +42,19 @@ void ParkJournal::Save() const {
 }
 
 int ParkJournal::BringBackFromLastRun() {
+    // A record that cannot be read, or is far larger than any the program
+    // writes, moves nothing; the next park replaces it.
     const auto text = platform::ReadWholeFile(path_);
     if (!text) return 0;
     int brought = 0;
     const ParkRecord left = ParkRecord::Parse(*text);
+    std::vector<Rect> screens;
+    for (const RECT& monitor : platform::MonitorRects()) screens.push_back(ToRect(monitor));
     for (const ParkedWindow& window : left.Windows()) {
         const HWND target = WindowOf(window.handle);
         if (!IsWindow(target)) continue;
-        const RECT r = platform::WindowRect(target);
-        if (!StandsParked(window, {r.left, r.top, r.right, r.bottom})) continue;
+        const Rect now = ToRect(platform::WindowRect(target));
+        if (!BringsHomeAtStart(window, now, platform::IsTopLevel(target), screens)) continue;
         // Never waits: a window of the last run that hangs now goes home
         // when it pumps again.
         platform::PlaceWindowAsync(target, window.left, window.top, 0, 0, SWP_NOSIZE);

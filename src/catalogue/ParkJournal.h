@@ -24,7 +24,8 @@ public:
     void Unparked(HWND target) override;
 
     // Windows the file names that still stand where parking put them come
-    // back; the file is cleared. Returns how many came back.
+    // back, when BringsHomeAtStart allows it; the file is cleared. Returns
+    // how many came back.
     int BringBackFromLastRun();
     // Every window parked now is sent home, asynchronously: a dying process
     // may not wait for anyone. The file stays for the next start.

@@ -93,4 +93,18 @@ bool StandsParked(const ParkedWindow& window, const Rect& now) {
            int64_t{now.top} == int64_t{window.top} + kParkingOffset;
 }
 
+bool BringsHomeAtStart(const ParkedWindow& window, const Rect& now, bool topLevel,
+                       const std::vector<Rect>& screens) {
+    if (!topLevel || !IsParkedLeft(now.left) || !StandsParked(window, now)) return false;
+    // In 64 bits: the recorded place and the present size come from a file
+    // and from another program, and their sum may pass the 32-bit range.
+    const int64_t left = window.left;
+    const int64_t top = window.top;
+    const int64_t right = left + (int64_t{now.right} - now.left);
+    const int64_t bottom = top + (int64_t{now.bottom} - now.top);
+    return std::any_of(screens.begin(), screens.end(), [&](const Rect& s) {
+        return left < s.right && s.left < right && top < s.bottom && s.top < bottom;
+    });
+}
+
 }  // namespace vistrel

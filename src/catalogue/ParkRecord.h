@@ -42,4 +42,15 @@ private:
 // not about a new window that was given the same handle.
 bool StandsParked(const ParkedWindow& window, const Rect& now);
 
+// Whether the start brings home a window that the last run's record names.
+// The file may be damaged or planted, and a handle may have passed to
+// another window since: a line whose window stands on a screen at (x, y) and
+// whose home is (x - offset, y - offset) would otherwise send that window off
+// every screen. So only a top-level window still standing where parking put
+// it, past the parked threshold, comes back, and only when its home (its
+// present size at the recorded place) lies at least partly on one of
+// `screens` (the monitors' areas); anything else is passed over.
+bool BringsHomeAtStart(const ParkedWindow& window, const Rect& now, bool topLevel,
+                       const std::vector<Rect>& screens);
+
 }  // namespace vistrel

@@ -66,8 +66,8 @@ void TPrintWndDlg::LoadExclusionList() {
 }
 
 void TPrintWndDlg::SaveExclusionList(bool reportFailure) {
-    // A list.dat we could not read (locked, no permission) holds lines we never
-    // saw: writing our list over it would lose them.
+    // A list.dat we could not read (locked, no permission, past the size we
+    // read) holds lines we never saw: writing our list over it would lose them.
     if (exclusionUnreadable_) return;
     const std::string folder = ExtractFolder(exclusionFile_, platform::IsLeadByte);
     if (!platform::DirectoryExists(folder)) platform::CreateFolders(folder);

@@ -15,6 +15,21 @@ RECT VirtualScreen() {
 
 int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
 
+namespace {
+
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM rects) {
+    reinterpret_cast<std::vector<RECT>*>(rects)->push_back(*area);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<RECT> MonitorRects() {
+    std::vector<RECT> rects;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&rects));
+    return rects;
+}
+
 int BitsPerPixel(HWND window) {
     WindowDc dc(window);
     return dc.get() ? GetDeviceCaps(dc.get(), BITSPIXEL) : 0;

@@ -1,7 +1,10 @@
 #pragma once
-// The primary display: its size and colour depth.
+// The displays: the primary one's size and colour depth, and where the
+// monitors lie.
 
 #include <windows.h>
+
+#include <vector>
 
 namespace vistrel::platform {
 
@@ -9,6 +12,8 @@ int ScreenWidth();
 // The bounds of every monitor together, in screen coordinates.
 RECT VirtualScreen();
 int ScreenHeight();
+// The area of every monitor, in screen coordinates.
+std::vector<RECT> MonitorRects();
 // Bits per pixel of the window's device context (the screen's when `window`
 // is null); 0 when no device context can be had.
 int BitsPerPixel(HWND window);

@@ -83,12 +83,15 @@ bool CreateFolders(const std::string& path) {
     return DirectoryExists(folder);
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t limit) {
     UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return std::nullopt;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return std::nullopt;
+    // Asked before anything is reserved: a file of gigabytes would otherwise
+    // end in an allocation failure, or in all of it read.
+    if (static_cast<uint64_t>(size.QuadPart) > limit) return std::nullopt;
     std::string bytes;
     bytes.reserve(static_cast<size_t>(size.QuadPart));
     char chunk[64 * 1024];
@@ -96,6 +99,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
         DWORD read = 0;
         if (!ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr)) return std::nullopt;
         if (read == 0) return bytes;
+        // Another program may be making the file longer as we read.
+        if (bytes.size() + read > limit) return std::nullopt;
         bytes.append(chunk, read);
     }
 }

@@ -70,6 +70,8 @@ bool IsMaximised(HWND window) { return IsZoomed(window) != FALSE; }
 
 bool WindowExists(HWND window) { return IsWindow(window) != FALSE; }
 
+bool IsTopLevel(HWND window) { return window && GetAncestor(window, GA_ROOT) == window; }
+
 bool SetShowState(HWND window, UINT showCmd) {
     if (!Answers(window)) return false;
     WINDOWPLACEMENT placement{};

@@ -33,6 +33,8 @@ TopLevelState TopLevelStateOf(HWND window);
 bool IsMinimised(HWND window);
 bool IsMaximised(HWND window);
 bool WindowExists(HWND window);
+// Not a child window: its own root. False for a window that has gone.
+bool IsTopLevel(HWND window);
 
 // The state changes below act on windows of other threads, which the system
 // makes wait for that thread: each first asks the window with Answers() and

@@ -242,10 +242,14 @@ void Canvas::BrushCopy(const RECT& destRect, const Bitmap& source, const RECT& s
                        COLORREF transparent) {
     if (!dc_) return;
     FillRect(destRect);
-    TransparentBlt(dc_, destRect.left, destRect.top, destRect.right - destRect.left,
-                   destRect.bottom - destRect.top, source.Dc(), sourceRect.left, sourceRect.top,
-                   sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top,
-                   transparent);
+    // gdi32's own entry, which msimg32's TransparentBlt only forwards to:
+    // msimg32 is not among the libraries Windows always takes from the system
+    // folder, so importing it would load a file of that name lying beside the
+    // exe, before main runs and before the DLL search is narrowed.
+    GdiTransparentBlt(dc_, destRect.left, destRect.top, destRect.right - destRect.left,
+                      destRect.bottom - destRect.top, source.Dc(), sourceRect.left, sourceRect.top,
+                      sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top,
+                      transparent);
 }
 
 void Canvas::CopyFrom(HDC source, const RECT& destRect, POINT sourceOrigin, DWORD rop) {

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
+#include <sstream>
 
 #include "ThumbnailProbe.h"
 #include "VistrelSuites.h"
@@ -213,6 +215,24 @@ TEST_F(ClosingTest, AKilledRunLeavesNoWindowOutOfSight) {
     app_.emplace(VistrelProcess::Start(options));
     EXPECT_TRUE(WaitUntil([&] { return AtHome(window_, kX, kY); }, 5000))
         << "still at (" << RectOf(window_).left << ", " << RectOf(window_).top << ")";
+    EXPECT_FALSE(FileExists(app_->DataFolder() + "parked.dat")) << "the record is cleared";
+}
+
+// A line naming a window on the screen, as if parked from 20000 pixels up
+// and left (a damaged or planted record), moves nothing.
+TEST_F(ClosingTest, ARecordNeverMovesAWindowThatIsNotParked) {
+    helper_.emplace(TestWindows::StartExe());
+    window_ = helper_->Create(Plan(Kind::Frame, "Closing on screen", kX, kY, 300, 200).Quiet());
+    std::ostringstream line;
+    line << std::hex << reinterpret_cast<uintptr_t>(window_) << std::dec << ' ' << kX - kParkingOffset << ' '
+         << kY - kParkingOffset;
+    VistrelOptions options;
+    options.parkedDat = line.str();
+    app_.emplace(VistrelProcess::Start(options));
+    // A move the start asked for waits in the window's queue ahead of this.
+    DWORD_PTR result = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result));
+    EXPECT_TRUE(AtHome(window_, kX, kY)) << "moved to (" << RectOf(window_).left << ", " << RectOf(window_).top << ")";
     EXPECT_FALSE(FileExists(app_->DataFolder() + "parked.dat")) << "the record is cleared";
 }
 

@@ -47,5 +47,26 @@ TEST(ParkRecord, OnlyAWindowStillWhereParkingPutItCountsAsParked) {
     EXPECT_FALSE(StandsParked({1, 2147483647, 0}, {-2147463649, 20000, 0, 0}));  // no wrap-around
 }
 
+TEST(ParkRecord, TheStartBringsHomeOnlyParkedTopLevelWindowsWhoseHomeIsOnAScreen) {
+    // The primary screen, and a monitor far up and left, where a line naming
+    // a window on the primary screen puts its home.
+    const std::vector<Rect> screens{{0, 0, 1280, 1024}, {-19500, -19800, -18000, -18800}};
+    const struct {
+        const char* name;
+        ParkedWindow line;
+        Rect now;
+        bool topLevel, brought;
+    } cases[] = {
+        {"parked, home on a screen", {1, 300, 200}, {20300, 20200, 20700, 20500}, true, true},
+        {"home partly on a screen", {1, -100, -50}, {19900, 19950, 20300, 20250}, true, true},
+        {"a window on the screen", {1, 760 - 20000, 300 - 20000}, {760, 300, 1060, 500}, true, false},
+        {"a child window", {1, 300, 200}, {20300, 20200, 20700, 20500}, false, false},
+        {"home off every screen", {1, -5000, 200}, {15000, 20200, 15400, 20500}, true, false},
+        {"moved since", {1, 300, 200}, {20301, 20200, 20701, 20500}, true, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.brought, BringsHomeAtStart(c.line, c.now, c.topLevel, screens)) << c.name;
+}
+
 }  // namespace
 }  // namespace vistrel

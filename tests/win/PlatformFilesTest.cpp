@@ -5,10 +5,12 @@
 
 #include "TempFolder.h"
 #include "common/Mbcs.h"
+#include "platform/Handles.h"
 #include "platform/Locale.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <winioctl.h>
 
 #include <set>
 #include <string>
@@ -41,6 +43,16 @@ void WriteRaw(const std::string& path, const std::string& bytes) {
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
+}
+
+bool MakeSparseFile(const std::string& path, uint64_t size) {
+    UniqueHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD returned = 0;  // without the mark NTFS sets aside room for every byte
+    DeviceIoControl(file.get(), FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &returned, nullptr);
+    LARGE_INTEGER end{};
+    end.QuadPart = static_cast<LONGLONG>(size);
+    return file && SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN) && SetEndOfFile(file.get());
 }
 
 // Bytes that a text-mode or C-string slip would change.
@@ -134,6 +146,20 @@ TEST_F(PlatformFiles, ReadWholeFile) {
     EXPECT_EQ(std::optional<std::string>(large), ReadWholeFile(scratch_ + "large.dat"));
     EXPECT_EQ(std::nullopt, ReadWholeFile(scratch_ + "absent.dat"));
     EXPECT_EQ(std::nullopt, ReadWholeFile(scratch_));  // a folder
+}
+
+// Past the limit a file reads as unreadable, and at once: nothing of it is
+// reserved. The files are sparse, so their size costs no disk.
+TEST_F(PlatformFiles, AFilePastTheLimitIsUnreadable) {
+    const std::string path = scratch_ + "sized.dat";
+    for (const uint64_t size : {kDataFileLimit, kDataFileLimit + 1, 64ull << 30}) {
+        SCOPED_TRACE(size);
+        ASSERT_TRUE(MakeSparseFile(path, size));
+        const auto bytes = ReadWholeFile(path);
+        EXPECT_EQ(size <= kDataFileLimit ? std::optional<size_t>(size) : std::nullopt,
+                  bytes ? std::optional<size_t>(bytes->size()) : std::nullopt);
+    }
+    EXPECT_EQ(std::nullopt, ReadWholeFile(path, 10));  // a limit of the caller's
 }
 
 TEST_F(PlatformFiles, CreateFoldersMakesEveryMissingParent) {
