@@ -161,9 +161,10 @@ HWND ThumbnailList::RenderNewItem(WindowEntry& entry, int image, const PreviousP
     const RenderResult result =
         renderer_.RenderThumbnail(entry, buildBitmap_, options, nullptr,
                                   [&](tk::Bitmap& target) { return previous(window, target); });
-    if (!result.captured) {
-        // A window that does not answer gets a blank picture for now; the
-        // bitmap still holds the previous item's.
+    if (!result.captured && !previous(window, buildBitmap_)) {
+        // A window that does not answer keeps its picture from before the
+        // rebuild; one new to the list gets a blank picture for now (the
+        // bitmap still holds the previous item's).
         buildBitmap_.GetCanvas().SetBrushColor(tk::clWhite);
         buildBitmap_.GetCanvas().FillRect({0, 0, buildBitmap_.Width(), buildBitmap_.Height()});
     }
