@@ -28,7 +28,9 @@ bool Qualifies(const WindowFacts& facts, QualifyMode mode, const TextEqualsIgnor
         if (facts.hasParent || area == 0 || classIs("TApplication")) return false;
     }
 
-    if (!facts.visible) return false;
+    // A cloaked window shows nowhere: a ghost in the list, and nothing to
+    // move or picture.
+    if (!facts.visible || facts.cloaked) return false;
     if (facts.title.empty() || classIs("Progman")) return false;
     return true;
 }

@@ -17,9 +17,11 @@ struct WindowFacts {
     bool hasOwner = false;   // GetWindow(GW_OWNER) is not null
     bool hasParent = false;  // GetParent is not null
     bool visible = false;    // IsWindowVisible
+    bool cloaked = false;    // kept off the screen by the desktop compositor
 };
 
-// List: the windows that become list items. Visible: the windows that may
+// List: the windows that become list items (cloaking is read for both
+// modes). Visible: the windows that may
 // serve as placement targets (frames owned by a listed window). Besides the
 // title, class and visibility, List looks only at hasOwner and Visible only
 // at the area and hasParent; the Win32 side gathers no other fact, so a rule

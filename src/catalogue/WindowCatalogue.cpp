@@ -41,6 +41,7 @@ bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::string* titl
     facts.className =
         classes_.ClassOf(reinterpret_cast<uintptr_t>(window), [window] { return platform::WindowClass(window); });
     facts.visible = true;
+    facts.cloaked = cloak_.Cloaked(window);
     // Each mode reads only the facts its rules look at (the owner for the
     // list; the area and the parent for placement targets): under Wine every
     // fact of another process's window is a round trip to the wineserver.
@@ -131,6 +132,7 @@ namespace {
 struct AboveWalk {
     HWND window;
     std::vector<Rect>* above;
+    const platform::CloakApi* cloak;
     bool found = false;
 };
 
@@ -142,7 +144,7 @@ BOOL CALLBACK CollectAbove(HWND window, LPARAM param) {
     }
     // Any visible window covers what lies below it, listed or not (tool
     // windows, the taskbar, our own main window).
-    if (platform::TopLevelStateOf(window).visible) {
+    if (platform::TopLevelStateOf(window).visible && !walk->cloak->Cloaked(window)) {
         const RECT r = platform::WindowRect(window);
         walk->above->push_back({r.left, r.top, r.right, r.bottom});
     }
@@ -153,7 +155,7 @@ BOOL CALLBACK CollectAbove(HWND window, LPARAM param) {
 
 std::vector<Rect> WindowCatalogue::ShownParts(HWND window, const RECT& now) const {
     above_.clear();
-    AboveWalk walk{window, &above_};
+    AboveWalk walk{window, &above_, &cloak_};
     EnumWindows(CollectAbove, reinterpret_cast<LPARAM>(&walk));
     if (!walk.found) return {};
     const Rect rect{now.left, now.top, now.right, now.bottom};

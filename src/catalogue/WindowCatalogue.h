@@ -12,6 +12,7 @@
 #include "catalogue/Qualify.h"
 #include "catalogue/WindowEntry.h"
 #include "common/Geometry.h"
+#include "platform/OptionalApis.h"
 
 namespace vistrel {
 
@@ -62,7 +63,7 @@ public:
 
     // What the screen shows of a window whose rectangle is `now`, in window
     // coordinates: the parts on the screen that no visible window above it
-    // covers. The windows above are looked at now, not at the last
+    // covers (a cloaked window covers nothing). The windows above are looked at now, not at the last
     // enumeration: one that appeared or moved since must not end up in
     // another window's picture. Nothing for a window that is not there.
     std::vector<Rect> ShownParts(HWND window, const RECT& now) const;
@@ -75,6 +76,7 @@ private:
 
     const platform::ProcessPathApi& processPaths_;
     const ExclusionList& exclusion_;
+    platform::CloakApi cloak_ = platform::CloakApi::Load();
     std::unique_ptr<EnumeratedWindow[]> listed_;
     int listedCount_ = 0;
     bool restoreMinimised_ = false;

@@ -49,6 +49,20 @@ void ProcessPathApi::Free() noexcept {
     library_.Free();
 }
 
+CloakApi CloakApi::Load() {
+    CloakApi api;
+    api.library_ = LoadWith("dwmapi.dll", "DwmGetWindowAttribute", api.getAttribute_);
+    return api;
+}
+
+bool CloakApi::Cloaked(HWND window) const {
+    // DWMWA_CLOAKED: older SDK headers lack it.
+    constexpr DWORD kCloakedAttribute = 14;
+    DWORD cloaked = 0;
+    return getAttribute_ && getAttribute_(window, kCloakedAttribute, &cloaked, sizeof cloaked) == S_OK &&
+           cloaked != 0;
+}
+
 LayeredApi LayeredApi::Load() {
     LayeredApi api;
     api.library_ = LoadWith("user32.dll", "SetLayeredWindowAttributes", api.setAttributes_);

@@ -51,4 +51,19 @@ private:
     SetAttributesFn setAttributes_ = nullptr;
 };
 
+// "DwmGetWindowAttribute" of dwmapi.dll: whether the desktop compositor keeps
+// a window cloaked (a suspended store app's frame, a window of another
+// virtual desktop, one the shell is hiding): visible by its style, yet not
+// on the screen.
+struct CloakApi {
+    static CloakApi Load();
+    // False also when the compositor cannot say (no dwmapi, E_NOTIMPL).
+    bool Cloaked(HWND window) const;
+
+private:
+    using GetAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
+    SystemLibrary library_;
+    GetAttributeFn getAttribute_ = nullptr;
+};
+
 }  // namespace vistrel::platform

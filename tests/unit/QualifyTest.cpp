@@ -50,6 +50,7 @@ TEST(Qualify, DecisionTable) {
         {"child window", With([](WindowFacts& f) { f.hasParent = true; }), true, false},
         {"TApplication", With([](WindowFacts& f) { f.className = "TApplication"; }), true, false},
         {"hidden", With([](WindowFacts& f) { f.visible = false; }), false, false},
+        {"cloaked: another desktop, a suspended app", With([](WindowFacts& f) { f.cloaked = true; }), false, false},
         {"empty title", With([](WindowFacts& f) { f.title.clear(); }), false, false},
         {"desktop", With([](WindowFacts& f) { f.className = "progman"; f.title = "Program Manager"; }), false, false},
         {"Japanese title", With([](WindowFacts& f) { f.title = "無題 - メモ帳"; }), true, true},
