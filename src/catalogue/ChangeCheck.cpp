@@ -39,12 +39,11 @@ bool ItemChanged(const ItemNow& item, bool openOnlyInForce) {
 
 int ChangeKind(const ChangeCheckInput& input) {
     if (input.askedColumns != input.columnCount) return kLayoutChanged;
-    // Only the counts are compared: one window closing while another opens
-    // goes unnoticed until the count changes or the user refreshes.
     if (input.countQualifying() != input.listedCount) return kCountChanged;
     ItemNow item;
     for (int i = 0; i < input.listedCount; ++i) {
         if (!input.readItem(i, item)) return kNoChange;
+        if (!item.qualifies) return kCountChanged;
         if (ItemChanged(item, input.openOnlyInForce)) return kItemChanged;
     }
     return kNoChange;

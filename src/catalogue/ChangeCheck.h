@@ -36,7 +36,7 @@ ToolbarStates ComputeToolbarStates(std::span<const ItemMarks> selected, bool ope
 // Change kinds, the first one found wins.
 constexpr int kNoChange = 0;
 constexpr int kLayoutChanged = 1;  // a different number of thumbnails fits a row
-constexpr int kCountChanged = 2;   // the number of qualifying windows differs
+constexpr int kCountChanged = 2;   // the qualifying windows differ: in number, or a listed one left
 constexpr int kItemChanged = 3;    // a minimised state or a title changed
 
 // What the change check reads of one list item now.
@@ -45,6 +45,10 @@ struct ItemNow {
     bool iconic = false;           // IsIconic now
     std::string caption;           // the item's caption
     std::string title;             // the window's title now
+    // Among the qualifying windows now. One that left while another came (a
+    // switch of virtual desktops cloaks some windows and shows as many
+    // others) leaves the count as it was.
+    bool qualifies = true;
 };
 
 bool ItemChanged(const ItemNow& item, bool openOnlyInForce);

@@ -104,14 +104,11 @@ int TPrintWndDlg::ChangeCheck() {
         item.caption = ListView1.Caption(index);
         const auto found = std::lower_bound(listedIndex_.begin(), listedIndex_.end(),
                                             std::pair<HWND, int>{window, 0});
-        if (found != listedIndex_.end() && found->first == window) {
-            const EnumeratedWindow& listed = Catalogue().Listed(found->second);
-            item.iconic = listed.minimized;
-            item.title = listed.title;
-        } else {
-            item.iconic = platform::IsMinimised(window);
-            item.title = platform::WindowTitle(window);
-        }
+        item.qualifies = found != listedIndex_.end() && found->first == window;
+        if (!item.qualifies) return true;
+        const EnumeratedWindow& listed = Catalogue().Listed(found->second);
+        item.iconic = listed.minimized;
+        item.title = listed.title;
         return true;
     };
     return ChangeKind(input);

@@ -78,6 +78,14 @@ TEST_F(ChangeTickTest, ListFollowsWindowsThatOpenChangeAndClose) {
              guest_->Close(alpha);
          },
          [&] { return list.Find(renamed) < 0 && list.Find("Tick beta") >= 0; }},
+        // As many windows as before, but not the same ones (as when the user
+        // switches virtual desktops).
+        {"a window that closes as another opens gives way to it",
+         [&] {
+             guest_->Close(beta);
+             guest_->Create(Plan(Kind::Frame, "Tick gamma", kBesideVistrelX + 40, 400, 300, 200, 0x40B040).Quiet());
+         },
+         [&] { return list.Find("Tick gamma") >= 0 && list.Find("Tick beta") < 0; }},
     });
 }
 

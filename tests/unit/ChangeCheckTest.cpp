@@ -103,6 +103,10 @@ TEST(ChangeCheck, KindsInOrder) {
     list.reads = 0;
     EXPECT_EQ(ChangeKind(list.Input(2, 2)), kNoChange);
     EXPECT_EQ(list.reads, 3);
+
+    // One listed window left as another came: as many as before.
+    list.items[1].qualifies = false;
+    EXPECT_EQ(ChangeKind(list.Input(2, 2)), kCountChanged);
 }
 
 TEST(ChangeCheck, AbandonedCheckReportsNoChange) {
