@@ -24,7 +24,6 @@ namespace ids = vistrel::ids;
 // than taken from the program's sources.
 constexpr const char* kVistrelTitle = "Vistrel α";
 constexpr const char* kMainWindowClass = "TPrintWndDlg";
-// Where the driver puts the main window after the start (mainWindowAtLeft).
 constexpr int kMainWindowLeft = 54;
 constexpr int kMainWindowTop = 76;
 // Under HKEY_CURRENT_USER.
@@ -54,10 +53,8 @@ struct VistrelOptions {
     std::optional<std::string> parkedDat;
     bool copyHelp = true;  // Help\Vistrel.htm beside the copy, when the build has it
     int startTimeoutMs = 30000;
-    // The program opens its main window in the middle of the mouse pointer's
-    // monitor; the tests lay their windows out beside it at the screen's left
-    // (kBesideVistrelX), where the driver moves it once the start is over, as
-    // a user would. False leaves it where it opened.
+    // The main window opens amid the pointer's monitor; the driver moves it to
+    // the left, as the tests' layouts expect (kBesideVistrelX), or not.
     bool mainWindowAtLeft = true;
     // The program to copy and start: empty for the build's Vistrel.exe. The
     // driver's own tests give a stand-in here (testwindows.exe showing a

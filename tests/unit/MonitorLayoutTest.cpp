@@ -13,33 +13,23 @@ const std::vector<Monitor> kMonitors = {
     {{-1920, -300, 0, 780}, {-1920, -300, 0, 740}},
 };
 
-TEST(MonitorLayout, PicksTheMonitorOfAPointOrTheNearest) {
+TEST(MonitorLayout, PicksTheMonitorOfAPointOrRectOrTheNearest) {
     const struct {
-        Point p;
+        Rect r;  // a point where it is empty
         int monitor;
     } cases[] = {
-        {{640, 500}, 0}, {{1280, 0}, 1}, {{1279, 1023}, 0}, {{-1, -300}, 2},
-        {{3000, 500}, 1},   // right of every monitor
-        {{-5, 900}, 0},     // below the left one, beside the primary's edge
-        {{-900, -5000}, 2}, // far above the left one
+        {{1280, 0, 1280, 0}, 1}, {{-1, -300, -1, -300}, 2}, {{3000, 500, 3000, 500}, 1},  // right of every monitor
+        {{-5, 900, -5, 900}, 0},                                                       // below the left one
+        {{1000, 100, 1700, 500}, 1},                                                   // more of it on the second
+        {{-300, 100, 200, 500}, 2},                                                    // more of it left of the primary
+        {{-2500, 900, -2000, 1200}, 2}, {{20100, 20100, 20700, 20500}, 1},             // on none
     };
-    for (const auto& c : cases) EXPECT_EQ(MonitorAtPoint(kMonitors, c.p), c.monitor) << c.p.x << ',' << c.p.y;
+    for (const auto& c : cases) {
+        const int found =
+            c.r.width() == 0 ? MonitorAtPoint(kMonitors, {c.r.left, c.r.top}) : MonitorOfRect(kMonitors, c.r);
+        EXPECT_EQ(found, c.monitor) << c.r.left << ',' << c.r.top;
+    }
     EXPECT_EQ(MonitorAtPoint({}, {0, 0}), -1);
-}
-
-TEST(MonitorLayout, PicksTheMonitorShowingMostOfARectOrTheNearest) {
-    const struct {
-        Rect r;
-        int monitor;
-    } cases[] = {
-        {{100, 100, 700, 500}, 0},
-        {{1000, 100, 1700, 500}, 1},   // more of it on the second
-        {{-300, 100, 200, 500}, 2},    // more of it left of the primary
-        {{-2500, 900, -2000, 1200}, 2}, // on none: the nearest
-        {{20100, 20100, 20700, 20500}, 1},
-        {{1280, 1024, 1280, 1024}, 0}, // empty, at a shared corner: the first
-    };
-    for (const auto& c : cases) EXPECT_EQ(MonitorOfRect(kMonitors, c.r), c.monitor) << c.r.left << ',' << c.r.top;
 }
 
 TEST(MonitorLayout, CentresInTheWorkAreaAndNeverPassesIt) {

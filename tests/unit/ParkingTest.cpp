@@ -60,10 +60,8 @@ TEST(Parking, ParkedPlacesLeaveEveryMonitor) {
     EXPECT_EQ(ParkedPosition({100, 50, 500, 400}, {0, 0, 40000, 40000}), (Point{32767, 32767}));
 }
 
-TEST(Parking, ComingHomeGoesByTheRecordElseByTheOffset) {
-    const Rect parked{25600, 20050, 26000, 20400};
-    EXPECT_EQ(UnparkedPosition(parked, Point{100, 50}), (Point{100, 50}));
-    EXPECT_EQ(UnparkedPosition(parked), (Point{5600, 50}));  // parked by an earlier run
+TEST(Parking, WithoutARecordAWindowComesHomeByTheOffset) {
+    EXPECT_EQ(UnparkedPosition({20100, 20050, 20500, 20400}), (Point{100, 50}));
     // A parked maximised window comes back as a screen-sized one at (1, 1).
     EXPECT_EQ(UnparkedPosition({kParkedMaximisedPos, kParkedMaximisedPos, 21281, 21025}), (Point{1, 1}));
 }
