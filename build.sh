@@ -25,6 +25,8 @@ setup=$root/build/win/Vistrel-setup.exe
 
 build() {
   tools/deps.sh
+  # The host tool that makes a display of two monitors for the tests.
+  (. tools/wine-env.sh && wine_env_two_monitors_tool >/dev/null)
   cmake -S . -B build/host -DCMAKE_BUILD_TYPE=Release
   cmake --build build/host -j "$jobs"
   cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \

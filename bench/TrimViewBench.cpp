@@ -132,7 +132,7 @@ public:
 
 void TimeGridPaint() {
     BenchHost host;
-    TTrimViewDlg dialog(host);
+    TTrimViewDlg dialog(host, nullptr);
     // Eight columns of five rows, all on the screen at zoom 100.
     SetWindowPos(dialog.Handle(), nullptr, 0, 0, 8 * kPictureWidth + 81 + 40, 5 * kPictureHeight + 80,
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -3,7 +3,8 @@
 #   wine-run.sh PROGRAM.exe [ARGS...]
 # Runs PROGRAM under Wine in the project's prefix and exits with its exit code.
 # Uses the caller's DISPLAY; without one it brings up a private Xvfb for this
-# run. Run on its own (not under ./build.sh test), it holds the prefix lock and
+# run; with VISTREL_TWO_MONITORS set, on a display of two monitors of its own.
+# Run on its own (not under ./build.sh test), it holds the prefix lock and
 # waits for the wineserver to finish before it returns.
 set -uo pipefail
 
@@ -22,6 +23,15 @@ if [ -z "${VISTREL_WINE_LOCKED:-}" ]; then
 fi
 owns_lock=${VISTREL_WINE_RUN_OWNS_LOCK:-}
 unset VISTREL_WINE_RUN_OWNS_LOCK
+
+# A run on two monitors has a display and prefix settings of its own, and
+# gives both back whatever happens (see wine_env_two_monitors_start).
+if [ -n "${VISTREL_TWO_MONITORS:-}" ]; then
+  trap wine_env_two_monitors_stop EXIT
+  wine_env_two_monitors_start || exit 1
+  wine "$@"
+  exit $?
+fi
 
 own_display=0
 if [ -z "${DISPLAY:-}" ]; then

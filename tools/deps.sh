@@ -12,14 +12,17 @@ deps=$root/build/deps
 #
 # Wine is installed without its recommendations (sound, GStreamer, OpenGL...),
 # so the few it needs to draw windows and text properly are named here. nsis
-# makes the installer, build/win/Vistrel-setup.exe.
+# makes the installer, build/win/Vistrel-setup.exe. libx11-dev and
+# libxrandr-dev build tools/TwoMonitors.c, which divides a test display into
+# two monitors; xrandr shows them.
 packages=(
   cmake make g++ googletest libgtest-dev
   clang libclang-rt-dev
   g++-mingw-w64-x86-64-posix
   wine wine64 fonts-wine
   libxrender1 libxrandr2 libxcursor1 libxi6 libxinerama1 libxcomposite1 libxfixes3
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth x11-utils x11-xserver-utils imagemagick
+  gcc libx11-dev libxrandr-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   locales
   dpkg-dev xz-utils patch

@@ -7,11 +7,17 @@
 # seconds, and frames, minimising and activation would differ from run to run.
 #
 # Functions:
-#   wine_env_display_start  start a private Xvfb if DISPLAY is empty
+#   wine_env_display_start [WxH [XVFB OPTION...]]
+#                           start a private Xvfb (1280x1024 unless told) if
+#                           DISPLAY is empty
 #   wine_env_display_stop   stop the Xvfb that wine_env_display_start started
 #   wine_env_prefix         create and configure the prefix (once)
 #   wine_env_wait           wait until the prefix's wineserver has exited
 #   wine_env_locked CMD...  run CMD holding the prefix's lock (see below)
+#   wine_env_two_monitors_start, wine_env_two_monitors_stop
+#                           a display of two monitors and the prefix set for
+#                           it, for one run (see below)
+#   wine_env_two_monitors_tool  build tools/TwoMonitors.c (once) and name it
 
 _wine_env_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -26,11 +32,13 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # Bump when the prefix settings below change: a prefix with an older stamp is
 # configured again (not recreated).
-_wine_env_setup_version=3
+_wine_env_setup_version=4
 _wine_env_xvfb_pid=${_wine_env_xvfb_pid:-}
 
 wine_env_display_start() {
   [ -n "${DISPLAY:-}" ] && return 0
+  local geometry=${1:-1280x1024}
+  [ $# -gt 0 ] && shift
   local n i log
   log=$(mktemp)
   # Numbers from 100 up, clear of the low ones people and tools start by hand.
@@ -39,7 +47,7 @@ wine_env_display_start() {
   # screenshots of long runs.
   for n in $(seq 100 199); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -s 0 -nolisten tcp </dev/null >"$log" 2>&1 &
+    Xvfb ":$n" -screen 0 "${geometry}x24" -s 0 -nolisten tcp "$@" </dev/null >"$log" 2>&1 &
     _wine_env_xvfb_pid=$!
     for i in $(seq 100); do
       kill -0 "$_wine_env_xvfb_pid" 2>/dev/null || break
@@ -86,6 +94,11 @@ Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
 "Default"="1280x1024"
+
+; As Wine has them; wine_env_two_monitors_start changes them for one run.
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="Y"
+"UseXRandR"="Y"
 
 ; A crashing program ends with its report on stderr: no dialog waits for
 ; a click on a display nobody watches.
@@ -172,4 +185,53 @@ wine_env_locked() {
     VISTREL_WINE_LOCKED=1 flock -o "$lock" "$@" || rc=$?
   fi
   return $rc
+}
+
+# Two monitors side by side, for the tests that need them (e2e-two-monitors,
+# run by cmake/wine-run.sh with VISTREL_TWO_MONITORS set). Wine shows one
+# monitor inside its virtual desktop, so for such a run the prefix goes
+# without one: the windows are Wine's own X windows, unmanaged (the X11
+# driver's Managed = "N"; no window manager runs), on a private Xvfb whose one
+# screen, as wide as both, tools/TwoMonitors.c divides into two RandR
+# monitors. With UseXRandR = "N" Wine asks Xinerama, which the server answers
+# from those monitors. Monitors left of or above the primary one cannot be
+# made this way. Called holding the prefix's lock; the stamp is spoilt while
+# the prefix is set so, so that a run killed before the stop leaves a prefix
+# that the next wine_env_prefix sets back.
+_wine_env_saved_display=
+wine_env_two_monitors_tool() {
+  local source="$_wine_env_root/tools/TwoMonitors.c" tool="$_wine_env_root/build/tools/two-monitors"
+  if [ ! -x "$tool" ] || [ "$source" -nt "$tool" ]; then
+    mkdir -p "$(dirname "$tool")"
+    gcc -O2 -Wall -Wextra -Werror -o "$tool" "$source" -lXrandr -lX11 || return 1
+  fi
+  echo "$tool"
+}
+
+wine_env_two_monitors_start() {
+  local tool
+  tool=$(wine_env_two_monitors_tool) || return 1
+  wine_env_prefix || return 1
+  # A wineserver still running keeps the virtual desktop on its display.
+  wine_env_wait
+  _wine_env_saved_display=${DISPLAY-}
+  unset DISPLAY
+  # -noreset: monitors set by a client last only until the server resets,
+  # which it does when its last client leaves.
+  wine_env_display_start 2560x1024 -noreset || return 1
+  "$tool" || return 1
+  echo two-monitors >"$WINEPREFIX/.vistrel-setup"
+  wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 &&
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f >/dev/null 2>&1 ||
+    { echo "wine-env: setting the prefix for two monitors failed" >&2; return 1; }
+  wine_env_wait
+}
+
+wine_env_two_monitors_stop() {
+  wine_env_wait
+  wine_env_display_stop
+  if [ -n "$_wine_env_saved_display" ]; then export DISPLAY=$_wine_env_saved_display; fi
+  _wine_env_saved_display=
+  wine_env_prefix
 }

@@ -32,6 +32,12 @@ void ParkJournal::Unparked(HWND target) {
     if (record_.Windows().size() != before) Save();
 }
 
+std::optional<Point> ParkJournal::RecordedHome(HWND target) const {
+    for (const ParkedWindow& window : record_.Windows())
+        if (window.handle == KeyOf(target)) return Point{window.left, window.top};
+    return std::nullopt;
+}
+
 void ParkJournal::Save() const {
     // Replaced whole or not at all: a crash while writing never leaves half
     // a record.

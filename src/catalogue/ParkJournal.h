@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "catalogue/ParkRecord.h"
@@ -22,6 +23,7 @@ public:
 
     void Parked(HWND target, Point home) override;
     void Unparked(HWND target) override;
+    std::optional<Point> RecordedHome(HWND target) const override;
 
     // Windows the file names that still stand where parking put them come
     // back, when BringsHomeAtStart allows it; the file is cleared. Returns

@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "catalogue/Parking.h"
+#include "common/MonitorLayout.h"
 
 namespace vistrel {
 
@@ -88,14 +89,13 @@ ParkRecord ParkRecord::Parse(std::string_view text) {
     return record;
 }
 
-bool StandsParked(const ParkedWindow& window, const Rect& now) {
-    return int64_t{now.left} == int64_t{window.left} + kParkingOffset &&
-           int64_t{now.top} == int64_t{window.top} + kParkingOffset;
+bool StandsParked(const ParkedWindow& window, const Rect& now, const Rect& virtualScreen) {
+    return StandsParkedFrom({window.left, window.top}, now, virtualScreen);
 }
 
 bool BringsHomeAtStart(const ParkedWindow& window, const Rect& now, bool topLevel,
                        const std::vector<Rect>& screens) {
-    if (!topLevel || !IsParkedLeft(now.left) || !StandsParked(window, now)) return false;
+    if (!topLevel || !IsParkedLeft(now.left) || !StandsParked(window, now, BoundsOf(screens))) return false;
     // In 64 bits: the recorded place and the present size come from a file
     // and from another program, and their sum may pass the 32-bit range.
     const int64_t left = window.left;

@@ -38,9 +38,10 @@ private:
     std::vector<ParkedWindow> windows_;
 };
 
-// The window still stands where parking put it: the record is about it, and
-// not about a new window that was given the same handle.
-bool StandsParked(const ParkedWindow& window, const Rect& now);
+// The window still stands where parking put it (StandsParkedFrom its
+// recorded home, on this virtual screen): the record is about it, and not
+// about a new window that was given the same handle.
+bool StandsParked(const ParkedWindow& window, const Rect& now, const Rect& virtualScreen);
 
 // Whether the start brings home a window that the last run's record names.
 // The file may be damaged or planted, and a handle may have passed to

@@ -1,5 +1,6 @@
 #include "catalogue/Parking.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace vistrel {
@@ -26,12 +27,54 @@ ParkAction ParkDecision(const Rect& r, bool zoomed) {
     return zoomed ? ParkAction::RestoreMaximisedAndMoveOut : ParkAction::MoveOut;
 }
 
-Point ParkedPosition(const Rect& r) {
-    return {r.left + kParkingOffset, r.top + kParkingOffset};
+namespace {
+
+// In 64 bits: the home may come from a file, the size from another program.
+struct Place {
+    int64_t x, y;
+};
+
+bool OffEveryMonitor(Place p, Place size, const Rect& screen) {
+    return p.x >= screen.right || p.y >= screen.bottom || p.x + size.x <= screen.left || p.y + size.y <= screen.top;
 }
 
-Point UnparkedPosition(const Rect& r) {
-    return {r.left - kParkingOffset, r.top - kParkingOffset};
+bool Fits(Place p) {
+    return p.x >= kParkedThreshold && p.x <= kCoordinateLimit && p.y <= kCoordinateLimit;
+}
+
+Place ParkedPlace(Place home, Place size, const Rect& virtualScreen) {
+    const Place candidates[] = {
+        {home.x + kParkingOffset, home.y + kParkingOffset},
+        {std::max<int64_t>(kParkedThreshold, virtualScreen.right),
+         std::min<int64_t>(home.y + kParkingOffset, kCoordinateLimit)},
+        {std::clamp<int64_t>(home.x + kParkingOffset, kParkedThreshold, kCoordinateLimit), virtualScreen.bottom},
+    };
+    for (const Place& p : candidates)
+        if (Fits(p) && OffEveryMonitor(p, size, virtualScreen)) return p;
+    return {kCoordinateLimit, kCoordinateLimit};
+}
+
+Place SizeOf(const Rect& r) { return {int64_t{r.right} - r.left, int64_t{r.bottom} - r.top}; }
+
+}  // namespace
+
+Point ParkedPosition(const Rect& home, const Rect& virtualScreen) {
+    const Place p = ParkedPlace({home.left, home.top}, SizeOf(home), virtualScreen);
+    return {static_cast<int>(p.x), static_cast<int>(p.y)};
+}
+
+bool StandsParkedFrom(Point home, const Rect& now, const Rect& virtualScreen) {
+    // A window at its home has come back, whatever else the rules say.
+    if (now.left == home.x && now.top == home.y) return false;
+    if (int64_t{now.left} == int64_t{home.x} + kParkingOffset && int64_t{now.top} == int64_t{home.y} + kParkingOffset)
+        return true;
+    const Place p = ParkedPlace({home.x, home.y}, SizeOf(now), virtualScreen);
+    return now.left == p.x && now.top == p.y;
+}
+
+Point UnparkedPosition(const Rect& now, const std::optional<Point>& recordedHome) {
+    if (recordedHome) return *recordedHome;
+    return {static_cast<int>(int64_t{now.left} - kParkingOffset), static_cast<int>(int64_t{now.top} - kParkingOffset)};
 }
 
 }  // namespace vistrel

@@ -2,6 +2,8 @@
 // Parking: in Open Only mode a minimised window is restored and moved far off
 // every screen instead, where it keeps painting and can still be pictured.
 
+#include <optional>
+
 #include "common/Geometry.h"
 
 namespace vistrel {
@@ -10,7 +12,11 @@ constexpr int kParkingOffset = 20000;
 // A window whose left edge is this far right counts as parked: no real
 // screen arrangement reaches it.
 constexpr int kParkedThreshold = 10000;
-// A maximised window is restored and put here with the screen's size.
+// The system keeps window positions within 16 bits: a window sent further is
+// put at this edge (measured under Wine: a move to 41500 lands at 32767).
+constexpr int kCoordinateLimit = 32767;
+// A maximised window is restored and put here with the screen's size; it
+// comes home at this place less the offset.
 constexpr int kParkedMaximisedPos = 20001;
 // Most rounds of message processing spent waiting for a window to reach its
 // new state; a hung window must not hang us.
@@ -36,7 +42,19 @@ enum class ParkAction {
 
 ParkAction ParkDecision(const Rect& r, bool zoomed);
 
-Point ParkedPosition(const Rect& r);
-Point UnparkedPosition(const Rect& r);
+// Where a window standing at `home` parks: the offset right and down, where
+// that leaves every monitor (the virtual screen, all of them together) and
+// passes the threshold. Monitors may reach past the offset, and a window may
+// stand far left of or above the primary monitor; then the window goes just
+// right of the virtual screen, else just below it, and as a last resort as
+// far out as the system lets windows go. A window parked there can no longer
+// be brought home by the offset: it goes home by its recorded place.
+Point ParkedPosition(const Rect& home, const Rect& virtualScreen);
+// Whether a window now at `now` stands where parking from `home` put it: by
+// the offset, or where ParkedPosition puts a window of its size.
+bool StandsParkedFrom(Point home, const Rect& now, const Rect& virtualScreen);
+// Where a parked window goes back to: the home recorded when this run parked
+// it, else (parked by an earlier run) the offset back.
+Point UnparkedPosition(const Rect& now, const std::optional<Point>& recordedHome = std::nullopt);
 
 }  // namespace vistrel

@@ -29,6 +29,12 @@ void NoteParked(HWND target, Point home) {
     if (observer) observer->Parked(target, home);
 }
 
+Point HomeOf(HWND target, const Rect& now) {
+    return UnparkedPosition(now, observer ? observer->RecordedHome(target) : std::nullopt);
+}
+
+Rect VirtualScreen() { return ToRect(platform::VirtualScreen()); }
+
 }  // namespace
 
 void SetParkObserver(ParkObserver* parkObserver) { observer = parkObserver; }
@@ -53,16 +59,19 @@ bool ParkWindow(HWND target) {
     switch (action) {
     case ParkAction::None:
         return false;
-    case ParkAction::RestoreMaximisedAndMoveOut:
+    case ParkAction::RestoreMaximisedAndMoveOut: {
+        const int width = platform::ScreenWidth();
+        const int height = platform::ScreenHeight();
+        const Point home{kParkedMaximisedPos - kParkingOffset, kParkedMaximisedPos - kParkingOffset};
+        const Point p = ParkedPosition({home.x, home.y, home.x + width, home.y + height}, VirtualScreen());
         if (!platform::SetShowState(target, SW_RESTORE)) return false;
-        if (!platform::PlaceWindow(target, kParkedMaximisedPos, kParkedMaximisedPos,
-                                   platform::ScreenWidth(), platform::ScreenHeight(), 0))
-            return false;
+        if (!platform::PlaceWindow(target, p.x, p.y, width, height, 0)) return false;
         if (platform::IsMaximised(target)) return false;
-        NoteParked(target, {kParkedMaximisedPos - kParkingOffset, kParkedMaximisedPos - kParkingOffset});
+        NoteParked(target, home);
         return true;
+    }
     case ParkAction::MoveOut: {
-        const Point p = ParkedPosition(r);
+        const Point p = ParkedPosition(r, VirtualScreen());
         if (!platform::PlaceWindow(target, p.x, p.y, 0, 0, SWP_NOSIZE)) return false;
         NoteParked(target, {r.left, r.top});
         return true;
@@ -77,7 +86,7 @@ bool ParkWindow(HWND target) {
 void UnparkWindow(HWND target) {
     const Rect r = ToRect(platform::WindowRect(target));
     if (!IsParkedLeft(r.left)) return;
-    const Point p = UnparkedPosition(r);
+    const Point p = HomeOf(target, r);
     if (observer) observer->Unparked(target);
     if (!platform::PlaceWindow(target, p.x, p.y, 0, 0, SWP_NOSIZE)) {
         // A window that does not answer is still never left out of sight: it
@@ -96,7 +105,7 @@ bool QuietRestoreFromParked(HWND window) {
     if (!platform::QuietShow(window)) return false;
     WaitUntilRestored(window);
     if (!IsParkedLeft(before.left) || IsWindowParked(window)) return true;
-    const Point home = UnparkedPosition(before);
+    const Point home = HomeOf(window, before);
     if (platform::PlaceWindow(window, home.x, home.y, 0, 0, SWP_NOSIZE)) {
         tk::Application::Instance().ProcessMessages();
         platform::RedrawNow(window);

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "catalogue/Parking.h"
 
 namespace vistrel {
@@ -19,6 +21,9 @@ public:
     // `home`: where the window stood before, and goes back to.
     virtual void Parked(HWND target, Point home) = 0;
     virtual void Unparked(HWND target) = 0;
+    // Where the window was when this run parked it, if it did: a window moved
+    // further out than the offset cannot be brought home by arithmetic alone.
+    virtual std::optional<Point> RecordedHome(HWND target) const = 0;
 };
 // The one observer of the process; null for none.
 void SetParkObserver(ParkObserver* observer);
@@ -26,7 +31,7 @@ void SetParkObserver(ParkObserver* observer);
 // Parks a window out of sight, or brings it back when it is parked already
 // (parking is a toggle). Returns whether the window was moved out of sight.
 bool ParkWindow(HWND target);
-// Moves a parked window back by the parking offset; nothing otherwise. A
+// Moves a parked window back home (UnparkedPosition); nothing otherwise. A
 // window that does not answer is moved asynchronously, when it pumps again.
 void UnparkWindow(HWND target);
 bool IsWindowParked(HWND target);

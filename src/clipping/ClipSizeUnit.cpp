@@ -4,6 +4,7 @@
 
 #include "clipping/ClipDialogLayout.h"
 #include "clipping/ClipSizeIds.h"
+#include "common/MonitorLayout.h"
 #include "toolkit/Colours.h"
 
 namespace vistrel {
@@ -21,10 +22,10 @@ int blinkCounter = 0;
 
 using tk::Bounds;
 
-// The form's outer bounds for the picture, centred on the work area.
-RECT FormBounds(int displayedWidth, int displayedHeight) {
-    RECT work{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+// The form's outer bounds for the picture, centred on the work area of the
+// owner's monitor and sized to fit it.
+RECT FormBounds(HWND owner, int displayedWidth, int displayedHeight) {
+    const RECT work = tk::PlacementWorkArea(owner);
     RECT frame{0, 0, 0, 0};
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
     ClipDialogMetrics metrics;
@@ -32,9 +33,8 @@ RECT FormBounds(int displayedWidth, int displayedHeight) {
     metrics.frame = {frame.right - frame.left, frame.bottom - frame.top};
     metrics.workArea = {work.right - work.left, work.bottom - work.top};
     const Size size = ClipDialogSize({displayedWidth, displayedHeight}, metrics);
-    const int left = work.left + (work.right - work.left - size.width) / 2;
-    const int top = work.top + (work.bottom - work.top - size.height) / 2;
-    return Bounds(left, top, size.width, size.height);
+    const Rect r = CentredIn({work.left, work.top, work.right, work.bottom}, size);
+    return {r.left, r.top, r.right, r.bottom};
 }
 
 }  // namespace
@@ -44,7 +44,7 @@ TOKBottomDlg::TOKBottomDlg(HWND owner, const tk::Bitmap& picture, const ClipSet&
     displayedWidth_ = DisplayedSize(picture.Width());
     displayedHeight_ = DisplayedSize(picture.Height());
     SetColor(tk::clWhite);
-    CreateForm("TOKBottomDlg", "クリッピング設定", FormBounds(displayedWidth_, displayedHeight_),
+    CreateForm("TOKBottomDlg", "クリッピング設定", FormBounds(owner, displayedWidth_, displayedHeight_),
                kStyle, kExStyle, owner);
     formFont_ = tk::MakeFont("ＭＳ Ｐゴシック", -12);
     SetFont(formFont_.get());

@@ -35,10 +35,12 @@ using tk::Bounds;
 
 }  // namespace
 
-TTrimViewDlg::TTrimViewDlg(TrimViewHost& host) : host_(host), rows_(host.RegionRows()) {
+TTrimViewDlg::TTrimViewDlg(TrimViewHost& host, HWND mainWindow) : host_(host), rows_(host.RegionRows()) {
     // No owner: the desktop is the parent, so the form has no taskbar button
-    // and floats above the windows whose regions it shows.
-    CreateForm("TTrimViewDlg", "クリッピングの一覧", tk::CentredBounds(kFormWidth, kFormHeight), WS_OVERLAPPEDWINDOW,
+    // and floats above the windows whose regions it shows. It takes the place
+    // of the main window, on the main window's monitor.
+    CreateForm("TTrimViewDlg", "クリッピングの一覧", tk::CentredBounds(kFormWidth, kFormHeight, mainWindow),
+               WS_OVERLAPPEDWINDOW,
                WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
     SetWindowLongPtrA(Handle(), GWL_EXSTYLE, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
     SetMinSize(kMinimumSize, kMinimumSize);

@@ -33,7 +33,8 @@ namespace vistrel {
 
 class TTrimViewDlg : public tk::Form, public RegionSink {
 public:
-    explicit TTrimViewDlg(TrimViewHost& host);
+    // Opens on the monitor of `mainWindow`, which it stands in for.
+    TTrimViewDlg(TrimViewHost& host, HWND mainWindow);
     ~TTrimViewDlg() override;
 
     // A region was removed from the view since the form opened.

@@ -21,7 +21,8 @@ TLebelDlg::TLebelDlg(HWND preview, HWND ownerForm)
     // program's own window, not by the one being adjusted: an owner of
     // another program would share its input with this dialog, and a hung
     // one would freeze it.
-    CreateForm("TLebelDlg", "透過設定", tk::CentredClientBounds(kClientWidth, kClientHeight, kStyle, WS_EX_TOPMOST),
+    CreateForm("TLebelDlg", "透過設定",
+               tk::CentredClientBounds(kClientWidth, kClientHeight, kStyle, WS_EX_TOPMOST, ownerForm),
                kStyle, WS_EX_TOPMOST, ownerForm);
     SetWindowLongPtrA(Handle(), GWL_EXSTYLE, WS_EX_TOPMOST);
     SetModalOwner(ownerForm);

@@ -20,21 +20,13 @@ constexpr int kItemHeight = 35;
 constexpr int kIconSize = 32;
 constexpr int kDeleteGlyph = 24;
 
-// Outer bounds for the client area, centred on the screen.
-RECT CentredBounds() {
-    RECT frame{0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    return Bounds((GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width,
-                  height);
-}
-
 }  // namespace
 
 TJogaiDlg::TJogaiDlg(ExclusionList& list, tk::Form& owner, tk::ImageList& glyphs, bool highColour)
     : list_(list), draft_(list.Lines()), highColour_(highColour) {
-    CreateForm("TJogaiDlg", "除外リスト", CentredBounds(), kStyle, kExStyle, owner.Handle());
+    CreateForm("TJogaiDlg", "除外リスト",
+               tk::CentredClientBounds(kClientWidth, kClientHeight, kStyle, kExStyle, owner.Handle()), kStyle,
+               kExStyle, owner.Handle());
     formFont_ = tk::MakeFont("ＭＳ Ｐゴシック", -12);
     SetFont(formFont_.get());
 

@@ -31,7 +31,7 @@ void TPrintWndDlg::TrimingOnMenuClick(tk::Component&) {
     regionTotal_ = static_cast<int>(regionRows_.size());
     regionCursor_ = 0;
     if (regionTotal_ > 0) {
-        TTrimViewDlg dialog(*this);
+        TTrimViewDlg dialog(*this, Handle());
         trimView_ = &dialog;
         list_->SetRegionSink(&dialog);
         Timer1.SetEnabled(AutoChkBox.Checked());

@@ -14,14 +14,17 @@ namespace vistrel {
 
 namespace {
 
-constexpr RECT kInitialBounds{54, 76, 54 + 638, 76 + 478};
+constexpr int kInitialWidth = 638;
+constexpr int kInitialHeight = 478;
 constexpr UINT kImageListGrowth = 16;
 
 }  // namespace
 
 TPrintWndDlg::TPrintWndDlg() : exclusion_(platform::EqualIgnoreCaseUser) {
-    // The form as designed: system menu and maximise box, no minimise box.
-    CreateForm("TPrintWndDlg", kAppTitle, kInitialBounds, WS_OVERLAPPEDWINDOW & ~WS_MINIMIZEBOX);
+    // The form as designed: system menu and maximise box, no minimise box;
+    // it opens on the monitor of the mouse pointer, where the user started it.
+    CreateForm("TPrintWndDlg", kAppTitle, tk::CentredBounds(kInitialWidth, kInitialHeight, nullptr),
+               WS_OVERLAPPEDWINDOW & ~WS_MINIMIZEBOX);
     SetMinSize(200, 200);
     CreateControls();
     OnShow = [this](tk::Component&) { FormShow(); };

@@ -22,12 +22,40 @@ BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM rects) {
     return TRUE;
 }
 
+Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+BOOL CALLBACK AddMonitorInfo(HMONITOR monitor, HDC, LPRECT, LPARAM monitors) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(monitor, &info)) return TRUE;
+    auto& list = *reinterpret_cast<std::vector<Monitor>*>(monitors);
+    const Monitor m{ToRect(info.rcMonitor), ToRect(info.rcWork)};
+    // The primary first: where a choice ties, it is the one a user expects.
+    if (info.dwFlags & MONITORINFOF_PRIMARY)
+        list.insert(list.begin(), m);
+    else
+        list.push_back(m);
+    return TRUE;
+}
+
 }  // namespace
 
 std::vector<RECT> MonitorRects() {
     std::vector<RECT> rects;
     EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&rects));
     return rects;
+}
+
+std::vector<Monitor> Monitors() {
+    std::vector<Monitor> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitorInfo, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
+Point CursorPosition() {
+    POINT p{};
+    if (!GetCursorPos(&p)) return {};
+    return {p.x, p.y};
 }
 
 int BitsPerPixel(HWND window) {

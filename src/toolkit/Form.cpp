@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
+#include "common/MonitorLayout.h"
+#include "platform/DisplayInfo.h"
 #include "toolkit/Application.h"
 #include "toolkit/HintText.h"
 #include "platform/Locale.h"
@@ -52,15 +56,31 @@ void Form::Close() {
     if (Handle()) SendMessageA(Handle(), WM_CLOSE, 0, 0);
 }
 
-RECT CentredBounds(int width, int height) {
-    return Bounds((GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width,
-                  height);
+RECT PlacementWorkArea(HWND anchor) {
+    const std::vector<Monitor> monitors = platform::Monitors();
+    RECT window{};
+    const int index = anchor && GetWindowRect(anchor, &window)
+                          ? MonitorOfRect(monitors, {window.left, window.top, window.right, window.bottom})
+                          : MonitorAtPoint(monitors, platform::CursorPosition());
+    if (index < 0) {
+        RECT work{};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        return work;
+    }
+    const Rect& work = monitors[static_cast<size_t>(index)].work;
+    return {work.left, work.top, work.right, work.bottom};
 }
 
-RECT CentredClientBounds(int clientWidth, int clientHeight, DWORD style, DWORD exStyle) {
+RECT CentredBounds(int width, int height, HWND anchor) {
+    const RECT work = PlacementWorkArea(anchor);
+    const Rect r = CentredIn({work.left, work.top, work.right, work.bottom}, {width, height});
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+RECT CentredClientBounds(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, HWND anchor) {
     RECT frame{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    return CentredBounds(frame.right - frame.left, frame.bottom - frame.top);
+    return CentredBounds(frame.right - frame.left, frame.bottom - frame.top, anchor);
 }
 
 int Form::ShowModal() {

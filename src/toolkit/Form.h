@@ -15,10 +15,14 @@ namespace vistrel::tk {
 
 enum ModalResult { mrNone = 0, mrOk = 1, mrCancel = 2 };
 
-// Form bounds centred on the primary screen: of this outer size, or with a
-// client area of this size for the style.
-RECT CentredBounds(int width, int height);
-RECT CentredClientBounds(int clientWidth, int clientHeight, DWORD style, DWORD exStyle);
+// The work area of the monitor where a form opens: the one `anchor` (a
+// window of ours, usually the main window) stands on most, or the mouse
+// pointer's for no anchor; the user works there.
+RECT PlacementWorkArea(HWND anchor);
+// Form bounds centred in that work area, and no larger than it: of this outer
+// size, or with a client area of this size for the style.
+RECT CentredBounds(int width, int height, HWND anchor);
+RECT CentredClientBounds(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, HWND anchor);
 
 class Form : public Window {
 public:

@@ -31,7 +31,7 @@ namespace vistrel::e2e {
 // update and has no clipping rectangles.
 constexpr uint32_t kThumbnailFrameGrey = 0x808080;
 
-// The initial bounds of the main window end at x = 692, y = 554.
+// The main window where the driver moves it ends at x = 692, y = 554.
 constexpr int kBesideVistrelX = 720;
 
 // Thumbnail size for a track bar position on this screen, as the user reads

@@ -135,6 +135,10 @@ VistrelProcess VistrelProcess::Start(const VistrelOptions& options) {
     // The first list is built before the window shows; idle means the
     // start-up (fade-in included) is over and the message loop waits.
     WaitForInputIdle(app.process_.get(), static_cast<DWORD>(options.startTimeoutMs));
+    if (options.mainWindowAtLeft) {
+        SetWindowPos(app.main_, nullptr, kMainWindowLeft, kMainWindowTop, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     return app;
 }
 

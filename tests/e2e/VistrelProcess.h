@@ -24,6 +24,8 @@ namespace ids = vistrel::ids;
 // than taken from the program's sources.
 constexpr const char* kVistrelTitle = "Vistrel α";
 constexpr const char* kMainWindowClass = "TPrintWndDlg";
+constexpr int kMainWindowLeft = 54;
+constexpr int kMainWindowTop = 76;
 // Under HKEY_CURRENT_USER.
 constexpr const char* kSettingsKey = "Software\\Quillon\\Vistrel α";
 
@@ -51,6 +53,9 @@ struct VistrelOptions {
     std::optional<std::string> parkedDat;
     bool copyHelp = true;  // Help\Vistrel.htm beside the copy, when the build has it
     int startTimeoutMs = 30000;
+    // The main window opens amid the pointer's monitor; the driver moves it to
+    // the left, as the tests' layouts expect (kBesideVistrelX), or not.
+    bool mainWindowAtLeft = true;
     // The program to copy and start: empty for the build's Vistrel.exe. The
     // driver's own tests give a stand-in here (testwindows.exe showing a
     // "TPrintWndDlg" window), with its arguments; Vistrel itself takes none.

@@ -63,9 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (parkedLeft <= INT32_MAX && parkedTop <= INT32_MAX) {
             const Rect there{static_cast<int32_t>(parkedLeft), static_cast<int32_t>(parkedTop),
                              static_cast<int32_t>(parkedLeft), static_cast<int32_t>(parkedTop)};
-            FUZZ_CHECK(StandsParked(w, there));
+            FUZZ_CHECK(StandsParked(w, there, Rect{0, 0, 1280, 1024}));
         }
-        FUZZ_CHECK(!StandsParked(w, Rect{w.left, w.top, w.left, w.top}));
+        FUZZ_CHECK(!StandsParked(w, Rect{w.left, w.top, w.left, w.top}, Rect{0, 0, 1280, 1024}));
     }
     CheckRecord(made);
     return 0;

@@ -40,11 +40,16 @@ TEST(ParkRecord, ADamagedFileNamesNoWindowItDoesNotClearlyName) {
 }
 
 TEST(ParkRecord, OnlyAWindowStillWhereParkingPutItCountsAsParked) {
+    const Rect screen{0, 0, 1280, 1024};
+    const Rect wideScreen{0, 0, 25600, 21600};
     const ParkedWindow window{1, 300, 200};
-    EXPECT_TRUE(StandsParked(window, {20300, 20200, 20700, 20500}));
-    EXPECT_FALSE(StandsParked(window, {300, 200, 700, 500}));     // already home
-    EXPECT_FALSE(StandsParked(window, {20301, 20200, 20701, 20500}));  // moved since
-    EXPECT_FALSE(StandsParked({1, 2147483647, 0}, {-2147463649, 20000, 0, 0}));  // no wrap-around
+    EXPECT_TRUE(StandsParked(window, {20300, 20200, 20700, 20500}, screen));
+    EXPECT_TRUE(StandsParked(window, {25600, 20200, 26000, 20500}, wideScreen));  // moved further out
+    EXPECT_TRUE(StandsParked(window, {20300, 20200, 20700, 20500}, wideScreen));  // by another run's screen
+    EXPECT_FALSE(StandsParked(window, {25600, 20200, 26000, 20500}, screen));
+    EXPECT_FALSE(StandsParked(window, {300, 200, 700, 500}, screen));  // already home
+    EXPECT_FALSE(StandsParked(window, {20301, 20200, 20701, 20500}, screen));  // moved since
+    EXPECT_FALSE(StandsParked({1, 2147483647, 0}, {-2147463649, 20000, 0, 0}, screen));  // no wrap-around
 }
 
 TEST(ParkRecord, TheStartBringsHomeOnlyParkedTopLevelWindowsWhoseHomeIsOnAScreen) {

@@ -25,13 +25,43 @@ TEST(Parking, Decision) {
     }
 }
 
-TEST(Parking, PositionsRoundTrip) {
-    const Rect home{100, 50, 500, 400};
-    const Point out = ParkedPosition(home);
-    EXPECT_EQ(out, (Point{20100, 20050}));
-    const Rect parked{out.x, out.y, out.x + home.width(), out.y + home.height()};
-    EXPECT_TRUE(IsParkedLeft(parked.left));
-    EXPECT_EQ(UnparkedPosition(parked), (Point{100, 50}));
+TEST(Parking, ParkedPlacesLeaveEveryMonitor) {
+    const Rect primary{0, 0, 1280, 1024};
+    const struct {
+        const char* name;
+        Rect home;
+        Rect screen;
+        Point parked;
+    } cases[] = {
+        {"on the primary", {100, 50, 500, 400}, primary, {20100, 20050}},
+        {"on a second monitor", {1500, 40, 1900, 400}, {0, 0, 2560, 1024}, {21500, 20040}},
+        {"left of the primary", {-1500, 100, -1100, 400}, {-1920, 0, 1280, 1024}, {18500, 20100}},
+        {"above the primary", {100, -900, 500, -600}, {0, -1080, 1920, 1024}, {20100, 19100}},
+        // The offset would leave it short of the threshold: right of the screen.
+        {"far left", {-15000, 10, -14600, 300}, {-16000, 0, 1280, 1024}, {10000, 20010}},
+        // Wider than the offset, the window still leaves the screen downwards.
+        {"on a wide screen", {100, 50, 500, 400}, {0, 0, 25600, 1440}, {20100, 20050}},
+        {"on a wide, tall screen", {100, 50, 500, 400}, {0, 0, 25600, 21600}, {25600, 20050}},
+        // The offset would pass the system's limit, and right of the screen too.
+        {"far down", {100, 14000, 500, 14300}, {0, 0, 1920, 16000}, {10000, 32767}},
+        {"far down, wide", {100, 14000, 500, 14300}, {0, 0, 40000, 16000}, {20100, 16000}},
+        // A maximised window parks from its home at (1, 1) with the screen's size.
+        {"maximised", {1, 1, 2561, 1025}, {0, 0, 2560, 1024}, {20001, 20001}},
+    };
+    for (const auto& c : cases) {
+        const Point p = ParkedPosition(c.home, c.screen);
+        EXPECT_EQ(p, c.parked) << c.name;
+        const Rect out{p.x, p.y, p.x + c.home.width(), p.y + c.home.height()};
+        EXPECT_TRUE(IsParkedLeft(out.left)) << c.name;
+        EXPECT_TRUE(out.left >= c.screen.right || out.top >= c.screen.bottom) << c.name;
+        EXPECT_TRUE(StandsParkedFrom({c.home.left, c.home.top}, out, c.screen)) << c.name;
+    }
+    // Past the system's limit both ways: as far out as windows go.
+    EXPECT_EQ(ParkedPosition({100, 50, 500, 400}, {0, 0, 40000, 40000}), (Point{32767, 32767}));
+}
+
+TEST(Parking, WithoutARecordAWindowComesHomeByTheOffset) {
+    EXPECT_EQ(UnparkedPosition({20100, 20050, 20500, 20400}), (Point{100, 50}));
     // A parked maximised window comes back as a screen-sized one at (1, 1).
     EXPECT_EQ(UnparkedPosition({kParkedMaximisedPos, kParkedMaximisedPos, 21281, 21025}), (Point{1, 1}));
 }
