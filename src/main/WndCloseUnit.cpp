@@ -14,16 +14,20 @@ namespace vistrel {
 
 namespace {
 
-constexpr RECT kInitialBounds{54, 76, 54 + 638, 76 + 478};
+constexpr POINT kInitialPlace{54, 76};
+constexpr int kDesignHeight = 478;
 constexpr UINT kImageListGrowth = 16;
 
 }  // namespace
 
 TPrintWndDlg::TPrintWndDlg() : exclusion_(platform::EqualIgnoreCaseUser) {
     // The form as designed: system menu and maximise box, no minimise box.
-    CreateForm("TPrintWndDlg", kAppTitle, kInitialBounds, WS_OVERLAPPEDWINDOW & ~WS_MINIMIZEBOX);
+    CreateForm("TPrintWndDlg", kAppTitle,
+               tk::Bounds(kInitialPlace.x, kInitialPlace.y, Scale(kDesignWidth), Scale(kDesignHeight)),
+               WS_OVERLAPPEDWINDOW & ~WS_MINIMIZEBOX);
     SetMinSize(200, 200);
     CreateControls();
+    SetWindowPos(Handle(), nullptr, 0, 0, FirstWidth(), Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     OnShow = [this](tk::Component&) { FormShow(); };
     OnCloseQuery = [this](tk::Form&, bool& canClose) { FormCloseQuery(canClose); };
     OnClose = [this](tk::Component&) { FormClose(); };

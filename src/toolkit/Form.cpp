@@ -2,6 +2,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <unordered_map>
+#include <utility>
+
+#include "common/DpiScale.h"
+
 #include "toolkit/Application.h"
 #include "toolkit/HintText.h"
 #include "platform/Locale.h"
@@ -20,6 +26,62 @@ void Form::CreateForm(const char* className, const std::string& caption, const R
     background_.reset(CreateSolidBrush(color_));
     CreateOwn(className, nullptr, style & ~WS_VISIBLE, exStyle, bounds, 0, caption, CS_DBLCLKS,
               nullptr, owner);
+    dpi_ = Dpi();
+}
+
+HFONT Form::ScaledFont(const char* face, int height96, bool bold, bool underline) {
+    FontOwner font = MakeFont(face, ScaleToDpi(height96, dpi_ ? dpi_ : Dpi()), bold, underline);
+    const HFONT handle = font.get();
+    fonts_.push_back({face, height96, bold, underline, std::move(font)});
+    return handle;
+}
+
+namespace {
+
+// The children of a window and theirs, each with its bounds in its parent.
+BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
+    reinterpret_cast<std::vector<std::pair<HWND, RECT>>*>(list)->emplace_back(child, BoundsInParent(child));
+    return TRUE;
+}
+
+}  // namespace
+
+// Every control keeps its place in proportion, so one handler serves every
+// form; controls that align to their parent are laid out again by the resize
+// that follows. The bounds are all read before any is changed, because a
+// panel that changes size aligns its children at once.
+void Form::DpiChanged(int newDpi, const RECT& suggested) {
+    const int oldDpi = dpi_ ? dpi_ : newDpi;
+    dpi_ = newDpi;
+    std::unordered_map<HFONT, HFONT> renewed;
+    std::vector<FontOwner> retired;
+    for (ScaledFontRecord& record : fonts_) {
+        FontOwner font = MakeFont(record.face.c_str(), ScaleToDpi(record.height96, newDpi), record.bold,
+                                  record.underline);
+        renewed[record.font.get()] = font.get();
+        retired.push_back(std::exchange(record.font, std::move(font)));
+    }
+    std::vector<std::pair<HWND, RECT>> children;
+    EnumChildWindows(Handle(), CollectChild, reinterpret_cast<LPARAM>(&children));
+    for (const auto& [child, r] : children) {
+        if (oldDpi != newDpi) {
+            const int left = Rescale(r.left, oldDpi, newDpi);
+            const int top = Rescale(r.top, oldDpi, newDpi);
+            SetWindowPos(child, nullptr, left, top, Rescale(r.right, oldDpi, newDpi) - left,
+                         Rescale(r.bottom, oldDpi, newDpi) - top, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        Window* control = FromHandle(child);
+        if (!control) continue;
+        const auto font = renewed.find(control->Font());
+        if (font != renewed.end()) control->SetFont(font->second);
+    }
+    const auto own = renewed.find(Font());
+    if (own != renewed.end()) SetFont(own->second);
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    Realign();
+    if (OnDpiChanged) OnDpiChanged(*this, oldDpi);
+    Invalidate();
 }
 
 void Form::SetColor(COLORREF color) {
@@ -151,8 +213,8 @@ LRESULT Form::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_GETMINMAXINFO: {
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        if (minWidth_) info->ptMinTrackSize.x = minWidth_;
-        if (minHeight_) info->ptMinTrackSize.y = minHeight_;
+        if (minWidth_) info->ptMinTrackSize.x = Scale(minWidth_);
+        if (minHeight_) info->ptMinTrackSize.y = Scale(minHeight_);
         return 0;
     }
     case WM_CLOSE: {
@@ -168,6 +230,11 @@ LRESULT Form::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         else Hide();
         return 0;
     }
+    case WM_DPICHANGED:
+        // Both halves of wParam carry the new DPI; lParam is the rectangle
+        // Windows suggests, which keeps the form where the user dragged it.
+        DpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_DESTROY:
         if (OnDestroy) OnDestroy(*this);
         if (mainForm_) PostQuitMessage(0);
