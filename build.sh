@@ -4,7 +4,8 @@
 #                   tests under Wine (on DISPLAY or on a private Xvfb)
 # ./build.sh run    build, then start Vistrel under Wine: on DISPLAY if set and
 #                   wait for it to end; else on a private Xvfb with a few Wine
-#                   programs open, take a screenshot and end them all
+#                   programs open, take a screenshot and end them all;
+#                   VISTREL_WINE_DPI=144 runs it on a display at 150 %
 # ./build.sh bench  build, then run the benchmarks under Wine and print their
 #                   figures (they never fail the run); the soak runs for
 #                   VISTREL_SOAK_SECONDS (60 unless set)
@@ -186,11 +187,22 @@ wine_run() {
     echo "build.sh: $exe was not built" >&2
     return 1
   fi
-  if [ -n "${DISPLAY:-}" ]; then
-    run_on_display
-  else
-    run_on_private_display
+  # VISTREL_WINE_DPI=144 ./build.sh run: Vistrel on a display at 150 %.
+  if [ -n "${VISTREL_WINE_DPI:-}" ]; then
+    wine_env_prefix
+    wine_env_dpi_set "$VISTREL_WINE_DPI"
   fi
+  local rc=0
+  if [ -n "${DISPLAY:-}" ]; then
+    run_on_display || rc=$?
+  else
+    (run_on_private_display) || rc=$?
+  fi
+  if [ -n "${VISTREL_WINE_DPI:-}" ]; then
+    wine_env_dpi_restore
+    wine_env_wait
+  fi
+  return $rc
 }
 
 case "${1:-build}" in

@@ -12,6 +12,8 @@
 #   wine_env_prefix         create and configure the prefix (once)
 #   wine_env_wait           wait until the prefix's wineserver has exited
 #   wine_env_locked CMD...  run CMD holding the prefix's lock (see below)
+#   wine_env_dpi_set DPI    the prefix's system DPI (LogPixels), until
+#   wine_env_dpi_restore    puts back what wine_env_dpi_set found
 
 _wine_env_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -172,4 +174,41 @@ wine_env_locked() {
     VISTREL_WINE_LOCKED=1 flock -o "$lock" "$@" || rc=$?
   fi
   return $rc
+}
+
+# The display scale of the programs started from now on: HKCU\Control
+# Panel\Desktop LogPixels (144 = 150 %), with DpiScalingVer 0x1018, without
+# which Wine ignores a program's DPI awareness. No wineserver restart is
+# needed: a process reads the value when it starts and keeps it, screen size
+# and all, so a test driver must itself start after the change to see the
+# screen as the program does.
+_wine_env_dpi_key='HKCU\Control Panel\Desktop'
+_wine_env_dpi_saved=()
+
+_wine_env_dpi_query() {
+  wine reg query "$_wine_env_dpi_key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v name="$1" '$1 == name { print $3 }'
+}
+
+wine_env_dpi_set() {
+  local name
+  _wine_env_dpi_saved=()
+  for name in LogPixels DpiScalingVer; do
+    _wine_env_dpi_saved+=("$name=$(_wine_env_dpi_query "$name")")
+  done
+  wine reg add "$_wine_env_dpi_key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 &&
+    wine reg add "$_wine_env_dpi_key" /v DpiScalingVer /t REG_DWORD /d 0x1018 /f >/dev/null 2>&1
+}
+
+wine_env_dpi_restore() {
+  local entry name value
+  for entry in "${_wine_env_dpi_saved[@]}"; do
+    name=${entry%%=*}
+    value=${entry#*=}
+    if [ -n "$value" ]; then
+      wine reg add "$_wine_env_dpi_key" /v "$name" /t REG_DWORD /d "$((value))" /f >/dev/null 2>&1
+    else
+      wine reg delete "$_wine_env_dpi_key" /v "$name" /f >/dev/null 2>&1
+    fi
+  done
+  _wine_env_dpi_saved=()
 }
