@@ -72,6 +72,7 @@ void Form::DpiChanged(int newDpi, const RECT& suggested) {
         }
         Window* control = FromHandle(child);
         if (!control) continue;
+        if (oldDpi != newDpi) control->RescaleOwnSizes(oldDpi, newDpi);
         const auto font = renewed.find(control->Font());
         if (font != renewed.end()) control->SetFont(font->second);
     }

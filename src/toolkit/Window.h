@@ -75,6 +75,11 @@ public:
     void SetAlign(Align align);
     void Realign();
 
+    // The form moved to a monitor of another scale and has moved and sized
+    // this control in proportion; sizes the control keeps by itself (an item
+    // height, a thumb) follow here.
+    virtual void RescaleOwnSizes(int /*oldDpi*/, int /*newDpi*/) {}
+
     // Set when the mouse rests on this window; a control whose hint depends on
     // where the mouse is (a toolbar) overrides it.
     virtual std::string HintAt(POINT clientPoint) const;
