@@ -62,18 +62,5 @@ TEST(Glyphs, SilhouetteIsNeverWhite) {
     }
 }
 
-// A doubled glyph is each pixel as a 2 x 2 block, never a blend of neighbours.
-TEST(Glyphs, EnlargedGlyphRepeatsEveryPixel) {
-    for (int scale : {1, 2, 3}) {
-        const auto art = GlyphPixels(5);
-        const auto big = GlyphPixels(5, scale);
-        const int side = kGlyphSize * scale;
-        ASSERT_EQ(big.size(), static_cast<size_t>(side * side));
-        for (int y = 0; y < side; ++y)
-            for (int x = 0; x < side; ++x)
-                ASSERT_EQ(big[y * side + x], art[(y / scale) * kGlyphSize + x / scale]) << scale << ' ' << x << ',' << y;
-    }
-}
-
 }  // namespace
 }  // namespace vistrel

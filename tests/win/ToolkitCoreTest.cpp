@@ -269,11 +269,8 @@ TEST_F(ToolkitCore, AFormFollowsTheDpiOfItsMonitor) {
     const int larger = start * 3 / 2;
     RECT offered{10, 20, 610, 470};
     SendMessageA(form.Handle(), WM_DPICHANGED, MAKEWPARAM(larger, larger), reinterpret_cast<LPARAM>(&offered));
-    RECT outer{};
-    GetWindowRect(form.Handle(), &outer);
-    EXPECT_EQ(outer.left, 10);
-    EXPECT_EQ(outer.right - outer.left, 600);
-    EXPECT_EQ(outer.bottom - outer.top, 450);
+    EXPECT_EQ(BoundsInParent(form.Handle()).right, 610);
+    EXPECT_EQ(BoundsInParent(form.Handle()).bottom, 470);
     EXPECT_EQ(seenOld, start);
     EXPECT_EQ(fontHeight(), MulDiv(-12, larger, 96));
     const RECT box = form.box.BoundsRect();
