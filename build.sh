@@ -132,10 +132,17 @@ wine_soak_alone() {
   wine_env_display_stop
 }
 
+# VISTREL_WINE_DPI=144 ./build.sh run: Vistrel on a display at 150 %.
+dpi_begin() {
+  if [ -n "${VISTREL_WINE_DPI:-}" ]; then wine_env_dpi_set "$VISTREL_WINE_DPI"; fi
+}
+
 run_on_display() {
   wine_env_prefix
+  dpi_begin
   local rc=0
   (cd "$(dirname "$exe")" && wine "$exe") || rc=$?
+  wine_env_dpi_restore
   wine_env_wait
   return $rc
 }
@@ -146,9 +153,10 @@ vistrel_pid=
 
 run_on_private_display() {
   local rc=0
-  trap 'end_processes ${vistrel_pid:+"$vistrel_pid"} "${helper_pids[@]}"; wine_env_wait; wine_env_display_stop' EXIT
+  trap 'end_processes ${vistrel_pid:+"$vistrel_pid"} "${helper_pids[@]}"; wine_env_dpi_restore; wine_env_wait; wine_env_display_stop' EXIT
   wine_env_display_start
   wine_env_prefix
+  dpi_begin
   # Something for Vistrel to list: a few of Wine's own programs. They are
   # started by their file, not by name: `wine notepad` goes through start.exe,
   # and the program would then run in a process that is not ours to end.
@@ -187,22 +195,11 @@ wine_run() {
     echo "build.sh: $exe was not built" >&2
     return 1
   fi
-  # VISTREL_WINE_DPI=144 ./build.sh run: Vistrel on a display at 150 %.
-  if [ -n "${VISTREL_WINE_DPI:-}" ]; then
-    wine_env_prefix
-    wine_env_dpi_set "$VISTREL_WINE_DPI"
-  fi
-  local rc=0
   if [ -n "${DISPLAY:-}" ]; then
-    run_on_display || rc=$?
+    run_on_display
   else
-    (run_on_private_display) || rc=$?
+    run_on_private_display
   fi
-  if [ -n "${VISTREL_WINE_DPI:-}" ]; then
-    wine_env_dpi_restore
-    wine_env_wait
-  fi
-  return $rc
 }
 
 case "${1:-build}" in

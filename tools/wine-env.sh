@@ -186,7 +186,8 @@ _wine_env_dpi_key='HKCU\Control Panel\Desktop'
 _wine_env_dpi_saved=()
 
 _wine_env_dpi_query() {
-  wine reg query "$_wine_env_dpi_key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v name="$1" '$1 == name { print $3 }'
+  { wine reg query "$_wine_env_dpi_key" /v "$1" 2>/dev/null || true; } | tr -d '\r' |
+    awk -v name="$1" '$1 == name { print $3 }'
 }
 
 wine_env_dpi_set() {
@@ -201,13 +202,13 @@ wine_env_dpi_set() {
 
 wine_env_dpi_restore() {
   local entry name value
-  for entry in "${_wine_env_dpi_saved[@]}"; do
+  for entry in ${_wine_env_dpi_saved[@]+"${_wine_env_dpi_saved[@]}"}; do
     name=${entry%%=*}
     value=${entry#*=}
     if [ -n "$value" ]; then
       wine reg add "$_wine_env_dpi_key" /v "$name" /t REG_DWORD /d "$((value))" /f >/dev/null 2>&1
     else
-      wine reg delete "$_wine_env_dpi_key" /v "$name" /f >/dev/null 2>&1
+      wine reg delete "$_wine_env_dpi_key" /v "$name" /f >/dev/null 2>&1 || true
     fi
   done
   _wine_env_dpi_saved=()
