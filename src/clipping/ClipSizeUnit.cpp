@@ -59,9 +59,10 @@ TOKBottomDlg::TOKBottomDlg(HWND owner, const tk::Bitmap& picture, const ClipSet&
     Panel1.SetAlign(tk::Align::Bottom);
     Panel2.Create(this, ids::ClipDialogPanel2, Bounds(0, 0, Scale(kClipListPanelWidth), ClientHeight()), tk::clWhite);
     Panel2.SetAlign(tk::Align::Right);
-    ScrollBox1.Create(this, ids::ClipDialogScrollBox1,
-                      Bounds(0, 0, ClientWidth() - Scale(kClipListPanelWidth), ClientHeight() - Scale(kClipButtonPanelHeight)),
-                      tk::clWhite);
+    ScrollBox1.Create(
+        this, ids::ClipDialogScrollBox1,
+        Bounds(0, 0, ClientWidth() - Scale(kClipListPanelWidth), ClientHeight() - Scale(kClipButtonPanelHeight)),
+        tk::clWhite);
     ScrollBox1.SetAlign(tk::Align::Client);
     Image1.Create(&ScrollBox1, ids::ClipDialogImage1, Bounds(1, 1, displayedWidth_, displayedHeight_));
     ScrollBox1.SetContentSize(displayedWidth_ + 2, displayedHeight_ + 2);

@@ -38,8 +38,8 @@ using tk::Bounds;
 TTrimViewDlg::TTrimViewDlg(TrimViewHost& host) : host_(host), rows_(host.RegionRows()) {
     // No owner: the desktop is the parent, so the form has no taskbar button
     // and floats above the windows whose regions it shows.
-    CreateForm("TTrimViewDlg", "クリッピングの一覧", tk::CentredBounds(Scale(kFormWidth), Scale(kFormHeight)), WS_OVERLAPPEDWINDOW,
-               WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
+    CreateForm("TTrimViewDlg", "クリッピングの一覧", tk::CentredBounds(Scale(kFormWidth), Scale(kFormHeight)),
+               WS_OVERLAPPEDWINDOW, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
     SetWindowLongPtrA(Handle(), GWL_EXSTYLE, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
     SetMinSize(kMinimumSize, kMinimumSize);
     SetFont(ScaledFont("ＭＳ Ｐゴシック", -12));
@@ -67,7 +67,8 @@ TTrimViewDlg::TTrimViewDlg(TrimViewHost& host) : host_(host), rows_(host.RegionR
 TTrimViewDlg::~TTrimViewDlg() { Timer1.SetEnabled(false); }
 
 void TTrimViewDlg::CreateControls() {
-    Panel1.Create(this, ids::TrimViewPanel1, Bounds(0, 0, Scale(kPanelWidth), ClientHeight()), GetSysColor(COLOR_BTNFACE));
+    Panel1.Create(this, ids::TrimViewPanel1, Bounds(0, 0, Scale(kPanelWidth), ClientHeight()),
+                  GetSysColor(COLOR_BTNFACE));
     Panel1.SetAlign(tk::Align::Right);
     StringGrid1.Create(this, ids::TrimViewGrid, Bounds(0, 0, ClientWidth() - Scale(kPanelWidth), ClientHeight()));
     StringGrid1.SetAlign(tk::Align::Client);
@@ -186,7 +187,8 @@ void TTrimViewDlg::FormClose() {
 }
 
 void TTrimViewDlg::FormResize() {
-    Button1.SetBounds(Button1.Left(), Panel1.Height() - Button1.Height() - Scale(10), Button1.Width(), Button1.Height());
+    Button1.SetBounds(Button1.Left(), Panel1.Height() - Button1.Height() - Scale(10), Button1.Width(),
+                      Button1.Height());
 }
 
 LRESULT TTrimViewDlg::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {

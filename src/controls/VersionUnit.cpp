@@ -42,8 +42,9 @@ HCURSOR HandCursor() { return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_
 
 TVersionBox::TVersionBox(HWND owner, VersionAnimation::Random random)
     : animation_(std::move(random)) {
-    CreateForm("TVersionBox", "ﾊﾞｰｼﾞｮﾝ情報", tk::CentredClientBounds(Scale(kClientWidth), Scale(kClientHeight), kStyle, kExStyle),
-               kStyle, kExStyle, owner);
+    CreateForm("TVersionBox", "ﾊﾞｰｼﾞｮﾝ情報",
+               tk::CentredClientBounds(Scale(kClientWidth), Scale(kClientHeight), kStyle, kExStyle), kStyle,
+               kExStyle, owner);
     CreateControls();
     OnShow = [this](tk::Component&) { FormShow(); };
     OnClose = [this](tk::Component&) { FormClose(); };

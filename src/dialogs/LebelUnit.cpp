@@ -11,8 +11,6 @@ constexpr int kClientHeight = 107;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr COLORREF kLabelText = RGB(0x50, 0x50, 0x50);
 
-using tk::Bounds;
-
 }  // namespace
 
 TLebelDlg::TLebelDlg(HWND preview, HWND ownerForm)
@@ -21,8 +19,9 @@ TLebelDlg::TLebelDlg(HWND preview, HWND ownerForm)
     // program's own window, not by the one being adjusted: an owner of
     // another program would share its input with this dialog, and a hung
     // one would freeze it.
-    CreateForm("TLebelDlg", "透過設定", tk::CentredClientBounds(Scale(kClientWidth), Scale(kClientHeight), kStyle, WS_EX_TOPMOST),
-               kStyle, WS_EX_TOPMOST, ownerForm);
+    CreateForm("TLebelDlg", "透過設定",
+               tk::CentredClientBounds(Scale(kClientWidth), Scale(kClientHeight), kStyle, WS_EX_TOPMOST), kStyle,
+               WS_EX_TOPMOST, ownerForm);
     SetWindowLongPtrA(Handle(), GWL_EXSTYLE, WS_EX_TOPMOST);
     SetModalOwner(ownerForm);
     SetFont(ScaledFont("ＭＳ Ｐゴシック", -12));

@@ -40,8 +40,8 @@ TJogaiDlg::TJogaiDlg(ExclusionList& list, tk::Form& owner, tk::ImageList& glyphs
 
     Edit1.SetReadOnly(true);  // shows the clicked path; nothing reads it back
     Edit1.Create(this, ids::JogaiEdit1, Scaled(2, 0, 374, 20));
-    ListBox1.Create(this, ids::JogaiListBox1, Scaled(1, 24, 375, 217), Scale(kItemHeight), tk::ListBoxStyle::OwnerDrawFixed,
-                    true);
+    ListBox1.Create(this, ids::JogaiListBox1, Scaled(1, 24, 375, 217), Scale(kItemHeight),
+                    tk::ListBoxStyle::OwnerDrawFixed, true);
     ListBox1.SetFontColor(kEntryFontColour);
     ListBox1.OnClick = [this](tk::Component&) { ListBox1Click(); };
     ListBox1.OnDrawItem = [this](tk::ListBox&, int index, const RECT& rect, bool selected) {
@@ -111,7 +111,8 @@ void TJogaiDlg::ListBox1DrawItem(int index, const RECT& rect, bool selected) {
     const int iconSize = Scale(kIconSize);
     icon.FillRect({0, 0, iconSize, iconSize});
     icon.DrawIcon(0, 0, program.icon.get(), iconSize, iconSize);
-    if (look.tinted) TintPixels(iconPicture_.Bits(), iconSize, iconSize, iconPicture_.Stride(), kNavyTint, kEntryTintWeight);
+    if (look.tinted)
+        TintPixels(iconPicture_.Bits(), iconSize, iconSize, iconPicture_.Stride(), kNavyTint, kEntryTintWeight);
     canvas.Draw(rect.left + Scale(2), rect.top + Scale(2), iconPicture_);
 
     if (look.nameColour) canvas.SetFontColor(*look.nameColour);

@@ -92,7 +92,8 @@ int TPrintWndDlg::FirstWidth() const {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     GetMonitorInfoA(MonitorFromWindow(Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const int needed = std::max(Scale(kDesignWidth), ToolBar1.ContentWidth() + static_cast<int>(frame.right - frame.left));
+    const int frameWidth = frame.right - frame.left;
+    const int needed = std::max(Scale(kDesignWidth), ToolBar1.ContentWidth() + frameWidth);
     return std::min(needed, static_cast<int>(monitor.rcWork.right - monitor.rcWork.left));
 }
 

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <unordered_map>
 #include <utility>
 
