@@ -29,7 +29,7 @@ void Form::CreateForm(const char* className, const std::string& caption, const R
 }
 
 HFONT Form::ScaledFont(const char* face, int height96, bool bold, bool underline) {
-    FontOwner font = MakeFont(face, ScaleToDpi(height96, dpi_ ? dpi_ : Dpi()), bold, underline);
+    FontOwner font = MakeFont(face, ScaleToDpi(height96, Dpi()), bold, underline);
     const HFONT handle = font.get();
     fonts_.push_back({face, height96, bold, underline, std::move(font)});
     return handle;

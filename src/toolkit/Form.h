@@ -63,6 +63,9 @@ public:
     // A font of this height at 96 DPI, at the form's DPI; the form keeps it
     // and makes it anew when the DPI changes (its controls get the new one).
     HFONT ScaledFont(const char* face, int height96, bool bold = false, bool underline = false);
+    // The DPI the form is laid out for: its monitor's when it was made, then
+    // the one of each WM_DPICHANGED.
+    int Dpi() const override { return dpi_ ? dpi_ : Window::Dpi(); }
 
     // Events, named as the VCL names them.
     NotifyEvent OnShow;

@@ -325,7 +325,7 @@ void Window::SetFocus() {
     if (hwnd_) ::SetFocus(hwnd_);
 }
 
-int Window::Dpi() const { return WindowDpi(hwnd_); }
+int Window::Dpi() const { return parent_ ? parent_->Dpi() : WindowDpi(hwnd_); }
 
 int Window::Scale(int length96) const { return ScaleToDpi(length96, Dpi()); }
 

@@ -45,9 +45,10 @@ public:
     int ClientWidth() const;
     int ClientHeight() const;
 
-    // The DPI the window is shown at, and a 96-DPI length or bounds in its
-    // pixels. Before the window exists: at the system DPI.
-    int Dpi() const;
+    // The DPI the window is laid out for (a control's is its form's), and a
+    // 96-DPI length or bounds in its pixels. Before the window exists: the
+    // system DPI.
+    virtual int Dpi() const;
     int Scale(int length96) const;
     RECT Scaled(int left, int top, int width, int height) const;
 
