@@ -4,7 +4,8 @@
 #                   tests under Wine (on DISPLAY or on a private Xvfb)
 # ./build.sh run    build, then start Vistrel under Wine: on DISPLAY if set and
 #                   wait for it to end; else on a private Xvfb with a few Wine
-#                   programs open, take a screenshot and end them all
+#                   programs open, take a screenshot and end them all;
+#                   VISTREL_WINE_DPI=144 runs it on a display at 150 %
 # ./build.sh bench  build, then run the benchmarks under Wine and print their
 #                   figures (they never fail the run); the soak runs for
 #                   VISTREL_SOAK_SECONDS (60 unless set)
@@ -133,10 +134,17 @@ wine_soak_alone() {
   wine_env_display_stop
 }
 
+# VISTREL_WINE_DPI=144 ./build.sh run: Vistrel on a display at 150 %.
+dpi_begin() {
+  if [ -n "${VISTREL_WINE_DPI:-}" ]; then wine_env_dpi_set "$VISTREL_WINE_DPI"; fi
+}
+
 run_on_display() {
   wine_env_prefix
+  dpi_begin
   local rc=0
   (cd "$(dirname "$exe")" && wine "$exe") || rc=$?
+  wine_env_dpi_restore
   wine_env_wait
   return $rc
 }
@@ -147,9 +155,10 @@ vistrel_pid=
 
 run_on_private_display() {
   local rc=0
-  trap 'end_processes ${vistrel_pid:+"$vistrel_pid"} "${helper_pids[@]}"; wine_env_wait; wine_env_display_stop' EXIT
+  trap 'end_processes ${vistrel_pid:+"$vistrel_pid"} "${helper_pids[@]}"; wine_env_dpi_restore; wine_env_wait; wine_env_display_stop' EXIT
   wine_env_display_start
   wine_env_prefix
+  dpi_begin
   # Something for Vistrel to list: a few of Wine's own programs. They are
   # started by their file, not by name: `wine notepad` goes through start.exe,
   # and the program would then run in a process that is not ours to end.

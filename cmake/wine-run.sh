@@ -5,7 +5,8 @@
 # Uses the caller's DISPLAY; without one it brings up a private Xvfb for this
 # run; with VISTREL_TWO_MONITORS set, on a display of two monitors of its own.
 # Run on its own (not under ./build.sh test), it holds the prefix lock and
-# waits for the wineserver to finish before it returns.
+# waits for the wineserver to finish before it returns. With VISTREL_WINE_DPI
+# set (144, say) the prefix's system DPI is that for the run.
 set -uo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -41,9 +42,16 @@ fi
 
 rc=0
 wine_env_prefix || rc=1
+# VISTREL_WINE_DPI: the run at that display scale (tools/wine-env.sh).
+if [ "$rc" = 0 ] && [ -n "${VISTREL_WINE_DPI:-}" ]; then
+  wine_env_dpi_set "$VISTREL_WINE_DPI" || rc=1
+fi
 if [ "$rc" = 0 ]; then
   wine "$@"
   rc=$?
+fi
+if [ -n "${VISTREL_WINE_DPI:-}" ]; then
+  wine_env_dpi_restore
 fi
 
 # A wineserver (and its virtual desktop) must not outlive the X display it is

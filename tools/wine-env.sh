@@ -18,6 +18,8 @@
 #                           a display of two monitors and the prefix set for
 #                           it, for one run (see below)
 #   wine_env_two_monitors_tool  build tools/TwoMonitors.c (once) and name it
+#   wine_env_dpi_set DPI    the prefix's system DPI (LogPixels), until
+#   wine_env_dpi_restore    puts back what wine_env_dpi_set found
 
 _wine_env_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -234,4 +236,42 @@ wine_env_two_monitors_stop() {
   if [ -n "$_wine_env_saved_display" ]; then export DISPLAY=$_wine_env_saved_display; fi
   _wine_env_saved_display=
   wine_env_prefix
+}
+
+# The display scale of the programs started from now on: HKCU\Control
+# Panel\Desktop LogPixels (144 = 150 %), with DpiScalingVer 0x1018, without
+# which Wine ignores a program's DPI awareness. No wineserver restart is
+# needed: a process reads the value when it starts and keeps it, screen size
+# and all, so a test driver must itself start after the change to see the
+# screen as the program does.
+_wine_env_dpi_key='HKCU\Control Panel\Desktop'
+_wine_env_dpi_saved=()
+
+_wine_env_dpi_query() {
+  { wine reg query "$_wine_env_dpi_key" /v "$1" 2>/dev/null || true; } | tr -d '\r' |
+    awk -v name="$1" '$1 == name { print $3 }'
+}
+
+wine_env_dpi_set() {
+  local name
+  _wine_env_dpi_saved=()
+  for name in LogPixels DpiScalingVer; do
+    _wine_env_dpi_saved+=("$name=$(_wine_env_dpi_query "$name")")
+  done
+  wine reg add "$_wine_env_dpi_key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 &&
+    wine reg add "$_wine_env_dpi_key" /v DpiScalingVer /t REG_DWORD /d 0x1018 /f >/dev/null 2>&1
+}
+
+wine_env_dpi_restore() {
+  local entry name value
+  for entry in ${_wine_env_dpi_saved[@]+"${_wine_env_dpi_saved[@]}"}; do
+    name=${entry%%=*}
+    value=${entry#*=}
+    if [ -n "$value" ]; then
+      wine reg add "$_wine_env_dpi_key" /v "$name" /t REG_DWORD /d "$((value))" /f >/dev/null 2>&1
+    else
+      wine reg delete "$_wine_env_dpi_key" /v "$name" /f >/dev/null 2>&1 || true
+    fi
+  done
+  _wine_env_dpi_saved=()
 }

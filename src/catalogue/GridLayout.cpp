@@ -4,7 +4,7 @@
 
 namespace vistrel {
 
-std::vector<Point> GridPositions(int count, int columnCount, int cellWidth, int cellHeight) {
+std::vector<Point> GridPositions(int count, int columnCount, int cellWidth, int cellHeight, int gap) {
     const int columns = std::max(1, columnCount);
     std::vector<Point> positions;
     positions.reserve(static_cast<size_t>(std::max(0, count)));
@@ -12,10 +12,10 @@ std::vector<Point> GridPositions(int count, int columnCount, int cellWidth, int 
     for (int i = 0; i < count; ++i) {
         if (i > 0 && i % columns == 0) {
             next.x = 0;
-            next.y += cellHeight + kGridGap;
+            next.y += cellHeight + gap;
         }
         positions.push_back(next);
-        next.x += cellWidth + kGridGap;
+        next.x += cellWidth + gap;
     }
     return positions;
 }

@@ -1,5 +1,7 @@
 #include "catalogue/ThumbnailGeometry.h"
 
+#include "common/DpiScale.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -54,8 +56,8 @@ Size ThumbnailSize(int baseWidth, int baseHeight, int position) {
     return {ScaledFloor(baseWidth, scale), ScaledFloor(baseHeight, scale)};
 }
 
-int ColumnCount(int listViewWidth, int thumbWidth) {
-    const int columns = (listViewWidth - 36) / (thumbWidth + 20);
+int ColumnCount(int listViewWidth, int thumbWidth, int dpi) {
+    const int columns = (listViewWidth - ScaleToDpi(36, dpi)) / (thumbWidth + ScaleToDpi(20, dpi));
     return columns <= 0 ? 1 : columns;
 }
 

@@ -3,6 +3,7 @@
 // list, the source rectangle of a clipping and the aspect-keeping fit.
 
 #include "catalogue/WindowEntry.h"
+#include "common/DpiScale.h"
 #include "common/Geometry.h"
 
 namespace vistrel {
@@ -18,8 +19,9 @@ float ThumbnailScale(int position);
 Size ThumbnailSize(int baseWidth, int baseHeight, int position);
 
 // Thumbnails per row of a list view this wide: (width - 36) div (thumb + 20),
-// at least 1.
-int ColumnCount(int listViewWidth, int thumbWidth);
+// at least 1; the margins are the list view's at 96 DPI, scaled to `dpi`.
+// (The thumbnails themselves are a share of the screen and need no scaling.)
+int ColumnCount(int listViewWidth, int thumbWidth, int dpi = kBaseDpi);
 
 // The source rectangle of a clipping slot in a window of winWidth x winHeight:
 // kept inside the window and never smaller than 16 x 16, whatever values the

@@ -130,7 +130,7 @@ void ThumbnailList::LayOutGrid(int columns) {
     if (count == 0) return;
     const RECT cell = listView_.ItemBounds(0);
     const auto positions =
-        GridPositions(count, columns, cell.right - cell.left, cell.bottom - cell.top);
+        GridPositions(count, columns, cell.right - cell.left, cell.bottom - cell.top, listView_.Scale(kGridGap));
     for (int i = 0; i < count; ++i) listView_.SetPosition(i, {positions[i].x, positions[i].y});
 }
 

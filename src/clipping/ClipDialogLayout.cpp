@@ -21,22 +21,25 @@ int Held(int64_t value) {
 }  // namespace
 
 Size ClipDialogSize(Size displayed, const ClipDialogMetrics& metrics) {
-    const int64_t forPictureWidth = int64_t{displayed.width} + kClipListPanelWidth + kPictureMargin;
+    const auto scaled = [&](int length96) { return int64_t{ScaleToDpi(length96, metrics.dpi)}; };
+    const int64_t listPanelWidth = scaled(kClipListPanelWidth);
+    const int64_t buttonPanelHeight = scaled(kClipButtonPanelHeight);
+    const int64_t forPictureWidth = int64_t{displayed.width} + listPanelWidth + scaled(kPictureMargin);
     const int64_t forPictureHeight =
-        int64_t{metrics.captionButtonHeight} + displayed.height + kClipButtonPanelHeight + kPictureMargin;
+        int64_t{metrics.captionButtonHeight} + displayed.height + buttonPanelHeight + scaled(kPictureMargin);
 
     // The list panel's controls stand at fixed places from its top; below
     // them comes the OK and cancel panel.
-    const int64_t forPanels = int64_t{metrics.frame.height} + kClipPointerLabelTop + kClipPointerLabelHeight +
-                              kPanelBottomMargin + kClipButtonPanelHeight;
+    const int64_t forPanels = int64_t{metrics.frame.height} + scaled(kClipPointerLabelTop) +
+                              scaled(kClipPointerLabelHeight) + scaled(kPanelBottomMargin) + buttonPanelHeight;
     // OK and cancel sit either side of the middle of the outer width, and
     // cancel must end inside the client area: half the outer width plus the
     // button may be no wider than the client.
-    const int64_t forButtons = 2 * (int64_t{kClipOkCancelGap} + kClipOkCancelWidth + metrics.frame.width);
-    const int64_t forList = int64_t{kClipListPanelWidth} + metrics.frame.width;
+    const int64_t forButtons = 2 * (scaled(kClipOkCancelGap) + scaled(kClipOkCancelWidth) + metrics.frame.width);
+    const int64_t forList = listPanelWidth + metrics.frame.width;
 
     const int64_t width = std::max({forPictureWidth, forButtons, forList});
-    const int64_t height = std::max({forPictureHeight, forPanels, int64_t{kClipDialogMinimumHeight}});
+    const int64_t height = std::max({forPictureHeight, forPanels, scaled(kClipDialogMinimumHeight)});
     return {Held(std::min<int64_t>(width, metrics.workArea.width)),
             Held(std::min<int64_t>(height, metrics.workArea.height))};
 }

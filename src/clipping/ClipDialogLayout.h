@@ -4,6 +4,7 @@
 // the window, the dialog is tall and wide enough for every control of the
 // panels; however large, it stays on the work area and the picture scrolls.
 
+#include "common/DpiScale.h"
 #include "common/Geometry.h"
 
 namespace vistrel {
@@ -19,10 +20,13 @@ constexpr int kClipOkCancelGap = 4;          // from the form's middle to each o
 // The smallest outer height, for a window of hardly any height.
 constexpr int kClipDialogMinimumHeight = 320;
 
+// The panels' sizes are at 96 DPI and scaled to `dpi`; the picture is of the
+// window's own pixels and is not.
 struct ClipDialogMetrics {
     int captionButtonHeight = 0;  // SM_CYSIZE
     Size frame;                   // outer size less client size for the dialog's style
     Size workArea;
+    int dpi = kBaseDpi;
 };
 
 // The dialog's outer size for a picture shown at `displayed`.

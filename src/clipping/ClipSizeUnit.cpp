@@ -24,11 +24,12 @@ using tk::Bounds;
 
 // The form's outer bounds for the picture, centred on the work area of the
 // owner's monitor and sized to fit it.
-RECT FormBounds(HWND owner, int displayedWidth, int displayedHeight) {
+RECT FormBounds(HWND owner, int displayedWidth, int displayedHeight, int dpi) {
     const RECT work = tk::PlacementWorkArea(owner);
     RECT frame{0, 0, 0, 0};
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
     ClipDialogMetrics metrics;
+    metrics.dpi = dpi;
     metrics.captionButtonHeight = GetSystemMetrics(SM_CYSIZE);
     metrics.frame = {frame.right - frame.left, frame.bottom - frame.top};
     metrics.workArea = {work.right - work.left, work.bottom - work.top};
@@ -44,10 +45,9 @@ TOKBottomDlg::TOKBottomDlg(HWND owner, const tk::Bitmap& picture, const ClipSet&
     displayedWidth_ = DisplayedSize(picture.Width());
     displayedHeight_ = DisplayedSize(picture.Height());
     SetColor(tk::clWhite);
-    CreateForm("TOKBottomDlg", "クリッピング設定", FormBounds(owner, displayedWidth_, displayedHeight_),
+    CreateForm("TOKBottomDlg", "クリッピング設定", FormBounds(owner, displayedWidth_, displayedHeight_, Dpi()),
                kStyle, kExStyle, owner);
-    formFont_ = tk::MakeFont("ＭＳ Ｐゴシック", -12);
-    SetFont(formFont_.get());
+    SetFont(ScaledFont("ＭＳ Ｐゴシック", -12));
 
     // The clean picture: the window scaled once; frames are drawn over a copy.
     clean_.SetSize(displayedWidth_, displayedHeight_);
@@ -55,13 +55,14 @@ TOKBottomDlg::TOKBottomDlg(HWND owner, const tk::Bitmap& picture, const ClipSet&
     clean_.GetCanvas().StretchBltFrom(picture.Dc(), {0, 0, picture.Width(), picture.Height()},
                                       {0, 0, displayedWidth_, displayedHeight_});
 
-    Panel1.Create(this, ids::ClipDialogPanel1, Bounds(0, 0, ClientWidth(), kClipButtonPanelHeight), tk::clWhite);
+    Panel1.Create(this, ids::ClipDialogPanel1, Bounds(0, 0, ClientWidth(), Scale(kClipButtonPanelHeight)), tk::clWhite);
     Panel1.SetAlign(tk::Align::Bottom);
-    Panel2.Create(this, ids::ClipDialogPanel2, Bounds(0, 0, kClipListPanelWidth, ClientHeight()), tk::clWhite);
+    Panel2.Create(this, ids::ClipDialogPanel2, Bounds(0, 0, Scale(kClipListPanelWidth), ClientHeight()), tk::clWhite);
     Panel2.SetAlign(tk::Align::Right);
-    ScrollBox1.Create(this, ids::ClipDialogScrollBox1,
-                      Bounds(0, 0, ClientWidth() - kClipListPanelWidth, ClientHeight() - kClipButtonPanelHeight),
-                      tk::clWhite);
+    ScrollBox1.Create(
+        this, ids::ClipDialogScrollBox1,
+        Bounds(0, 0, ClientWidth() - Scale(kClipListPanelWidth), ClientHeight() - Scale(kClipButtonPanelHeight)),
+        tk::clWhite);
     ScrollBox1.SetAlign(tk::Align::Client);
     Image1.Create(&ScrollBox1, ids::ClipDialogImage1, Bounds(1, 1, displayedWidth_, displayedHeight_));
     ScrollBox1.SetContentSize(displayedWidth_ + 2, displayedHeight_ + 2);
@@ -70,20 +71,20 @@ TOKBottomDlg::TOKBottomDlg(HWND owner, const tk::Bitmap& picture, const ClipSet&
     Image1.OnMouseMove = [this](tk::Component&, const tk::MouseInfo& m) { Image1MouseMove(m); };
     Image1.OnMouseUp = [this](tk::Component&, const tk::MouseInfo& m) { Image1MouseUp(m); };
 
-    Label2.Create(&Panel2, ids::ClipDialogLabel2, Bounds(8, 8, 95, 16), "クリッピングデータ");
-    ListBox1.Create(&Panel2, ids::ClipDialogListBox1, Bounds(8, 28, 91, 160), 15);
+    Label2.Create(&Panel2, ids::ClipDialogLabel2, Scaled(8, 8, 95, 16), "クリッピングデータ");
+    ListBox1.Create(&Panel2, ids::ClipDialogListBox1, Scaled(8, 28, 91, 160), Scale(15));
     ListBox1.OnClick = [this](tk::Component&) { ListBox1Click(); };
-    Button1.Create(&Panel2, ids::ClipDialogButton1, Bounds(8, 196, 91, 25), "追加");
+    Button1.Create(&Panel2, ids::ClipDialogButton1, Scaled(8, 196, 91, 25), "追加");
     Button1.Hint = "クリッピングの箇所を追加";
     Button1.OnClick = [this](tk::Component&) { Button1Click(); };
-    Button2.Create(&Panel2, ids::ClipDialogButton2, Bounds(8, 226, 91, 25), "削除");
+    Button2.Create(&Panel2, ids::ClipDialogButton2, Scaled(8, 226, 91, 25), "削除");
     Button2.OnClick = [this](tk::Component&) { Button2Click(); };
-    Label1.Create(&Panel2, ids::ClipDialogLabel1, Bounds(8, kClipPointerLabelTop, 91, kClipPointerLabelHeight), "",
+    Label1.Create(&Panel2, ids::ClipDialogLabel1, Scaled(8, kClipPointerLabelTop, 91, kClipPointerLabelHeight), "",
                   tk::TextAlign::Center);
 
-    OKBtn.Create(&Panel1, IDOK, Bounds(0, 8, kClipOkCancelWidth, 25), "OK", true);
+    OKBtn.Create(&Panel1, IDOK, Scaled(0, 8, kClipOkCancelWidth, 25), "OK", true);
     OKBtn.ModalResult = tk::mrOk;
-    CancelBtn.Create(&Panel1, IDCANCEL, Bounds(0, 8, kClipOkCancelWidth, 25), "キャンセル");
+    CancelBtn.Create(&Panel1, IDCANCEL, Scaled(0, 8, kClipOkCancelWidth, 25), "キャンセル");
     CancelBtn.ModalResult = tk::mrCancel;
 
     Timer1.SetInterval(kFirstTickMs);
@@ -101,8 +102,9 @@ void TOKBottomDlg::FormShow() { Timer1.SetEnabled(true); }
 
 void TOKBottomDlg::FormResize() {
     const int middle = Width() / 2;
-    OKBtn.SetBounds(middle - OKBtn.Width() - kClipOkCancelGap, 8, OKBtn.Width(), OKBtn.Height());
-    CancelBtn.SetBounds(middle + kClipOkCancelGap, 8, CancelBtn.Width(), CancelBtn.Height());
+    const int gap = Scale(kClipOkCancelGap);
+    OKBtn.SetBounds(middle - OKBtn.Width() - gap, OKBtn.Top(), OKBtn.Width(), OKBtn.Height());
+    CancelBtn.SetBounds(middle + gap, CancelBtn.Top(), CancelBtn.Width(), CancelBtn.Height());
 }
 
 void TOKBottomDlg::ShowEntries() {

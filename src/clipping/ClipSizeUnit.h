@@ -21,7 +21,6 @@
 namespace vistrel {
 
 class TOKBottomDlg : public tk::Form {
-    tk::FontOwner formFont_;
 
 public:
     // `picture`: the window at its full size, read here and not kept.

@@ -39,13 +39,11 @@ TTrimViewDlg::TTrimViewDlg(TrimViewHost& host, HWND mainWindow) : host_(host), r
     // No owner: the desktop is the parent, so the form has no taskbar button
     // and floats above the windows whose regions it shows. It takes the place
     // of the main window, on the main window's monitor.
-    CreateForm("TTrimViewDlg", "クリッピングの一覧", tk::CentredBounds(kFormWidth, kFormHeight, mainWindow),
-               WS_OVERLAPPEDWINDOW,
-               WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
+    CreateForm("TTrimViewDlg", "クリッピングの一覧", tk::CentredBounds(Scale(kFormWidth), Scale(kFormHeight), mainWindow),
+               WS_OVERLAPPEDWINDOW, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
     SetWindowLongPtrA(Handle(), GWL_EXSTYLE, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
     SetMinSize(kMinimumSize, kMinimumSize);
-    formFont_ = tk::MakeFont("ＭＳ Ｐゴシック", -12);
-    SetFont(formFont_.get());
+    SetFont(ScaledFont("ＭＳ Ｐゴシック", -12));
 
     const SIZE pictureSize = host_.PictureSize();
     ImageList1.SetSize(pictureSize.cx, pictureSize.cy);
@@ -70,9 +68,10 @@ TTrimViewDlg::TTrimViewDlg(TrimViewHost& host, HWND mainWindow) : host_(host), r
 TTrimViewDlg::~TTrimViewDlg() { Timer1.SetEnabled(false); }
 
 void TTrimViewDlg::CreateControls() {
-    Panel1.Create(this, ids::TrimViewPanel1, Bounds(0, 0, kPanelWidth, ClientHeight()), GetSysColor(COLOR_BTNFACE));
+    Panel1.Create(this, ids::TrimViewPanel1, Bounds(0, 0, Scale(kPanelWidth), ClientHeight()),
+                  GetSysColor(COLOR_BTNFACE));
     Panel1.SetAlign(tk::Align::Right);
-    StringGrid1.Create(this, ids::TrimViewGrid, Bounds(0, 0, ClientWidth() - kPanelWidth, ClientHeight()));
+    StringGrid1.Create(this, ids::TrimViewGrid, Bounds(0, 0, ClientWidth() - Scale(kPanelWidth), ClientHeight()));
     StringGrid1.SetAlign(tk::Align::Client);
     StringGrid1.SetOptions(tk::goFixedVertLine | tk::goFixedHorzLine | tk::goRangeSelect);
     StringGrid1.SetGridLineWidth(0);
@@ -88,17 +87,17 @@ void TTrimViewDlg::CreateControls() {
     StringGrid1.OnDragDrop = [this](tk::Component&, tk::Component&, int x, int y) { StringGrid1DragDrop(x, y); };
     StringGrid1.OnDblClick = [this](tk::Component&) { StringGrid1DblClick(); };
 
-    SpeedButton1.Create(&Panel1, ids::TrimViewSpeedButton1, Bounds(8, 8, 25, 25), "", true);
+    SpeedButton1.Create(&Panel1, ids::TrimViewSpeedButton1, Scaled(8, 8, 25, 25), "", true);
     speedButtonGlyph_ = host_.Glyphs().GetIcon(kOnTopGlyph);
     SpeedButton1.SetGlyph(speedButtonGlyph_.get());
     SpeedButton1.Hint = "最前面表示";
     AddTooltip(SpeedButton1);
 
-    Label1.Create(&Panel1, ids::TrimViewLabel1, Bounds(8, 42, 65, 16), "列の個数");
+    Label1.Create(&Panel1, ids::TrimViewLabel1, Scaled(8, 42, 65, 16), "列の個数");
     Label1.SetParentColor(true);
     NumberEdit1.SetReadOnly(true);
-    NumberEdit1.Create(&Panel1, ids::TrimViewNumberEdit1, Bounds(8, 60, 48, 21), std::to_string(kDefaultColumns));
-    UpDown1.Create(&Panel1, ids::TrimViewUpDown1, Bounds(56, 60, 16, 21));
+    NumberEdit1.Create(&Panel1, ids::TrimViewNumberEdit1, Scaled(8, 60, 48, 21), std::to_string(kDefaultColumns));
+    UpDown1.Create(&Panel1, ids::TrimViewUpDown1, Scaled(56, 60, 16, 21));
     UpDown1.SetAssociate(&NumberEdit1);
     UpDown1.SetMin(1);
     UpDown1.SetMax(kMaxColumns);
@@ -106,9 +105,9 @@ void TTrimViewDlg::CreateControls() {
     UpDown1.SetPosition(kDefaultColumns);
     UpDown1.OnChange = [this](tk::Component&) { NumberEdit1Change(); };
 
-    Label2.Create(&Panel1, ids::TrimViewLabel2, Bounds(8, 90, 65, 16), "拡大縮小");
+    Label2.Create(&Panel1, ids::TrimViewLabel2, Scaled(8, 90, 65, 16), "拡大縮小");
     Label2.SetParentColor(true);
-    SizeSetTrackBar.Create(&Panel1, ids::TrimViewSizeSetTrackBar, Bounds(0, 106, kPanelWidth, 28));
+    SizeSetTrackBar.Create(&Panel1, ids::TrimViewSizeSetTrackBar, Scaled(0, 106, kPanelWidth, 28));
     SizeSetTrackBar.SetBarStyle(styLine);
     SizeSetTrackBar.SetMin(20);
     SizeSetTrackBar.SetMax(300);
@@ -117,32 +116,32 @@ void TTrimViewDlg::CreateControls() {
     SizeSetTrackBar.OnChange = [this](tk::Component&) { SizeSetTrackBarChange(); };
     SizeSetTrackBar.OnMouseUp = [this](tk::Component&, const tk::MouseInfo&) { SizeSetTrackBarMouseUp(); };
 
-    Label3.Create(&Panel1, ids::TrimViewLabel3, Bounds(8, 140, 65, 16), "更新間隔");
+    Label3.Create(&Panel1, ids::TrimViewLabel3, Scaled(8, 140, 65, 16), "更新間隔");
     Label3.SetParentColor(true);
-    NewTrackBar1.Create(&Panel1, ids::TrimViewNewTrackBar1, Bounds(0, 156, kPanelWidth, 28));
+    NewTrackBar1.Create(&Panel1, ids::TrimViewNewTrackBar1, Scaled(0, 156, kPanelWidth, 28));
     NewTrackBar1.SetBarStyle(styLine);
     NewTrackBar1.SetMin(kMinimumInterval);
     NewTrackBar1.SetMax(kMaximumInterval);
     NewTrackBar1.SetPosition(1000);
     NewTrackBar1.SetFrequency(200);
     NewTrackBar1.OnChange = [this](tk::Component&) { NewTrackBar1Change(); };
-    Label4.Create(&Panel1, ids::TrimViewLabel4, Bounds(0, 186, kPanelWidth, 16), "0", tk::TextAlign::Center);
+    Label4.Create(&Panel1, ids::TrimViewLabel4, Scaled(0, 186, kPanelWidth, 16), "0", tk::TextAlign::Center);
     Label4.SetParentColor(true);
 
-    Label5.Create(&Panel1, ids::TrimViewLabel5, Bounds(8, 208, 65, 16), "CPU");
+    Label5.Create(&Panel1, ids::TrimViewLabel5, Scaled(8, 208, 65, 16), "CPU");
     Label5.SetParentColor(true);
-    ColorProgressBar1.Create(&Panel1, ids::TrimViewColorProgressBar1, Bounds(8, 226, 63, 33));
+    ColorProgressBar1.Create(&Panel1, ids::TrimViewColorProgressBar1, Scaled(8, 226, 63, 33));
     ColorProgressBar1.SetMax(100);
     ColorProgressBar1.SetLineColor(tk::clGray);
     ColorProgressBar1.SetTextSwitch(true);
     ColorProgressBar1.SetFlat(true);
 
-    StopSpBtn.Create(&Panel1, ids::TrimViewStopSpBtn, Bounds(8, 268, 63, 25), "Stop", true);
+    StopSpBtn.Create(&Panel1, ids::TrimViewStopSpBtn, Scaled(8, 268, 63, 25), "Stop", true);
     StopSpBtn.Hint = "一時停止";
     AddTooltip(StopSpBtn);
     StopSpBtn.OnClick = [this](tk::Component&) { StopSpBtnClick(); };
 
-    Button1.Create(&Panel1, ids::TrimViewButton1, Bounds(8, 400, 63, 25), "閉じる");
+    Button1.Create(&Panel1, ids::TrimViewButton1, Scaled(8, 400, 63, 25), "閉じる");
     Button1.ModalResult = tk::mrOk;
 }
 
@@ -189,7 +188,8 @@ void TTrimViewDlg::FormClose() {
 }
 
 void TTrimViewDlg::FormResize() {
-    Button1.SetBounds(Button1.Left(), Panel1.Height() - Button1.Height() - 10, Button1.Width(), Button1.Height());
+    Button1.SetBounds(Button1.Left(), Panel1.Height() - Button1.Height() - Scale(10), Button1.Width(),
+                      Button1.Height());
 }
 
 LRESULT TTrimViewDlg::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -232,7 +232,7 @@ void TTrimViewDlg::ApplyCellSize() {
 
 void TTrimViewDlg::ShortenEmptyLastRow() {
     if (LayOutRegions(RowCount(), StringGrid1.ColCount()).lastRowEmpty)
-        StringGrid1.SetRowHeight(StringGrid1.RowCount() - 1, kEmptyLastRowHeight);
+        StringGrid1.SetRowHeight(StringGrid1.RowCount() - 1, Scale(kEmptyLastRowHeight));
 }
 
 void TTrimViewDlg::SizeSetTrackBarChange() { ApplyCellSize(); }
@@ -295,7 +295,7 @@ void TTrimViewDlg::StringGrid1MouseDown(const tk::MouseInfo& mouse) {
         ClientToScreen(StringGrid1.Handle(), &screen);
         PopupMenu1.Popup(Handle(), screen.x, screen.y);
     } else {
-        StringGrid1.BeginDrag(false, kDragThreshold);
+        StringGrid1.BeginDrag(false, Scale(kDragThreshold));
     }
     if (RowAtPoint(pressPoint_.x, pressPoint_.y) < 0) {
         // The bottom-right cell never holds a region: nothing looks selected.

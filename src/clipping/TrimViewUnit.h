@@ -119,7 +119,6 @@ private:
     bool deleted_ = false;
     tk::Bitmap cellPicture_{tk::PixelFormat::Bgra32};
     tk::IconOwner speedButtonGlyph_;
-    tk::FontOwner formFont_;
 };
 
 }  // namespace vistrel

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/AppIdentity.h"
+#include "common/DpiScale.h"
 #include "controls/VersionSprite.h"
 #include "platform/DisplayInfo.h"
 #include "platform/Shell.h"
@@ -42,27 +43,26 @@ HCURSOR HandCursor() { return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_
 TVersionBox::TVersionBox(HWND owner, VersionAnimation::Random random)
     : animation_(std::move(random)) {
     CreateForm("TVersionBox", "ﾊﾞｰｼﾞｮﾝ情報",
-               tk::CentredClientBounds(kClientWidth, kClientHeight, kStyle, kExStyle, owner),
+               tk::CentredClientBounds(Scale(kClientWidth), Scale(kClientHeight), kStyle, kExStyle, owner),
                kStyle, kExStyle, owner);
     CreateControls();
     OnShow = [this](tk::Component&) { FormShow(); };
     OnClose = [this](tk::Component&) { FormClose(); };
     home_ = {Image1.Left(), Image1.Top()};
+    OnDpiChanged = [this](tk::Form&, int oldDpi) {
+        home_ = {Rescale(home_.x, oldDpi, Dpi()), Rescale(home_.y, oldDpi, Dpi())};
+        FormShow();
+    };
     SetPanelColour(kVersionBackColor);
 }
 
 void TVersionBox::CreateControls() {
-    formFont_ = tk::MakeFont("ＭＳ Ｐゴシック", -12);
-    titleFont_ = tk::MakeFont("ＭＳ Ｐ明朝", -16, true);
-    creditFont_ = tk::MakeFont("ＭＳ Ｐ明朝", -12);
-    yearFont_ = tk::MakeFont("ＭＳ Ｐ明朝", -13);
-    linkFont_ = tk::MakeFont("ＭＳ Ｐゴシック", -12, false, true);
-    SetFont(formFont_.get());
+    SetFont(ScaledFont("ＭＳ Ｐゴシック", -12));
 
-    Panel1.Create(this, kPanel1Id, Bounds(0, 0, 297, 161), kVersionBackColor);
+    Panel1.Create(this, kPanel1Id, Scaled(0, 0, 297, 161), kVersionBackColor);
     Panel1.OnMouseMove = [this](tk::Component&, const tk::MouseInfo&) { Panel1MouseMove(); };
 
-    Image1.Create(&Panel1, kImage1Id, Bounds(8, 8, kSpriteFrameSize, kSpriteFrameSize));
+    Image1.Create(&Panel1, kImage1Id, Scaled(8, 8, kSpriteFrameSize, kSpriteFrameSize));
     Image1.SetStretch(true);
     Image1.SetCursor(HandCursor());
     Image1.OnMouseMove = [this](tk::Component&, const tk::MouseInfo&) { Image1MouseMove(); };
@@ -73,25 +73,25 @@ void TVersionBox::CreateControls() {
     Image2.SetAutoSize(true);
     LoadSprite();
 
-    StaticText1.Create(&Panel1, kStaticText1Id, Bounds(88, 21, 195, 20), "",
+    StaticText1.Create(&Panel1, kStaticText1Id, Scaled(88, 21, 195, 20), "",
                        tk::TextAlign::Center);
-    StaticText1.SetFont(titleFont_.get());
+    StaticText1.SetFont(ScaledFont("ＭＳ Ｐ明朝", -16, true));
 
-    Label2.Create(&Panel1, kLabel2Id, Bounds(104, 45, 0, 0), "");
-    Label2.SetFont(creditFont_.get());
+    Label2.Create(&Panel1, kLabel2Id, Scaled(104, 45, 0, 0), "");
+    Label2.SetFont(ScaledFont("ＭＳ Ｐ明朝", -12));
     Label2.SetFontColor(tk::clGray);
 
-    StaticText2.Create(&Panel1, kStaticText2Id, Bounds(104, 65, 165, 14), "",
+    StaticText2.Create(&Panel1, kStaticText2Id, Scaled(104, 65, 165, 14), "",
                        tk::TextAlign::Center);
     StaticText2.SetFontColor(kVersionGrey);
     StaticText2.Hint = "バージョン";
     AddTooltip(StaticText2);
 
-    Label3.Create(&Panel1, kLabel3Id, Bounds(12, 142, 0, 0), "");
-    Label3.SetFont(yearFont_.get());
+    Label3.Create(&Panel1, kLabel3Id, Scaled(12, 142, 0, 0), "");
+    Label3.SetFont(ScaledFont("ＭＳ Ｐ明朝", -13));
 
-    Label4.Create(&Panel1, kLabel4Id, Bounds(216, 142, 0, 0), "");
-    Label4.SetFont(linkFont_.get());
+    Label4.Create(&Panel1, kLabel4Id, Scaled(216, 142, 0, 0), "");
+    Label4.SetFont(ScaledFont("ＭＳ Ｐゴシック", -12, false, true));
     Label4.SetFontColor(tk::clBlue);
     Label4.SetCursor(HandCursor());
     Label4.Hint = "Quillon Home";
@@ -103,7 +103,7 @@ void TVersionBox::CreateControls() {
         label->SetParentColor(true);
     for (tk::Label* label : {&Label2, &Label3, &Label4}) label->SetAutoSize(true);
 
-    OKButton.Create(this, IDOK, Bounds(111, 172, 75, 25), "OK", true);
+    OKButton.Create(this, IDOK, Scaled(111, 172, 75, 25), "OK", true);
     OKButton.ModalResult = tk::mrOk;
 
     Timer1.SetInterval(kAnimationMs);
@@ -138,7 +138,7 @@ void TVersionBox::SetPanelColour(COLORREF colour) {
 }
 
 void TVersionBox::FormShow() {
-    Label4.SetBounds(Panel1.Width() - Label4.Width() - kLinkMargin, Label4.Top(), Label4.Width(),
+    Label4.SetBounds(Panel1.Width() - Label4.Width() - Scale(kLinkMargin), Label4.Top(), Label4.Width(),
                      Label4.Height());
     Timer1.SetEnabled(true);
 }
@@ -155,9 +155,9 @@ void TVersionBox::Timer1Timer() {
                      kSpriteTransparent);
     Image1.PictureChanged();
     // Between jitters the picture stays where the last one put it.
-    const int left = tick.moved ? home_.x + tick.dx : Image1.Left();
-    const int top = tick.moved ? home_.y + tick.dy : Image1.Top();
-    Image1.SetBounds(left, top, tick.size, tick.size);
+    const int left = tick.moved ? home_.x + Scale(tick.dx) : Image1.Left();
+    const int top = tick.moved ? home_.y + Scale(tick.dy) : Image1.Top();
+    Image1.SetBounds(left, top, Scale(tick.size), Scale(tick.size));
 }
 
 void TVersionBox::Label4Click() {

@@ -19,11 +19,6 @@ namespace vistrel {
 
 class TVersionBox : public tk::Form {
     // Declared before the controls, so that the controls go first.
-    tk::FontOwner formFont_;
-    tk::FontOwner titleFont_;
-    tk::FontOwner creditFont_;
-    tk::FontOwner yearFont_;
-    tk::FontOwner linkFont_;
 
 public:
     // owner: the window the box stays above and disables while it runs.

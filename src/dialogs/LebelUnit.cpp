@@ -11,8 +11,6 @@ constexpr int kClientHeight = 107;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr COLORREF kLabelText = RGB(0x50, 0x50, 0x50);
 
-using tk::Bounds;
-
 }  // namespace
 
 TLebelDlg::TLebelDlg(HWND preview, HWND ownerForm)
@@ -22,22 +20,21 @@ TLebelDlg::TLebelDlg(HWND preview, HWND ownerForm)
     // another program would share its input with this dialog, and a hung
     // one would freeze it.
     CreateForm("TLebelDlg", "透過設定",
-               tk::CentredClientBounds(kClientWidth, kClientHeight, kStyle, WS_EX_TOPMOST, ownerForm),
+               tk::CentredClientBounds(Scale(kClientWidth), Scale(kClientHeight), kStyle, WS_EX_TOPMOST, ownerForm),
                kStyle, WS_EX_TOPMOST, ownerForm);
     SetWindowLongPtrA(Handle(), GWL_EXSTYLE, WS_EX_TOPMOST);
     SetModalOwner(ownerForm);
-    formFont_ = tk::MakeFont("ＭＳ Ｐゴシック", -12);
-    SetFont(formFont_.get());
+    SetFont(ScaledFont("ＭＳ Ｐゴシック", -12));
 
-    Label1.Create(this, 0, Bounds(17, 8, 176, 12), "-", tk::TextAlign::Center);
+    Label1.Create(this, 0, Scaled(17, 8, 176, 12), "-", tk::TextAlign::Center);
     Label1.SetColor(Color());
     Label1.SetFontColor(kLabelText);
     const LevelRange range = RangeOf(mode_);
-    NewTrackBar1.Create(this, 0, Bounds(19, 26, 174, 30));
+    NewTrackBar1.Create(this, 0, Scaled(19, 26, 174, 30));
     NewTrackBar1.SetMin(range.min);
     NewTrackBar1.SetMax(range.max);
     NewTrackBar1.SetFrequency(range.frequency);
-    NewTrackBar1.SetThumbLength(16);
+    NewTrackBar1.SetThumbLength(Scale(16));
     // The selection is set while the box is still shown: the control
     // ignores one set after the line style took it away.
     if (mode_ == LevelMode::Opacity) {
@@ -54,9 +51,9 @@ TLebelDlg::TLebelDlg(HWND preview, HWND ownerForm)
     NewTrackBar1.OnMouseUp = [this](tk::Component&, const tk::MouseInfo& m) { NewTrackBar1MouseUp(m); };
     NewTrackBar1.OnKeyUp = [this](tk::TrackBar&, WORD) { NewTrackBar1KeyUp(); };
 
-    OKBtn.Create(this, IDOK, Bounds(27, 73, 75, 25), "OK", true);
+    OKBtn.Create(this, IDOK, Scaled(27, 73, 75, 25), "OK", true);
     OKBtn.ModalResult = tk::mrOk;
-    CancelBtn.Create(this, IDCANCEL, Bounds(111, 73, 75, 25), "キャンセル");
+    CancelBtn.Create(this, IDCANCEL, Scaled(111, 73, 75, 25), "キャンセル");
     CancelBtn.ModalResult = tk::mrCancel;
     SetPosition(range.initial);
 }

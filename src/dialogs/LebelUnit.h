@@ -43,7 +43,6 @@ private:
 
     HWND preview_;
     LevelMode mode_;
-    tk::FontOwner formFont_;
 };
 
 }  // namespace vistrel

@@ -1,5 +1,6 @@
 #include "exclusion/JogaiWndUnit.h"
 
+#include "common/DpiScale.h"
 #include "common/Mbcs.h"
 #include "common/PixelTint.h"
 #include "platform/Locale.h"
@@ -25,25 +26,24 @@ constexpr int kDeleteGlyph = 24;
 TJogaiDlg::TJogaiDlg(ExclusionList& list, tk::Form& owner, tk::ImageList& glyphs, bool highColour)
     : list_(list), draft_(list.Lines()), highColour_(highColour) {
     CreateForm("TJogaiDlg", "除外リスト",
-               tk::CentredClientBounds(kClientWidth, kClientHeight, kStyle, kExStyle, owner.Handle()), kStyle,
-               kExStyle, owner.Handle());
-    formFont_ = tk::MakeFont("ＭＳ Ｐゴシック", -12);
-    SetFont(formFont_.get());
+               tk::CentredClientBounds(Scale(kClientWidth), Scale(kClientHeight), kStyle, kExStyle, owner.Handle()),
+               kStyle, kExStyle, owner.Handle());
+    SetFont(ScaledFont("ＭＳ Ｐゴシック", -12));
 
     Edit1.SetReadOnly(true);  // shows the clicked path; nothing reads it back
-    Edit1.Create(this, ids::JogaiEdit1, Bounds(2, 0, 374, 20));
-    ListBox1.Create(this, ids::JogaiListBox1, Bounds(1, 24, 375, 217), kItemHeight, tk::ListBoxStyle::OwnerDrawFixed,
-                    true);
+    Edit1.Create(this, ids::JogaiEdit1, Scaled(2, 0, 374, 20));
+    ListBox1.Create(this, ids::JogaiListBox1, Scaled(1, 24, 375, 217), Scale(kItemHeight),
+                    tk::ListBoxStyle::OwnerDrawFixed, true);
     ListBox1.SetFontColor(kEntryFontColour);
     ListBox1.OnClick = [this](tk::Component&) { ListBox1Click(); };
     ListBox1.OnDrawItem = [this](tk::ListBox&, int index, const RECT& rect, bool selected) {
         ListBox1DrawItem(index, rect, selected);
     };
     ListBox1.ContextMenu = &PopupMenu1;
-    OKBtn.Create(this, IDOK, Bounds(111, 255, 75, 25), "OK", true);
+    OKBtn.Create(this, IDOK, Scaled(111, 255, 75, 25), "OK", true);
     OKBtn.ModalResult = tk::mrOk;
     OKBtn.OnClick = [this](tk::Component&) { OKBtnClick(); };
-    CancelBtn.Create(this, IDCANCEL, Bounds(191, 255, 75, 25), "キャンセル", false, true);
+    CancelBtn.Create(this, IDCANCEL, Scaled(191, 255, 75, 25), "キャンセル", false, true);
     CancelBtn.ModalResult = tk::mrCancel;
 
     Delete1.Caption = "削除";
@@ -65,7 +65,7 @@ TJogaiDlg::TJogaiDlg(ExclusionList& list, tk::Form& owner, tk::ImageList& glyphs
                                  platform::GetFileIcon(line, false)});
         ListBox1.Add(line);
     }
-    iconPicture_.SetSize(kIconSize, kIconSize);
+    iconPicture_.SetSize(Scale(kIconSize), Scale(kIconSize));
     OnShow = [this](tk::Component&) { ListBox1.SetFocus(); };
 }
 
@@ -100,15 +100,17 @@ void TJogaiDlg::ListBox1DrawItem(int index, const RECT& rect, bool selected) {
     // The icon on the entry's background, tinted with it when selected.
     tk::Canvas& icon = iconPicture_.GetCanvas();
     icon.SetBrushColor(canvas.BrushColor());
-    icon.FillRect({0, 0, kIconSize, kIconSize});
-    icon.DrawIcon(0, 0, program.icon.get(), kIconSize, kIconSize);
-    if (look.tinted) TintPixels(iconPicture_.Bits(), kIconSize, kIconSize, iconPicture_.Stride(), kNavyTint, kEntryTintWeight);
-    canvas.Draw(rect.left + 2, rect.top + 2, iconPicture_);
+    const int iconSize = Scale(kIconSize);
+    icon.FillRect({0, 0, iconSize, iconSize});
+    icon.DrawIcon(0, 0, program.icon.get(), iconSize, iconSize);
+    if (look.tinted)
+        TintPixels(iconPicture_.Bits(), iconSize, iconSize, iconPicture_.Stride(), kNavyTint, kEntryTintWeight);
+    canvas.Draw(rect.left + Scale(2), rect.top + Scale(2), iconPicture_);
 
     if (look.nameColour) canvas.SetFontColor(*look.nameColour);
-    canvas.TextOut(rect.left + 38, rect.top + 5, program.productName);
+    canvas.TextOut(rect.left + Scale(38), rect.top + Scale(5), program.productName);
     if (look.fileColour) canvas.SetFontColor(*look.fileColour);
-    canvas.TextOut(rect.left + 38, rect.top + 20, program.fileName);
+    canvas.TextOut(rect.left + Scale(38), rect.top + Scale(20), program.fileName);
 }
 
 }  // namespace vistrel

@@ -31,7 +31,6 @@ class TJogaiDlg : public tk::Form {
     };
     // Before the controls: they go first, and none holds a font or draws an
     // icon that is already gone.
-    tk::FontOwner formFont_;
     std::vector<Program> programs_;  // one per line of the list
 
 public:

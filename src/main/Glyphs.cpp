@@ -581,4 +581,14 @@ std::array<uint32_t, kGlyphSize * kGlyphSize> GlyphPixels(int index) {
     return pixels;
 }
 
+std::vector<uint32_t> GlyphPixels(int index, int scale) {
+    if (scale < 1) scale = 1;
+    const auto art = GlyphPixels(index);
+    const int side = kGlyphSize * scale;
+    std::vector<uint32_t> pixels(static_cast<size_t>(side) * side);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) pixels[y * side + x] = art[(y / scale) * kGlyphSize + x / scale];
+    return pixels;
+}
+
 }  // namespace vistrel

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace vistrel {
 
@@ -16,5 +17,9 @@ constexpr int kGlyphCount = 28;
 // (and are a little-endian BGRA DIB row as they stand).
 // index 0..kGlyphCount-1; out of range -> all transparent.
 std::array<uint32_t, kGlyphSize * kGlyphSize> GlyphPixels(int index);
+
+// The same glyph with every pixel made a scale x scale block (scale >= 1), for
+// a display at a whole multiple of 96 DPI; row-major, kGlyphSize * scale wide.
+std::vector<uint32_t> GlyphPixels(int index, int scale);
 
 }  // namespace vistrel

@@ -3,21 +3,30 @@
 #include <algorithm>
 #include <utility>
 
+#include "common/DpiScale.h"
+
 namespace vistrel {
 
 namespace {
 
-// The picture column: the box around a picture (or around the check mark of
-// an item without one), relative to the item's top-left corner.
-constexpr Rect kBox{1, 1, 18, 19};
-constexpr Point kImageAt{2, 2};
+// The picture column: the picture's place and the box around it (or around
+// the check mark of an item without one), relative to the item's top-left
+// corner; at 96 DPI with 16 x 16 pictures the box is {1, 1, 18, 19}.
+constexpr int kImageAt = 2;
 // The round mark of a checked item in a menu without pictures.
 constexpr Rect kCheckCircle{3, 6, 8, 11};
 constexpr int kRightMargin = 13;
 constexpr int kSeparatorHeight = 9;
 
-Rect Offset(const Rect& r, int dx, int dy) {
-    return Rect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+Rect PictureBox(const MenuItemLook& item) {
+    const int at = ScaleToDpi(kImageAt, item.dpi);
+    return Rect{at - 1, at - 1, at + item.imageSize.width, at + item.imageSize.height + 1};
+}
+
+// A 96-DPI rectangle of the look at `dpi`, moved by (dx, dy).
+Rect Placed(const Rect& r, int dpi, int dx, int dy) {
+    return Rect{ScaleToDpi(r.left, dpi) + dx, ScaleToDpi(r.top, dpi) + dy, ScaleToDpi(r.right, dpi) + dx,
+                ScaleToDpi(r.bottom, dpi) + dy};
 }
 
 MenuPaint Text(Point at, const std::string& text, uint32_t colour, bool bold) {
@@ -45,11 +54,14 @@ void AddBox(std::vector<MenuPaint>& paints, const Rect& r, bool sunken) {
         MenuPaint::Line({{r.left, r.bottom - 1}, {r.right, r.bottom - 1}, {r.right, r.top}}, bottomRight));
 }
 
-// Three strokes one pixel apart make a bold tick.
-void AddCheckMark(std::vector<MenuPaint>& paints, int left, int top) {
-    for (int dy = 0; dy < 3; ++dy)
-        paints.push_back(MenuPaint::Line(
-            {{left + 6, top + 8 + dy}, {left + 8, top + 10 + dy}, {left + 14, top + 4 + dy}}, kMenuDarkLine));
+// Three strokes one pixel apart make a bold tick (more at a higher DPI).
+void AddCheckMark(std::vector<MenuPaint>& paints, int left, int top, int dpi) {
+    const auto at = [dpi](int length96) { return ScaleToDpi(length96, dpi); };
+    for (int dy = 0; dy < at(3); ++dy)
+        paints.push_back(MenuPaint::Line({{left + at(6), top + at(8) + dy},
+                                          {left + at(8), top + at(10) + dy},
+                                          {left + at(14), top + at(4) + dy}},
+                                         kMenuDarkLine));
 }
 
 }  // namespace
@@ -70,11 +82,13 @@ MenuPaint MenuPaint::Line(std::vector<Point> points, uint32_t colour) {
     return p;
 }
 
-int MenuTextOffset(bool menuHasImages) { return menuHasImages ? 23 : 10; }
+int MenuTextOffset(const MenuItemLook& item) {
+    return item.menuHasImages ? PictureBox(item).right + ScaleToDpi(5, item.dpi) : ScaleToDpi(10, item.dpi);
+}
 
 int MenuBarLeft(const MenuItemLook& item) {
     if (!item.menuHasImages) return 1;
-    return (item.hasImage || item.checked) ? 23 : 1;
+    return (item.hasImage || item.checked) ? MenuTextOffset(item) : 1;
 }
 
 std::string MenuCaptionText(const std::string& caption) {
@@ -96,9 +110,11 @@ std::vector<MenuPaint> MenuItemPaints(const MenuItemLook& item, const Rect& area
     std::vector<MenuPaint> paints;
     paints.push_back(MenuPaint::Filled(area, colours.menuBackground));
 
+    const int dpi = item.dpi;
     if (item.separator) {
-        paints.push_back(MenuPaint::Line({{L + 1, T + 3}, {R - 1, T + 3}}, kMenuDarkLine));
-        paints.push_back(MenuPaint::Line({{L + 1, T + 4}, {R - 1, T + 4}}, kMenuLightLine));
+        const int y = T + ScaleToDpi(3, dpi);
+        paints.push_back(MenuPaint::Line({{L + 1, y}, {R - 1, y}}, kMenuDarkLine));
+        paints.push_back(MenuPaint::Line({{L + 1, y + 1}, {R - 1, y + 1}}, kMenuLightLine));
         return paints;
     }
 
@@ -115,7 +131,7 @@ std::vector<MenuPaint> MenuItemPaints(const MenuItemLook& item, const Rect& area
         shadowColour = kMenuLightLine;
     }
 
-    const Rect box = Offset(kBox, L, T);
+    const Rect box = Placed(PictureBox(item), kBaseDpi, L, T);
     if (item.hasImage) {
         if (item.checked)
             AddBox(paints, box, true);
@@ -124,11 +140,11 @@ std::vector<MenuPaint> MenuItemPaints(const MenuItemLook& item, const Rect& area
     } else if (item.checked) {
         if (item.menuHasImages) {
             AddBox(paints, box, true);
-            AddCheckMark(paints, L, T);
+            AddCheckMark(paints, L, T, dpi);
         } else {
             MenuPaint dot;
             dot.kind = MenuPaintKind::Ellipse;
-            dot.rect = Offset(kCheckCircle, L, T);
+            dot.rect = Placed(kCheckCircle, dpi, L, T);
             dot.colour = item.selected ? kMenuLightLine : kMenuDarkLine;
             paints.push_back(dot);
         }
@@ -137,28 +153,29 @@ std::vector<MenuPaint> MenuItemPaints(const MenuItemLook& item, const Rect& area
     if (item.hasImage) {
         MenuPaint image;
         image.kind = MenuPaintKind::Image;
-        image.at = Point{L + kImageAt.x, T + kImageAt.y};
+        image.at = Point{L + ScaleToDpi(kImageAt, dpi), T + ScaleToDpi(kImageAt, dpi)};
         image.greyed = !item.enabled;
         paints.push_back(image);
     }
 
     const std::string text = MenuCaptionText(item.caption);
     if (!text.empty()) {
-        const int x = L + MenuTextOffset(item.menuHasImages);
-        paints.push_back(Text(Point{x + 2, T + 4}, text, shadowColour, item.isDefault));
-        paints.push_back(Text(Point{x + 1, T + 3}, text, textColour, item.isDefault));
+        const int x = L + MenuTextOffset(item) + 1;
+        const int y = T + ScaleToDpi(3, dpi);
+        paints.push_back(Text(Point{x + 1, y + 1}, text, shadowColour, item.isDefault));
+        paints.push_back(Text(Point{x, y}, text, textColour, item.isDefault));
     }
     return paints;
 }
 
-Size MenuItemSize(const MenuItemLook& item, Size textExtent, Size imageSize) {
-    if (item.separator) return Size{imageSize.width, kSeparatorHeight};
+Size MenuItemSize(const MenuItemLook& item, Size textExtent) {
+    const auto at = [&item](int length96) { return ScaleToDpi(length96, item.dpi); };
+    if (item.separator) return Size{item.imageSize.width, at(kSeparatorHeight)};
     // The shadow lies one pixel right of and below the text, which starts
     // one pixel after the offset and three below the top.
-    const int width = MenuTextOffset(item.menuHasImages) + 2 + textExtent.width + kRightMargin;
-    const int textHeight = textExtent.height + 4;
-    const int markHeight = item.menuHasImages ? std::max(imageSize.height + kImageAt.y + 1, kBox.bottom)
-                                              : kCheckCircle.bottom + 1;
+    const int width = MenuTextOffset(item) + 2 + textExtent.width + at(kRightMargin);
+    const int textHeight = textExtent.height + at(3) + 1;
+    const int markHeight = item.menuHasImages ? PictureBox(item).bottom : at(kCheckCircle.bottom) + 1;
     return Size{width, std::max(textHeight, markHeight)};
 }
 

@@ -31,6 +31,9 @@ struct MenuItemLook {
     bool enabled = true;
     bool selected = false;  // highlighted
     bool isDefault = false;  // the menu's default item: bold
+    // The menu's window's DPI: margins grow with it, lines stay one pixel.
+    int dpi = 96;
+    Size imageSize{16, 16};  // of the menu's pictures; the box around them follows
 };
 
 enum class MenuPaintKind {
@@ -57,7 +60,7 @@ struct MenuPaint {
 };
 
 // Where the caption starts, counted from the item's left edge.
-int MenuTextOffset(bool menuHasImages);
+int MenuTextOffset(const MenuItemLook& item);
 // The left edge of the highlight bar, in menu coordinates (not from the
 // item's left edge): it leaves the picture column plain when there is
 // something in it.
@@ -72,8 +75,8 @@ std::vector<MenuPaint> MenuItemPaints(const MenuItemLook& item, const Rect& area
                                       const ColourScheme& colours);
 
 // The room an item needs, given the extent of MenuCaptionText in the font it
-// is drawn in and the size of the menu's pictures: the embossed text with its
-// shadow and a right margin, and the picture in its box.
-Size MenuItemSize(const MenuItemLook& item, Size textExtent, Size imageSize);
+// is drawn in: the embossed text with its shadow and a right margin, and the
+// picture in its box.
+Size MenuItemSize(const MenuItemLook& item, Size textExtent);
 
 }  // namespace vistrel

@@ -1,5 +1,8 @@
 // TPrintWndDlg: the controls of the main window and where they sit.
 
+#include <algorithm>
+
+#include "common/DpiScale.h"
 #include "main/Glyphs.h"
 #include "main/WndCloseUnit.h"
 #include "toolkit/Colours.h"
@@ -16,6 +19,7 @@ using tk::clYellow;
 constexpr COLORREF kDarkGrey = 0x505050;  // the check boxes' text
 
 constexpr int kPanel1Height = 61;
+constexpr int kToolBarHeight = 22;  // of the design; the real one follows the glyphs
 constexpr int kPanel2Width = 331;
 constexpr int kPanel3Width = 57;
 constexpr int kPanel4Width = 273;
@@ -26,23 +30,19 @@ using tk::Bounds;
 }  // namespace
 
 void TPrintWndDlg::CreateControls() {
-    formFont_ = tk::MakeFont("ＭＳ Ｐゴシック", -12);
-    panel3Font_ = tk::MakeFont("ＭＳ Ｐ明朝", -15);
-    panel5Font_ = tk::MakeFont("ＭＳ Ｐゴシック", -16);
-    labelFont_ = tk::MakeFont("ＭＳ Ｐゴシック", -15);
-    SetFont(formFont_.get());
+    SetFont(ScaledFont("ＭＳ Ｐゴシック", -12));
 
     CreateGlyphs();
     CreateMenus();
 
     // Creation order is alignment order: the top panel, the status line, then
     // the list view filling what is left.
-    Panel1.Create(this, ids::Panel1, Bounds(0, 0, ClientWidth(), kPanel1Height), clWhite);
+    Panel1.Create(this, ids::Panel1, Bounds(0, 0, ClientWidth(), Scale(kPanel1Height)), clWhite);
     Panel1.SetAlign(tk::Align::Top);
     StatusBar1.Create(this, ids::StatusBar1);
-    StatusBar1.SetBounds(0, ClientHeight() - kStatusBarHeight, ClientWidth(), kStatusBarHeight);
+    StatusBar1.SetBounds(0, ClientHeight() - Scale(kStatusBarHeight), ClientWidth(), Scale(kStatusBarHeight));
     StatusBar1.SetAlign(tk::Align::Bottom);
-    ListView1.Create(this, ids::ListView1, Bounds(0, kPanel1Height, ClientWidth(), 300));
+    ListView1.Create(this, ids::ListView1, Bounds(0, Scale(kPanel1Height), ClientWidth(), Scale(300)));
     ListView1.SetAlign(tk::Align::Client);
     ListView1.OnClick = [this](tk::Component& sender) { ListView1Click(sender); };
     ListView1.OnDblClick = [this](tk::Component& sender) { ListView1DblClick(sender); };
@@ -56,27 +56,63 @@ void TPrintWndDlg::CreateControls() {
     CreateToolBar();
     CreatePanels();
     ConnectThumbnailHandlers();
+    SizeTopPanel();
+    OnDpiChanged = [this](tk::Form&, int) { RedoDpiLayout(); };
+}
+
+// Pixel art is enlarged by whole factors only (see PixelArtScale).
+void TPrintWndDlg::CreateGlyphs() {
+    const int scale = PixelArtScale(Dpi());
+    const int side = kGlyphSize * scale;
+    ImageList2.Create(side, side, ILC_COLOR32 | ILC_MASK, kGlyphCount, 4);
+    for (int i = 0; i < kGlyphCount; ++i) {
+        const auto pixels = GlyphPixels(i, scale);
+        ImageList2.AddPixels(pixels.data(), side, side);
+    }
+}
+
+// The toolbar's buttons follow the glyphs, so the top panel is as tall as the
+// toolbar and the designed row of controls below it.
+void TPrintWndDlg::SizeTopPanel() {
+    Panel1.SetBounds(0, 0, ClientWidth(), ToolBar1.Height() + Scale(kPanel1Height - kToolBarHeight));
+    Panel2.SetBounds(Panel2.Left(), 0, Panel2.Width(), ToolBar1.ButtonHeight());
+    const int boxTop = (ToolBar1.ButtonHeight() - Scale(17)) / 2;
+    for (tk::CheckBox* box : {&CheckBox1, &CheckBox2, &AutoChkBox, &HighQualityChkBox})
+        box->SetBounds(box->Left(), boxTop, box->Width(), box->Height());
     Realign();
     Panel1.Realign();
 }
 
-void TPrintWndDlg::CreateGlyphs() {
-    ImageList2.Create(kGlyphSize, kGlyphSize, ILC_COLOR32 | ILC_MASK, kGlyphCount, 4);
-    for (int i = 0; i < kGlyphCount; ++i) {
-        const auto pixels = GlyphPixels(i);
-        ImageList2.AddPixels(pixels.data(), kGlyphSize, kGlyphSize);
-    }
+// The width the form opens with: every control of the toolbar in sight, as
+// far as the monitor allows.
+int TPrintWndDlg::FirstWidth() const {
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongA(Handle(), GWL_EXSTYLE)));
+    const RECT work = tk::PlacementWorkArea(Handle());
+    const int frameWidth = frame.right - frame.left;
+    const int needed = std::max(Scale(kDesignWidth), ToolBar1.ContentWidth() + frameWidth);
+    return std::min(needed, static_cast<int>(work.right - work.left));
+}
+
+void TPrintWndDlg::RedoDpiLayout() {
+    CreateGlyphs();
+    ToolBar1.SetImages(ImageList2);
+    ToolBar1.SetControlSpace(Panel3, Scale(kPanel3Width));
+    ToolBar1.SetControlSpace(Panel2, Scale(kPanel2Width));
+    SizeTopPanel();
+    ListView1.Invalidate();
 }
 
 void TPrintWndDlg::CreateToolBar() {
     ToolBar1.Create(&Panel1, ids::ToolBar1);
     ToolBar1.SetImages(ImageList2);
 
-    Panel3.Create(&ToolBar1, ids::Panel3, Bounds(0, 0, kPanel3Width, 22), clWhite);
-    Panel3.SetFont(panel3Font_.get());
+    Panel3.Create(&ToolBar1, ids::Panel3, Scaled(0, 0, kPanel3Width, kToolBarHeight), clWhite);
+    Panel3.SetFont(ScaledFont("ＭＳ Ｐ明朝", -15));
     Panel3.SetFontColor(clGray);
     Panel3.SetCaption("Quillon");
-    ToolBar1.AddControlSpace(Panel3, kPanel3Width);
+    ToolBar1.AddControlSpace(Panel3, Scale(kPanel3Width));
 
     struct ButtonSpec {
         tk::ToolButton& button;
@@ -131,8 +167,8 @@ void TPrintWndDlg::CreateToolBar() {
 
     // The check boxes ride on the toolbar after its buttons.
     const int barHeight = ToolBar1.ButtonHeight();
-    Panel2.Create(&ToolBar1, ids::Panel2, Bounds(0, 0, kPanel2Width, barHeight), clWhite);
-    ToolBar1.AddControlSpace(Panel2, kPanel2Width);
+    Panel2.Create(&ToolBar1, ids::Panel2, Bounds(0, 0, Scale(kPanel2Width), barHeight), clWhite);
+    ToolBar1.AddControlSpace(Panel2, Scale(kPanel2Width));
     struct CheckSpec {
         tk::CheckBox& box;
         int id;
@@ -148,9 +184,11 @@ void TPrintWndDlg::CreateToolBar() {
         {HighQualityChkBox, ids::HighQualityChkBox, 200, 40, "HighQualityChkBox",
          "high quality|高画質"},
     };
-    const int boxTop = (barHeight - 17) / 2;
+    const int boxTop = (barHeight - Scale(17)) / 2;
     for (const CheckSpec& spec : checks) {
-        spec.box.Create(&Panel2, spec.id, Bounds(spec.left, boxTop, spec.width, 17), spec.caption);
+        RECT bounds = Scaled(spec.left, 0, spec.width, 17);
+        OffsetRect(&bounds, 0, boxTop);
+        spec.box.Create(&Panel2, spec.id, bounds, spec.caption);
         spec.box.SetFontColor(kDarkGrey);
         spec.box.Hint = spec.hint;
         AddTooltip(spec.box);
@@ -162,33 +200,34 @@ void TPrintWndDlg::CreateToolBar() {
 
 void TPrintWndDlg::CreatePanels() {
     const int barHeight = ToolBar1.Height();
-    const int lowerHeight = kPanel1Height - barHeight;
+    const int lowerHeight = Scale(kPanel1Height - kToolBarHeight);
     ToolBar1.SetAlign(tk::Align::Top);
 
-    Panel4.Create(&Panel1, ids::Panel4, Bounds(0, barHeight, kPanel4Width, lowerHeight), clWhite);
+    Panel4.Create(&Panel1, ids::Panel4, Bounds(0, barHeight, Scale(kPanel4Width), lowerHeight), clWhite);
     Panel4.SetAlign(tk::Align::Left);
-    SizeSetTrackBar.Create(&Panel4, ids::SizeSetTrackBar, Bounds(0, 2, 150, 34));
+    SizeSetTrackBar.Create(&Panel4, ids::SizeSetTrackBar, Scaled(0, 2, 150, 34));
     SizeSetTrackBar.SetMin(30);
     SizeSetTrackBar.SetMax(160);
     SizeSetTrackBar.SetPosition(30);
     SizeSetTrackBar.SetPageSize(1);
     SizeSetTrackBar.SetFrequency(10);
-    SizeSetTrackBar.SetThumbLength(12);
+    SizeSetTrackBar.SetThumbLength(Scale(12));
     SizeSetTrackBar.SetBarStyle(styLine);
     SizeSetTrackBar.Hint = "拡大";
     AddTooltip(SizeSetTrackBar);
 
-    Label2.Create(&Panel4, ids::Label2, Bounds(152, 2, 57, 16), "100%", tk::TextAlign::Center);
-    Label2.SetFont(labelFont_.get());
+    const HFONT labelFont = ScaledFont("ＭＳ Ｐゴシック", -15);
+    Label2.Create(&Panel4, ids::Label2, Scaled(152, 2, 57, 16), "100%", tk::TextAlign::Center);
+    Label2.SetFont(labelFont);
     Label2.SetColor(clYellow);
     Label2.Hint = "CPU 使用率";
     AddTooltip(Label2);
-    Label1.Create(&Panel4, ids::Label1, Bounds(152, 20, 57, 16), "0", tk::TextAlign::Center);
-    Label1.SetFont(labelFont_.get());
+    Label1.Create(&Panel4, ids::Label1, Scaled(152, 20, 57, 16), "0", tk::TextAlign::Center);
+    Label1.SetFont(labelFont);
     Label1.SetColor(clLime);
     Label1.Hint = "更新間隔";
     AddTooltip(Label1);
-    SwitchButton2.Create(&Panel4, ids::SwitchButton2, Bounds(231, 10, 17, 16));
+    SwitchButton2.Create(&Panel4, ids::SwitchButton2, Scaled(231, 10, 17, 16));
     SwitchButton2.SetButtonStyle(btEllipse);
     SwitchButton2.SetColor(clWhite);
     SwitchButton2.SetBtnColor(0x694F4E);
@@ -199,9 +238,9 @@ void TPrintWndDlg::CreatePanels() {
     AddTooltip(SwitchButton2);
     SwitchButton2.OnClick = [this](tk::Component& sender) { SwitchButton2Click(sender); };
 
-    Panel5.Create(&Panel1, ids::Panel5, Bounds(kPanel4Width, barHeight, 300, lowerHeight), clWhite);
+    Panel5.Create(&Panel1, ids::Panel5, Bounds(Scale(kPanel4Width), barHeight, Scale(300), lowerHeight), clWhite);
     Panel5.SetAlign(tk::Align::Client);
-    Panel5.SetFont(panel5Font_.get());
+    Panel5.SetFont(ScaledFont("ＭＳ Ｐゴシック", -16));
     Panel5.SetFontColor(clBlue);
     Panel5.SetCaptionAlign(tk::TextAlign::Left);
 }

@@ -23,7 +23,7 @@ const tk::ImageList* ImagesOf(const tk::MenuItem& item) {
 
 RECT ToRect(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
-MenuItemLook LookOf(const tk::MenuItem& item, bool selected) {
+MenuItemLook LookOf(const tk::MenuItem& item, bool selected, int dpi) {
     const tk::ImageList* images = ImagesOf(item);
     MenuItemLook look;
     look.caption = item.Caption;
@@ -35,14 +35,16 @@ MenuItemLook LookOf(const tk::MenuItem& item, bool selected) {
     look.enabled = item.Enabled;
     look.selected = selected;
     look.isDefault = item.Default;
+    look.dpi = dpi;
+    if (images) look.imageSize = Size{images->Width(), images->Height()};
     return look;
 }
 
 }  // namespace
 
 void DrawMenuItem(const tk::MenuItem& item, HDC dc, const RECT& rect, bool selected,
-                  const ColourScheme& colours) {
-    const MenuItemLook look = LookOf(item, selected);
+                  const ColourScheme& colours, int dpi) {
+    const MenuItemLook look = LookOf(item, selected, dpi);
     const std::vector<MenuPaint> paints =
         MenuItemPaints(look, Rect{rect.left, rect.top, rect.right, rect.bottom}, colours);
     // The font outlives the canvas, which puts the DC's own font back first.
@@ -83,10 +85,8 @@ void DrawMenuItem(const tk::MenuItem& item, HDC dc, const RECT& rect, bool selec
     }
 }
 
-void MeasureMenuItem(const tk::MenuItem& item, HDC dc, int& width, int& height) {
-    const MenuItemLook look = LookOf(item, false);
-    const tk::ImageList* images = ImagesOf(item);
-    const Size imageSize = images ? Size{images->Width(), images->Height()} : Size{16, 16};
+void MeasureMenuItem(const tk::MenuItem& item, HDC dc, int& width, int& height, int dpi) {
+    const MenuItemLook look = LookOf(item, false, dpi);
     SIZE extent{0, 0};
     if (!look.separator) {
         const std::string text = MenuCaptionText(look.caption);
@@ -95,21 +95,21 @@ void MeasureMenuItem(const tk::MenuItem& item, HDC dc, int& width, int& height) 
         if (bold) selected.emplace(dc, bold.get());
         GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     }
-    const Size size = MenuItemSize(look, Size{extent.cx, extent.cy}, imageSize);
+    const Size size = MenuItemSize(look, Size{extent.cx, extent.cy});
     width = size.width;
     height = size.height;
 }
 
 void TPrintWndDlg::N1DrawItem(tk::MenuItem& item, HDC dc, const RECT& rect, bool selected) {
-    DrawMenuItem(item, dc, rect, selected, colours_);
+    DrawMenuItem(item, dc, rect, selected, colours_, Dpi());
 }
 
 void TPrintWndDlg::OwnerDrawMenuItem(tk::MenuItem& item) {
     item.OnDrawItem = [this](tk::MenuItem& sender, HDC dc, const RECT& rect, bool selected) {
         N1DrawItem(sender, dc, rect, selected);
     };
-    item.OnMeasureItem = [](tk::MenuItem& sender, HDC dc, int& width, int& height) {
-        MeasureMenuItem(sender, dc, width, height);
+    item.OnMeasureItem = [this](tk::MenuItem& sender, HDC dc, int& width, int& height) {
+        MeasureMenuItem(sender, dc, width, height, Dpi());
     };
     for (tk::MenuItem* child : item.Items)
         if (child) OwnerDrawMenuItem(*child);

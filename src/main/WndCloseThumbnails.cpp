@@ -27,7 +27,7 @@ RenderOptions TPrintWndDlg::CurrentRenderOptions() const {
 int TPrintWndDlg::ApplyThumbnailSize(bool apply) {
     const Size thumb = ThumbnailSize(baseCellWidth_, baseCellHeight_, SizeSetTrackBar.Position());
     if (thumb.width < baseCellWidth_) return columnCount_;
-    const int columns = ColumnCount(ListView1.Width(), thumb.width);
+    const int columns = ColumnCount(ListView1.Width(), thumb.width, Dpi());
     if (!apply) return columns;
     columnCount_ = columns;
     list_->SetThumbnailSize(thumb.width, thumb.height);

@@ -14,8 +14,7 @@ namespace vistrel {
 
 namespace {
 
-constexpr int kInitialWidth = 638;
-constexpr int kInitialHeight = 478;
+constexpr int kDesignHeight = 478;
 constexpr UINT kImageListGrowth = 16;
 
 }  // namespace
@@ -23,10 +22,14 @@ constexpr UINT kImageListGrowth = 16;
 TPrintWndDlg::TPrintWndDlg() : exclusion_(platform::EqualIgnoreCaseUser) {
     // The form as designed: system menu and maximise box, no minimise box;
     // it opens on the monitor of the mouse pointer, where the user started it.
-    CreateForm("TPrintWndDlg", kAppTitle, tk::CentredBounds(kInitialWidth, kInitialHeight, nullptr),
+    CreateForm("TPrintWndDlg", kAppTitle, tk::CentredBounds(Scale(kDesignWidth), Scale(kDesignHeight), nullptr),
                WS_OVERLAPPEDWINDOW & ~WS_MINIMIZEBOX);
     SetMinSize(200, 200);
     CreateControls();
+    // As wide as the toolbar needs, centred anew on the same monitor.
+    const RECT first = tk::CentredBounds(FirstWidth(), Height(), Handle());
+    SetWindowPos(Handle(), nullptr, first.left, first.top, first.right - first.left, first.bottom - first.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     OnShow = [this](tk::Component&) { FormShow(); };
     OnCloseQuery = [this](tk::Form&, bool& canClose) { FormCloseQuery(canClose); };
     OnClose = [this](tk::Component&) { FormClose(); };

@@ -193,6 +193,12 @@ private:
     void CreateToolBar();
     void CreatePanels();
     void CreateGlyphs();
+    void SizeTopPanel();
+    int FirstWidth() const;
+    void RedoDpiLayout();
+    // The form's outer width as designed, at 96 DPI; it opens wider when the
+    // toolbar needs it.
+    static constexpr int kDesignWidth = 638;
     void CreateMenus();
     void CreateClipChoiceItems();
     // Owner drawing of the menus (WndCloseMenuDraw.cpp): every item of both
@@ -394,10 +400,6 @@ private:
     std::vector<RegionRow> regionRows_;
     static constexpr DWORD kFadeMs = 500;  // the main window's fade in and out
 
-    tk::FontOwner formFont_;
-    tk::FontOwner panel3Font_;
-    tk::FontOwner panel5Font_;
-    tk::FontOwner labelFont_;
 };
 
 }  // namespace vistrel

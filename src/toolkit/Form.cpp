@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
+#include "common/DpiScale.h"
 #include "common/MonitorLayout.h"
 #include "platform/DisplayInfo.h"
 #include "toolkit/Application.h"
@@ -24,6 +27,63 @@ void Form::CreateForm(const char* className, const std::string& caption, const R
     background_.reset(CreateSolidBrush(color_));
     CreateOwn(className, nullptr, style & ~WS_VISIBLE, exStyle, bounds, 0, caption, CS_DBLCLKS,
               nullptr, owner);
+    dpi_ = Dpi();
+}
+
+HFONT Form::ScaledFont(const char* face, int height96, bool bold, bool underline) {
+    FontOwner font = MakeFont(face, ScaleToDpi(height96, Dpi()), bold, underline);
+    const HFONT handle = font.get();
+    fonts_.push_back({face, height96, bold, underline, std::move(font)});
+    return handle;
+}
+
+namespace {
+
+// The children of a window and theirs, each with its bounds in its parent.
+BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
+    reinterpret_cast<std::vector<std::pair<HWND, RECT>>*>(list)->emplace_back(child, BoundsInParent(child));
+    return TRUE;
+}
+
+}  // namespace
+
+// Every control keeps its place in proportion, so one handler serves every
+// form; controls that align to their parent are laid out again by the resize
+// that follows. The bounds are all read before any is changed, because a
+// panel that changes size aligns its children at once.
+void Form::DpiChanged(int newDpi, const RECT& suggested) {
+    const int oldDpi = dpi_ ? dpi_ : newDpi;
+    dpi_ = newDpi;
+    std::unordered_map<HFONT, HFONT> renewed;
+    std::vector<FontOwner> retired;
+    for (ScaledFontRecord& record : fonts_) {
+        FontOwner font = MakeFont(record.face.c_str(), ScaleToDpi(record.height96, newDpi), record.bold,
+                                  record.underline);
+        renewed[record.font.get()] = font.get();
+        retired.push_back(std::exchange(record.font, std::move(font)));
+    }
+    std::vector<std::pair<HWND, RECT>> children;
+    EnumChildWindows(Handle(), CollectChild, reinterpret_cast<LPARAM>(&children));
+    for (const auto& [child, r] : children) {
+        if (oldDpi != newDpi) {
+            const int left = Rescale(r.left, oldDpi, newDpi);
+            const int top = Rescale(r.top, oldDpi, newDpi);
+            SetWindowPos(child, nullptr, left, top, Rescale(r.right, oldDpi, newDpi) - left,
+                         Rescale(r.bottom, oldDpi, newDpi) - top, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        Window* control = FromHandle(child);
+        if (!control) continue;
+        if (oldDpi != newDpi) control->RescaleOwnSizes(oldDpi, newDpi);
+        const auto font = renewed.find(control->Font());
+        if (font != renewed.end()) control->SetFont(font->second);
+    }
+    const auto own = renewed.find(Font());
+    if (own != renewed.end()) SetFont(own->second);
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    Realign();
+    if (OnDpiChanged) OnDpiChanged(*this, oldDpi);
+    Invalidate();
 }
 
 void Form::SetColor(COLORREF color) {
@@ -171,8 +231,8 @@ LRESULT Form::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_GETMINMAXINFO: {
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        if (minWidth_) info->ptMinTrackSize.x = minWidth_;
-        if (minHeight_) info->ptMinTrackSize.y = minHeight_;
+        if (minWidth_) info->ptMinTrackSize.x = Scale(minWidth_);
+        if (minHeight_) info->ptMinTrackSize.y = Scale(minHeight_);
         return 0;
     }
     case WM_CLOSE: {
@@ -188,6 +248,11 @@ LRESULT Form::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         else Hide();
         return 0;
     }
+    case WM_DPICHANGED:
+        // Both halves of wParam carry the new DPI; lParam is the rectangle
+        // Windows suggests, which keeps the form where the user dragged it.
+        DpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_DESTROY:
         if (OnDestroy) OnDestroy(*this);
         if (mainForm_) PostQuitMessage(0);

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "toolkit/Window.h"
 
@@ -45,6 +46,7 @@ public:
     void SetModalOwner(HWND owner) { modalOwner_ = owner; }
     void SetModalResult(int result) { modalResult_ = result; }
 
+    // At 96 DPI; the form keeps it at its own.
     void SetMinSize(int width, int height) { minWidth_ = width; minHeight_ = height; }
     // The icon of the caption and the task switcher, in place of the class's;
     // the form keeps it for as long as it shows it.
@@ -62,12 +64,24 @@ public:
     // when there is none to click.
     bool DialogKey(UINT key);
 
+    // A font of this height at 96 DPI, at the form's DPI; the form keeps it
+    // and makes it anew when the DPI changes (its controls get the new one).
+    HFONT ScaledFont(const char* face, int height96, bool bold = false, bool underline = false);
+    // The DPI the form is laid out for: its monitor's when it was made, then
+    // the one of each WM_DPICHANGED.
+    int Dpi() const override { return dpi_ ? dpi_ : Window::Dpi(); }
+
     // Events, named as the VCL names them.
     NotifyEvent OnShow;
     std::function<void(Form&, bool& canClose)> OnCloseQuery;
     NotifyEvent OnClose;
     NotifyEvent OnDestroy;
     NotifyEvent OnResize;
+    // After the form moved to a monitor of another scale and took the size
+    // Windows suggested: the controls are already moved and sized in
+    // proportion and have their fonts at the new DPI; what the form draws or
+    // measures itself (pictures, item heights) is redone here.
+    std::function<void(Form&, int oldDpi)> OnDpiChanged;
 
     // The main form ends the message loop when it is destroyed.
     void SetMainForm(bool main) { mainForm_ = main; }
@@ -77,7 +91,16 @@ protected:
     void OnResized() override;
 
 private:
+    struct ScaledFontRecord {
+        std::string face;
+        int height96;
+        bool bold;
+        bool underline;
+        FontOwner font;
+    };
+
     bool TooltipText(NMHDR& header);
+    void DpiChanged(int newDpi, const RECT& suggested);
 
     int modalResult_ = mrNone;
     HWND modalOwner_ = nullptr;
@@ -91,6 +114,8 @@ private:
     HWND tooltip_ = nullptr;
     HWND defaultButton_ = nullptr;
     HWND cancelButton_ = nullptr;
+    int dpi_ = 0;  // what the form was laid out for
+    std::vector<ScaledFontRecord> fonts_;
 };
 
 }  // namespace vistrel::tk

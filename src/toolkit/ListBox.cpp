@@ -2,9 +2,16 @@
 
 #include <windowsx.h>
 
+#include "common/DpiScale.h"
 #include "toolkit/Menu.h"
 
 namespace vistrel::tk {
+
+void ListBox::RescaleOwnSizes(int oldDpi, int newDpi) {
+    if (!Handle()) return;
+    const auto height = static_cast<int>(SendMessageA(Handle(), LB_GETITEMHEIGHT, 0, 0));
+    SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, Rescale(height, oldDpi, newDpi));
+}
 
 void ListBox::Create(Window* parent, int id, const RECT& bounds, int itemHeight, ListBoxStyle style,
                      bool multiSelect) {

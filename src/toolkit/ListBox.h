@@ -60,6 +60,8 @@ public:
     // its commands go to the list's form.
     PopupMenu* ContextMenu = nullptr;
 
+    void RescaleOwnSizes(int oldDpi, int newDpi) override;
+
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnCommand(WORD id, WORD code) override;

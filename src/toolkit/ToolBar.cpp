@@ -79,6 +79,8 @@ void ToolBar::SetImages(ImageList& images) {
     if (list) ImageList_GetIconSize(list, &width, &height);
     SendMessageA(Handle(), TB_SETBITMAPSIZE, 0, MAKELPARAM(width, height));
     // The VCL's flat button: the glyph with a 3-pixel margin (23 x 22 for 16 x 16).
+    // The margin is part of the button's frame, like its one-pixel edges, and
+    // stays as it is at any DPI: the glyphs grow (by whole factors) instead.
     SendMessageA(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(width + 7, height + 6));
     SendMessageA(Handle(), TB_AUTOSIZE, 0, 0);
     AutoSize();
@@ -126,6 +128,31 @@ void ToolBar::AddControlSpace(Window& control, int width) {
     controls_.push_back(&control);
     SendMessageA(Handle(), TB_AUTOSIZE, 0, 0);
     AutoSize();
+}
+
+void ToolBar::SetControlSpace(Window& control, int width) {
+    if (!Handle()) return;
+    const int count = ButtonCount();
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON item{};
+        if (!SendMessageA(Handle(), TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&item)) ||
+            item.dwData != reinterpret_cast<DWORD_PTR>(&control))
+            continue;
+        TBBUTTONINFOA info{};
+        info.cbSize = sizeof(info);
+        info.dwMask = TBIF_BYINDEX | TBIF_SIZE;
+        info.cx = static_cast<WORD>(width);
+        SendMessageA(Handle(), TB_SETBUTTONINFOA, i, reinterpret_cast<LPARAM>(&info));
+    }
+    SendMessageA(Handle(), TB_AUTOSIZE, 0, 0);
+    AutoSize();
+}
+
+int ToolBar::ContentWidth() const {
+    const int count = ButtonCount();
+    RECT r{};
+    if (count == 0 || !SendMessageA(Handle(), TB_GETITEMRECT, count - 1, reinterpret_cast<LPARAM>(&r))) return 0;
+    return r.right;
 }
 
 void ToolBar::Remove(ToolButton& button) {

@@ -68,6 +68,10 @@ public:
     // toolbar holds a panel after its buttons. The control must be created
     // as a child of this toolbar; it keeps its own height.
     void AddControlSpace(Window& control, int width);
+    // A new width for a control's space (the DPI changed).
+    void SetControlSpace(Window& control, int width);
+    // From the toolbar's left edge to the right edge of its last item.
+    int ContentWidth() const;
 
     int ButtonHeight() const;
     int ButtonCount() const;

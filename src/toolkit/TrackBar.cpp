@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include "common/DpiScale.h"
+
 namespace vistrel::tk {
 
 namespace {
@@ -81,6 +83,10 @@ int TrackBar::ThumbLength() const {
 
 void TrackBar::SetThumbLength(int value) {
     if (Handle()) SendMessageA(Handle(), TBM_SETTHUMBLENGTH, value, 0);
+}
+
+void TrackBar::RescaleOwnSizes(int oldDpi, int newDpi) {
+    if (Handle()) SetThumbLength(Rescale(ThumbLength(), oldDpi, newDpi));
 }
 
 int TrackBar::SelStart() const {

@@ -52,6 +52,8 @@ public:
     MouseEvent OnMouseMove;
     MouseEvent OnMouseUp;
 
+    void RescaleOwnSizes(int oldDpi, int newDpi) override;
+
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnScroll(WORD code) override;

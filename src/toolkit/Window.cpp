@@ -1,6 +1,8 @@
 #include "toolkit/Window.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/Dpi.h"
+#include "common/DpiScale.h"
 
 #include <commctrl.h>
 
@@ -321,6 +323,15 @@ bool Window::Focused() const { return hwnd_ && GetFocus() == hwnd_; }
 
 void Window::SetFocus() {
     if (hwnd_) ::SetFocus(hwnd_);
+}
+
+int Window::Dpi() const { return parent_ ? parent_->Dpi() : WindowDpi(hwnd_); }
+
+int Window::Scale(int length96) const { return ScaleToDpi(length96, Dpi()); }
+
+RECT Window::Scaled(int left, int top, int width, int height) const {
+    const int dpi = Dpi();
+    return Bounds(ScaleToDpi(left, dpi), ScaleToDpi(top, dpi), ScaleToDpi(width, dpi), ScaleToDpi(height, dpi));
 }
 
 void Window::Invalidate() {

@@ -45,6 +45,13 @@ public:
     int ClientWidth() const;
     int ClientHeight() const;
 
+    // The DPI the window is laid out for (a control's is its form's), and a
+    // 96-DPI length or bounds in its pixels. Before the window exists: the
+    // system DPI.
+    virtual int Dpi() const;
+    int Scale(int length96) const;
+    RECT Scaled(int left, int top, int width, int height) const;
+
     bool Visible() const;
     void SetVisible(bool visible);
     bool Enabled() const;
@@ -68,6 +75,11 @@ public:
     Align AlignMode() const { return align_; }
     void SetAlign(Align align);
     void Realign();
+
+    // The form moved to a monitor of another scale and has moved and sized
+    // this control in proportion; sizes the control keeps by itself (an item
+    // height, a thumb) follow here.
+    virtual void RescaleOwnSizes(int /*oldDpi*/, int /*newDpi*/) {}
 
     // Set when the mouse rests on this window; a control whose hint depends on
     // where the mouse is (a toolbar) overrides it.

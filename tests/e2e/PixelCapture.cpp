@@ -136,4 +136,15 @@ bool PixelCapture::SaveBitmapFile(const char* path) const {
     return ok;
 }
 
+std::string ScreenshotPath(const std::string& name) {
+    // The test runs from <build>/<tree>/tests/e2e; screenshots live in <build>/screenshots.
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string folder(exe);
+    for (int up = 0; up < 4; ++up) folder.erase(folder.find_last_of('\\'));
+    folder += "\\screenshots";
+    CreateFolders(folder);
+    return folder + "\\" + name;
+}
+
 }  // namespace vistrel::e2e

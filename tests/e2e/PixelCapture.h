@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 namespace vistrel::e2e {
 
@@ -44,5 +45,9 @@ private:
     HGDIOBJ old_ = nullptr;
     uint32_t* bits_ = nullptr;
 };
+
+// Where a picture kept for review goes: build/screenshots/<name>, the folder
+// made when missing.
+std::string ScreenshotPath(const std::string& name);
 
 }  // namespace vistrel::e2e

@@ -18,17 +18,6 @@
 namespace vistrel::e2e {
 namespace {
 
-std::string ScreenshotPath(const std::string& name) {
-    // The test runs from <build>/<tree>/tests/e2e; screenshots live in <build>/screenshots.
-    char exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string folder(exe);
-    for (int up = 0; up < 4; ++up) folder.erase(folder.find_last_of('\\'));
-    folder += "\\screenshots";
-    CreateFolders(folder);
-    return folder + "\\" + name;
-}
-
 class Screenshot : public VistrelTest {};
 
 TEST_F(Screenshot, MainWindowWithLiveThumbnails) {

@@ -31,8 +31,10 @@ namespace vistrel::e2e {
 // update and has no clipping rectangles.
 constexpr uint32_t kThumbnailFrameGrey = 0x808080;
 
-// The main window where the driver moves it ends at x = 692, y = 554.
-constexpr int kBesideVistrelX = 720;
+// The main window where the driver moves it, at x = 54, y = 76, is as wide
+// as its toolbar needs (at 96 DPI on this test screen it ends at x = 849) and
+// 478 high.
+constexpr int kBesideVistrelX = 860;
 
 // Thumbnail size for a track bar position on this screen, as the user reads
 // it off the pictures; kept independent of the program's arithmetic on

@@ -111,6 +111,10 @@ TEST(ClipEditor, TheDialogHoldsThePictureAndEveryControlOnTheWorkArea) {
     const ClipDialogMetrics metrics{18, {6, 25}, {1280, 994}};  // SM_CYSIZE, frame, work area
     EXPECT_EQ(ClipDialogSize({750, 450}, metrics), (Size{869, 521}));  // the picture's
     EXPECT_EQ(ClipDialogSize({30, 15}, metrics), (Size{170, 350}));    // OK and cancel; the list panel
+    // At 150 % the panels grow, the picture (the window's own pixels) does not.
+    const ClipDialogMetrics at144{27, {8, 36}, {1280, 994}, 144};
+    EXPECT_EQ(ClipDialogSize({750, 450}, at144), (Size{929, 557}));
+    EXPECT_EQ(ClipDialogSize({30, 15}, at144), (Size{254, 524}));  // OK and cancel; the list panel
 }
 
 }  // namespace

@@ -142,7 +142,8 @@ TEST(MenuLook, SeparatorIsTwoLinesAndNothingElse) {
     EXPECT_EQ(MenuItemPaints(item, area, kHigh), expected);
 }
 
-// Whatever the caption's extent, the measured item holds everything drawn.
+// Whatever the caption's extent and the scale, the measured item holds
+// everything drawn, and the picture sits inside its box.
 TEST(MenuLook, MeasuredSizeHoldsTheDrawing) {
     const struct {
         bool menuHasImages, hasImage, checked;
@@ -151,24 +152,33 @@ TEST(MenuLook, MeasuredSizeHoldsTheDrawing) {
         {true, true, false, {60, 12}}, {true, false, true, {0, 12}}, {true, true, true, {200, 24}},
         {false, false, true, {40, 12}}, {false, false, false, {5, 3}},
     };
-    for (const auto& c : cases) {
-        const MenuItemLook item = Look(c.menuHasImages, c.hasImage, c.checked, true);
-        const Size size = MenuItemSize(item, c.text, Size{16, 16});
-        SCOPED_TRACE(testing::Message() << c.menuHasImages << c.hasImage << c.checked << c.text.width);
-        for (const Paint& p : MenuItemPaints(item, Rect{0, 0, size.width, size.height}, kHigh)) {
-            if (p.kind == MenuPaintKind::Text) {
-                EXPECT_LE(p.at.x + c.text.width, size.width - 8);
-                EXPECT_LE(p.at.y + c.text.height, size.height);
+    const struct {
+        int dpi, imageSide;
+    } scales[] = {{96, 16}, {120, 16}, {144, 32}, {192, 32}};
+    for (const auto& scale : scales) {
+        for (const auto& c : cases) {
+            MenuItemLook item = Look(c.menuHasImages, c.hasImage, c.checked, true);
+            item.dpi = scale.dpi;
+            item.imageSize = {scale.imageSide, scale.imageSide};
+            const Size size = MenuItemSize(item, c.text);
+            SCOPED_TRACE(testing::Message() << scale.dpi << ' ' << c.menuHasImages << c.hasImage << c.checked
+                                            << c.text.width);
+            for (const Paint& p : MenuItemPaints(item, Rect{0, 0, size.width, size.height}, kHigh)) {
+                if (p.kind == MenuPaintKind::Text) {
+                    EXPECT_LE(p.at.x + c.text.width, size.width - 8);
+                    EXPECT_LE(p.at.y + c.text.height, size.height);
+                    EXPECT_GT(p.at.x, c.menuHasImages ? scale.imageSide + 1 : 0);
+                }
+                if (p.kind == MenuPaintKind::Image) {
+                    EXPECT_LE(p.at.y + scale.imageSide, size.height - 1);
+                }
+                for (const Point& pt : p.points) EXPECT_LT(pt.y, size.height);
+                EXPECT_LE(p.rect.bottom, size.height);
             }
-            if (p.kind == MenuPaintKind::Image) {
-                EXPECT_LE(p.at.y + 16, size.height - 1);
-            }
-            for (const Point& pt : p.points) EXPECT_LT(pt.y, size.height);
-            EXPECT_LE(p.rect.bottom, size.height);
         }
     }
-    // With 16 x 16 pictures, as the toolkit sizes such items.
-    EXPECT_EQ(MenuItemSize(Look(true, true, false, false), Size{50, 12}, Size{16, 16}), (Size{88, 19}));
+    // With 16 x 16 pictures at 96 DPI, as the toolkit sizes such items.
+    EXPECT_EQ(MenuItemSize(Look(true, true, false, false), Size{50, 12}), (Size{88, 19}));
 }
 
 }  // namespace

@@ -34,8 +34,11 @@ TEST(ThumbnailGeometry, SizeFromTrackBarPosition) {
 TEST(ThumbnailGeometry, ColumnCount) {
     const struct {
         int listViewWidth, thumbWidth, columns;
+        int dpi = 96;
     } cases[] = {
         {600, 240, 2},
+        {54 + 3 * 270, 240, 3, 144},  // margins of 54 and 30 at 150 %
+        {54 + 3 * 270 - 1, 240, 2, 144},
         {36 + 3 * 260, 240, 3},
         {36 + 3 * 260 - 1, 240, 2},
         {300, 240, 1},   // narrower than one cell and its gaps
@@ -43,7 +46,7 @@ TEST(ThumbnailGeometry, ColumnCount) {
         {0, 1280, 1},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ColumnCount(c.listViewWidth, c.thumbWidth), c.columns) << c.listViewWidth;
+        EXPECT_EQ(ColumnCount(c.listViewWidth, c.thumbWidth, c.dpi), c.columns) << c.listViewWidth;
     }
 }
 

@@ -248,6 +248,41 @@ TEST_F(ToolkitCore, AlignedChildrenShareTheClientAreaEvenWhileHidden) {
     EXPECT_EQ(form.client.Height(), h - 40 - 20);
 }
 
+// A form that moves to a monitor of another scale takes the rectangle it is
+// offered, its controls keep their places in proportion (the aligned ones
+// aligned) and get their fonts at the new DPI; and it all comes back.
+TEST_F(ToolkitCore, AFormFollowsTheDpiOfItsMonitor) {
+    TestForm form;
+    form.box.SetFont(form.ScaledFont("Arial", -12));
+    form.Realign();
+    const int start = form.Dpi();
+    int seenOld = 0;
+    form.OnDpiChanged = [&](Form&, int oldDpi) { seenOld = oldDpi; };
+    const auto fontHeight = [&] {
+        LOGFONTA font{};
+        GetObjectA(form.box.Font(), sizeof(font), &font);
+        return font.lfHeight;
+    };
+    const RECT boxAtStart = form.box.BoundsRect();
+    const int topAtStart = form.top.Height();
+
+    const int larger = start * 3 / 2;
+    RECT offered{10, 20, 610, 470};
+    SendMessageA(form.Handle(), WM_DPICHANGED, MAKEWPARAM(larger, larger), reinterpret_cast<LPARAM>(&offered));
+    EXPECT_EQ(BoundsInParent(form.Handle()).bottom, 470);
+    EXPECT_EQ(seenOld, start);
+    EXPECT_EQ(fontHeight(), MulDiv(-12, larger, 96));
+    EXPECT_EQ(form.box.BoundsRect().right, MulDiv(boxAtStart.right, larger, start));
+    EXPECT_EQ(form.top.Height(), MulDiv(topAtStart, larger, start));
+    EXPECT_EQ(form.client.BoundsRect().bottom, form.ClientHeight() - form.bottom.Height()) << "still aligned";
+
+    offered = {10, 20, 410, 320};
+    SendMessageA(form.Handle(), WM_DPICHANGED, MAKEWPARAM(start, start), reinterpret_cast<LPARAM>(&offered));
+    EXPECT_EQ(fontHeight(), MulDiv(-12, start, 96));
+    EXPECT_EQ(form.box.BoundsRect().right, boxAtStart.right);
+    EXPECT_EQ(form.top.Height(), topAtStart);
+}
+
 TEST_F(ToolkitCore, CloseQueryCanRefuseAndCheckedStateRunsTheClickOnce) {
     TestForm form;
     bool allow = false;

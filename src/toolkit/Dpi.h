@@ -1,0 +1,18 @@
+#pragma once
+// The DPI a window is shown at, which turns the program's 96-DPI lengths
+// into its pixels (common/DpiScale.h does the arithmetic).
+
+#include <windows.h>
+
+namespace vistrel::tk {
+
+// GetDpiForWindow where the system has it (Windows 10 1607 on: the DPI of the
+// window's monitor for a per-monitor aware program); before that the DPI of
+// the screen's DC, which is the system DPI. A null window asks the latter,
+// for sizes needed before a window exists.
+int WindowDpi(HWND window);
+
+// A 96-DPI length at the DPI of `window`.
+int ScaleFor(HWND window, int length96);
+
+}  // namespace vistrel::tk
