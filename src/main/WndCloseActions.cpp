@@ -28,9 +28,9 @@ struct Selected {
 
 void TPrintWndDlg::ToolButton3Click(tk::Component& sender) {
     // One command at a time: another that waits for its windows holds the list.
-    if (!CommandMayStart()) return;
+    const auto running = TryBeginCommand();
+    if (!running) return;
     const auto command = static_cast<WindowCommand>(sender.Tag);
-    const auto pause = PauseBackgroundWork();
     const bool openOnly = OpenOnlyInForce();
     Catalogue().EnumerateVisible();
     std::vector<Selected> selected;
@@ -86,11 +86,11 @@ void TPrintWndDlg::ToolButton3Click(tk::Component& sender) {
 }
 
 void TPrintWndDlg::ListView1DblClick(tk::Component&) {
-    if (!CommandMayStart()) return;
+    const auto running = TryBeginCommand();
+    if (!running) return;
     const int item = ListView1.FirstSelected();
     const WindowEntry* entry = item >= 0 ? EntryOf(item) : nullptr;
     if (!entry) return;
-    const auto pause = PauseBackgroundWork();
     const HWND window = WindowOf(*entry);
     const bool wasMinimised = entry->minimized;
     const bool openOnly = OpenOnlyInForce();
@@ -129,8 +129,8 @@ void TPrintWndDlg::TopWndMenuClick(tk::Component&) {
 }
 
 void TPrintWndDlg::ToolButton16Click(tk::Component& sender) {
-    if (!CommandMayStart()) return;
-    const auto pause = PauseBackgroundWork();
+    const auto running = TryBeginCommand();
+    if (!running) return;
     const int item = ListView1.FirstSelected();
     const int target = MoveTarget(item, ListView1.Count(), &sender == &ToolButton16);
     if (target < 0) return;

@@ -30,12 +30,12 @@ bool TPrintWndDlg::ClippingStored(int item) const {
 }
 
 void TPrintWndDlg::Clip1Click(tk::Component&) {
-    if (!CommandMayStart()) return;
+    // The timer off and the list held while the user draws; a close waits.
+    const auto running = TryBeginCommand();
+    if (!running) return;
     const int item = ListView1.FirstSelected();
     const WindowEntry* entry = item >= 0 ? EntryOf(item) : nullptr;
     if (!entry) return;
-    // The timer off and the list held while the user draws; a close waits.
-    const auto pause = PauseBackgroundWork();
     Catalogue().EnumerateVisible();
     tk::Bitmap picture;
     if (!list_->CaptureFullSize(Catalogue().PlacementTarget(WindowOf(*entry)), picture)) return;
@@ -72,8 +72,8 @@ void TPrintWndDlg::SwitchButton2Click(tk::Component&) {
 
 void TPrintWndDlg::ClipMenuClick(tk::Component&) {
     ClipMenu.Checked = !ClipMenu.Checked;
-    if (!CommandMayStart() || !PrintWindowAvailable()) return;
-    const auto pause = PauseBackgroundWork();
+    const auto running = TryBeginCommand();
+    if (!running || !PrintWindowAvailable()) return;
     for (int i = 0; i < ListView1.Count(); ++i) {
         if (ClosingStarted()) return;
         if (const WindowEntry* entry = EntryOf(i)) RefreshThumbnail(WindowOf(*entry), i);
@@ -92,8 +92,8 @@ void TPrintWndDlg::TrimSaveMenuClick(tk::Component& sender) {
             throw std::runtime_error(CannotWriteMessage(clippingFile_));
         return;
     }
-    if (!CommandMayStart()) return;
-    const auto pause = PauseBackgroundWork();
+    const auto running = TryBeginCommand();
+    if (!running) return;
     entry = EntryOf(item);
     if (!entry) return;
     const std::string text = platform::FileExists(clippingFile_)

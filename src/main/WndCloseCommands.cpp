@@ -16,6 +16,11 @@ bool TPrintWndDlg::CommandMayStart() const {
     return !ClosingStarted() && !Busy() && !tk::Application::Instance().ServingAnyCall();
 }
 
+std::optional<BackgroundWork::Pause> TPrintWndDlg::TryBeginCommand() {
+    if (!CommandMayStart()) return std::nullopt;
+    return PauseBackgroundWork();
+}
+
 bool TPrintWndDlg::MustDefer() {
     // The end of a command posts the deferred work itself.
     if (Busy()) return true;

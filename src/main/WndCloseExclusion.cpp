@@ -13,11 +13,11 @@ constexpr int kExclusionGlyph = 23;
 }  // namespace
 
 void TPrintWndDlg::ToolButton14Click(tk::Component&) {
-    if (!CommandMayStart()) return;
+    const auto running = TryBeginCommand();
+    if (!running) return;
     // A command for as long as the dialog runs: a close waits for its end,
     // so that list.dat gets what OK left. The list is not rebuilt here; the
     // next change tick sees the windows that came back.
-    const auto pause = PauseBackgroundWork();
     TJogaiDlg dialog(exclusion_, *this, ImageList2, IsHighColour(colourDepth_));
     dialog.SetIcon(ImageList2.GetIcon(kExclusionGlyph));
     dialog.ShowModal();

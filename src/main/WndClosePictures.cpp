@@ -28,12 +28,12 @@ bool TPrintWndDlg::PictureOf(int item, bool actualSize, tk::Bitmap& picture) {
 }
 
 void TPrintWndDlg::N6Click(tk::Component& sender) {
-    if (!CommandMayStart()) return;
-    const int item = ListView1.FirstSelected();
-    if (item < 0) return;
     // A capture waits for the window, and a pass step or a change tick met
     // there would work on the list under it.
-    const auto pause = PauseBackgroundWork();
+    const auto running = TryBeginCommand();
+    if (!running) return;
+    const int item = ListView1.FirstSelected();
+    if (item < 0) return;
     const bool actualSize = &sender == &N13;
     tk::Bitmap picture;
     if (PictureOf(item, actualSize, picture))
@@ -43,13 +43,13 @@ void TPrintWndDlg::N6Click(tk::Component& sender) {
 }
 
 void TPrintWndDlg::N12Click(tk::Component& sender) {
-    if (!CommandMayStart()) return;
+    // The list stays as it is while the user chooses, and the timer off
+    // until the last file is written.
+    const auto running = TryBeginCommand();
+    if (!running) return;
     std::vector<int> selected;
     for (int i = ListView1.FirstSelected(); i >= 0; i = ListView1.NextSelected(i)) selected.push_back(i);
     if (selected.empty()) return;
-    // The list stays as it is while the user chooses, and the timer off
-    // until the last file is written.
-    const auto pause = PauseBackgroundWork();
 
     const std::string title = ListView1.Caption(selected.front());
     SaveDialog1.FileName =

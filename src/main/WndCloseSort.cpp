@@ -48,8 +48,8 @@ void TPrintWndDlg::SortToolBtnClick(tk::Component& sender) {
 }
 
 void TPrintWndDlg::ON1Click(tk::Component& sender) {
-    if (!CommandMayStart()) return;
-    const auto pause = PauseBackgroundWork();
+    const auto running = TryBeginCommand();
+    if (!running) return;
     const bool on = &sender == &ON1;
     for (int i = ListView1.FirstSelected(); i >= 0; i = ListView1.NextSelected(i))
         if (WindowEntry* entry = EntryOf(i)) entry->autoUpdate = on;

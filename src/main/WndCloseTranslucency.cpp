@@ -89,8 +89,8 @@ void TPrintWndDlg::CancelLevelPreview(HWND window) {
 }
 
 void TPrintWndDlg::ToolButton7Click(tk::Component& sender) {
-    if (!CommandMayStart()) return;
-    const auto pause = PauseBackgroundWork();
+    const auto running = TryBeginCommand();
+    if (!running) return;
     Catalogue().EnumerateVisible();
     // The windows are gathered before the dialog waits: the list may change
     // under it, the windows stay what the user selected.
@@ -134,9 +134,9 @@ void TPrintWndDlg::ToolButton7Click(tk::Component& sender) {
 }
 
 void TPrintWndDlg::ToolButton18Click(tk::Component&) {
-    if (!CommandMayStart()) return;
+    const auto running = TryBeginCommand();
+    if (!running) return;
     // A command: a close that comes while the dialog is open waits for it.
-    const auto pause = PauseBackgroundWork();
     TLebelDlg dialog(nullptr, Handle());
     dialog.SetPosition(static_cast<int>(Timer1.Interval()));
     dialog.SetText(tk::ShortHint(ToolButton18.Hint, platform::IsLeadByte));

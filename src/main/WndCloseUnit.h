@@ -232,6 +232,10 @@ private:
     // program sends while a pass step waits for its window), whose step
     // still holds an item of the list.
     bool CommandMayStart() const;
+    // The one way a command begins: none when it may not, else the pause it
+    // holds for as long as it lives (background work waits, and a close, a
+    // refresh or a resize that arrives meanwhile waits for its end).
+    [[nodiscard]] std::optional<BackgroundWork::Pause> TryBeginCommand();
     // A close, a refresh or a resize that may not run now: true, and it is
     // recorded by the caller and run by RunDeferred once nothing holds the
     // list any more.
