@@ -58,7 +58,7 @@ protected:
     std::optional<VistrelProcess> app_;
 };
 
-TEST_P(DisplayScaleTest, MainWindowShowsTheWholeToolbar) {
+TEST_P(DisplayScaleTest, MainWindowAndExclusionListGrowWithTheScale) {
     const HWND main = app_->MainWindow();
     const SIZE outer = OuterSize(main);
     EXPECT_NEAR(outer.cy, Scaled(478), 2);
@@ -67,9 +67,7 @@ TEST_P(DisplayScaleTest, MainWindowShowsTheWholeToolbar) {
         EXPECT_TRUE(InsideClient(app_->Control(id), main)) << Describe(app_->Control(id));
     EXPECT_NEAR(OuterSize(app_->Control(ids::Panel4)).cx, Scaled(273), 2) << "the track bar's panel";
     ExpectNear(OuterSize(app_->Control(ids::SwitchButton2)), 17, 16, "the switch button");
-}
 
-TEST_P(DisplayScaleTest, ExclusionListGrowsWithTheScale) {
     app_->PostCommand(ids::ToolButton14);
     const HWND exclusion = app_->WaitForWindow("TJogaiDlg");
     RECT client{};

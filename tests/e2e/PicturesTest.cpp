@@ -132,6 +132,12 @@ protected:
         if (shown) ClickButton(GetDlgItem(box, yes ? IDYES : IDNO));
         return shown;
     }
+    // The selected window copied at its own size: what the clipboard holds.
+    SIZE CopiedAtActualSize() const {
+        EmptyTheClipboard();
+        app_->Command(ids::N13);
+        return ClipboardBitmapSize();
+    }
     // Vistrel is done with the command once it answers again and no dialog
     // of it is left.
     void WaitUntilDone() const {
@@ -153,9 +159,7 @@ TEST_F(PicturesTest, CopyPutsTheShownOrTheActualSizeOnTheClipboard) {
     const SIZE shown = ClipboardBitmapSize();
     EXPECT_EQ(shown.cx, thumbnail.cx);
     EXPECT_EQ(shown.cy, thumbnail.cy);
-    EmptyTheClipboard();
-    app_->Command(ids::N13);
-    const SIZE actual = ClipboardBitmapSize();
+    const SIZE actual = CopiedAtActualSize();
     EXPECT_EQ(actual.cx, 300);
     EXPECT_EQ(actual.cy, 200);
 }
@@ -171,9 +175,7 @@ TEST_F(PicturesTest, ACopyAtActualSizeHoldsOnlyItsWindow) {
     ThumbnailProbe(*app_).WaitForItem("Pic other");
     Select({"Pic copied"});
     guest.SendWhenAsked(copied, app_->MainWindow(), WM_COMMAND, MAKEWPARAM(ids::ToolButton1, 0), 0);
-    EmptyTheClipboard();
-    app_->Command(ids::N13);
-    const SIZE actual = ClipboardBitmapSize();
+    const SIZE actual = CopiedAtActualSize();
     EXPECT_EQ(actual.cx, 300);
     EXPECT_EQ(actual.cy, 200);
 }
@@ -205,9 +207,7 @@ TEST_F(PicturesTest, AWindowWithoutAreaIsCopiedAsTheFrameItOwns) {
     helper_->CreateZeroSizeApp("Pic app", Plan(Kind::Frame, "Pic app frame", kBesideVistrelX, 400, 320, 240, 0x40B040));
     ThumbnailProbe(*app_).WaitForItem("Pic app");
     Select({"Pic app"});
-    EmptyTheClipboard();
-    app_->Command(ids::N13);
-    const SIZE actual = ClipboardBitmapSize();
+    const SIZE actual = CopiedAtActualSize();
     EXPECT_EQ(actual.cx, 320);
     EXPECT_EQ(actual.cy, 240);
 }
