@@ -180,8 +180,15 @@ TEST_F(Screenshot, ContextMenu) {
     };
     PressKey(submenu, VK_ESCAPE);
     WaitFor([&] { return openMenus() == 1; }, 10000, "the submenu to close");
-    PressKey(menu, VK_ESCAPE);
-    WaitFor([&] { return openMenus() == 0; }, 10000, "the menu to close");
+    // Wine's menu loop may still be leaving the closed level when the next
+    // key comes, and then takes it for that level: the key is given again
+    // until the menu has gone (a key for a menu already gone goes nowhere).
+    bool closed = false;
+    for (int attempt = 0; attempt < 5 && !closed; ++attempt) {
+        PressKey(menu, VK_ESCAPE);
+        closed = WaitUntil([&] { return openMenus() == 0; }, 2000);
+    }
+    EXPECT_TRUE(closed) << "the menu did not close";
     EXPECT_EQ(app.Close(), 0u);
 }
 
