@@ -69,7 +69,7 @@ Census CountTopLevel() {
 void CompareTicks(MainWindowHarness& main, const std::string& what) {
     std::vector<double> ticks;
     std::vector<double> bare;
-    const int items = main->ListView1.Count();
+    const int items = main->List().Count();
     for (int i = 0; i < kWarmUp + kSamples; ++i) {
         main.Pump();  // paints and the update thread's own tick stay outside the timings
         const PairMs times = TimePair(i, [&] { main->ChangeTick(); }, [] { BareLoop(); });
@@ -77,9 +77,9 @@ void CompareTicks(MainWindowHarness& main, const std::string& what) {
         ticks.push_back(times.measured);
         bare.push_back(times.reference);
     }
-    if (main->ListView1.Count() != items)
+    if (main->List().Count() != items)
         Print("  (the list changed during the run: %d items, then %d; not a quiet tick)\n", items,
-              main->ListView1.Count());
+              main->List().Count());
     PrintComparison(what, Median(ticks), "bare loop", Median(bare), kTarget);
 }
 
@@ -87,7 +87,7 @@ void CompareTicks(MainWindowHarness& main, const std::string& what) {
 template <class Call>
 double PerCallUs(MainWindowHarness& main, Call call) {
     std::vector<HWND> windows;
-    for (int i = 0; i < main->ListView1.Count(); ++i)
+    for (int i = 0; i < main->List().Count(); ++i)
         if (const WindowEntry* entry = main->EntryOf(i)) windows.push_back(WindowOf(*entry));
     if (windows.empty()) return 0.0;
     std::vector<double> samples;
@@ -103,7 +103,7 @@ double PerCallUs(MainWindowHarness& main, Call call) {
 void Profile(MainWindowHarness& main) {
     TPrintWndDlg& dlg = *main;
     const Census census = CountTopLevel();
-    const int items = dlg.ListView1.Count();
+    const int items = dlg.List().Count();
     Print("  windows: %d top-level, %d visible, %d listed\n", census.all, census.visible, items);
 
     // The tick's two loops, rebuilt from public parts: the qualifying
@@ -121,7 +121,7 @@ void Profile(MainWindowHarness& main) {
                 const WindowEntry* entry = dlg.EntryOf(i);
                 if (!entry) break;
                 volatile bool iconic = platform::IsMinimised(WindowOf(*entry));
-                const std::string caption = dlg.ListView1.Caption(i);
+                const std::string caption = dlg.List().Caption(i);
                 const std::string title = platform::WindowTitle(WindowOf(*entry));
                 (void)iconic;
                 if (caption != title) break;
@@ -137,7 +137,7 @@ void Profile(MainWindowHarness& main) {
     // What one call costs here, in microseconds.
     constexpr int kText = 256;
     char buffer[kText];
-    const HWND listView = dlg.ListView1.Handle();
+    const HWND listView = dlg.List().Handle();
     const auto listViewProc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(listView, GCLP_WNDPROC));
     struct Row {
         const char* name;
@@ -155,7 +155,7 @@ void Profile(MainWindowHarness& main) {
          PerCallUs(main, [&](HWND w, int) { catalogue.Qualifies(w, QualifyMode::List); })},
         {"item data (LVM_GETITEM)", PerCallUs(main, [&](HWND, int i) { dlg.EntryOf(i); })},
         {"item caption (LVM_GETITEMTEXT)",
-         PerCallUs(main, [&](HWND, int i) { dlg.ListView1.Caption(i); })},
+         PerCallUs(main, [&](HWND, int i) { dlg.List().Caption(i); })},
         // Where a list-view message's time goes: the control's own window
         // procedure, and the property look-up that subclassing does per call.
         {"LVM_GETITEM to the list view's own procedure", PerCallUs(main, [&](HWND, int i) {
@@ -177,7 +177,7 @@ void Run() {
     PictureWindows windows;
     windows.AddMany(kWindows, "Bench window", 120, 90);
     MainWindowHarness main;
-    const int listed = main->ListView1.Count();
+    const int listed = main->List().Count();
     CompareTicks(main, "change tick (200 windows of this process)");
     Profile(main);
 
@@ -185,7 +185,7 @@ void Run() {
     // through the program's own ticks: empty first, so that the count changes
     // both ways.
     windows.CloseAll();
-    if (!main.PumpUntil([&] { return main->ListView1.Count() == listed - kWindows; }, 20000)) {
+    if (!main.PumpUntil([&] { return main->List().Count() == listed - kWindows; }, 20000)) {
         Print("change tick: the list did not drop the closed windows; other-process run skipped\n");
         return;
     }
@@ -197,9 +197,9 @@ void Run() {
             e2e::Plan(e2e::Kind::Frame, title, (i % 25) * 40, (i / 25) * 90, 120, 90).Quiet());
     }
     auto helper = e2e::TestWindows::StartExe(plans);
-    if (!main.PumpUntil([&] { return main->ListView1.Count() == listed; }, 60000)) {
+    if (!main.PumpUntil([&] { return main->List().Count() == listed; }, 60000)) {
         Print("change tick: the list did not take in the helper's windows (%d items); skipped\n",
-              main->ListView1.Count());
+              main->List().Count());
         return;
     }
     CompareTicks(main, "change tick (200 windows of another process)");

@@ -30,7 +30,7 @@ MainWindowHarness::~MainWindowHarness() {
 }
 
 int MainWindowHarness::ItemOf(HWND window) const {
-    for (int i = 0; i < window_->ListView1.Count(); ++i) {
+    for (int i = 0; i < window_->List().Count(); ++i) {
         const WindowEntry* entry = window_->EntryOf(i);
         if (entry && WindowOf(*entry) == window) return i;
     }

@@ -19,6 +19,24 @@
 namespace vistrel::bench {
 namespace {
 
+// The "Stretch" check box: a control of the main window like any other.
+HWND StretchBox(const TPrintWndDlg& dlg) {
+    struct Search {
+        HWND found = nullptr;
+    } search;
+    EnumChildWindows(
+        dlg.Handle(),
+        [](HWND child, LPARAM param) {
+            char text[16] = {};
+            GetWindowTextA(child, text, sizeof text);
+            if (lstrcmpA(text, "Stretch") != 0) return TRUE;
+            reinterpret_cast<Search*>(param)->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 constexpr int kWindows = 100;
 constexpr int kSamples = 15;
 constexpr int kWarmUp = 2;
@@ -29,9 +47,9 @@ void Run() {
     windows.AddMany(kWindows, "Bench window", 400, 300);
     MainWindowHarness main;
     TPrintWndDlg& dlg = *main;
-    const int listed = dlg.ListView1.Count();
-    const int width = dlg.ImageList1.Width();
-    const int height = dlg.ImageList1.Height();
+    const int listed = dlg.List().Count();
+    const int width = dlg.PictureSize().cx;
+    const int height = dlg.PictureSize().cy;
     Print("refresh list: %d windows of 400x300 (%d listed) into %dx%d thumbnails, %d samples\n",
           kWindows, listed, width, height, kSamples);
     tk::Bitmap thumbnail(width, height);
@@ -50,9 +68,9 @@ void Run() {
                     BareCapture(window, thumbnail.Dc(), width, height);
             });
         if (i < kWarmUp) continue;
-        if (dlg.ListView1.Count() != listed) {
+        if (dlg.List().Count() != listed) {
             ++spoilt;
-            main.PumpUntil([&] { return dlg.ListView1.Count() == listed; }, 10000);
+            main.PumpUntil([&] { return dlg.List().Count() == listed; }, 10000);
             continue;
         }
         refresh.push_back(times.measured);
@@ -111,8 +129,8 @@ void Run() {
           "ms); one message to the list view %.1f us, to a check box %.1f us, to the main window "
           "%.1f us\n",
           Median(redraws), Median(fills), Median(fills32), Median(presized),
-          perMessageUs(dlg.ListView1.Handle(), LVM_GETITEMCOUNT),
-          perMessageUs(dlg.CheckBox2.Handle(), BM_GETCHECK), perMessageUs(dlg.Handle(), WM_NULL));
+          perMessageUs(dlg.List().Handle(), LVM_GETITEMCOUNT),
+          perMessageUs(StretchBox(dlg), BM_GETCHECK), perMessageUs(dlg.Handle(), WM_NULL));
 }
 
 }  // namespace

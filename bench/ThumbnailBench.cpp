@@ -35,12 +35,12 @@ void Run() {
     MainWindowHarness main;
     TPrintWndDlg& dlg = *main;
     const int item = main.ItemOf(window);
-    if (item < 0 || dlg.ListView1.Caption(item) != kTitle) {
+    if (item < 0 || dlg.List().Caption(item) != kTitle) {
         Print("thumbnail refresh: the window is not listed; skipped\n");
         return;
     }
-    const int width = dlg.ImageList1.Width();
-    const int height = dlg.ImageList1.Height();
+    const int width = dlg.PictureSize().cx;
+    const int height = dlg.PictureSize().cy;
     Print("thumbnail refresh: one 1280x1024 window into %dx%d thumbnails, %d samples\n", width,
           height, kSamples);
     tk::Bitmap thumbnail(width, height);
@@ -67,16 +67,11 @@ void Run() {
     const auto paths = platform::ProcessPathApi::Load();
     const ExclusionList exclusion(platform::EqualIgnoreCaseUser);
     const WindowCatalogue catalogue(paths, exclusion);
-    const ThumbnailRenderer renderer(printApi, catalogue, dlg.ImageList2);
-    RenderOptions options;
-    options.stretch = dlg.CheckBox2.Checked();
-    options.highQuality = dlg.HighQualityChkBox.Checked();
-    options.openOnly = dlg.CheckBox1.Checked();
-    options.autoChecked = dlg.AutoChkBox.Checked();
-    options.clipMenu = dlg.ClipMenu.Checked;
+    const ThumbnailRenderer renderer(printApi, catalogue, dlg.Glyphs());
+    const RenderOptions options = dlg.CurrentRenderOptions();
     tk::Bitmap thumbnail24(width, height, tk::PixelFormat::Bgr24);
     tk::Bitmap thumbnail32(width, height, tk::PixelFormat::Bgra32);
-    const int image = dlg.ListView1.ImageIndex(item);
+    const int image = dlg.List().ImageIndex(item);
     RECT r;
     GetWindowRect(window, &r);
     const int windowWidth = r.right - r.left;
@@ -104,10 +99,10 @@ void Run() {
         stretch.push_back(TimeMs([&] { stretchInto(thumbnail.Dc()); }));
         stretch24.push_back(TimeMs([&] { stretchInto(thumbnail24.Dc()); }));
         stretch32.push_back(TimeMs([&] { stretchInto(thumbnail32.Dc()); }));
-        replace.push_back(TimeMs([&] { dlg.ImageList1.Replace(image, thumbnail); }));
-        replace24.push_back(TimeMs([&] { dlg.ImageList1.Replace(image, thumbnail24); }));
-        replace32.push_back(TimeMs([&] { dlg.ImageList1.Replace(image, thumbnail32); }));
-        redraw.push_back(TimeMs([&] { dlg.ListView1.RedrawItem(item); }));
+        replace.push_back(TimeMs([&] { dlg.Thumbnails().Replace(image, thumbnail); }));
+        replace24.push_back(TimeMs([&] { dlg.Thumbnails().Replace(image, thumbnail24); }));
+        replace32.push_back(TimeMs([&] { dlg.Thumbnails().Replace(image, thumbnail32); }));
+        redraw.push_back(TimeMs([&] { dlg.List().RedrawItem(item); }));
     }
     Print("  parts: RenderThumbnail alone %.3f ms = full-size bitmap %.3f + PrintWindow %.3f + "
           "StretchBlt %.3f + the rest; image list replace %.3f; item redraw %.3f\n",

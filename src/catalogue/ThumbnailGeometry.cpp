@@ -91,4 +91,45 @@ FitResult FitToBox(int boxWidth, int boxHeight, int sourceWidth, int sourceHeigh
     return {w, h, (boxWidth - w) >> 1, (boxHeight - h) >> 1};
 }
 
+namespace {
+
+constexpr int kInset = 2;
+constexpr int kMargin = 4;
+constexpr int kMarksMargin = 20;
+
+// The source drawn into the whole thumbnail, or fitted keeping its aspect.
+PicturePlan PlaceInThumbnail(const ClipRect& source, int thumbWidth, int thumbHeight, bool stretch,
+                             int bottomMargin) {
+    FitResult box{thumbWidth, thumbHeight, 0, 0};
+    if (!stretch) box = FitToBox(thumbWidth, thumbHeight, source.width, source.height);
+    const Rect picture{box.x + kInset, box.y + kInset, box.x + kInset + box.width - kMargin,
+                       box.y + kInset + box.height - bottomMargin};
+    return {source, picture};
+}
+
+}  // namespace
+
+PicturePlan PlanThumbnail(const ThumbnailFacts& facts) {
+    // A window without area (and nothing owned to stand for it) is a
+    // uniform fill.
+    const bool empty = facts.windowWidth == 0 || facts.windowHeight == 0;
+    ClipRect source = empty ? ClipRect{0, 0, 1, 1} : ClipRect{0, 0, facts.windowWidth, facts.windowHeight};
+    if (facts.regionList) return PlaceInThumbnail(source, facts.thumbWidth, facts.thumbHeight, true, kMargin);
+    const RenderOptions& options = facts.options;
+    // A minimised window is pictured as its caption bar, which a clipping
+    // rectangle made on the open window would miss.
+    if (facts.clips && !facts.minimised && (options.autoChecked || !options.clipMenu)) {
+        const int slot = std::clamp<int>(facts.clipIndex, 0, kClipSlots - 1);
+        source = ClampClipRect((*facts.clips)[slot], facts.windowWidth, facts.windowHeight);
+    }
+    return PlaceInThumbnail(source, facts.thumbWidth, facts.thumbHeight, options.stretch,
+                            options.openOnly ? kMarksMargin : kMargin);
+}
+
+PicturePlan PlanRegion(const ClipRect& slot, int windowWidth, int windowHeight, int thumbWidth,
+                       int thumbHeight, bool stretch) {
+    return PlaceInThumbnail(ClampClipRect(slot, windowWidth, windowHeight), thumbWidth, thumbHeight,
+                            stretch, kMargin);
+}
+
 }  // namespace vistrel

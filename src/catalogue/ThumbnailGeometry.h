@@ -1,6 +1,7 @@
 #pragma once
 // Thumbnail arithmetic: the size from the size track bar, the columns of the
-// list, the source rectangle of a clipping and the aspect-keeping fit.
+// list, the source rectangle of a clipping, the aspect-keeping fit, and from
+// them the plan of one picture: which part of the window lands where.
 
 #include "catalogue/WindowEntry.h"
 #include "common/DpiScale.h"
@@ -39,5 +40,43 @@ struct FitResult {
 // The picture size and offset that keep the source's aspect in a box of
 // boxWidth x boxHeight, in whole percent steps.
 FitResult FitToBox(int boxWidth, int boxHeight, int sourceWidth, int sourceHeight);
+
+// The main window's options that decide how a thumbnail looks.
+struct RenderOptions {
+    bool stretch = false;      // "Stretch": fill the thumbnail, else keep the aspect
+    bool highQuality = false;  // halftone scaling
+    bool openOnly = false;     // "Open Only" checked: a bottom strip for the marks
+    bool autoChecked = false;  // "Auto"
+    bool clipMenu = true;      // clipping shown only while "Auto" is on
+};
+
+// What decides one thumbnail's picture. The window is the one pictured (the
+// entry's own, or the frame window it owns when it has no area).
+struct ThumbnailFacts {
+    int windowWidth = 0;
+    int windowHeight = 0;
+    const ClipSet* clips = nullptr;
+    int clipIndex = 0;
+    bool minimised = false;
+    int thumbWidth = 0;
+    int thumbHeight = 0;
+    RenderOptions options;
+    // Rendered for the clipping list window: the whole box, no clipping.
+    bool regionList = false;
+};
+
+// The part of the window drawn (window coordinates) and where it lands in
+// the thumbnail: 2 pixels in (the frame and a white ring), 4 narrower, and at
+// the bottom the same 4 or a strip for the marks.
+struct PicturePlan {
+    ClipRect source;
+    Rect picture;
+    friend bool operator==(const PicturePlan&, const PicturePlan&) = default;
+};
+
+PicturePlan PlanThumbnail(const ThumbnailFacts& facts);
+// One clipping region's picture for the clipping list window.
+PicturePlan PlanRegion(const ClipRect& slot, int windowWidth, int windowHeight, int thumbWidth,
+                       int thumbHeight, bool stretch);
 
 }  // namespace vistrel

@@ -199,9 +199,12 @@ void ThumbnailList::RerenderEntry(int item, bool minimised, bool parked) {
         // The marks change, the picture does not: no new capture.
         pictures_.CopyImage(image, picture.Dc());
         renderer_.DrawStateMarks(picture, parked, entry->autoUpdate);
-    } else if (!renderer_.RenderThumbnail(*entry, picture, options, nullptr, PictureOf(item))
-                    .captured) {
-        return;  // keeps its last picture
+    } else {
+        // A window without area is pictured by the window it owns, which the
+        // command that called may just have shown or hidden.
+        if (!platform::HasArea(WindowOf(*entry))) catalogue_.EnumerateVisible();
+        if (!renderer_.RenderThumbnail(*entry, picture, options, nullptr, PictureOf(item)).captured)
+            return;  // keeps its last picture
     }
     pictures_.Replace(image, picture);
     listView_.RedrawItem(item);
@@ -220,6 +223,38 @@ void ThumbnailList::RefreshThumbnail(HWND window, int item) {
                                  entry->autoUpdate);
     pictures_.Replace(listView_.ImageIndex(item), workBitmap_);
     listView_.RedrawItem(item);
+}
+
+bool ThumbnailList::CaptureFullSize(HWND window, tk::Bitmap& picture) {
+    // A window without area is pictured by the window it owns.
+    catalogue_.EnumerateVisible();
+    return renderer_.CaptureFullSize(window, picture);
+}
+
+std::vector<HWND> ThumbnailList::Windows() const {
+    std::vector<HWND> windows;
+    for (int i = 0; i < listView_.Count(); ++i) {
+        const WindowEntry* entry = EntryOf(i);
+        windows.push_back(entry ? WindowOf(*entry) : nullptr);
+    }
+    return windows;
+}
+
+std::vector<HWND> ThumbnailList::PlacementTargets(const std::vector<HWND>& windows) {
+    catalogue_.EnumerateVisible();
+    std::vector<HWND> targets;
+    for (const HWND window : windows) targets.push_back(window ? catalogue_.PlacementTarget(window) : nullptr);
+    return targets;
+}
+
+HWND ThumbnailList::PlacementTargetOf(HWND window) {
+    catalogue_.EnumerateVisible();
+    return catalogue_.PlacementTarget(window);
+}
+
+int ThumbnailList::CountQualifying() {
+    catalogue_.EnumerateListed(false);
+    return catalogue_.ListedCount();
 }
 
 LastPicture ThumbnailList::PictureOf(int item) const {

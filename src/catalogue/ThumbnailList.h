@@ -46,7 +46,6 @@ public:
     ThumbnailList(const ThumbnailList&) = delete;
     ThumbnailList& operator=(const ThumbnailList&) = delete;
 
-    WindowCatalogue& Catalogue() { return catalogue_; }
     const WindowCatalogue& Catalogue() const { return catalogue_; }
     bool Pictures() const;  // windows can be printed
     bool OpenOnlyInForce() const;
@@ -75,9 +74,20 @@ public:
     // for each item in list order; the item's own thumbnail then stays.
     void RefreshThumbnail(HWND window, int item);
     // The window's picture at its real size (see ThumbnailRenderer).
-    bool CaptureFullSize(HWND window, tk::Bitmap& picture) const {
-        return renderer_.CaptureFullSize(window, picture);
-    }
+    bool CaptureFullSize(HWND window, tk::Bitmap& picture);
+
+    // What the commands ask of the listed windows. Placement targets come
+    // from a fresh look at the desktop, as owned windows come and go.
+    // The windows behind the items in list order (null for an item whose
+    // entry was released).
+    std::vector<HWND> Windows() const;
+    std::vector<HWND> PlacementTargets(const std::vector<HWND>& windows);
+    HWND PlacementTargetOf(HWND window);
+    std::string ExecutablePath(HWND window) const { return catalogue_.ExecutablePath(window); }
+    // How many windows qualify for the list now; what each of them looked
+    // like then is read by ListedNow (null for one that does not qualify).
+    int CountQualifying();
+    const EnumeratedWindow* ListedNow(HWND window) const { return catalogue_.FindListed(window); }
     // While the clipping list window is open the passes' pictures of clipped
     // windows go there; rebuilds and re-renders still draw thumbnails.
     void SetRegionSink(RegionSink* sink) { regionSink_ = sink; }

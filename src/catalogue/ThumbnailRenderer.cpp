@@ -22,12 +22,6 @@ constexpr COLORREF kFrameGrey = tk::clGray;
 constexpr COLORREF kFrameClipped = tk::clBlue;
 constexpr COLORREF kFrameNoAutoUpdate = tk::clRed;
 
-// The picture starts 2 pixels in (the frame and a white ring) and is 4 pixels
-// narrower; at the bottom it leaves the same 4, or a strip for the marks.
-constexpr int kInset = 2;
-constexpr int kMargin = 4;
-constexpr int kMarksMargin = 20;
-
 constexpr int kMarkSize = 16;
 constexpr int kGlyphShown = 0;
 constexpr int kGlyphMinimised = 5;
@@ -52,12 +46,6 @@ void DrawStaleMark(tk::Canvas& canvas, const RECT& picture) {
                          picture.top + row + 1});
 }
 
-// Where the picture lands: the box (fitted or whole) less the margins.
-RECT PictureRect(int x, int y, int boxWidth, int boxHeight, int bottomMargin) {
-    return {x + kInset, y + kInset, x + kInset + boxWidth - kMargin,
-            y + kInset + boxHeight - bottomMargin};
-}
-
 }  // namespace
 
 ThumbnailRenderer::ThumbnailRenderer(const platform::PrintWindowApi& printWindow,
@@ -67,47 +55,27 @@ ThumbnailRenderer::ThumbnailRenderer(const platform::PrintWindowApi& printWindow
 RenderResult ThumbnailRenderer::RenderThumbnail(const WindowEntry& entry, tk::Bitmap& target,
                                                 const RenderOptions& options, RegionSink* clipList,
                                                 const LastPicture& lastPicture) const {
+    // The facts of the window, gathered once: an application window without
+    // area stands in for the frame window it owns.
     HWND window = WindowOf(entry);
     RECT bounds = platform::WindowRect(window);
-    int winWidth = bounds.right - bounds.left;
-    int winHeight = bounds.bottom - bounds.top;
-    ClipRect source{0, 0, winWidth, winHeight};
-    if (winWidth == 0 || winHeight == 0) {
-        // An application window without area stands in for the frame window
-        // it owns; without one, the picture is a uniform fill.
-        HWND owned = window ? catalogue_.PlacementTarget(window) : nullptr;
-        if (owned && owned != window) {
-            window = owned;
-            bounds = platform::WindowRect(window);
-            winWidth = bounds.right - bounds.left;
-            winHeight = bounds.bottom - bounds.top;
-            source = {0, 0, winWidth, winHeight};
-        } else {
-            source = {0, 0, 1, 1};
-        }
+    if (window && (bounds.right == bounds.left || bounds.bottom == bounds.top)) {
+        window = catalogue_.PlacementTarget(window);
+        bounds = platform::WindowRect(window);
     }
-
-    int boxWidth = target.Width();
-    int boxHeight = target.Height();
-    int x = 0;
-    int y = 0;
-    int bottomMargin = kMargin;
-    if (!clipList) {
-        // A minimised window is pictured as its caption bar, which a clipping
-        // rectangle made on the open window would miss.
-        if (entry.clips && !entry.minimized && (options.autoChecked || !options.clipMenu)) {
-            const int slot = std::clamp<int>(entry.clipIndex, 0, kClipSlots - 1);
-            source = ClampClipRect((*entry.clips)[slot], winWidth, winHeight);
-        }
-        if (!options.stretch) {
-            const FitResult fit = FitToBox(boxWidth, boxHeight, source.width, source.height);
-            boxWidth = fit.width;
-            boxHeight = fit.height;
-            x = fit.x;
-            y = fit.y;
-        }
-        if (options.openOnly) bottomMargin = kMarksMargin;
-    }
+    const int winWidth = bounds.right - bounds.left;
+    const int winHeight = bounds.bottom - bounds.top;
+    ThumbnailFacts facts;
+    facts.windowWidth = winWidth;
+    facts.windowHeight = winHeight;
+    facts.clips = entry.clips.get();
+    facts.clipIndex = entry.clipIndex;
+    facts.minimised = entry.minimized;
+    facts.thumbWidth = target.Width();
+    facts.thumbHeight = target.Height();
+    facts.options = options;
+    facts.regionList = clipList != nullptr;
+    const PicturePlan plan = PlanThumbnail(facts);
 
     const CapturedImage image = capture_.Capture(window, bounds, image_);
     tk::Canvas& canvas = target.GetCanvas();
@@ -127,8 +95,8 @@ RenderResult ThumbnailRenderer::RenderThumbnail(const WindowEntry& entry, tk::Bi
     const HDC captureDc = image_.Dc();
 
     const RECT whole{0, 0, target.Width(), target.Height()};
-    const RECT picture = PictureRect(x, y, boxWidth, boxHeight, bottomMargin);
-    const Rect from = ToGeometry(source);
+    const RECT picture = ToWin(plan.picture);
+    const Rect from = ToGeometry(plan.source);
     const bool current = image.complete || Covers(image.parts, from);
     if (!current && lastPicture && lastPicture(target)) {
         // Only what the screen shows of the window is new; the rest keeps its
@@ -190,20 +158,8 @@ void ThumbnailRenderer::DrawRegions(const WindowEntry& entry, HWND window, HDC c
 
         canvas.FillRect(whole);  // blank, for a window that did not answer
         if (capture) {
-            const ClipRect source = ClampClipRect(rect, winWidth, winHeight);
-            int boxWidth = target.Width();
-            int boxHeight = target.Height();
-            int x = 0;
-            int y = 0;
-            if (!stretch) {
-                const FitResult fit = FitToBox(boxWidth, boxHeight, source.width, source.height);
-                boxWidth = fit.width;
-                boxHeight = fit.height;
-                x = fit.x;
-                y = fit.y;
-            }
-            canvas.StretchBltFrom(capture, ToWin(ToGeometry(source)),
-                                  PictureRect(x, y, boxWidth, boxHeight, kMargin));
+            const PicturePlan plan = PlanRegion(rect, winWidth, winHeight, target.Width(), target.Height(), stretch);
+            canvas.StretchBltFrom(capture, ToWin(ToGeometry(plan.source)), ToWin(plan.picture));
         }
         if (picture == RegionPicture::Append)
             clipList.Append(target);

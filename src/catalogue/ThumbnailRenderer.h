@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 
+#include "catalogue/ThumbnailGeometry.h"
 #include "catalogue/WindowCapture.h"
 #include "catalogue/WindowEntry.h"
 #include "toolkit/Bitmap.h"
@@ -26,15 +27,6 @@ class WindowCatalogue;
 namespace platform {
 struct PrintWindowApi;
 }
-
-// The main window's options that decide how a thumbnail looks.
-struct RenderOptions {
-    bool stretch = false;      // "Stretch": fill the thumbnail, else keep the aspect
-    bool highQuality = false;  // halftone scaling
-    bool openOnly = false;     // "Open Only" checked: a bottom strip for the marks
-    bool autoChecked = false;  // "Auto"
-    bool clipMenu = true;      // clipping shown only while "Auto" is on
-};
 
 // The clipping list window's picture list, which receives one picture per
 // clipping region while that window is open. Cursor() is the place of the

@@ -73,6 +73,16 @@ void WindowCatalogue::EnumerateListed(bool restoreMinimised) {
     classes_.BeginPass();
     EnumWindows(ListCallback, reinterpret_cast<LPARAM>(this));
     classes_.EndPass();
+    listedIndex_.clear();
+    for (int i = 0; i < listedCount_; ++i) listedIndex_.push_back({listed_[i].handle, i});
+    std::sort(listedIndex_.begin(), listedIndex_.end());
+}
+
+const EnumeratedWindow* WindowCatalogue::FindListed(HWND window) const {
+    const auto found =
+        std::lower_bound(listedIndex_.begin(), listedIndex_.end(), std::pair<HWND, int>{window, 0});
+    if (found == listedIndex_.end() || found->first != window) return nullptr;
+    return &listed_[found->second];
 }
 
 BOOL CALLBACK WindowCatalogue::ListCallback(HWND window, LPARAM param) {

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalogue/ClassCache.h"
@@ -48,6 +49,9 @@ public:
     void EnumerateListed(bool restoreMinimised);
     int ListedCount() const { return listedCount_; }
     const EnumeratedWindow& Listed(int index) const { return listed_[index]; }
+    // The window's row of the enumeration table, or null when the last
+    // EnumerateListed did not list it.
+    const EnumeratedWindow* FindListed(HWND window) const;
 
     // Fills the visible window list: the candidates for placement targets.
     void EnumerateVisible();
@@ -80,6 +84,9 @@ private:
     std::unique_ptr<EnumeratedWindow[]> listed_;
     int listedCount_ = 0;
     bool restoreMinimised_ = false;
+    // The table's rows by handle, sorted; keeps its capacity, so a change
+    // tick allocates nothing.
+    std::vector<std::pair<HWND, int>> listedIndex_;
     std::unique_ptr<HWND[]> visible_;
     int visibleCount_ = 0;
     // Every monitor together; asked at each EnumerateVisible rather than at

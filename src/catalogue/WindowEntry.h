@@ -18,6 +18,7 @@ struct ClipRect {
     int32_t y = 0;
     int32_t width = 0;
     int32_t height = 0;
+    friend bool operator==(const ClipRect&, const ClipRect&) = default;
 };
 
 constexpr int kClipSlots = 10;

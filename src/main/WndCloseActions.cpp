@@ -28,22 +28,26 @@ struct Selected {
 
 void TPrintWndDlg::ToolButton3Click(tk::Component& sender) {
     // One command at a time: another that waits for its windows holds the list.
-    const auto running = TryBeginCommand();
+    const auto running = gate_.TryBegin();
     if (!running) return;
     const auto command = static_cast<WindowCommand>(sender.Tag);
     const bool openOnly = OpenOnlyInForce();
-    Catalogue().EnumerateVisible();
     std::vector<Selected> selected;
+    std::vector<HWND> windows;
     for (int i = ListView1.FirstSelected(); i >= 0; i = ListView1.NextSelected(i))
-        if (const WindowEntry* entry = EntryOf(i))
+        if (const WindowEntry* entry = EntryOf(i)) {
             selected.push_back({i, WindowOf(*entry), entry->minimized, entry->parked});
+            windows.push_back(WindowOf(*entry));
+        }
     if (selected.empty()) return;
 
-    for (const Selected& s : selected) {
+    const std::vector<HWND> targets = list_->PlacementTargets(windows);
+    for (size_t n = 0; n < selected.size(); ++n) {
         // Each window's change may wait, and a close or the end of the
         // session met there ends the command: nothing more goes out of sight.
         if (ClosingStarted()) return;
-        const HWND target = Catalogue().PlacementTarget(s.window);
+        const Selected& s = selected[n];
+        const HWND target = targets[n];
         switch (command) {
         case WindowCommand::Show:
             if (openOnly) {
@@ -74,11 +78,12 @@ void TPrintWndDlg::ToolButton3Click(tk::Component& sender) {
     // Closed windows leave the list when the change tick sees them gone.
     if (command == WindowCommand::Close || ClosingStarted()) return;
 
-    Catalogue().EnumerateVisible();
     const bool minimisedNow = command == WindowCommand::Minimise && !openOnly;
-    for (const Selected& s : selected) {
+    const std::vector<HWND> targetsNow = list_->PlacementTargets(windows);
+    for (size_t n = 0; n < selected.size(); ++n) {
         if (ClosingStarted()) return;
-        RerenderEntry(s.item, minimisedNow, IsWindowParked(Catalogue().PlacementTarget(s.window)));
+        const Selected& s = selected[n];
+        RerenderEntry(s.item, minimisedNow, IsWindowParked(targetsNow[n]));
         if (s.minimized) platform::RedrawNow(s.window);
     }
     // The restored windows do not keep the focus.
@@ -86,7 +91,7 @@ void TPrintWndDlg::ToolButton3Click(tk::Component& sender) {
 }
 
 void TPrintWndDlg::ListView1DblClick(tk::Component&) {
-    const auto running = TryBeginCommand();
+    const auto running = gate_.TryBegin();
     if (!running) return;
     const int item = ListView1.FirstSelected();
     const WindowEntry* entry = item >= 0 ? EntryOf(item) : nullptr;
@@ -99,15 +104,13 @@ void TPrintWndDlg::ListView1DblClick(tk::Component&) {
     if (wasMinimised) {
         platform::Restore(window);
     } else if (openOnly) {
-        Catalogue().EnumerateVisible();
-        parkedNow = ParkWindow(Catalogue().PlacementTarget(window));
+        parkedNow = ParkWindow(list_->PlacementTargetOf(window));
     } else {
         platform::Minimise(window);
         minimisedNow = true;
     }
     AwaitState(window, StateToAwaitOnToggle(wasMinimised, openOnly));
     if (ClosingStarted()) return;
-    Catalogue().EnumerateVisible();
     RerenderEntry(item, minimisedNow, parkedNow);
     if (wasMinimised) platform::RedrawNow(window);
     SetForegroundWindow(Handle());
@@ -128,11 +131,11 @@ void TPrintWndDlg::TopWndMenuClick(tk::Component&) {
     platform::RedrawNow(WindowOf(*entry));
 }
 
-void TPrintWndDlg::ToolButton16Click(tk::Component& sender) {
-    const auto running = TryBeginCommand();
+void TPrintWndDlg::ToolButton16Click(bool forward) {
+    const auto running = gate_.TryBegin();
     if (!running) return;
     const int item = ListView1.FirstSelected();
-    const int target = MoveTarget(item, ListView1.Count(), &sender == &ToolButton16);
+    const int target = MoveTarget(item, ListView1.Count(), forward);
     if (target < 0) return;
     ListView1.SwapItems(item, target);
     // Each slot's own index as its key: a rebuild keeps the new order.

@@ -21,7 +21,7 @@ void TPrintWndDlg::N9Click(tk::Component&) {
     for (int i = 0; i < ListView1.Count(); ++i) {
         if (!ListView1.Selected(i)) continue;
         if (const WindowEntry* entry = EntryOf(i))
-            exclusion_.AddUnique(Catalogue().ExecutablePath(WindowOf(*entry)));
+            exclusion_.AddUnique(list_->ExecutablePath(WindowOf(*entry)));
     }
 }
 
@@ -39,7 +39,7 @@ void TPrintWndDlg::ListView1SelectItem(int item, bool selected) {
         return;
     }
     Panel5.SetCaption(ListView1.Caption(item));
-    StatusBar1.SetSimpleText(Catalogue().ExecutablePath(WindowOf(*entry)));
+    StatusBar1.SetSimpleText(list_->ExecutablePath(WindowOf(*entry)));
 }
 
 }  // namespace vistrel

@@ -31,14 +31,13 @@ bool TPrintWndDlg::ClippingStored(int item) const {
 
 void TPrintWndDlg::Clip1Click(tk::Component&) {
     // The timer off and the list held while the user draws; a close waits.
-    const auto running = TryBeginCommand();
+    const auto running = gate_.TryBegin();
     if (!running) return;
     const int item = ListView1.FirstSelected();
     const WindowEntry* entry = item >= 0 ? EntryOf(item) : nullptr;
     if (!entry) return;
-    Catalogue().EnumerateVisible();
     tk::Bitmap picture;
-    if (!list_->CaptureFullSize(Catalogue().PlacementTarget(WindowOf(*entry)), picture)) return;
+    if (!list_->CaptureFullSize(list_->PlacementTargetOf(WindowOf(*entry)), picture)) return;
     TOKBottomDlg dialog(Handle(), picture, entry->clips ? *entry->clips : ClipSet{});
     const int result = dialog.ShowModal();
     // Nothing rebuilds the list while the dialog runs; the entry may only
@@ -72,7 +71,7 @@ void TPrintWndDlg::SwitchButton2Click(tk::Component&) {
 
 void TPrintWndDlg::ClipMenuClick(tk::Component&) {
     ClipMenu.Checked = !ClipMenu.Checked;
-    const auto running = TryBeginCommand();
+    const auto running = gate_.TryBegin();
     if (!running || !PrintWindowAvailable()) return;
     for (int i = 0; i < ListView1.Count(); ++i) {
         if (ClosingStarted()) return;
@@ -92,7 +91,7 @@ void TPrintWndDlg::TrimSaveMenuClick(tk::Component& sender) {
             throw std::runtime_error(CannotWriteMessage(clippingFile_));
         return;
     }
-    const auto running = TryBeginCommand();
+    const auto running = gate_.TryBegin();
     if (!running) return;
     entry = EntryOf(item);
     if (!entry) return;

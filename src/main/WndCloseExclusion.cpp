@@ -13,7 +13,7 @@ constexpr int kExclusionGlyph = 23;
 }  // namespace
 
 void TPrintWndDlg::ToolButton14Click(tk::Component&) {
-    const auto running = TryBeginCommand();
+    const auto running = gate_.TryBegin();
     if (!running) return;
     // A command for as long as the dialog runs: a close waits for its end,
     // so that list.dat gets what OK left. The list is not rebuilt here; the

@@ -154,12 +154,12 @@ void TPrintWndDlg::CreateToolBar() {
     ToolButton2.DropdownItem = &N1;
     SortToolBtn.DropdownMenu = &PopupMenu1;
     SortToolBtn.DropdownItem = &SortMenu;
-    ToolButton1.OnClick = [this](tk::Component& sender) { ToolButton1Click(sender); };
+    ToolButton1.OnClick = [this](tk::Component&) { ToolButton1Click(RefreshKind::List); };
     for (tk::ToolButton* button : {&ToolButton3, &ToolButton4, &ToolButton5})
         button->OnClick = [this](tk::Component& sender) { ToolButton3Click(sender); };
     ToolButton2.OnClick = [this](tk::Component& sender) { ToolButton2Click(sender); };
-    for (tk::ToolButton* button : {&ToolButton16, &ToolButton17})
-        button->OnClick = [this](tk::Component& sender) { ToolButton16Click(sender); };
+    ToolButton16.OnClick = [this](tk::Component&) { ToolButton16Click(true); };
+    ToolButton17.OnClick = [this](tk::Component&) { ToolButton16Click(false); };
     ToolButton14.OnClick = [this](tk::Component& sender) { ToolButton14Click(sender); };
     ToolButton12.OnClick = [this](tk::Component& sender) { ToolButton12Click(sender); };
     ToolButton13.OnClick = [this](tk::Component& sender) { ToolButton13Click(sender); };
@@ -193,7 +193,7 @@ void TPrintWndDlg::CreateToolBar() {
         spec.box.Hint = spec.hint;
         AddTooltip(spec.box);
     }
-    CheckBox1.OnClick = [this](tk::Component& sender) { ToolButton1Click(sender); };
+    CheckBox1.OnClick = [this](tk::Component&) { ToolButton1Click(RefreshKind::OpenOnlySwitched); };
     AutoChkBox.OnClick = [this](tk::Component&) { AutoChkBoxClick(); };
     Timer1.OnTimer = [this](tk::Component&) { Timer1Timer(); };
 }

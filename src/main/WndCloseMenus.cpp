@@ -87,10 +87,10 @@ void TPrintWndDlg::CreateMenus() {
         item->OnClick = [this](tk::Component& sender) { ToolButton2Click(sender); };
     TopWndMenu.OnClick = [this](tk::Component& sender) { TopWndMenuClick(sender); };
     PopupMenu2.OnPopup = [this](tk::Component&) { PopupMenu2Popup(); };
-    for (tk::MenuItem* item : {&N6, &N13})
-        item->OnClick = [this](tk::Component& sender) { N6Click(sender); };
-    for (tk::MenuItem* item : {&N12, &N14})
-        item->OnClick = [this](tk::Component& sender) { N12Click(sender); };
+    N6.OnClick = [this](tk::Component&) { N6Click(PictureScale::Shown); };
+    N13.OnClick = [this](tk::Component&) { N6Click(PictureScale::Actual); };
+    N12.OnClick = [this](tk::Component&) { N12Click(PictureScale::Shown); };
+    N14.OnClick = [this](tk::Component&) { N12Click(PictureScale::Actual); };
     Clip1.OnClick = [this](tk::Component& sender) { Clip1Click(sender); };
     TrimingOnMenu.OnClick = [this](tk::Component& sender) { TrimingOnMenuClick(sender); };
     N5.OnClick = [this](tk::Component& sender) { N5Click(sender); };

@@ -16,36 +16,32 @@
 
 namespace vistrel {
 
-bool TPrintWndDlg::PictureOf(int item, bool actualSize, tk::Bitmap& picture) {
+bool TPrintWndDlg::PictureOf(int item, PictureScale scale, tk::Bitmap& picture) {
     const WindowEntry* entry = EntryOf(item);
     if (!entry) return false;
-    if (actualSize) {
-        Catalogue().EnumerateVisible();
-        return list_->CaptureFullSize(WindowOf(*entry), picture);
-    }
+    if (scale == PictureScale::Actual) return list_->CaptureFullSize(WindowOf(*entry), picture);
     picture.SetSize(ImageList1.Width(), ImageList1.Height());
     return ImageList1.CopyImage(ListView1.ImageIndex(item), picture.Dc());
 }
 
-void TPrintWndDlg::N6Click(tk::Component& sender) {
+void TPrintWndDlg::N6Click(PictureScale scale) {
     // A capture waits for the window, and a pass step or a change tick met
     // there would work on the list under it.
-    const auto running = TryBeginCommand();
+    const auto running = gate_.TryBegin();
     if (!running) return;
     const int item = ListView1.FirstSelected();
     if (item < 0) return;
-    const bool actualSize = &sender == &N13;
     tk::Bitmap picture;
-    if (PictureOf(item, actualSize, picture))
+    if (PictureOf(item, scale, picture))
         tk::CopyBitmapToClipboard(Handle(), picture);
-    else if (actualSize && !ClosingStarted())
+    else if (scale == PictureScale::Actual && !ClosingStarted())
         tk::Application::Instance().ShowError(NothingCapturedMessage({ListView1.Caption(item)}));
 }
 
-void TPrintWndDlg::N12Click(tk::Component& sender) {
+void TPrintWndDlg::N12Click(PictureScale scale) {
     // The list stays as it is while the user chooses, and the timer off
     // until the last file is written.
-    const auto running = TryBeginCommand();
+    const auto running = gate_.TryBegin();
     if (!running) return;
     std::vector<int> selected;
     for (int i = ListView1.FirstSelected(); i >= 0; i = ListView1.NextSelected(i)) selected.push_back(i);
@@ -81,14 +77,13 @@ void TPrintWndDlg::N12Click(tk::Component& sender) {
         }
     }
 
-    const bool actualSize = &sender == &N14;
     tk::Bitmap picture;
     std::vector<std::string> notCaptured;
     for (size_t i = 0; i < selected.size(); ++i) {
         if (ClosingStarted()) return;
         // A window with nothing to show writes nothing rather than an empty
         // file, and is named afterwards.
-        if (!PictureOf(selected[i], actualSize, picture)) {
+        if (!PictureOf(selected[i], scale, picture)) {
             notCaptured.push_back(ListView1.Caption(selected[i]));
             continue;
         }

@@ -1,10 +1,10 @@
 // TPrintWndDlg: keeping the list current. The refresh command, the change tick
 // that the update thread paces, and the automatic passes that Timer1 starts.
 
-#include <algorithm>
 #include <utility>
 
 #include "catalogue/ChangeCheck.h"
+#include "catalogue/ItemChange.h"
 #include "catalogue/WindowStates.h"
 #include "main/WndCloseUnit.h"
 #include "platform/WindowFacts.h"
@@ -17,46 +17,43 @@ void TPrintWndDlg::CreateBackgroundWork() {
     background_ = std::make_unique<BackgroundWork>(
         Timer1, [this] { return AutoChkBox.Checked(); }, [this] { ChangeTick(); },
         [this](int tick, int index) { PassStep(tick, index); });
-    background_->OnIdle = [this] { PostMessageA(Handle(), tk::WM_VT_RUN_DEFERRED, 0, 0); };
+    gate_.Attach(*background_);
 }
 
-void TPrintWndDlg::ToolButton1Click(tk::Component& sender) {
-    if (ClosingStarted()) return;
-    if (MustDefer()) {
-        // Rebuilding the list under a running command would pull its items
-        // away; the refresh follows when the command is over.
-        pendingRefresh_ = &sender;
-        return;
-    }
+void TPrintWndDlg::ToolButton1Click(RefreshKind kind) {
+    // Rebuilding the list under a running command would pull its items
+    // away; the refresh follows when the command is over.
+    if (ClosingStarted() || !gate_.MayRunNow(CommandGate::Request::Refresh, kind)) return;
     platform::RedrawNow(GetDesktopWindow());
-    const auto pause = PauseBackgroundWork();
-    if (CheckBox1.Checked() || &sender == &ToolButton1 || !PrintWindowAvailable()) {
+    const auto command = gate_.Hold();
+    if (kind == RefreshKind::OpenOnlySwitched && !CheckBox1.Checked() && PrintWindowAvailable())
+        BringParkedWindowsHome();
+    else
         RefreshList();
-    } else {
-        // "Open Only" was just unchecked: every parked window comes back to
-        // where it was and is minimised for real.
-        Catalogue().EnumerateVisible();
-        for (int i = 0; i < ListView1.Count(); ++i) {
-            if (ClosingStarted()) return;
-            const WindowEntry* entry = EntryOf(i);
-            if (!entry) continue;
-            const HWND target = Catalogue().PlacementTarget(WindowOf(*entry));
-            if (!IsWindowParked(target)) continue;
-            UnparkWindow(target);
-            // A window that does not answer stays as it is for now.
-            if (QuietMinimiseAndWait(WindowOf(*entry))) RerenderEntry(i, true, false);
-        }
+}
+
+void TPrintWndDlg::BringParkedWindowsHome() {
+    // "Open Only" was just unchecked: every parked window comes back to
+    // where it was and is minimised for real.
+    const std::vector<HWND> windows = list_->Windows();
+    const std::vector<HWND> targets = list_->PlacementTargets(windows);
+    for (size_t i = 0; i < windows.size(); ++i) {
+        if (ClosingStarted()) return;
+        if (!windows[i] || !IsWindowParked(targets[i])) continue;
+        UnparkWindow(targets[i]);
+        // A window that does not answer stays as it is for now.
+        if (QuietMinimiseAndWait(windows[i])) RerenderEntry(static_cast<int>(i), true, false);
     }
 }
 
 void TPrintWndDlg::ChangeTick() {
-    if (ClosingStarted() || Busy() || !list_) return;
-    RetryReleasedTranslucency();
+    if (ClosingStarted() || gate_.Busy() || !list_) return;
+    layered_.RetryReleased();
     UpdateToolbarStates();
     const int kind = ChangeCheck();
     background_->SetStopRequest(kind);
     if (kind == kNoChange || background_->PassRunning()) return;
-    const auto pause = PauseBackgroundWork();
+    const auto held = gate_.Hold();
     ApplyChange(kind);
 }
 
@@ -84,31 +81,20 @@ int TPrintWndDlg::ChangeCheck() {
     input.columnCount = columnCount_;
     input.listedCount = ListView1.Count();
     input.openOnlyInForce = OpenOnlyInForce();
-    input.countQualifying = [this] {
-        Catalogue().EnumerateListed(false);
-        // The enumeration has just read every listed window's title and
-        // minimised state; the item checks below take them from here instead
-        // of asking each window again (a round trip per question under Wine).
-        // A sorted vector that keeps its capacity: nothing is allocated per tick.
-        listedIndex_.clear();
-        for (int i = 0; i < Catalogue().ListedCount(); ++i)
-            listedIndex_.push_back({Catalogue().Listed(i).handle, i});
-        std::sort(listedIndex_.begin(), listedIndex_.end());
-        return Catalogue().ListedCount();
-    };
+    input.countQualifying = [this] { return list_->CountQualifying(); };
     input.readItem = [this](int index, ItemNow& item) {
         const WindowEntry* entry = EntryOf(index);
         if (!entry) return false;
-        const HWND window = WindowOf(*entry);
         item.markedMinimised = entry->minimized;
         item.caption = ListView1.Caption(index);
-        const auto found = std::lower_bound(listedIndex_.begin(), listedIndex_.end(),
-                                            std::pair<HWND, int>{window, 0});
-        item.qualifies = found != listedIndex_.end() && found->first == window;
-        if (!item.qualifies) return true;
-        const EnumeratedWindow& listed = Catalogue().Listed(found->second);
-        item.iconic = listed.minimized;
-        item.title = listed.title;
+        // The enumeration has just read every listed window's title and
+        // minimised state: taken from there instead of asking each window
+        // again (a round trip per question under Wine).
+        const EnumeratedWindow* listed = list_->ListedNow(WindowOf(*entry));
+        item.qualifies = listed != nullptr;
+        if (!listed) return true;
+        item.iconic = listed->minimized;
+        item.title = listed->title;
         return true;
     };
     return ChangeKind(input);
@@ -133,36 +119,23 @@ void TPrintWndDlg::ApplyChange(int kind) {
 }
 
 void TPrintWndDlg::ApplyItemChanges() {
-    Catalogue().EnumerateVisible();
     const bool openOnly = OpenOnlyInForce();
     for (int i = 0; i < ListView1.Count(); ++i) {
         if (ClosingStarted()) return;
         const WindowEntry* entry = EntryOf(i);
         if (!entry) continue;
         const HWND h = WindowOf(*entry);
-        const bool marked = entry->minimized;
-        const bool parked = entry->parked;
-        if (openOnly) {
-            if (platform::IsMinimised(h) || marked) {
-                // Minimised by the user: restored and parked out of sight, so
-                // it keeps being pictured. Minimised while parked: brought back.
-                if (platform::IsMinimised(h)) {
-                    // One that does not answer is passed over until it does.
-                    if (!QuietRestoreFromParked(h)) continue;
-                    Catalogue().EnumerateVisible();
-                }
-                const HWND target = Catalogue().PlacementTarget(h);
-                if (!parked) {
-                    RerenderEntry(i, false, ParkWindow(target));
-                } else {
-                    UnparkWindow(target);
-                    RerenderEntry(i, false, false);
-                }
-            }
-        } else if (platform::IsMinimised(h) != marked) {
-            RerenderEntry(i, platform::IsMinimised(h), false);
+        const ItemPlan plan = PlanItemChange({openOnly, platform::IsMinimised(h), entry->minimized, entry->parked});
+        if (plan.restoreFirst && !QuietRestoreFromParked(h)) continue;
+        if (plan.park != ParkStep::None) {
+            // Looked up after the restore: the windows it owns show again.
+            const HWND target = list_->PlacementTargetOf(h);
+            const bool parked = plan.park == ParkStep::Park && ParkWindow(target);
+            if (plan.park == ParkStep::Unpark) UnparkWindow(target);
+            RerenderEntry(i, false, parked);
         }
-        if (!platform::IsMinimised(h)) platform::RedrawNow(h);
+        if (plan.remark) RerenderEntry(i, plan.minimisedMark, false);
+        if (plan.redraw) platform::RedrawNow(h);
         const std::string title = platform::WindowTitle(h);
         if (title != ListView1.Caption(i)) {
             ListView1.SetCaption(i, title);
@@ -175,7 +148,7 @@ void TPrintWndDlg::Timer1Timer() {
     if (!background_ || !PassMayStart(AutoChkBox.Checked(), background_->PassRunning(),
                                       background_->StopRequest()))
         return;
-    regionCursor_ = 0;
+    regions_.cursor = 0;
     if (!background_->StartPass(tickCounter_)) return;
     tickCounter_ = NextTick(tickCounter_, trimView_ != nullptr);
 }
@@ -195,7 +168,7 @@ void TPrintWndDlg::AutoChkBoxClick() {
     const bool on = AutoChkBox.Checked();
     ListView1.SetDoubleBuffered(on);
     // While a command runs the timer stays off; its end switches it on.
-    if (!Busy() && !ClosingStarted()) Timer1.SetEnabled(on);
+    if (!gate_.Busy() && !ClosingStarted()) Timer1.SetEnabled(on);
 }
 
 }  // namespace vistrel

@@ -44,14 +44,7 @@ void TPrintWndDlg::EmergencyRestore() const noexcept {
     // failing, or the session ends around it. The journal's file stays for
     // the next start, which passes over the windows that did come home.
     if (parkJournal_) parkJournal_->EmergencyRestore();
-    if (!layered_.Available()) return;
-    for (const LayeredBefore& before : translucency_.Changed()) {
-        const HWND window = static_cast<HWND>(before.window);
-        if (RestoreOf(before) == LayeredRestore::RestoreAttributes)
-            GiveBackOwnOpacity(before);
-        else
-            layered_.SetAttributes(window, 0, 255, LWA_ALPHA);  // the style stays, but fully opaque
-    }
+    layered_.GiveBackNow();
 }
 
 }  // namespace vistrel

@@ -15,14 +15,15 @@ void TPrintWndDlg::ConnectSortAndTranslucency() {
     SortToolBtn.OnClick = sort;
     N8.OnClick = sort;
     ON2.OnClick = sort;
-    for (tk::MenuItem* item : {&ON1, &OFF1}) item->OnClick = [this](tk::Component& s) { ON1Click(s); };
+    ON1.OnClick = [this](tk::Component&) { ON1Click(true); };
+    OFF1.OnClick = [this](tk::Component&) { ON1Click(false); };
     for (tk::ToolButton* button : {&ToolButton7, &ToolButton9, &ToolButton10})
         button->OnClick = [this](tk::Component& s) { ToolButton7Click(s); };
     ToolButton18.OnClick = [this](tk::Component& s) { ToolButton18Click(s); };
 }
 
 void TPrintWndDlg::SortToolBtnClick(tk::Component& sender) {
-    if (!CommandMayStart() || ListView1.Count() < 2) return;
+    if (!gate_.MayBegin() || ListView1.Count() < 2) return;
     std::vector<ListOrderItem> items;
     std::vector<WindowHandle> selected;
     for (int i = 0; i < ListView1.Count(); ++i) {
@@ -47,10 +48,9 @@ void TPrintWndDlg::SortToolBtnClick(tk::Component& sender) {
     ListView1.EndUpdate();
 }
 
-void TPrintWndDlg::ON1Click(tk::Component& sender) {
-    const auto running = TryBeginCommand();
+void TPrintWndDlg::ON1Click(bool on) {
+    const auto running = gate_.TryBegin();
     if (!running) return;
-    const bool on = &sender == &ON1;
     for (int i = ListView1.FirstSelected(); i >= 0; i = ListView1.NextSelected(i))
         if (WindowEntry* entry = EntryOf(i)) entry->autoUpdate = on;
     if (!PrintWindowAvailable()) return;

@@ -25,8 +25,8 @@ RenderOptions TPrintWndDlg::CurrentRenderOptions() const {
 }
 
 int TPrintWndDlg::ApplyThumbnailSize(bool apply) {
-    const Size thumb = ThumbnailSize(baseCellWidth_, baseCellHeight_, SizeSetTrackBar.Position());
-    if (thumb.width < baseCellWidth_) return columnCount_;
+    const Size thumb = ThumbnailSize(baseCell_.width, baseCell_.height, SizeSetTrackBar.Position());
+    if (thumb.width < baseCell_.width) return columnCount_;
     const int columns = ColumnCount(ListView1.Width(), thumb.width, Dpi());
     if (!apply) return columns;
     columnCount_ = columns;
@@ -41,22 +41,23 @@ void TPrintWndDlg::RerenderEntry(int item, bool minimised, bool parked) {
 void TPrintWndDlg::RefreshThumbnail(HWND window, int item) { list_->RefreshThumbnail(window, item); }
 
 void TPrintWndDlg::ResizeThumbnails() {
-    if (ClosingStarted()) return;
-    if (MustDefer()) {
-        pendingResize_ = true;
-        return;
-    }
-    const auto pause = PauseBackgroundWork();
+    if (ClosingStarted() || !gate_.MayRunNow(CommandGate::Request::Resize)) return;
+    const auto command = gate_.Hold();
     ApplyThumbnailSize(true);
     // Icon cards carry nothing worth keeping: every window comes back as new.
     if (!PrintWindowAvailable()) ClearList();
     RefreshList();
 }
 
+void TPrintWndDlg::SizeLetGo() {
+    gate_.ReleaseSize();
+    ResizeThumbnails();
+}
+
 void TPrintWndDlg::CheckBox2Click() {
     // Also runs while the settings are read at construction: nothing to redo yet.
     if (!Visible()) return;
-    if (!AutoChkBox.Checked()) ToolButton1Click(ToolButton1);
+    if (!AutoChkBox.Checked()) ToolButton1Click(RefreshKind::List);
 }
 
 void TPrintWndDlg::ConnectThumbnailHandlers() {
@@ -65,16 +66,16 @@ void TPrintWndDlg::ConnectThumbnailHandlers() {
     // capture or the focus while held, so the pause never outlives the hold.
     // Only the left button moves the thumb; the others leave the size alone.
     SizeSetTrackBar.OnMouseDown = [this](tk::Component&, const tk::MouseInfo& mouse) {
-        if (mouse.button == tk::MouseButton::Left) BeginSizeHold();
+        if (mouse.button == tk::MouseButton::Left) gate_.HoldSize();
     };
     SizeSetTrackBar.OnMouseUp = [this](tk::Component&, const tk::MouseInfo& mouse) {
-        if (mouse.button == tk::MouseButton::Left) EndSizeHold();
+        if (mouse.button == tk::MouseButton::Left) SizeLetGo();
     };
     SizeSetTrackBar.OnKeyDown = [this](tk::TrackBar&, WORD key) {
-        if (ArrowKey(key)) BeginSizeHold();
+        if (ArrowKey(key)) gate_.HoldSize();
     };
     SizeSetTrackBar.OnKeyUp = [this](tk::TrackBar&, WORD key) {
-        if (ArrowKey(key)) EndSizeHold();
+        if (ArrowKey(key)) SizeLetGo();
     };
     CheckBox2.OnClick = [this](tk::Component&) { CheckBox2Click(); };
     HighQualityChkBox.OnClick = [this](tk::Component&) { CheckBox2Click(); };

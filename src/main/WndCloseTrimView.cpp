@@ -25,12 +25,12 @@ std::vector<RegionSource> TPrintWndDlg::RegionSources() const {
 }
 
 void TPrintWndDlg::TrimingOnMenuClick(tk::Component&) {
-    if (!CommandMayStart() || trimView_) return;
+    if (!gate_.MayBegin() || trimView_) return;
     Timer1.SetEnabled(false);
-    regionRows_ = BuildRegionTable(RegionSources());
-    regionTotal_ = static_cast<int>(regionRows_.size());
-    regionCursor_ = 0;
-    if (regionTotal_ > 0) {
+    regions_.rows = BuildRegionTable(RegionSources());
+    regions_.total = static_cast<int>(regions_.rows.size());
+    regions_.cursor = 0;
+    if (regions_.total > 0) {
         TTrimViewDlg dialog(*this, Handle());
         trimView_ = &dialog;
         list_->SetRegionSink(&dialog);
@@ -45,11 +45,9 @@ void TPrintWndDlg::TrimingOnMenuClick(tk::Component&) {
             for (int i = 0; i < ListView1.Count(); ++i)
                 if (WindowEntry* entry = EntryOf(i)) entry->hiddenClips = 0;
     }
-    regionRows_.clear();
-    regionTotal_ = 0;
-    regionsChanged_ = false;
+    regions_ = {};
     Timer1.SetEnabled(AutoChkBox.Checked() && !ClosingStarted());
-    if (closePending_) {
+    if (closing_.CloseAsked()) {
         // A close came while the list window was open: it ended that window
         // and now ends this one, which need not appear again first.
         PostMessageA(Handle(), tk::WM_VT_RUN_DEFERRED, 0, 0);
@@ -62,9 +60,9 @@ void TPrintWndDlg::RegionsAfterRebuild() {
     // The list was built anew. The passes meet the regions in its order, so
     // the rows are made anew in that order, and the list window lays them
     // out, once a picture would no longer stand for its row's region.
-    if (!RenewRegionRows(regionRows_, BuildRegionTable(RegionSources()))) return;
-    regionTotal_ = static_cast<int>(regionRows_.size());
-    regionsChanged_ = true;
+    if (!RenewRegionRows(regions_.rows, BuildRegionTable(RegionSources()))) return;
+    regions_.total = static_cast<int>(regions_.rows.size());
+    regions_.changed = true;
 }
 
 int TPrintWndDlg::CaptureInterval() const { return Timer1.Interval(); }
@@ -81,8 +79,7 @@ void TPrintWndDlg::SetAutoUpdating(bool on) {
 void TPrintWndDlg::ActivateRegionWindow(const RegionRow& row) {
     const HWND window = static_cast<HWND>(row.handle);
     if (!IsWindow(window)) return;
-    Catalogue().EnumerateVisible();
-    const HWND target = Catalogue().PlacementTarget(window);
+    const HWND target = list_->PlacementTargetOf(window);
     if (IsWindowParked(target)) UnparkWindow(target);
     SetForegroundWindow(window);
 }
@@ -98,10 +95,6 @@ void TPrintWndDlg::HideRegion(const RegionRow& row) {
     if (entry && entry->clips && row.rectIndex >= 0 && row.rectIndex < kClipSlots)
         entry->hiddenClips = static_cast<uint16_t>(entry->hiddenClips | (1u << row.rectIndex));
 }
-
-int TPrintWndDlg::CpuValue() const { return cpuValue(); }
-
-COLORREF TPrintWndDlg::CpuColour() const { return cpuColour(); }
 
 SIZE TPrintWndDlg::PictureSize() const { return {ImageList1.Width(), ImageList1.Height()}; }
 

@@ -40,12 +40,9 @@ TPrintWndDlg::TPrintWndDlg() : exclusion_(platform::EqualIgnoreCaseUser) {
     colours_ = ChooseColourScheme(colourDepth_);
     if (colours_.label1Colour) Label1.SetColor(*colours_.label1Colour);
     ChooseDataFolder();
-    const Size base = BaseCell(platform::ScreenWidth(), platform::ScreenHeight());
-    baseCellWidth_ = base.width;
-    baseCellHeight_ = base.height;
+    baseCell_ = BaseCell(platform::ScreenWidth(), platform::ScreenHeight());
     printWindow_ = platform::PrintWindowApi::Load();
     processPaths_ = platform::ProcessPathApi::Load();
-    layered_ = platform::LayeredApi::Load();
     ApplyPrintWindowStates();
     SetRunTimeHints();
     tk::Application::Instance().OnHint = [this](const std::string& hint) {
@@ -58,18 +55,9 @@ TPrintWndDlg::TPrintWndDlg() : exclusion_(platform::EqualIgnoreCaseUser) {
 
 TPrintWndDlg::~TPrintWndDlg() {
     // However the window goes (an exception out of the message loop
-    // included), no worker may call into it once its members start to go.
-    StopCpuThread();
-    if (background_) background_->Stop();
-    // An exception ended the loop before any close: windows come home,
-    // translucency goes, list.dat is kept, as at any end.
-    if (!closingWorkDone_ && list_) {
-        try {
-            RunClosingWork();
-        } catch (...) {
-            EmergencyRestore();
-        }
-    }
+    // included), no worker may call into it once its members start to go,
+    // and windows come home, translucency goes and list.dat is kept.
+    closing_.Finish();
     RemoveCrashRescue();
     tk::Application::Instance().OnHint = nullptr;
 }
@@ -134,58 +122,53 @@ void TPrintWndDlg::FormShow() {
 
 void TPrintWndDlg::FormCloseQuery(bool& canClose) {
     canClose = true;  // closing is never refused
-    closing_ = true;
-    RunClosingWork();
+    closing_.Query();
 }
 
-void TPrintWndDlg::RunClosingWork() {
-    if (std::exchange(closingWorkDone_, true)) return;
+void TPrintWndDlg::FormClose() { closing_.Close(); }
+
+void TPrintWndDlg::FormDestroy() { closing_.Destroy(); }
+
+ClosingSteps TPrintWndDlg::MakeClosingSteps() {
+    ClosingSteps steps;
+    steps.markEnding = [] { tk::Application::Instance().Terminate(); };
     // Its pause ends at once; a value it still hands over is dropped.
-    if (cpuThread_) cpuThread_->Terminate();
-    // The timer off, the change tick and a running pass stopped (the pass
-    // after its current item) and joined: nothing walks the list any more.
-    if (background_) background_->Stop();
-    sizeHold_.reset();
-    list_->RestoreAtExit();
-    RestoreTranslucencyAtExit();
+    steps.tellCpuToEnd = [this] {
+        if (cpuThread_) cpuThread_->Terminate();
+    };
+    steps.stopBackground = [this] { StopBackground(); };
+    steps.giveWindowsBack = [this] {
+        if (list_) list_->RestoreAtExit();
+        layered_.GiveBackAtExit();
+    };
+    steps.giveWindowsBackNow = [this] { EmergencyRestore(); };
     // Nothing of the pass or the tick runs below a close (it waits until
     // they are over), so the functions they use may go.
-    printWindow_.Free();
-    processPaths_.Free();
-    SaveExclusionList(!sessionEnding_);
+    steps.freeSystemFunctions = [this] {
+        printWindow_.Free();
+        processPaths_.Free();
+    };
+    steps.saveList = [this](bool reportFailure) { SaveExclusionList(reportFailure); };
+    steps.writeSettings = [this] { WriteSettings(); };
+    steps.fadeOut = [this] { AnimateWindow(Handle(), kFadeMs, AW_HIDE | AW_BLEND); };
+    steps.joinWorkers = [this] {
+        StopCpuThread();
+        StopBackground();
+    };
+    // The list object itself stays until the window object goes: the list
+    // view still reports on its items while it is being destroyed.
+    steps.releaseEntries = [this] {
+        if (list_) list_->ReleaseEntries();
+    };
+    return steps;
 }
 
-void TPrintWndDlg::FormClose() {
-    if (!std::exchange(settingsWritten_, true)) WriteSettings();
-    if (!sessionEnding_) AnimateWindow(Handle(), kFadeMs, AW_HIDE | AW_BLEND);
-}
-
-void TPrintWndDlg::EndSession() {
-    // The session ends whatever we do, and Windows may end the process as
-    // soon as this returns. It is a sent message, so it can arrive inside
-    // any wait: a pass step asking another window, a change tick, a
-    // command's pump, a dialog. So, in this order:
-    // 1. Nothing new begins: no command, tick or pass step, and no window is
-    //    parked, layered or restored any more (the application is marked as
-    //    ending; an interrupted command loop sees it and stops).
-    // 2. What must not be lost is saved: list.dat and the settings.
-    // 3. Windows are given back from the records, waiting for nobody: parked
-    //    ones are sent home, translucent ones made visible.
-    // 4. The workers are told to end. One whose call runs below us cannot end
-    //    before that call returns, so it is not waited for here; the
-    //    destructor joins it once the stack has unwound.
-    // 5. Every message loop ends as soon as it is back in control (modal
-    //    ones included), and the window goes with the last of them.
-    if (std::exchange(sessionEnding_, true)) return;
-    tk::Application::Instance().Terminate();
-    if (cpuThread_) cpuThread_->Terminate();
-    // A close may have begun already and be waiting below us: whatever it
-    // has not done yet is done here.
-    SaveExclusionList(false);
-    if (!std::exchange(settingsWritten_, true)) WriteSettings();
-    EmergencyRestore();
-    closingWorkDone_ = true;
+void TPrintWndDlg::StopBackground() {
+    // The timer off, the change tick and a running pass stopped (the pass
+    // after its current item) and joined: nothing walks the list any more.
+    // One whose call runs below us is only told to end; a later stop joins it.
     if (background_) background_->Stop();
+    gate_.ReleaseSize();
 }
 
 void TPrintWndDlg::StopCpuThread() {
@@ -197,31 +180,20 @@ void TPrintWndDlg::StopCpuThread() {
     static_cast<void>(cpuThread_.release());
 }
 
-void TPrintWndDlg::FormDestroy() {
-    StopCpuThread();
-    if (background_) background_->Stop();
-    // The list object itself stays until the window object goes: the list
-    // view still reports on its items while it is being destroyed.
-    list_->ReleaseEntries();
-}
-
 LRESULT TPrintWndDlg::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CLOSE:
         // A close never runs inside another close, nor inside a command that
         // waits for a window: it follows when the command is over.
-        if (closing_) return 0;
+        if (closing_.Closing()) return 0;
         if (trimView_) {
             // The clipping list window ends first and gives this window its
             // timer back; the close follows when it has gone.
-            closePending_ = true;
+            closing_.NoteCloseAsked();
             trimView_->SetModalResult(tk::mrCancel);
             return 0;
         }
-        if (MustDefer()) {
-            closePending_ = true;
-            return 0;
-        }
+        if (!gate_.MayRunNow(CommandGate::Request::Close)) return 0;
         break;
     case WM_COMMAND:
         // Sent by another program while a worker's call waits for a window:
@@ -235,10 +207,10 @@ LRESULT TPrintWndDlg::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYENDSESSION:
         return TRUE;  // we never hold up the end of the session
     case WM_ENDSESSION:
-        if (wParam) EndSession();
+        if (wParam) closing_.EndSession();
         return 0;
     case tk::WM_VT_RUN_DEFERRED:
-        RunDeferred();
+        gate_.RunDeferred();
         return 0;
     default:
         break;

@@ -1,7 +1,14 @@
 #pragma once
 // TPrintWndDlg: the main window. It owns everything for the program's whole
 // run: the window catalogue and its list items, the thumbnail image list, the
-// exclusion list, the settings and the worker threads.
+// exclusion list, the settings and the worker threads. Three objects of its
+// own carry the rules every handler follows:
+//   CommandGate       one command at a time; a close, a refresh or a resize
+//                     that arrives during one waits for its end
+//   ClosingSequence   the state of closing and the one order of its steps
+//   LayeredWindows    the translucency given to other windows, and given back
+// Decisions are made in portable code (ItemChange, ThumbnailGeometry,
+// WindowActions, ...); the handlers gather the facts and carry out the plan.
 //
 // The class is split by concern into companion files:
 //   WndCloseUnit.cpp      construction, FormCreate, showing, closing, WndProc
@@ -12,7 +19,7 @@
 //   WndCloseCatalogue.cpp refresh list and the commands on list items
 //   WndCloseRefresh.cpp   the refresh command, the change tick, the passes
 //   WndCloseThumbnails.cpp thumbnail pictures and their size
-//   WndCloseCommands.cpp  running commands one at a time
+//   WndCloseCommands.cpp  what the command gate carries out later
 //   WndCloseActions.cpp   the commands on the selected windows
 //   WndClosePictures.cpp  copying and saving the windows' pictures
 //   WndCloseClipping.cpp  the clipping commands and trm.ini
@@ -20,7 +27,7 @@
 //   WndCloseCpu.cpp       the CPU usage label and its sampling thread
 //   WndCloseExclusion.cpp the exclusion list dialog
 //   WndCloseTrimView.cpp  the clipping list window and what it asks of this one
-//   WndCloseTranslucency.cpp translucency, the level and interval dialog
+//   WndCloseTranslucency.cpp the translucency commands, the interval dialog
 //   WndCloseSort.cpp      sorting and the automatic-update marks
 //   WndCloseRescue.cpp    parked windows journalled, and a crash's rescue
 
@@ -44,8 +51,10 @@
 #include "controls/NewTrackBar.h"
 #include "controls/SwitchButton.h"
 #include "exclusion/ExclusionList.h"
+#include "main/ClosingSequence.h"
 #include "main/ColourScheme.h"
-#include "main/TranslucencyRecord.h"
+#include "main/CommandGate.h"
+#include "main/LayeredWindows.h"
 #include "main/WndCloseIds.h"
 #include "platform/OptionalApis.h"
 #include "toolkit/Bitmap.h"
@@ -65,11 +74,43 @@ namespace vistrel {
 
 class TTrimViewDlg;
 
+// A picture as the list shows it, or the window at its real size.
+enum class PictureScale { Shown, Actual };
+
+// The clipping list window's rows, kept here while it is open.
+struct RegionRowsState {
+    std::vector<RegionRow> rows;
+    int total = 0;
+    int cursor = 0;   // the place of the next region in a pass
+    bool changed = false;
+};
+
 class TPrintWndDlg : public tk::Form, private TrimViewHost {
 public:
     TPrintWndDlg();
     ~TPrintWndDlg() override;
 
+    // --- What the benchmarks reach -------------------------------------------
+    tk::ListView& List() { return ListView1; }
+    const tk::ListView& List() const { return ListView1; }
+    tk::ImageList& Thumbnails() { return ImageList1; }
+    WindowEntry* EntryOf(int item) const { return list_ ? list_->EntryOf(item) : nullptr; }
+    SIZE PictureSize() const override;
+    const tk::ImageList& Glyphs() const override { return ImageList2; }
+    RenderOptions CurrentRenderOptions() const;
+    // The operations the worker threads hand over.
+    void RefreshList();
+    void ChangeTick();
+    void RefreshThumbnail(HWND window, int item);
+
+    // In a crash: parked windows sent home, translucent ones made visible,
+    // without waiting for anyone.
+    void EmergencyRestore() const noexcept;
+
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
     // --- Controls, top to bottom -------------------------------------------
     tk::Panel Panel1;
     tk::ToolBar ToolBar1;
@@ -149,41 +190,23 @@ public:
     tk::MenuItem N15;
     tk::MenuItem ClipMenu{ids::ClipMenu};
 
-    // --- Queries used by the catalogue's commands and by tests --------------
+    // --- Queries ---------------------------------------------------------------
     bool PrintWindowAvailable() const { return printWindow_.Available(); }
     // Open Only mode is in force only where windows can be pictured.
     bool OpenOnlyInForce() const { return CheckBox1.Checked() && PrintWindowAvailable(); }
-    WindowEntry* EntryOf(int item) const { return list_ ? list_->EntryOf(item) : nullptr; }
-    // The last CPU usage in percent (0 until the first sample) and the level
-    // colour last given to Label2 (0 until one is, and always on a display
-    // of 10 bits per pixel or less); the clipping list window's meter reads
-    // them on its timer.
-    int cpuValue() const { return cpuMeter_.value(); }
-    COLORREF cpuColour() const { return cpuMeter_.colour(); }
 
-    // --- Operations the worker threads hand over, open to benchmarks --------
-    void RefreshList();
-    void ChangeTick();
-    void RefreshThumbnail(HWND window, int item);
-
-protected:
-    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-private:
     // Construction and lifecycle (WndCloseUnit.cpp)
     void FormCreate();
     void FormShow();
     void FormCloseQuery(bool& canClose);
     void FormClose();
     void FormDestroy();
-    // The work of closing that must happen however the program ends: the
-    // background stopped, parked windows back, list.dat saved. Runs once.
-    void RunClosingWork();
-    // The end of the Windows session; its order of steps is in the .cpp.
-    void EndSession();
+    // The steps the closing sequence runs, in its order (ClosingSequence.h).
+    ClosingSteps MakeClosingSteps();
     // The CPU thread told to end and joined, but waited for no longer than
     // a moment: its counter calls cannot be interrupted.
     void StopCpuThread();
+    void StopBackground();
     void SetRunTimeHints();
     void ApplyPrintWindowStates();
     void ShowHintInStatusLine(const std::string& hint);
@@ -220,31 +243,12 @@ private:
     void RerenderEntry(int item, bool minimised, bool parked);
     int ApplyThumbnailSize(bool apply);
 
-    // Running commands (WndCloseCommands.cpp). A command holds the pause for
-    // as long as it runs; requests that arrive meanwhile wait for its end.
-    [[nodiscard]] BackgroundWork::Pause PauseBackgroundWork();
-    bool Busy() const { return background_ && background_->Busy(); }
-    // The program is on its way out: a close asked for or running, or the
-    // session ending. Nothing new is started, parked or layered then.
-    bool ClosingStarted() const { return closing_ || closingWorkDone_ || sessionEnding_ || closePending_; }
-    // Whether a command may begin now: not while another runs, not once the
-    // close has begun, and not inside a worker's call (a message another
-    // program sends while a pass step waits for its window), whose step
-    // still holds an item of the list.
-    bool CommandMayStart() const;
-    // The one way a command begins: none when it may not, else the pause it
-    // holds for as long as it lives (background work waits, and a close, a
-    // refresh or a resize that arrives meanwhile waits for its end).
-    [[nodiscard]] std::optional<BackgroundWork::Pause> TryBeginCommand();
-    // A close, a refresh or a resize that may not run now: true, and it is
-    // recorded by the caller and run by RunDeferred once nothing holds the
-    // list any more.
-    bool MustDefer();
-    void RunDeferred();
-    void BeginSizeHold();
-    void EndSizeHold();
-
-    WindowCatalogue& Catalogue() const { return list_->Catalogue(); }
+    // The program is on its way out (ClosingSequence::Started).
+    bool ClosingStarted() const { return closing_.Started(); }
+    // The deferred close, resize and refresh (CommandGate::Deferred), run
+    // from a message posted to this window.
+    CommandGate::Deferred MakeDeferredRequests();
+    void PostRunDeferred();
 
     // Keeping the list current (WndCloseRefresh.cpp)
     void CreateBackgroundWork();
@@ -261,8 +265,8 @@ private:
     void SetCpuUsage(int percent);
 
     // Pictures (WndCloseThumbnails.cpp)
-    RenderOptions CurrentRenderOptions() const;
     void ResizeThumbnails();
+    void SizeLetGo();  // the size bar let go: the list takes the new size
     void CheckBox2Click();
     void ConnectThumbnailHandlers();
 
@@ -271,7 +275,7 @@ private:
     void ListView1DblClick(tk::Component& sender);
     void ToolButton2Click(tk::Component& sender);
     void TopWndMenuClick(tk::Component& sender);
-    void ToolButton16Click(tk::Component& sender);
+    void ToolButton16Click(bool forward);
     void ToolButton13Click(tk::Component& sender);
     void PopupMenu2Popup();
 
@@ -292,61 +296,44 @@ private:
     std::vector<RegionSource> RegionSources() const;
     // After the list was built anew: the rows follow when their regions changed.
     void RegionsAfterRebuild();
-    std::vector<RegionRow>& RegionRows() override { return regionRows_; }
-    bool TakeRegionsChanged() override { return std::exchange(regionsChanged_, false); }
-    int RegionTotal() const override { return regionTotal_; }
-    int& RegionCursor() override { return regionCursor_; }
+    std::vector<RegionRow>& RegionRows() override { return regions_.rows; }
+    bool TakeRegionsChanged() override { return std::exchange(regions_.changed, false); }
+    int RegionTotal() const override { return regions_.total; }
+    int& RegionCursor() override { return regions_.cursor; }
     int CaptureInterval() const override;
     void SetCaptureInterval(int milliseconds) override;
     bool AutoUpdating() const override;
     void SetAutoUpdating(bool on) override;
     void ActivateRegionWindow(const RegionRow& row) override;
     void HideRegion(const RegionRow& row) override;
-    int CpuValue() const override;
-    COLORREF CpuColour() const override;
-    const tk::ImageList& Glyphs() const override { return ImageList2; }
-    SIZE PictureSize() const override;
+    int CpuValue() const override { return cpuMeter_.value(); }
+    COLORREF CpuColour() const override { return cpuMeter_.colour(); }
 
     // Translucency and the interval dialog (WndCloseTranslucency.cpp)
     void ToolButton7Click(tk::Component& sender);
     void ToolButton18Click(tk::Component& sender);
-    void SetTranslucency(HWND window, BYTE opacity, bool on);
-    // The layered style removed; a window that does not answer is made fully
-    // opaque and kept in the record until its style can go.
-    void ReleaseTranslucency(HWND window);
-    // On the change tick: released windows that answer again lose the style.
-    void RetryReleasedTranslucency();
-    void CancelLevelPreview(HWND window);
-    // The opacity a window's own program had given it, when it could be read.
-    void GiveBackOwnOpacity(const LayeredBefore& before) const noexcept;
-    // At the end: every window the program made layered as it was before.
-    void RestoreTranslucencyAtExit();
 
     // Windows never lost (WndCloseRescue.cpp)
     void StartParkJournal(const std::string& dataFolder);
     void InstallCrashRescue();
     void RemoveCrashRescue();
 
-public:
-    // In a crash: parked windows sent home, translucent ones made visible,
-    // without waiting for anyone.
-    void EmergencyRestore() const noexcept;
-
-private:
     // Sorting and the automatic-update marks (WndCloseSort.cpp)
     void ConnectSortAndTranslucency();
     void SortToolBtnClick(tk::Component& sender);
-    void ON1Click(tk::Component& sender);
+    void ON1Click(bool on);
 
     // Pictures for use elsewhere (WndClosePictures.cpp)
-    void N6Click(tk::Component& sender);
-    void N12Click(tk::Component& sender);
+    void N6Click(PictureScale scale);
+    void N12Click(PictureScale scale);
     // The item's thumbnail as shown, or its window at its real size; false
     // when there is nothing to show.
-    bool PictureOf(int item, bool actualSize, tk::Bitmap& picture);
+    bool PictureOf(int item, PictureScale scale, tk::Bitmap& picture);
 
     // Event handlers
-    void ToolButton1Click(tk::Component& sender);
+    // The refresh, or "Open Only" switched; both wait for a running command.
+    void ToolButton1Click(RefreshKind kind);
+    void BringParkedWindowsHome();
     void ToolButton12Click(tk::Component& sender);
     void N9Click(tk::Component& sender);
     void ToolButton14Click(tk::Component& sender);
@@ -359,14 +346,11 @@ private:
     std::string clippingFile_;
     int colourDepth_ = 0;
     ColourScheme colours_;
-    int baseCellWidth_ = 0;
-    int baseCellHeight_ = 0;
+    Size baseCell_;
     int clipSlotCount_ = 10;
     platform::PrintWindowApi printWindow_;
     platform::ProcessPathApi processPaths_;
-    platform::LayeredApi layered_;
-    int translucencyCounter_ = 0;
-    TranslucencyRecord translucency_;
+    LayeredWindows layered_;  // the translucency given to other windows
     std::unique_ptr<ParkJournal> parkJournal_;  // the parked windows, also on disk
 
     ExclusionList exclusion_;
@@ -382,28 +366,14 @@ private:
     // is destroyed.
     std::unique_ptr<TCpuThread> cpuThread_;
     CpuMeter cpuMeter_;
-    // Requests that came while a command ran, carried out when it ends.
-    bool closePending_ = false;
-    tk::Component* pendingRefresh_ = nullptr;  // the sender of ToolButton1Click
-    bool pendingResize_ = false;
-    bool closing_ = false;          // inside the close sequence
-    bool closingWorkDone_ = false;  // RunClosingWork has run
-    bool settingsWritten_ = false;
-    bool sessionEnding_ = false;  // no farewell animation then
-    // The size track bar is held (mouse or arrow key down): a pause.
-    std::optional<BackgroundWork::Pause> sizeHold_;
+    ClosingSequence closing_{MakeClosingSteps()};
+    CommandGate gate_{closing_, [this] { PostRunDeferred(); }, MakeDeferredRequests()};
     TTrimViewDlg* trimView_ = nullptr;  // the clipping list window while it is open
-    std::vector<ItemMarks> selectedMarks_;
-    std::vector<std::pair<HWND, int>> listedIndex_;  // enumeration table by handle, per tick
-    static constexpr DWORD kPassStepRestMs = 10;
-
+    RegionRowsState regions_;           // its rows while it is open
+    std::vector<ItemMarks> selectedMarks_;  // reused by every change tick
     int columnCount_ = 0;
-    int regionCursor_ = 0;
-    int regionTotal_ = 0;
-    bool regionsChanged_ = false;
-    std::vector<RegionRow> regionRows_;
+    static constexpr DWORD kPassStepRestMs = 10;
     static constexpr DWORD kFadeMs = 500;  // the main window's fade in and out
-
 };
 
 }  // namespace vistrel

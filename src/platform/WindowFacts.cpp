@@ -38,6 +38,11 @@ RECT WindowRect(HWND window) {
     return rect;
 }
 
+bool HasArea(HWND window) {
+    const RECT r = WindowRect(window);
+    return r.right > r.left && r.bottom > r.top;
+}
+
 std::string WindowTitle(HWND window) {
     // GetWindowTextA sends WM_GETTEXT only to windows of our own process; for
     // other processes it reads the stored caption, so a hung window cannot

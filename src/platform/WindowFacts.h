@@ -14,6 +14,9 @@ namespace vistrel::platform {
 
 // The outer rectangle in screen coordinates; all zero when it cannot be read.
 RECT WindowRect(HWND window);
+// Whether the window covers any pixel (an application window of some
+// toolkits has none, and stands for the frame window it owns).
+bool HasArea(HWND window);
 // At most 255 characters (a 256-byte buffer), in the ANSI code page.
 std::string WindowTitle(HWND window);
 std::string WindowClass(HWND window);

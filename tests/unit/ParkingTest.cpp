@@ -1,5 +1,7 @@
 #include "catalogue/Parking.h"
 
+#include "catalogue/ItemChange.h"
+
 #include <gtest/gtest.h>
 
 namespace vistrel {
@@ -72,6 +74,33 @@ TEST(Parking, ListedAsParkedNeedsAreaAndThreshold) {
     EXPECT_FALSE(ListedAsParked({20000, 20000, 20000, 20300}));
     EXPECT_FALSE(IsParkedLeft(9999));
     EXPECT_TRUE(IsParkedLeft(10000));
+}
+
+// What the change tick does to an item whose window changed.
+TEST(Parking, ItemChangePlans) {
+    constexpr auto N = ParkStep::None;
+    constexpr auto P = ParkStep::Park;
+    constexpr auto U = ParkStep::Unpark;
+    const struct {
+        ItemFacts facts;  // openOnly, minimised now, marked, parked
+        ItemPlan plan;    // restore first, park, remark, minimised mark, redraw
+    } cases[] = {
+        // Open Only: minimised by the user, restored and parked.
+        {{true, true, false, false}, {true, P, false, false, true}},
+        // Minimised while parked: restored and brought back.
+        {{true, true, true, true}, {true, U, false, false, true}},
+        // Still marked from a refresh that restored it: parked now.
+        {{true, false, true, false}, {false, P, false, false, true}},
+        {{true, false, false, false}, {false, N, false, false, true}},
+        // Outside Open Only the marks follow the window.
+        {{false, true, false, false}, {false, N, true, true, false}},
+        {{false, false, true, false}, {false, N, true, false, true}},
+        {{false, true, true, false}, {false, N, false, true, false}},
+    };
+    for (const auto& c : cases) {
+        const ItemFacts& f = c.facts;
+        EXPECT_EQ(PlanItemChange(f), c.plan) << f.openOnly << f.minimisedNow << f.marked << f.parked;
+    }
 }
 
 }  // namespace

@@ -141,5 +141,47 @@ TEST(ThumbnailGeometry, FitToBox) {
     }
 }
 
+// Which part of a 1000 x 900 window lands where in a 140 x 120 thumbnail.
+TEST(ThumbnailGeometry, ThumbnailPlans) {
+    ClipSet clips{};
+    clips[1] = {100, 50, 200, 100};
+    const ClipRect whole{0, 0, 1000, 900};
+    const Rect fitted{5, 2, 135, 118};  // FitToBox: 134 x 120 at 3, less the margins
+    const struct {
+        const char* what;
+        bool clipped, minimised, stretch, openOnly, autoChecked, clipMenu, regionList;
+        PicturePlan plan;
+    } cases[] = {
+        {"whole, fitted", false, false, false, false, false, true, false, {whole, fitted}},
+        {"stretched", false, false, true, false, false, true, false, {whole, {2, 2, 138, 118}}},
+        {"marks strip", false, false, true, true, false, true, false, {whole, {2, 2, 138, 102}}},
+        {"clip shown with Auto", true, false, true, false, true, true, false, {clips[1], {2, 2, 138, 118}}},
+        {"clip shown always", true, false, true, false, false, false, false, {clips[1], {2, 2, 138, 118}}},
+        {"clip waits for Auto", true, false, false, false, false, true, false, {whole, fitted}},
+        {"minimised: caption bar", true, true, false, false, true, true, false, {whole, fitted}},
+        {"for the region list", true, false, false, true, true, true, true, {whole, {2, 2, 138, 118}}},
+    };
+    for (const auto& c : cases) {
+        ThumbnailFacts facts;
+        facts.windowWidth = 1000;
+        facts.windowHeight = 900;
+        facts.clips = c.clipped ? &clips : nullptr;
+        facts.clipIndex = 1;
+        facts.minimised = c.minimised;
+        facts.thumbWidth = 140;
+        facts.thumbHeight = 120;
+        facts.options = {c.stretch, false, c.openOnly, c.autoChecked, c.clipMenu};
+        facts.regionList = c.regionList;
+        EXPECT_EQ(PlanThumbnail(facts), c.plan) << c.what;
+    }
+    // A window without area is a uniform fill; a region keeps its aspect.
+    ThumbnailFacts empty;
+    empty.thumbWidth = 140;
+    empty.thumbHeight = 120;
+    EXPECT_EQ(PlanThumbnail(empty).source, (ClipRect{0, 0, 1, 1}));
+    EXPECT_EQ(PlanRegion(clips[1], 1000, 900, 140, 120, false),
+              (PicturePlan{clips[1], {2, 27, 138, 93}}));
+}
+
 }  // namespace
 }  // namespace vistrel

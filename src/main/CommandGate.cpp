@@ -1,0 +1,74 @@
+#include "main/CommandGate.h"
+
+#include <utility>
+
+#include "toolkit/Application.h"
+
+namespace vistrel {
+
+CommandGate::CommandGate(ClosingSequence& closing, std::function<void()> post, Deferred deferred)
+    : closing_(closing), post_(std::move(post)), deferred_(std::move(deferred)) {}
+
+void CommandGate::Attach(BackgroundWork& work) {
+    work_ = &work;
+    // The end of the outermost command carries out what waited for it.
+    work_->OnIdle = post_;
+}
+
+bool CommandGate::MayBegin() const {
+    return work_ && !closing_.Started() && !Busy() && !tk::Application::Instance().ServingAnyCall();
+}
+
+std::optional<CommandGate::Command> CommandGate::TryBegin() {
+    if (!MayBegin()) return std::nullopt;
+    return Command(*work_);
+}
+
+CommandGate::Command CommandGate::Hold() { return Command(*work_); }
+
+bool CommandGate::MustDefer() {
+    // The end of a command posts the deferred work itself.
+    if (Busy()) return true;
+    if (!tk::Application::Instance().ServingAnyCall()) return false;
+    post_();
+    return true;
+}
+
+bool CommandGate::MayRunNow(Request request, RefreshKind kind) {
+    if (!work_ && request != Request::Close) return false;
+    if (!MustDefer()) return true;
+    switch (request) {
+    case Request::Close:
+        // The program counts as on its way out from here on.
+        closing_.NoteCloseAsked();
+        break;
+    case Request::Resize:
+        resizeAsked_ = true;
+        break;
+    case Request::Refresh:
+        refreshAsked_ = kind;
+        break;
+    }
+    return false;
+}
+
+void CommandGate::RunDeferred() {
+    // Another command may have begun between the post and now; its own end
+    // posts again.
+    if (closing_.Closing() || MustDefer()) return;
+    if (closing_.TakeCloseAsked()) {
+        // The close supersedes whatever else was asked for.
+        resizeAsked_ = false;
+        refreshAsked_.reset();
+        deferred_.close();
+        return;
+    }
+    if (std::exchange(resizeAsked_, false)) deferred_.resize();
+    if (const auto kind = std::exchange(refreshAsked_, std::nullopt)) deferred_.refresh(*kind);
+}
+
+void CommandGate::HoldSize() {
+    if (work_ && !sizeHold_ && !closing_.Started()) sizeHold_.emplace(*work_);
+}
+
+}  // namespace vistrel
