@@ -8,13 +8,10 @@ TColorProgressBar::TColorProgressBar()
     : boxColor_(GetSysColor(COLOR_BTNFACE)),
       barColor_(GetSysColor(COLOR_HIGHLIGHT)),
       lineColor_(GetSysColor(COLOR_BTNFACE)),
-      color_(GetSysColor(COLOR_BTNFACE)),
       fontColor_(GetSysColor(COLOR_WINDOWTEXT)) {}
 
 void TColorProgressBar::Create(tk::Window* parent, int id, const RECT& bounds) {
-    CreateOwn("TColorProgressBar", parent, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, bounds, id, "",
-              CS_HREDRAW | CS_VREDRAW);
-    if (parent && parent->Font() && !Font()) tk::Window::SetFont(parent->Font());
+    CreateBar("TColorProgressBar", parent, id, bounds);
 }
 
 // --- Properties -------------------------------------------------------------
@@ -28,40 +25,15 @@ void TColorProgressBar::StepIt() {
     if (model_.StepIt()) Repaint();
 }
 
-void TColorProgressBar::StepBy(int64_t delta) {
-    if (model_.StepBy(delta)) Repaint();
-}
-
-void TColorProgressBar::SetBlockCount(int value) {
-    model_.SetBlockCount(value, ClientWidth());
-    Invalidate();
-}
-
-void TColorProgressBar::SetBlockSpace(int value) {
-    model_.SetBlockSpace(value, ClientWidth(), ClientHeight());
-    Invalidate();
-}
-
 void TColorProgressBar::SetLinePar(int value) {
     model_.SetLinePar(value);
     Invalidate();
 }
 
-void TColorProgressBar::SetFont(HFONT font) {
-    tk::Window::SetFont(font);
-    Invalidate();
-}
-
 // --- Painting ---------------------------------------------------------------
 
-void TColorProgressBar::PaintTo(HDC dc) {
-    const int width = ClientWidth();
-    const int height = ClientHeight();
-    if (width <= 0 || height <= 0) return;
-    buffer_.SetSize(width, height);
-    tk::Canvas& canvas = buffer_.GetCanvas();
-    BarDraw(canvas, width, height);
-    BitBlt(dc, 0, 0, width, height, buffer_.Dc(), 0, 0, SRCCOPY);
+void TColorProgressBar::Draw(tk::Bitmap& buffer, int width, int height) {
+    BarDraw(buffer.GetCanvas(), width, height);
 }
 
 void TColorProgressBar::BarDraw(tk::Canvas& canvas, int width, int height) {
@@ -97,12 +69,12 @@ void TColorProgressBar::DrawFrame(tk::Canvas& canvas, int width, int height) {
         canvas.FrameRect({0, 0, width, height - 1});
         return;
     }
-    DrawBarLines(canvas, SunkenFrameLines(width, height, color_, model_.orientation == pbHorizontal));
+    DrawBarLines(canvas, SunkenFrameLines(width, height, Color(), model_.orientation == pbHorizontal));
 }
 
 void TColorProgressBar::DrawText(tk::Canvas& canvas, int width, int height) {
     const std::string text = model_.PercentText();
-    canvas.SetFont(Font() ? Font() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    canvas.SetFont(TextFont());
     const BarPoint at = PercentTextOrigin(width, height, canvas.TextWidth(text), canvas.TextHeight("H"));
     canvas.SetBrushStyle(tk::BrushStyle::Clear);
     if (shadow_) {
@@ -114,15 +86,6 @@ void TColorProgressBar::DrawText(tk::Canvas& canvas, int width, int height) {
     }
     canvas.TextOut(at.x, at.y, text);
     canvas.SetBrushStyle(tk::BrushStyle::Solid);
-}
-
-// --- Messages ---------------------------------------------------------------
-
-LRESULT TColorProgressBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (HandleSelfPaint(message, wParam, [this](HDC dc) { PaintTo(dc); }, result)) return result;
-    DispatchMouse(*this, Handle(), message, wParam, lParam);
-    return tk::Window::WndProc(message, wParam, lParam);
 }
 
 }  // namespace vistrel

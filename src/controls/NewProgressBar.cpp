@@ -22,12 +22,8 @@ void TSubsBitmap::SizeLike(const tk::Bitmap& image) {
     canvas.FillRect({0, 0, Width(), Height()});
 }
 
-TNewProgressBar::TNewProgressBar() : color_(GetSysColor(COLOR_BTNFACE)) {}
-
 void TNewProgressBar::Create(tk::Window* parent, int id, const RECT& bounds) {
-    CreateOwn("TNewProgressBar", parent, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, bounds, id, "",
-              CS_HREDRAW | CS_VREDRAW);
-    if (parent && parent->Font() && !Font()) tk::Window::SetFont(parent->Font());
+    CreateBar("TNewProgressBar", parent, id, bounds);
 }
 
 // --- Properties -------------------------------------------------------------
@@ -45,38 +41,14 @@ void TNewProgressBar::SetProgress(uint64_t value) {
     if (model_.SetProgress(value)) Repaint();
 }
 
-void TNewProgressBar::StepBy(int64_t delta) {
-    if (model_.StepBy(delta)) Repaint();
-}
-
-void TNewProgressBar::SetBlockCount(int value) {
-    model_.SetBlockCount(value, ClientWidth());
-    Invalidate();
-}
-
-void TNewProgressBar::SetBlockSpace(int value) {
-    model_.SetBlockSpace(value, ClientWidth(), ClientHeight());
-    Invalidate();
-}
-
-void TNewProgressBar::SetFont(HFONT font) {
-    tk::Window::SetFont(font);
-    Invalidate();
-}
-
 // --- Painting ---------------------------------------------------------------
 
-void TNewProgressBar::PaintTo(HDC dc) {
-    const int width = ClientWidth();
-    const int height = ClientHeight();
-    if (width <= 0 || height <= 0) return;
-    image_.SetSize(width, height);
-    tk::Canvas& canvas = image_.GetCanvas();
-    PaintBackground(image_);
+void TNewProgressBar::Draw(tk::Bitmap& image, int width, int height) {
+    PaintBackground(image);
 
     const BarRect drawing = model_.DrawingRect(width, height);
     const RECT rect = ToRect(drawing);
-    overlay_.SizeLike(image_);
+    overlay_.SizeLike(image);
     PaintBackground(overlay_);
     switch (model_.kind) {
     case iuText:
@@ -94,9 +66,8 @@ void TNewProgressBar::PaintTo(HDC dc) {
         break;
     }
     // On the black image the XOR leaves the overlay as it is drawn.
-    canvas.CopyFrom(overlay_.Dc(), {0, 0, width, height}, {0, 0}, SRCINVERT);
-    if (model_.showText) PaintAsText(image_, rect);
-    BitBlt(dc, 0, 0, width, height, image_.Dc(), 0, 0, SRCCOPY);
+    image.GetCanvas().CopyFrom(overlay_.Dc(), {0, 0, width, height}, {0, 0}, SRCINVERT);
+    if (model_.showText) PaintAsText(image, rect);
 }
 
 void TNewProgressBar::PaintBackground(tk::Bitmap& bitmap) {
@@ -106,7 +77,7 @@ void TNewProgressBar::PaintBackground(tk::Bitmap& bitmap) {
 void TNewProgressBar::PaintAsText(tk::Bitmap& bitmap, const RECT& rect) {
     tk::Canvas& canvas = bitmap.GetCanvas();
     const std::string text = model_.PercentText();
-    canvas.SetFont(Font() ? Font() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    canvas.SetFont(TextFont());
     const SIZE size = canvas.TextExtent(text);
     const BarPoint at = GaugeTextOrigin(ToBarRect(rect), size.cx, size.cy);
     canvas.SetBrushStyle(tk::BrushStyle::Clear);
@@ -126,7 +97,7 @@ void TNewProgressBar::PaintAsNothing(tk::Bitmap& bitmap, const RECT& rect) {
 
 void TNewProgressBar::DrawDialBase(tk::Canvas& canvas, const RECT& rect) {
     canvas.SetBrushStyle(tk::BrushStyle::Solid);
-    canvas.SetBrushColor(color_);
+    canvas.SetBrushColor(Color());
     canvas.FillRect(rect);
     canvas.SetBrushColor(backColor_);
     canvas.SetPenColor(foreColor_);
@@ -183,15 +154,6 @@ void TNewProgressBar::DrawHorizontal(tk::Bitmap& bitmap, int blue, int green, in
 void TNewProgressBar::DrawVertical(tk::Bitmap& bitmap, int blue, int green, int red, int startY, int endY) {
     DrawBarLines(bitmap.GetCanvas(),
                  BarRampLines({endY, startY}, Rgb(red, green, blue), true, bitmap.Width(), bitmap.Height()));
-}
-
-// --- Messages ---------------------------------------------------------------
-
-LRESULT TNewProgressBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (HandleSelfPaint(message, wParam, [this](HDC dc) { PaintTo(dc); }, result)) return result;
-    DispatchMouse(*this, Handle(), message, wParam, lParam);
-    return tk::Window::WndProc(message, wParam, lParam);
 }
 
 }  // namespace vistrel

@@ -18,7 +18,6 @@ TSwitchButton::TSwitchButton()
     : colorButton_(GetSysColor(COLOR_BTNFACE)),
       colorDown_(GetSysColor(COLOR_BTNFACE)),
       colorDownText_(GetSysColor(COLOR_WINDOWTEXT)),
-      color_(GetSysColor(COLOR_BTNFACE)),
       fontColor_(GetSysColor(COLOR_WINDOWTEXT)) {}
 
 void TSwitchButton::Create(tk::Window* parent, int id, const RECT& bounds) {
@@ -45,90 +44,17 @@ void TSwitchButton::SetDown(bool value) {
     BtnPaint();
 }
 
-void TSwitchButton::SetButtonStyle(BTNSTYLE style) {
-    style_ = style;
-    Invalidate();
-}
-
-void TSwitchButton::SetBtnColor(COLORREF color) {
-    colorButton_ = color;
-    Invalidate();
-}
-
-void TSwitchButton::SetDownColor(COLORREF color) {
-    colorDown_ = color;
-    Invalidate();
-}
-
-void TSwitchButton::SetDownTextColor(COLORREF color) {
-    colorDownText_ = color;
-    Invalidate();
-}
-
-void TSwitchButton::SetLightColor(COLORREF color) {
-    lightColor_ = color;
-    Invalidate();
-}
-
 void TSwitchButton::SetCaptionAlign(ALIGN align) {
-    captionAlign_ = align;
     captionTop_ = 0;
-    Invalidate();
+    Assign(captionAlign_, align);
 }
 
 void TSwitchButton::SetCaptionLeft(int value) {
-    captionLeft_ = value >= 0 && value < Width() ? value : 0;
-    Invalidate();
+    Assign(captionLeft_, value >= 0 && value < Width() ? value : 0);
 }
 
 void TSwitchButton::SetCaptionTop(int value) {
-    captionTop_ = value >= 0 && value < Height() ? value : 0;
-    Invalidate();
-}
-
-void TSwitchButton::SetText(const std::string& caption) {
-    caption_ = caption;
-    Invalidate();
-}
-
-void TSwitchButton::SetDownFrg(bool value) {
-    state_.downFrg = value;
-    Invalidate();
-}
-
-void TSwitchButton::SetRoundSize(int value) {
-    roundSize_ = value;
-    Invalidate();
-}
-
-void TSwitchButton::SetShadowX(int value) {
-    shadowX_ = value;
-    Invalidate();
-}
-
-void TSwitchButton::SetShadowY(int value) {
-    shadowY_ = value;
-    Invalidate();
-}
-
-void TSwitchButton::SetShadowColor(COLORREF color) {
-    shadowColor_ = color;
-    Invalidate();
-}
-
-void TSwitchButton::SetShadowDownColor(COLORREF color) {
-    shadowDownColor_ = color;
-    Invalidate();
-}
-
-void TSwitchButton::SetColor(COLORREF color) {
-    color_ = color;
-    Invalidate();
-}
-
-void TSwitchButton::SetFontColor(COLORREF color) {
-    fontColor_ = color;
-    Invalidate();
+    Assign(captionTop_, value >= 0 && value < Height() ? value : 0);
 }
 
 void TSwitchButton::SetEnabled(bool value) {
@@ -208,14 +134,10 @@ void TSwitchButton::Release() {
 
 void TSwitchButton::BtnPaint() { Repaint(); }
 
-void TSwitchButton::PaintTo(HDC dc) {
-    const int width = ClientWidth();
-    const int height = ClientHeight();
-    if (!SwitchPaintable(width, height)) return;
-    buffer_.SetSize(width, height);
-    tk::Canvas& canvas = buffer_.GetCanvas();
+void TSwitchButton::Draw(tk::Bitmap& buffer, int width, int height) {
+    tk::Canvas& canvas = buffer.GetCanvas();
     canvas.SetPenWidth(1);
-    canvas.SetBrushColor(color_);
+    canvas.SetBrushColor(Color());
     canvas.FillRect({0, 0, width, height});
     if (style_ == btEllipse)
         EllipseButtonUp(canvas);
@@ -225,7 +147,6 @@ void TSwitchButton::PaintTo(HDC dc) {
         const int shift = CaptionShift(state_.Drawing());
         CaptionPaint(canvas, shift, shift);
     }
-    BitBlt(dc, 0, 0, width, height, buffer_.Dc(), 0, 0, SRCCOPY);
 }
 
 void TSwitchButton::EllipseButtonUp(tk::Canvas& canvas) {
@@ -335,14 +256,13 @@ void TSwitchButton::RectDraw(tk::Canvas& canvas, COLORREF color) {
 
 int TSwitchButton::FontHeight() const {
     LOGFONTA font{};
-    const HFONT handle = Font() ? Font() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    GetObjectA(handle, sizeof font, &font);
+    GetObjectA(TextFont(), sizeof font, &font);
     return static_cast<int>(font.lfHeight);
 }
 
 void TSwitchButton::CaptionPaint(tk::Canvas& canvas, int dx, int dy) {
     canvas.SetBrushStyle(tk::BrushStyle::Clear);
-    canvas.SetFont(Font() ? Font() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    canvas.SetFont(TextFont());
     const int x = CaptionX(captionLeft_, ClientWidth(), canvas.TextWidth(caption_));
     const int y = captionTop_ != 0 ? captionTop_ : TextPosition(captionAlign_, ClientHeight(), FontHeight());
     if (!enabled_) {
@@ -369,8 +289,6 @@ LRESULT TSwitchButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     mouse.keys = wParam;
     mouse.x = static_cast<short>(LOWORD(lParam));  // signed: a captured mouse may be left of us
     mouse.y = static_cast<short>(HIWORD(lParam));
-    LRESULT result = 0;
-    if (HandleSelfPaint(message, wParam, [this](HDC dc) { PaintTo(dc); }, result)) return result;
     switch (message) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -403,7 +321,7 @@ LRESULT TSwitchButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return tk::Window::WndProc(message, wParam, lParam);
+    return DrawnControl::WndProc(message, wParam, lParam);
 }
 
 }  // namespace vistrel

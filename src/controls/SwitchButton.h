@@ -5,20 +5,21 @@
 // optional caption; pressed, the face shifts down and right. Buttons on one
 // parent with the same non-zero GroupIndex form a radio group, and clicks
 // count only on the drawn shape (a quarter-resolution mask). The rules are
-// SwitchButtonModel's; this file draws and routes messages.
+// SwitchButtonModel's; this file draws and routes messages. The control's
+// own Color is the background around the face.
 
 #include <windows.h>
 
 #include <string>
 
+#include "controls/DrawnControl.h"
 #include "controls/SwitchButtonModel.h"
-#include "toolkit/Bitmap.h"
 #include "toolkit/MouseEvents.h"
 #include "toolkit/Window.h"
 
 namespace vistrel {
 
-class TSwitchButton : public tk::Window, public tk::MouseEvents {
+class TSwitchButton : public DrawnControl, public tk::MouseEvents {
 public:
     TSwitchButton();
 
@@ -38,24 +39,24 @@ public:
     int GroupIndex() const { return state_.groupIndex; }
     void SetGroupIndex(int value) { state_.groupIndex = value; }
     BTNSTYLE ButtonStyle() const { return style_; }
-    void SetButtonStyle(BTNSTYLE style);
-    void SetBtnColor(COLORREF color);
-    void SetDownColor(COLORREF color);
-    void SetDownTextColor(COLORREF color);
-    void SetLightColor(COLORREF color);
+    void SetButtonStyle(BTNSTYLE style) { Assign(style_, style); }
+    void SetBtnColor(COLORREF color) { Assign(colorButton_, color); }
+    void SetDownColor(COLORREF color) { Assign(colorDown_, color); }
+    void SetDownTextColor(COLORREF color) { Assign(colorDownText_, color); }
+    void SetLightColor(COLORREF color) { Assign(lightColor_, color); }
     void SetCaptionAlign(ALIGN align);
+    // A value outside the button is taken as 0.
     void SetCaptionLeft(int value);
     void SetCaptionTop(int value);
-    void SetText(const std::string& caption);
+    void SetText(const std::string& caption) { Assign(caption_, caption); }
     const std::string& Caption() const { return caption_; }
-    void SetDownFrg(bool value);
-    void SetRoundSize(int value);
-    void SetShadowX(int value);
-    void SetShadowY(int value);
-    void SetShadowColor(COLORREF color);
-    void SetShadowDownColor(COLORREF color);
-    void SetColor(COLORREF color);  // the background around the face
-    void SetFontColor(COLORREF color);
+    void SetDownFrg(bool value) { Assign(state_.downFrg, value); }
+    void SetRoundSize(int value) { Assign(roundSize_, value); }
+    void SetShadowX(int value) { Assign(shadowX_, value); }
+    void SetShadowY(int value) { Assign(shadowY_, value); }
+    void SetShadowColor(COLORREF color) { Assign(shadowColor_, color); }
+    void SetShadowDownColor(COLORREF color) { Assign(shadowDownColor_, color); }
+    void SetFontColor(COLORREF color) { Assign(fontColor_, color); }
     void SetEnabled(bool value);
     bool Cancel = false;   // kept for forms that set them; no behaviour
     bool Default = false;
@@ -65,10 +66,9 @@ public:
     bool Inside(int x, int y) const { return mask_.Contains(x, y); }
     int ParentBtnCount() const;
 
-    // Draws the whole button as it looks now onto `dc` at (0, 0).
-    void PaintTo(HDC dc);
-
 protected:
+    bool Paintable(int width, int height) const override { return SwitchPaintable(width, height); }
+    void Draw(tk::Bitmap& buffer, int width, int height) override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnResized() override;
 
@@ -98,7 +98,6 @@ private:
     COLORREF colorDown_;
     COLORREF colorDownText_;
     COLORREF lightColor_ = RGB(128, 128, 128);
-    COLORREF color_;
     COLORREF fontColor_;
     ALIGN captionAlign_ = psCenter;
     int captionLeft_ = 0;
@@ -112,7 +111,6 @@ private:
     COLORREF faceColour_ = 0;  // chosen at the last paint
     COLORREF textColour_ = 0;
     bool enabled_ = true;
-    tk::Bitmap buffer_;
 
     // A drag that re-entered a button is tracked once for the whole program.
     static bool dragging_;
