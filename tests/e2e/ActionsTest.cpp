@@ -265,7 +265,8 @@ TEST_F(ActionsTest, AReleasedWindowThatIsBusyIsVisibleAtOnce) {
     EXPECT_TRUE(WaitUntil([&] { return !LayeringOf(busy).layered; }, 5000)) << "the style stayed";
 }
 
-// The interval dialog: a right-click chooses the default, OK sets the timer.
+// The interval dialog: its label reads in milliseconds, a right-click chooses
+// the default, OK sets the timer.
 TEST_F(ActionsTest, TheIntervalDialogSetsTheUpdateInterval) {
     StartWith({"Act timed"});
     app_->PostCommand(ids::ToolButton18);
@@ -276,6 +277,7 @@ TEST_F(ActionsTest, TheIntervalDialogSetsTheUpdateInterval) {
     SendBounded(bar, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
     SendBounded(bar, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(SendBounded(bar, TBM_GETPOS, 0, 0), 1000);
+    EXPECT_EQ(StaticTexts(dialog), std::vector<std::string>{"早い ←  1000ms  → 遅い"});
     SendBounded(bar, TBM_SETPOS, TRUE, 700);
     ClickButton(GetDlgItem(dialog, IDOK));
     WaitFor([&] { return !IsWindow(dialog); }, 5000, "the interval dialog to close");

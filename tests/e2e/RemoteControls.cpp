@@ -221,23 +221,6 @@ RECT ListViewProbe::Bounds(int index, int part) const {
     return remote.Get<RECT>();
 }
 
-int ListViewProbe::ImageIndex(int index) const {
-    CheckIndex(index);
-    RemoteBuffer remote(process_.get(), sizeof(LVITEMA));
-    LVITEMA item{};
-    item.mask = LVIF_IMAGE;
-    item.iItem = index;
-    remote.Put(item);
-    if (!SendBounded(list_, LVM_GETITEMA, 0, remote.lparam()))
-        throw DriverError("LVM_GETITEMA failed for item " + std::to_string(index));
-    return remote.Get<LVITEMA>().iImage;
-}
-
-bool ListViewProbe::IsSelected(int index) const {
-    CheckIndex(index);
-    return (SendBounded(list_, LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_SELECTED) & LVIS_SELECTED) != 0;
-}
-
 std::vector<int> ListViewProbe::Selected() const {
     std::vector<int> selected;
     int i = -1;

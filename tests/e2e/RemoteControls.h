@@ -77,8 +77,6 @@ public:
     int Find(const std::string& caption) const;  // -1 when absent
     POINT Position(int index) const;
     RECT Bounds(int index, int part = LVIR_BOUNDS) const;
-    int ImageIndex(int index) const;
-    bool IsSelected(int index) const;
     std::vector<int> Selected() const;  // in list order
     // index -1 applies to every item.
     void Select(int index, bool selected = true) const;

@@ -46,7 +46,6 @@ const char* OpName(Op op) {
     case Op::Create: return "create";
     case Op::Minimise: return "minimise";
     case Op::Restore: return "restore";
-    case Op::Maximise: return "maximise";
     case Op::Show: return "show";
     case Op::Hide: return "hide";
     case Op::Rename: return "rename";
@@ -133,7 +132,6 @@ TestWindows TestWindows::Inject(HANDLE process, DWORD processId) {
     return Connect(processId, true, UniqueHandle(), kConnectTimeoutMs);
 }
 
-TestWindows TestWindows::InjectIntoSelf() { return Inject(GetCurrentProcess(), GetCurrentProcessId()); }
 
 TestWindows::TestWindows(TestWindows&& other) noexcept
     : control_(std::exchange(other.control_, nullptr)),
@@ -236,7 +234,6 @@ std::pair<HWND, HWND> TestWindows::CreateZeroSizeApp(const std::string& appTitle
 
 void TestWindows::Minimise(HWND window) { WindowOp(Op::Minimise, window, ""); }
 void TestWindows::Restore(HWND window) { WindowOp(Op::Restore, window, ""); }
-void TestWindows::Maximise(HWND window) { WindowOp(Op::Maximise, window, ""); }
 void TestWindows::Show(HWND window) { WindowOp(Op::Show, window, ""); }
 void TestWindows::Hide(HWND window) { WindowOp(Op::Hide, window, ""); }
 void TestWindows::Close(HWND window) { WindowOp(Op::Close, window, ""); }
@@ -308,15 +305,11 @@ TestWindowState TestWindows::State(HWND window) const {
     out.exists = s.exists != 0;
     out.visible = s.visible != 0;
     out.iconic = s.iconic != 0;
-    out.zoomed = s.zoomed != 0;
     out.rect = {s.left, s.top, s.right, s.bottom};
     out.client = {s.clientLeft, s.clientTop, s.clientRight, s.clientBottom};
     out.normal = {s.normalLeft, s.normalTop, s.normalRight, s.normalBottom};
     out.colour = s.colour;
     out.printCount = s.printCount;
-    out.printClientCount = s.printClientCount;
-    out.paintCount = s.paintCount;
-    out.lastPrintFlags = s.lastPrintFlags;
     out.closeRequests = s.closeRequests;
     out.hanging = s.hanging != 0;
     out.threadId = s.threadId;

@@ -87,15 +87,11 @@ struct TestWindowState {
     bool exists = false;
     bool visible = false;
     bool iconic = false;
-    bool zoomed = false;
     RECT rect{};    // GetWindowRect
     RECT client{};  // client area in screen coordinates
     RECT normal{};  // GetWindowPlacement's normal position
     uint32_t colour = 0;
     unsigned printCount = 0;
-    unsigned printClientCount = 0;
-    unsigned paintCount = 0;
-    uint32_t lastPrintFlags = 0;
     unsigned closeRequests = 0;
     bool hanging = false;  // the window's thread is inside a hang
     DWORD threadId = 0;
@@ -118,7 +114,6 @@ public:
     // to the helper already there). The helper makes its windows on threads
     // of its own inside that process.
     static TestWindows Inject(HANDLE process, DWORD processId);
-    static TestWindows InjectIntoSelf();
 
     TestWindows(TestWindows&& other) noexcept;
     TestWindows& operator=(TestWindows&& other) noexcept;
@@ -129,7 +124,6 @@ public:
     ~TestWindows();
 
     DWORD ProcessId() const { return pid_; }
-    bool IsGuest() const { return guest_; }
     HANDLE ProcessHandle() const { return process_.get(); }  // the exe only
 
     HWND Create(const WindowPlan& plan);
@@ -139,7 +133,6 @@ public:
 
     void Minimise(HWND window);
     void Restore(HWND window);
-    void Maximise(HWND window);
     void Show(HWND window);  // without activation
     void Hide(HWND window);
     void Rename(HWND window, const std::string& title);

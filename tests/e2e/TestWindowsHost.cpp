@@ -11,7 +11,6 @@
 #include "TestWindowsHost.h"
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <atomic>
 #include <cstdio>
@@ -45,7 +44,6 @@ const char* DefaultClass(Kind kind) {
     case Kind::Tool: return "VistrelTestTool";
     case Kind::Dialog: return "#32770";
     case Kind::ZeroSize: return "VistrelTestZeroSize";
-    case Kind::Controls: return "VistrelTestControls";
     }
     return "VistrelTestFrame";
 }
@@ -59,9 +57,6 @@ struct TestWindow {
     std::atomic<bool> alive{true};
     std::atomic<uint32_t> colour{0};
     std::atomic<uint32_t> printCount{0};
-    std::atomic<uint32_t> printClientCount{0};
-    std::atomic<uint32_t> paintCount{0};
-    std::atomic<uint32_t> lastPrintFlags{0};
     std::atomic<uint32_t> closeRequests{0};
     bool refusesClose = false;
     std::atomic<uint32_t> hanging{0};
@@ -174,120 +169,10 @@ void PaintWhole(HWND hwnd, HDC dc, uint32_t colour) {
     PaintPicture(dc, colour, 0, 0, window.right - window.left, window.bottom - window.top);
 }
 
-void SetStatus(HWND frame, const std::string& text) {
-    HWND status = GetDlgItem(frame, protocol::kControlsStatusBarId);
-    SendMessageA(status, SB_SETTEXTA, 255, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void CreateControls(HWND frame, HINSTANCE instance) {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&icc);
-    auto id = [](int value) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(value)); };
-
-    HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_LIST,
-                                   0, 0, 0, 0, frame, id(protocol::kControlsToolBarId), instance, nullptr);
-    SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    static char one[] = "One", two[] = "Two";
-    TBBUTTON buttons[2] = {};
-    buttons[0] = {I_IMAGENONE, protocol::kControlsButtonEnabledId, TBSTATE_ENABLED, BTNS_BUTTON | BTNS_SHOWTEXT, {}, 0,
-                  reinterpret_cast<INT_PTR>(one)};
-    buttons[1] = {I_IMAGENONE, protocol::kControlsButtonDisabledId, 0, BTNS_BUTTON | BTNS_SHOWTEXT, {}, 0,
-                  reinterpret_cast<INT_PTR>(two)};
-    SendMessageA(toolbar, TB_ADDBUTTONSA, 2, reinterpret_cast<LPARAM>(buttons));
-    SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);
-
-    CreateWindowExA(0, "BUTTON", "Check", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 0, 0, 0, 0, frame,
-                    id(protocol::kControlsCheckBoxId), instance, nullptr);
-
-    HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_ICON | LVS_SHOWSELALWAYS,
-                                0, 0, 0, 0, frame, id(protocol::kControlsListViewId), instance, nullptr);
-    // Pictures as large icons, as thumbnails are shown: the list view then
-    // lays out and hit-tests its items as it does in the program.
-    HIMAGELIST images = ImageList_Create(48, 40, ILC_COLOR24, protocol::kControlsItemCount, 0);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    for (int i = 0; i < protocol::kControlsItemCount; ++i) {
-        HBITMAP picture = CreateCompatibleBitmap(screen, 48, 40);
-        HGDIOBJ old = SelectObject(memory, picture);
-        const RECT all{0, 0, 48, 40};
-        FillRect(memory, &all, SolidBrush(0x000080u << (8 * i)).get());
-        SelectObject(memory, old);
-        ImageList_Add(images, picture, nullptr);
-        DeleteObject(picture);
-    }
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    SendMessageA(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
-    // Columns give the items sub-items, as a framework's icon view keeps them.
-    for (int column = 0; column < 2; ++column) {
-        char name[] = "column";
-        LVCOLUMNA col{};
-        col.mask = LVCF_TEXT | LVCF_WIDTH;
-        col.cx = 80;
-        col.pszText = name;
-        SendMessageA(list, LVM_INSERTCOLUMNA, column, reinterpret_cast<LPARAM>(&col));
-    }
-    for (int i = 0; i < protocol::kControlsItemCount; ++i) {
-        LVITEMA item{};
-        item.mask = LVIF_TEXT | LVIF_IMAGE;
-        item.iItem = i;
-        item.iImage = i;
-        item.pszText = const_cast<char*>(protocol::kControlsItems[i]);
-        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        LVITEMA sub{};
-        sub.iSubItem = 1;
-        sub.pszText = const_cast<char*>(protocol::kControlsSubItems[i]);
-        SendMessageA(list, LVM_SETITEMTEXTA, i, reinterpret_cast<LPARAM>(&sub));
-    }
-
-    HWND status = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, frame,
-                                  id(protocol::kControlsStatusBarId), instance, nullptr);
-    SendMessageA(status, SB_SIMPLE, TRUE, 0);
-    SetStatus(frame, protocol::kControlsStatusReady);
-}
-
-void LayoutControls(HWND frame) {
-    HWND toolbar = GetDlgItem(frame, protocol::kControlsToolBarId);
-    HWND check = GetDlgItem(frame, protocol::kControlsCheckBoxId);
-    HWND list = GetDlgItem(frame, protocol::kControlsListViewId);
-    HWND status = GetDlgItem(frame, protocol::kControlsStatusBarId);
-    if (!toolbar || !check || !list || !status) return;
-    SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);
-    SendMessageA(status, WM_SIZE, 0, 0);
-    RECT client, bar, line;
-    GetClientRect(frame, &client);
-    GetWindowRect(toolbar, &bar);
-    GetWindowRect(status, &line);
-    const int top = bar.bottom - bar.top;
-    const int bottom = client.bottom - (line.bottom - line.top);
-    MoveWindow(check, 4, top, 120, 20, TRUE);
-    MoveWindow(list, 0, top + 22, client.right, bottom - top - 22, TRUE);
-}
-
-void NotifyControls(HWND frame, const NMHDR& header) {
-    if (header.idFrom != static_cast<UINT_PTR>(protocol::kControlsListViewId)) return;
-    if (header.code == LVN_ITEMCHANGED) {
-        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-        if ((change.uNewState & LVIS_SELECTED) && !(change.uOldState & LVIS_SELECTED) && change.iItem >= 0) {
-            char text[protocol::kTitleSize] = {};
-            LVITEMA item{};
-            item.pszText = text;
-            item.cchTextMax = sizeof text;
-            SendMessageA(header.hwndFrom, LVM_GETITEMTEXTA, change.iItem, reinterpret_cast<LPARAM>(&item));
-            SetStatus(frame, std::string(protocol::kControlsStatusSelected) + " " + text);
-        }
-    } else if (header.code == NM_CLICK || header.code == NM_DBLCLK) {
-        const auto& activate = reinterpret_cast<const NMITEMACTIVATE&>(header);
-        const char* what = header.code == NM_CLICK ? protocol::kControlsStatusClick : protocol::kControlsStatusDoubleClick;
-        SetStatus(frame, std::string(what) + " " + std::to_string(activate.iItem));
-    }
-}
-
 LRESULT DoWindowOp(HWND hwnd, TestWindow& w, const Command& c) {
     switch (c.op) {
     case Op::Minimise: ShowWindow(hwnd, SW_MINIMIZE); return 1;
     case Op::Restore: ShowWindow(hwnd, SW_RESTORE); return 1;
-    case Op::Maximise: ShowWindow(hwnd, SW_MAXIMIZE); return 1;
     case Op::Show: ShowWindow(hwnd, SW_SHOWNA); return 1;
     case Op::Hide: ShowWindow(hwnd, SW_HIDE); return 1;
     case Op::Rename: {
@@ -319,7 +204,6 @@ LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_ERASEBKGND: return 1;  // WM_PAINT covers everything
     case WM_PAINT: {
-        Count(w->paintCount);
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);
         PaintClient(hwnd, dc, w->colour);
@@ -327,7 +211,6 @@ LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_PRINTCLIENT:
-        Count(w->printClientCount);
         PaintClient(hwnd, reinterpret_cast<HDC>(wp), w->colour);
         return 0;
     case WM_NULL:
@@ -341,7 +224,6 @@ LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PRINT: {
         // Wine's default WM_PRINT draws no frame, so the whole picture, frame
         // area included, comes from here.
-        w->lastPrintFlags = static_cast<uint32_t>(lp);
         Count(w->printCount);
         if ((lp & PRF_CHECKVISIBLE) && !IsWindowVisible(hwnd)) return 0;
         HDC dc = reinterpret_cast<HDC>(wp);
@@ -364,27 +246,6 @@ LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         w->hanging = 0;
         if (countsChanged) SetEvent(countsChanged);
         return 0;
-    case WM_SIZE:
-        if (w->kind == Kind::Controls) LayoutControls(hwnd);
-        break;
-    case WM_COMMAND:
-        if (w->kind == Kind::Controls) {
-            const int id = LOWORD(wp);
-            if (id == protocol::kControlsCheckBoxId && HIWORD(wp) == BN_CLICKED) {
-                const bool checked = SendMessageA(reinterpret_cast<HWND>(lp), BM_GETCHECK, 0, 0) == BST_CHECKED;
-                SetStatus(hwnd, checked ? protocol::kControlsStatusChecked : protocol::kControlsStatusUnchecked);
-            } else if (id == protocol::kControlsButtonEnabledId || id == protocol::kControlsButtonDisabledId) {
-                SetStatus(hwnd, std::string(protocol::kControlsStatusButton) + " " + std::to_string(id));
-            }
-            return 0;
-        }
-        break;
-    case WM_NOTIFY:
-        if (w->kind == Kind::Controls) {
-            NotifyControls(hwnd, *reinterpret_cast<const NMHDR*>(lp));
-            return 0;
-        }
-        break;
     case WM_NCDESTROY: {
         const LRESULT result = fallback();
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
@@ -486,7 +347,6 @@ HWND Host::CreateTestWindow(const Command& c) {
         int width = c.width, height = c.height;
         switch (c.kind) {
         case Kind::Frame: break;
-        case Kind::Controls: style |= WS_CLIPCHILDREN; break;
         case Kind::Popup: style = WS_POPUP | WS_BORDER; break;
         case Kind::Tool:
             style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
@@ -499,13 +359,7 @@ HWND Host::CreateTestWindow(const Command& c) {
             break;
         }
         hwnd = CreateWindowExA(exStyle, cls, c.title, style, c.x, c.y, width, height, owner, nullptr, instance_, w);
-        if (hwnd) {
-            w->hwnd = hwnd;
-            if (c.kind == Kind::Controls) {
-                CreateControls(hwnd, instance_);
-                LayoutControls(hwnd);
-            }
-        }
+        if (hwnd) w->hwnd = hwnd;
     }
     if (!hwnd) {
         w->alive = false;
@@ -602,7 +456,6 @@ LRESULT Host::FillState(HWND hwnd) {
     if (s.exists) {
         s.visible = IsWindowVisible(hwnd) ? 1 : 0;
         s.iconic = IsIconic(hwnd) ? 1 : 0;
-        s.zoomed = IsZoomed(hwnd) ? 1 : 0;
         RECT r;
         GetWindowRect(hwnd, &r);
         s.left = r.left, s.top = r.top, s.right = r.right, s.bottom = r.bottom;
@@ -623,9 +476,6 @@ LRESULT Host::FillState(HWND hwnd) {
     }
     s.colour = w->colour;
     s.printCount = w->printCount;
-    s.printClientCount = w->printClientCount;
-    s.paintCount = w->paintCount;
-    s.lastPrintFlags = w->lastPrintFlags;
     s.closeRequests = w->closeRequests;
     s.hanging = w->hanging;
     s.threadId = w->threadId;
@@ -684,7 +534,6 @@ LRESULT Host::Dispatch(const Command& c) {
     }
     case Op::Minimise:
     case Op::Restore:
-    case Op::Maximise:
     case Op::Show:
     case Op::Hide:
     case Op::Rename:
@@ -698,9 +547,6 @@ LRESULT Host::Dispatch(const Command& c) {
         TestWindow* w = Find(reinterpret_cast<HWND>(static_cast<uintptr_t>(c.window)), false);
         if (!w) return 0;
         w->printCount = 0;
-        w->printClientCount = 0;
-        w->paintCount = 0;
-        w->lastPrintFlags = 0;
         w->closeRequests = 0;
         return 1;
     }

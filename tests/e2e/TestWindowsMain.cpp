@@ -10,10 +10,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace vistrel::e2e;
     helper::HostOptions options;
     const auto args = protocol::SplitCommandLine(GetCommandLineA());
-    if (args.size() == 2 && args[1] == protocol::kIdleArgument) {
-        Sleep(INFINITE);
-        return 0;
-    }
     if (args.size() == 4 && args[1] == protocol::kRecordArgument) {
         HANDLE file = CreateFileA(args[2].c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         if (file == INVALID_HANDLE_VALUE) return 3;

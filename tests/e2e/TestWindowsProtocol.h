@@ -12,8 +12,8 @@
 // before the WM_COPYDATA returns, so the sender reads them afterwards without
 // a race.
 //
-// Every change of a window's counts (prints, paints, close requests, entering
-// or leaving a hang) also sets the named manual-reset event
+// Every change of a window's counts (prints, close requests, entering or
+// leaving a hang) also sets the named manual-reset event
 // kCountsEventPrefix + process id, so the driver can wait for a count to reach
 // a value instead of polling it on a clock.
 //
@@ -38,7 +38,6 @@ enum class Op : uint32_t {
     Create,         // kind, title, x, y, width, height, colour, owner, className, group, flags -> HWND
     Minimise,       // window -> 1
     Restore,        // window -> 1
-    Maximise,       // window -> 1
     Show,           // window -> 1 (shown without activation)
     Hide,           // window -> 1
     Rename,         // window, title -> 1
@@ -67,7 +66,6 @@ enum class Kind : uint32_t {
     Tool,       // captioned window with WS_EX_TOOLWINDOW
     Dialog,     // a real dialog box (#32770), owned when an owner is given
     ZeroSize,   // visible, titled, 0 x 0: the hidden application window some frameworks keep
-    Controls,   // a frame holding a list view, a simple status bar, a check box and a toolbar
 };
 
 // Command::flags
@@ -101,15 +99,11 @@ struct WindowState {
     uint32_t exists = 0;  // 0 once the window is destroyed; the counts below stay readable
     uint32_t visible = 0;
     uint32_t iconic = 0;
-    uint32_t zoomed = 0;
     int32_t left = 0, top = 0, right = 0, bottom = 0;                    // GetWindowRect
     int32_t clientLeft = 0, clientTop = 0, clientRight = 0, clientBottom = 0;  // screen coordinates
     int32_t normalLeft = 0, normalTop = 0, normalRight = 0, normalBottom = 0;  // GetWindowPlacement
     uint32_t colour = 0;
     uint32_t printCount = 0;        // WM_PRINT received
-    uint32_t printClientCount = 0;  // WM_PRINTCLIENT received
-    uint32_t paintCount = 0;        // WM_PAINT received
-    uint32_t lastPrintFlags = 0;    // lParam of the last WM_PRINT
     uint32_t closeRequests = 0;     // WM_CLOSE received (each one destroys the window)
     uint32_t hanging = 0;           // 1 while the window's thread is inside a hang
     uint32_t threadId = 0;
@@ -129,28 +123,6 @@ struct Reply {
     WindowState state;
     WindowList list;
 };
-
-// The Controls kind: child ids and fixed contents, so the driver's generic
-// probes can be checked against a known list view, status bar and toolbar.
-constexpr int kControlsListViewId = 100;
-constexpr int kControlsStatusBarId = 101;
-constexpr int kControlsCheckBoxId = 102;
-constexpr int kControlsToolBarId = 103;
-constexpr int kControlsButtonEnabledId = 200;
-constexpr int kControlsButtonDisabledId = 201;
-constexpr int kControlsItemCount = 3;
-// Captions "alpha", "ベータ" (beta), "gamma"; the first sub-item holds 10, 20,
-// 30; item i has image index i.
-constexpr const char* kControlsItems[kControlsItemCount] = {"alpha", "ベータ", "gamma"};
-constexpr const char* kControlsSubItems[kControlsItemCount] = {"10", "20", "30"};
-// The status line after each action (the first is set at creation).
-constexpr const char* kControlsStatusReady = "ready";
-constexpr const char* kControlsStatusChecked = "checked";
-constexpr const char* kControlsStatusUnchecked = "unchecked";
-constexpr const char* kControlsStatusButton = "button";       // + " " + id
-constexpr const char* kControlsStatusSelected = "selected";   // + " " + caption
-constexpr const char* kControlsStatusClick = "click";         // + " " + item index
-constexpr const char* kControlsStatusDoubleClick = "dblclick";  // + " " + item index
 
 // The picture every test window shows, in outer-window coordinates (frame
 // included): the window's colour with a block of the inverse colour in the
@@ -176,9 +148,6 @@ constexpr uint32_t PictureColourAt(uint32_t colour, int x, int y, int width, int
 // argument, colons and commas included. "--exit-when-empty"
 // ends the helper once its last window is closed.
 constexpr const char* kExitWhenEmptyArgument = "--exit-when-empty";
-// "--idle" (alone): no helper at all, just a process that waits to be ended,
-// so the DLL can be tried on a foreign process before Vistrel exists.
-constexpr const char* kIdleArgument = "--idle";
 // "--record FILE ARG" (alone): writes its working folder, a line break and
 // ARG into FILE and ends, so that the helper can stand in for the program a
 // document is opened with.
@@ -191,7 +160,6 @@ inline const char* KindName(Kind kind) {
     case Kind::Tool: return "tool";
     case Kind::Dialog: return "dialog";
     case Kind::ZeroSize: return "zerosize";
-    case Kind::Controls: return "controls";
     }
     return "frame";
 }
@@ -216,7 +184,7 @@ inline bool ParseWindowArgument(const std::string& text, Command& out) {
         if (className.empty() || className.size() >= sizeof out.className) return false;
     }
     bool known = false;
-    for (Kind k : {Kind::Frame, Kind::Popup, Kind::Tool, Kind::Dialog, Kind::ZeroSize, Kind::Controls}) {
+    for (Kind k : {Kind::Frame, Kind::Popup, Kind::Tool, Kind::Dialog, Kind::ZeroSize}) {
         if (name == KindName(k)) {
             out.kind = k;
             known = true;

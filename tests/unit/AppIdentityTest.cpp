@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "main/IntervalText.h"
-
 namespace vistrel {
 namespace {
 
@@ -14,13 +12,6 @@ namespace {
 TEST(AppIdentity, TitleIsShiftJis) {
     EXPECT_EQ(std::string(kAppTitle), "Vistrel \x83\xBF");
     EXPECT_EQ(std::string(kSettingsKey), std::string("Software\\Quillon\\") + kAppTitle);
-}
-
-TEST(AppIdentity, IntervalText) {
-    EXPECT_EQ(IntervalText(1000), "1000ms");
-    EXPECT_EQ(IntervalText(500), "500ms");
-    EXPECT_EQ(IntervalText(0), "0ms");
-    EXPECT_EQ(IntervalText(4294967295u), "4294967295ms");
 }
 
 }  // namespace

@@ -25,26 +25,6 @@ TEST(CpuLevel, ColourBands) {
     for (const auto& c : cases) EXPECT_EQ(CpuLevelColour(c.percent), c.colour) << c.percent;
 }
 
-TEST(CpuLevel, CaptionAndClamp) {
-    const struct {
-        long long reading;
-        int clamped;
-        const char* caption;
-    } cases[] = {
-        {0, 0, "0%"},
-        {7, 7, "7%"},
-        {100, 100, "100%"},
-        {101, 100, "100%"},
-        {-1, 0, "0%"},
-        {std::numeric_limits<long long>::max(), 100, "100%"},
-        {std::numeric_limits<long long>::min(), 0, "0%"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(ClampPercent(c.reading), c.clamped) << c.reading;
-        EXPECT_EQ(CpuCaption(ClampPercent(c.reading)), c.caption) << c.reading;
-    }
-}
-
 TEST(CpuLevel, AColourIsAppliedOnlyWhenTheBandChanges) {
     const struct {
         int percent;

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "dialogs/LevelDialogModel.h"
 #include "main/SortOrder.h"
 #include "main/TranslucencyRecord.h"
 
@@ -64,15 +63,6 @@ TEST(TranslucencyRecord, TheFirstChangeOfAWindowIsWhatTheEndGivesBack) {
     EXPECT_TRUE(record.AnyReleased());
     EXPECT_EQ(RestoreOf(record.Changed()[0]), LayeredRestore::RemoveStyle);
     EXPECT_EQ(RestoreOf(record.Changed()[2]), LayeredRestore::RemoveStyle);
-}
-
-TEST(LevelDialogModel, RangesCaptionsAndClamps) {
-    EXPECT_EQ(LevelCaption(LevelMode::Opacity, 255), "透明 ←  255  → 不透明");
-    EXPECT_EQ(LevelCaption(LevelMode::Interval, 700), "早い ←  700ms  → 遅い");
-    EXPECT_EQ(RangeOf(LevelMode::Opacity).initial, 255);
-    EXPECT_EQ(ClampLevel(LevelMode::Interval, 50), 100);
-    EXPECT_EQ(ClampLevel(LevelMode::Interval, 4000000000LL), 1500);
-    EXPECT_EQ(ClampLevel(LevelMode::Opacity, 0), 30);
 }
 
 }  // namespace

@@ -7,36 +7,6 @@
 namespace vistrel {
 namespace {
 
-TEST(WindowActions, WaitsOnlyForStatesTheCommandCanReach) {
-    struct Case {
-        WindowCommand command;
-        bool openOnly;
-        AwaitedState expected;
-    };
-    const Case cases[] = {
-        {WindowCommand::Show, false, AwaitedState::Restored},
-        {WindowCommand::Show, true, AwaitedState::None},  // parked windows come back, nothing restores
-        {WindowCommand::Minimise, false, AwaitedState::Minimised},
-        {WindowCommand::Minimise, true, AwaitedState::None},  // parked, never minimised
-        {WindowCommand::Close, false, AwaitedState::Gone},
-        {WindowCommand::Close, true, AwaitedState::Gone},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(StateToAwait(c.command, c.openOnly), c.expected)
-            << static_cast<int>(c.command) << " openOnly " << c.openOnly;
-    EXPECT_EQ(StateToAwaitOnToggle(true, true), AwaitedState::Restored);
-    EXPECT_EQ(StateToAwaitOnToggle(false, true), AwaitedState::None);
-    EXPECT_EQ(StateToAwaitOnToggle(false, false), AwaitedState::Minimised);
-}
-
-TEST(WindowActions, SelectCommandsGoByTheMinimisedMarkOnly) {
-    for (bool minimized : {false, true}) {
-        EXPECT_TRUE(SelectedBy(0, minimized));
-        EXPECT_EQ(SelectedBy(1, minimized), !minimized);
-        EXPECT_EQ(SelectedBy(2, minimized), minimized);
-    }
-}
-
 TEST(WindowActions, MovesStayInsideTheList) {
     EXPECT_EQ(MoveTarget(0, 3, true), -1);   // forward from the first
     EXPECT_EQ(MoveTarget(2, 3, false), -1);  // back from the last

@@ -16,16 +16,30 @@
 namespace vistrel {
 namespace {
 
-// Pumps until done() or the limit; true when done.
-bool PumpUntil(const std::function<bool()>& done, DWORD limitMs = 5000) {
-    const ULONGLONG end = GetTickCount64() + limitMs;
-    while (!done()) {
-        if (GetTickCount64() > end) return false;
+// Serves this thread's messages until done() holds, waking for each one;
+// false once the generous limit is reached.
+bool PumpUntil(const std::function<bool()>& done) {
+    const ULONGLONG end = GetTickCount64() + 20000;
+    for (;;) {
         tk::Application::Instance().ProcessMessages();
-        Sleep(1);
+        if (done()) return true;
+        const ULONGLONG now = GetTickCount64();
+        if (now >= end) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
     }
-    return true;
 }
+
+// A timer that counts its ticks: each one has come through the message loop
+// that would have served whatever must not happen.
+struct TickWitness {
+    explicit TickWitness(UINT intervalMs) {
+        timer.OnTimer = [this](tk::Component&) { ++ticks; };
+        timer.SetInterval(intervalMs);
+        timer.SetEnabled(true);
+    }
+    tk::Timer timer;
+    int ticks = 0;
+};
 
 class BackgroundWorkTest : public ::testing::Test {
 protected:
@@ -60,9 +74,11 @@ TEST_F(BackgroundWorkTest, APauseWaitsForARunningPassHoweverAutoStands) {
         BackgroundWork::Pause pause(*work);
         EXPECT_FALSE(work->PassRunning());
         insideCommand = true;
-        // The command's own waits process messages.
+        // The command's own waits process messages. A pass steps as fast as
+        // it is served; five ticks of a witness give it ample chances.
         const int seen = steps;
-        PumpUntil([] { return false; }, 100);
+        TickWitness witness(10);
+        ASSERT_TRUE(PumpUntil([&] { return witness.ticks >= 5; }));
         EXPECT_EQ(steps, seen);
         insideCommand = false;
     }
@@ -83,9 +99,15 @@ TEST_F(BackgroundWorkTest, OnlyTheOutermostCommandResumes) {
         EXPECT_FALSE(timer.Enabled());
         EXPECT_EQ(idles, 0);
         insideCommand = true;
-        // Longer than a tick period: nothing else marks that a tick would
-        // have come, since none may.
-        PumpUntil([] { return false; }, 700);
+        // An update thread of its own started now: by its third tick two of
+        // its periods have passed, and a change tick let through the pause
+        // would have come in the first.
+        int witnessTicks = 0;
+        {
+            TUpdateThread witness([&] { ++witnessTicks; });
+            witness.Resume();
+            ASSERT_TRUE(PumpUntil([&] { return witnessTicks >= 3; }));
+        }
         insideCommand = false;
     }
     EXPECT_FALSE(work->Busy());
