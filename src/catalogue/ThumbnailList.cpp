@@ -2,6 +2,7 @@
 
 #include "catalogue/CarryOver.h"
 #include "catalogue/GridLayout.h"
+#include "catalogue/ListPlace.h"
 #include "catalogue/Parking.h"
 #include "catalogue/WindowStates.h"
 #include "platform/Locale.h"
@@ -53,6 +54,7 @@ void ThumbnailList::Rebuild(int columns) {
     // keeps the rest of its last picture.
     CarryOverSnapshot snapshot;
     std::vector<std::pair<HWND, int>> previousImages;
+    const ListPlace place = NotePlace();
     const int previousCount = listView_.Count();
     for (int i = 0; i < previousCount; ++i) {
         if (WindowEntry* entry = EntryOf(i)) {
@@ -82,7 +84,43 @@ void ThumbnailList::Rebuild(int columns) {
     });
     listView_.EndUpdate();
     LayOutGrid(columns);
+    ReturnTo(place);
     // 9. Clipping of windows that are gone goes with the snapshot.
+}
+
+std::vector<PlaceItem> ThumbnailList::PlaceItems() const {
+    // Heights from the items' rectangles in the client area, measured from
+    // the first item's top: where the view stands is where the first item
+    // went (the control's own origin is not told alike by every version).
+    const int count = listView_.Count();
+    std::vector<PlaceItem> items(static_cast<size_t>(count));
+    if (count == 0) return items;
+    const int base = listView_.ItemBounds(0).top;
+    for (int i = 0; i < count; ++i) {
+        PlaceItem& item = items[static_cast<size_t>(i)];
+        if (const WindowEntry* entry = EntryOf(i)) item.window = entry->handle;
+        const RECT bounds = listView_.ItemBounds(i);
+        item.top = bounds.top - base;
+        item.bottom = bounds.bottom - base;
+    }
+    for (int i = listView_.FirstSelected(); i >= 0; i = listView_.NextSelected(i))
+        items[static_cast<size_t>(i)].selected = true;
+    return items;
+}
+
+int ThumbnailList::ViewTop() const { return listView_.Count() > 0 ? -listView_.ItemBounds(0).top : 0; }
+
+ListPlace ThumbnailList::NotePlace() const {
+    const int focused = listView_.FocusedItem();
+    const WindowEntry* entry = focused >= 0 ? EntryOf(focused) : nullptr;
+    return vistrel::NotePlace(PlaceItems(), entry ? entry->handle : nullptr, ViewTop());
+}
+
+void ThumbnailList::ReturnTo(const ListPlace& place) {
+    const PlaceAfter after = FindPlace(place, PlaceItems());
+    for (const int item : after.select) listView_.SetSelected(item, true);
+    if (after.focus >= 0) listView_.SetFocusedItem(after.focus);
+    listView_.ScrollBy(0, after.viewTop - ViewTop());
 }
 
 void ThumbnailList::BuildItems(CarryOverSnapshot& snapshot, const PreviousPicture& previous) {

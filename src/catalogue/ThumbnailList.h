@@ -24,6 +24,8 @@
 namespace vistrel {
 
 class CarryOverSnapshot;
+struct ListPlace;
+struct PlaceItem;
 class ExclusionList;
 namespace tk {
 class ImageList;
@@ -104,6 +106,12 @@ private:
     HWND RenderNewItem(WindowEntry& entry, int image, const PreviousPicture& previous);
     // The item's picture as ImageList1 holds it now.
     LastPicture PictureOf(int item) const;
+    // The user's place (selection, focus, scroll), noted by window before a
+    // rebuild and found again after it.
+    std::vector<PlaceItem> PlaceItems() const;
+    int ViewTop() const;
+    ListPlace NotePlace() const;
+    void ReturnTo(const ListPlace& place);
 
     tk::ListView& listView_;
     tk::ImageList& pictures_;

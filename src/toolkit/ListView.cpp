@@ -227,6 +227,25 @@ int ListView::NextSelected(int after) const {
                     : -1;
 }
 
+int ListView::FocusedItem() const {
+    return Handle() ? static_cast<int>(SendMessageA(Handle(), LVM_GETNEXTITEM, -1, MAKELPARAM(LVNI_FOCUSED, 0)))
+                    : -1;
+}
+
+void ListView::SetFocusedItem(int item) {
+    if (!Handle()) return;
+    LVITEMA request{};
+    request.stateMask = LVIS_FOCUSED;
+    request.state = LVIS_FOCUSED;
+    SendMessageA(Handle(), LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&request));
+    // Shift with a click or an arrow key selects from here.
+    SendMessageA(Handle(), LVM_SETSELECTIONMARK, 0, item);
+}
+
+void ListView::ScrollBy(int dx, int dy) {
+    if (Handle() && (dx != 0 || dy != 0)) SendMessageA(Handle(), LVM_SCROLL, dx, dy);
+}
+
 ListView::ItemSnapshot ListView::Snapshot(int item) const {
     ItemSnapshot snapshot;
     snapshot.caption = Caption(item);

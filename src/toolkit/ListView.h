@@ -70,6 +70,10 @@ public:
     // The first selected item in list order, or -1.
     int FirstSelected() const;
     int NextSelected(int after) const;
+    // The item with the focus rectangle (the keyboard's place), or -1.
+    int FocusedItem() const;
+    void SetFocusedItem(int item);
+    void ScrollBy(int dx, int dy);
 
     ItemSnapshot Snapshot(int item) const;
     void Restore(int item, const ItemSnapshot& snapshot);

@@ -140,6 +140,32 @@ TEST_F(ActionsTest, CloseAsksTheWindowsAndOnlyThoseThatCloseGo) {
     EXPECT_TRUE(helper_->State(windows_[1]).exists);
 }
 
+TEST_F(ActionsTest, ARebuildKeepsTheSelectionAndTheScrollAndCommandsActOnThem) {
+    std::vector<std::string> titles;
+    for (int n = 1; n <= 14; ++n) titles.push_back("Keep " + std::string(n < 10 ? "0" : "") + std::to_string(n));
+    StartWith(titles);
+    const ListViewProbe list = app_->List();
+    SendMessageA(list.handle(), LVM_SCROLL, 0, 400);  // down the list, by the user's wheel as it were
+    Select({"Keep 11", "Keep 12"});
+    const RECT shown = list.Bounds(Item("Keep 11"));
+    ASSERT_LT(list.Bounds(0).top, 0) << "the list is scrolled";
+
+    // A window opens and closes elsewhere: two rebuilds.
+    const HWND other =
+        helper_->Create(Plan(Kind::Frame, "Keep passing", kBesideVistrelX, 500, 200, 150, 0x40B040).Quiet());
+    ThumbnailProbe(*app_).WaitForItem("Keep passing");
+    helper_->Close(other);
+    ThumbnailProbe(*app_).WaitForNoItem("Keep passing");
+    const std::vector<std::string> two{"Keep 11", "Keep 12"};
+    EXPECT_TRUE(WaitUntil([&] { return Settled([&] { return SelectedTitles() == two; }); }, 5000));
+    EXPECT_EQ(list.Bounds(Item("Keep 11")).top, shown.top) << "the view has not scrolled";
+
+    Press(ids::ToolButton4);
+    EXPECT_TRUE(WaitUntil(
+        [&] { return helper_->State(windows_[10]).iconic && helper_->State(windows_[11]).iconic; }, 5000));
+    EXPECT_FALSE(helper_->State(windows_[0]).iconic);
+}
+
 TEST_F(ActionsTest, MovingAnItemSurvivesARefresh) {
     StartWith({"Act A", "Act B", "Act C"});
     const std::vector<std::string> before = app_->ListTitles();
