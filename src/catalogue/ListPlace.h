@@ -10,25 +10,26 @@
 
 namespace vistrel {
 
+// The grid the items are laid out in, row by row from the top (heights
+// measured from the first row's top).
+struct GridShape {
+    int columns = 1;
+    int cellHeight = 0;
+    int pitch = 0;  // from one row's top to the next
+    int TopOf(int item) const;
+    // The first item whose cell reaches below `viewTop`.
+    int FirstShown(int viewTop) const;
+};
+
 struct ListPlace {
     std::vector<WindowHandle> selected;
     WindowHandle focused = nullptr;
-    // The item shown first (the first in list order whose cell reaches
-    // below the view's top), and its top less the view's top.
+    // The item shown first, and its top less the view's top.
     WindowHandle first = nullptr;
     int firstOffset = 0;
     int viewTop = 0;
+    bool Empty() const { return selected.empty() && !focused && viewTop == 0; }
 };
-
-// Notes the place from the items as they stand: each one's window, its
-// cell's top and bottom, and whether it is selected.
-struct PlaceItem {
-    WindowHandle window = nullptr;
-    int top = 0;
-    int bottom = 0;
-    bool selected = false;
-};
-ListPlace NotePlace(const std::vector<PlaceItem>& items, WindowHandle focused, int viewTop);
 
 struct PlaceAfter {
     std::vector<int> select;  // items, in list order
@@ -38,6 +39,7 @@ struct PlaceAfter {
     int viewTop = 0;
     friend bool operator==(const PlaceAfter&, const PlaceAfter&) = default;
 };
-PlaceAfter FindPlace(const ListPlace& place, const std::vector<PlaceItem>& itemsNow);
+// `windows` are the items' windows now, in list order.
+PlaceAfter FindPlace(const ListPlace& place, const std::vector<WindowHandle>& windows, const GridShape& grid);
 
 }  // namespace vistrel

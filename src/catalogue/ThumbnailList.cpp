@@ -1,5 +1,7 @@
 #include "catalogue/ThumbnailList.h"
 
+#include <algorithm>
+
 #include "catalogue/CarryOver.h"
 #include "catalogue/GridLayout.h"
 #include "catalogue/ListPlace.h"
@@ -76,7 +78,7 @@ void ThumbnailList::Rebuild(int columns) {
     // 5.-8. Items in their order, and their places.
     const bool sameSize = previousPictures.Width() == pictures_.Width() &&
                           previousPictures.Height() == pictures_.Height();
-    BuildItems(snapshot, [&](HWND window, tk::Bitmap& target) {
+    const std::vector<WindowHandle> windows = BuildItems(snapshot, [&](HWND window, tk::Bitmap& target) {
         if (!sameSize) return false;
         for (const auto& [handle, image] : previousImages)
             if (handle == window) return previousPictures.CopyImage(image, target.Dc());
@@ -84,46 +86,54 @@ void ThumbnailList::Rebuild(int columns) {
     });
     listView_.EndUpdate();
     LayOutGrid(columns);
-    ReturnTo(place);
+    ReturnTo(place, windows);
     // 9. Clipping of windows that are gone goes with the snapshot.
 }
 
-std::vector<PlaceItem> ThumbnailList::PlaceItems() const {
-    // Heights from the items' rectangles in the client area, measured from
-    // the first item's top: where the view stands is where the first item
-    // went (the control's own origin is not told alike by every version).
-    const int count = listView_.Count();
-    std::vector<PlaceItem> items(static_cast<size_t>(count));
-    if (count == 0) return items;
-    const int base = listView_.ItemBounds(0).top;
-    for (int i = 0; i < count; ++i) {
-        PlaceItem& item = items[static_cast<size_t>(i)];
-        if (const WindowEntry* entry = EntryOf(i)) item.window = entry->handle;
-        const RECT bounds = listView_.ItemBounds(i);
-        item.top = bounds.top - base;
-        item.bottom = bounds.bottom - base;
-    }
-    for (int i = listView_.FirstSelected(); i >= 0; i = listView_.NextSelected(i))
-        items[static_cast<size_t>(i)].selected = true;
-    return items;
+GridShape ThumbnailList::Grid() const {
+    // By the grid the items were laid out in: asking the control for every
+    // item's rectangle costs a layout pass each under Wine.
+    const RECT cell = listView_.ItemBounds(0);
+    const int height = cell.bottom - cell.top;
+    return {columns_, height, height + listView_.Scale(kGridGap)};
 }
 
-int ThumbnailList::ViewTop() const { return listView_.Count() > 0 ? -listView_.ItemBounds(0).top : 0; }
+int ThumbnailList::ViewTop() const {
+    // Where the first item went: the control's own origin is not told alike
+    // by every version.
+    return listView_.Count() > 0 ? -listView_.ItemBounds(0).top : 0;
+}
 
 ListPlace ThumbnailList::NotePlace() const {
-    const int focused = listView_.FocusedItem();
-    const WindowEntry* entry = focused >= 0 ? EntryOf(focused) : nullptr;
-    return vistrel::NotePlace(PlaceItems(), entry ? entry->handle : nullptr, ViewTop());
+    ListPlace place;
+    if (listView_.Count() == 0) return place;
+    const auto windowOf = [this](int item) {
+        const WindowEntry* entry = item >= 0 ? EntryOf(item) : nullptr;
+        return entry ? entry->handle : nullptr;
+    };
+    for (int i = listView_.FirstSelected(); i >= 0; i = listView_.NextSelected(i))
+        place.selected.push_back(windowOf(i));
+    place.focused = windowOf(listView_.FocusedItem());
+    place.viewTop = ViewTop();
+    if (place.viewTop != 0) {
+        const GridShape grid = Grid();
+        const int first = std::min(grid.FirstShown(place.viewTop), listView_.Count() - 1);
+        place.first = windowOf(first);
+        place.firstOffset = grid.TopOf(first) - place.viewTop;
+    }
+    return place;
 }
 
-void ThumbnailList::ReturnTo(const ListPlace& place) {
-    const PlaceAfter after = FindPlace(place, PlaceItems());
+void ThumbnailList::ReturnTo(const ListPlace& place, const std::vector<WindowHandle>& windows) {
+    if (place.Empty() || windows.empty()) return;
+    const PlaceAfter after = FindPlace(place, windows, Grid());
     for (const int item : after.select) listView_.SetSelected(item, true);
     if (after.focus >= 0) listView_.SetFocusedItem(after.focus);
     listView_.ScrollBy(0, after.viewTop - ViewTop());
 }
 
-void ThumbnailList::BuildItems(CarryOverSnapshot& snapshot, const PreviousPicture& previous) {
+std::vector<WindowHandle> ThumbnailList::BuildItems(CarryOverSnapshot& snapshot,
+                                                    const PreviousPicture& previous) {
     catalogue_.EnumerateVisible();
     const bool pictures = Pictures();
     const int count = catalogue_.ListedCount();
@@ -149,6 +159,8 @@ void ThumbnailList::BuildItems(CarryOverSnapshot& snapshot, const PreviousPictur
 
     // One picture per item, in list order; room for all of them at once.
     pictures_.SetImageCount(count);
+    std::vector<WindowHandle> windows;  // the items' windows, in list order
+    windows.reserve(static_cast<size_t>(count));
     for (int position = 0; position < count; ++position) {
         // A capture's question may meet the end of the session: the list is
         // not built any further then.
@@ -159,11 +171,14 @@ void ThumbnailList::BuildItems(CarryOverSnapshot& snapshot, const PreviousPictur
         const int item =
             listView_.AddItem(keys[index].caption, reinterpret_cast<LPARAM>(&entry), position);
         listView_.SetSubItem(item, 0, keys[index].positionKey);
+        windows.push_back(entry.handle);
         if (!entry.minimized && !entry.parked) platform::RedrawNow(pictured);
     }
+    return windows;
 }
 
 void ThumbnailList::LayOutGrid(int columns) {
+    columns_ = columns;
     const int count = listView_.Count();
     if (count == 0) return;
     const RECT cell = listView_.ItemBounds(0);

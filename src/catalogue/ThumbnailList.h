@@ -24,8 +24,8 @@
 namespace vistrel {
 
 class CarryOverSnapshot;
+struct GridShape;
 struct ListPlace;
-struct PlaceItem;
 class ExclusionList;
 namespace tk {
 class ImageList;
@@ -101,17 +101,18 @@ public:
 private:
     // A window's picture from before a rebuild, found by its handle.
     using PreviousPicture = std::function<bool(HWND, tk::Bitmap&)>;
-    void BuildItems(CarryOverSnapshot& snapshot, const PreviousPicture& previous);
+    // Returns the items' windows in list order.
+    std::vector<WindowHandle> BuildItems(CarryOverSnapshot& snapshot, const PreviousPicture& previous);
     // Draws the picture of a new item at `image`; returns the window pictured.
     HWND RenderNewItem(WindowEntry& entry, int image, const PreviousPicture& previous);
     // The item's picture as ImageList1 holds it now.
     LastPicture PictureOf(int item) const;
     // The user's place (selection, focus, scroll), noted by window before a
-    // rebuild and found again after it.
-    std::vector<PlaceItem> PlaceItems() const;
+    // rebuild and found again after it among the items' windows.
+    GridShape Grid() const;
     int ViewTop() const;
     ListPlace NotePlace() const;
-    void ReturnTo(const ListPlace& place);
+    void ReturnTo(const ListPlace& place, const std::vector<WindowHandle>& windows);
 
     tk::ListView& listView_;
     tk::ImageList& pictures_;
@@ -120,6 +121,7 @@ private:
     WindowCatalogue catalogue_;
     ThumbnailRenderer renderer_;
     RegionSink* regionSink_ = nullptr;
+    int columns_ = 1;  // of the grid the items were last laid out in
     // DIB sections: the image list takes their pixels several times faster
     // than a device bitmap's, and they are scaled into as fast.
     tk::Bitmap workBitmap_{tk::PixelFormat::Bgra32};   // single refreshes and icon cards

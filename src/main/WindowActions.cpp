@@ -58,4 +58,28 @@ PopupStates ComputePopupStates(const std::vector<SelectedItem>& selected, const 
     return s;
 }
 
+ListKey ListKeyOf(int key, bool control, bool shift, bool alt) {
+    // Virtual-key codes: Enter, Delete, F5, and the letters as their capitals.
+    constexpr int kEnter = 0x0D;
+    constexpr int kDelete = 0x2E;
+    constexpr int kF5 = 0x74;
+    if (alt) return ListKey::None;
+    if (control) {
+        if (shift) return ListKey::None;
+        if (key == 'A') return ListKey::SelectAll;
+        if (key == 'C') return ListKey::Copy;
+        return ListKey::None;
+    }
+    switch (key) {
+    case kEnter:
+        return shift ? ListKey::Minimise : ListKey::GoTo;
+    case kDelete:
+        return shift ? ListKey::None : ListKey::Close;
+    case kF5:
+        return shift ? ListKey::None : ListKey::Refresh;
+    default:
+        return ListKey::None;
+    }
+}
+
 }  // namespace vistrel

@@ -29,6 +29,20 @@ bool SelectedBy(int tag, bool minimized);
 // would leave the list.
 int MoveTarget(int index, int count, bool forward);
 
+// What a key pressed in the list does. The arrow keys, Home, End and the
+// page keys are the list's own and stay unused here.
+enum class ListKey {
+    None,
+    GoTo,       // Enter: restore or bring to front, the last one in front
+    Minimise,   // Shift+Enter
+    Close,      // Delete
+    SelectAll,  // Ctrl+A
+    Refresh,    // F5
+    Copy,       // Ctrl+C: the first selected picture, as shown
+};
+// `key` is a virtual-key code.
+ListKey ListKeyOf(int key, bool control, bool shift, bool alt);
+
 constexpr int kClipChoiceCount = 10;
 
 // One selected item, as the context menu looks at it.

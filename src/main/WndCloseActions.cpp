@@ -27,10 +27,13 @@ struct Selected {
 }  // namespace
 
 void TPrintWndDlg::ToolButton3Click(tk::Component& sender) {
+    RunWindowCommand(static_cast<WindowCommand>(sender.Tag), false);
+}
+
+void TPrintWndDlg::RunWindowCommand(WindowCommand command, bool bringToFront) {
     // One command at a time: another that waits for its windows holds the list.
     const auto running = gate_.TryBegin();
     if (!running) return;
-    const auto command = static_cast<WindowCommand>(sender.Tag);
     const bool openOnly = OpenOnlyInForce();
     std::vector<Selected> selected;
     std::vector<HWND> windows;
@@ -86,8 +89,44 @@ void TPrintWndDlg::ToolButton3Click(tk::Component& sender) {
         RerenderEntry(s.item, minimisedNow, IsWindowParked(targetsNow[n]));
         if (s.minimized) platform::RedrawNow(s.window);
     }
-    // The restored windows do not keep the focus.
-    if (command == WindowCommand::Show) SetForegroundWindow(Handle());
+    if (command != WindowCommand::Show) return;
+    if (!bringToFront) {
+        // The restored windows do not keep the focus.
+        SetForegroundWindow(Handle());
+        return;
+    }
+    // Each in front in turn: the last one selected ends in front of all.
+    for (const Selected& s : selected) {
+        if (ClosingStarted()) return;
+        SetForegroundWindow(s.window);
+    }
+}
+
+bool TPrintWndDlg::ListView1KeyDown(WORD key) {
+    const auto down = [](int virtualKey) { return GetKeyState(virtualKey) < 0; };
+    switch (ListKeyOf(key, down(VK_CONTROL), down(VK_SHIFT), down(VK_MENU))) {
+    case ListKey::GoTo:
+        RunWindowCommand(WindowCommand::Show, true);
+        return true;
+    case ListKey::Minimise:
+        RunWindowCommand(WindowCommand::Minimise, false);
+        return true;
+    case ListKey::Close:
+        RunWindowCommand(WindowCommand::Close, false);
+        return true;
+    case ListKey::SelectAll:
+        for (int i = 0; i < ListView1.Count(); ++i) ListView1.SetSelected(i, true);
+        return true;
+    case ListKey::Refresh:
+        ToolButton1Click(RefreshKind::List);
+        return true;
+    case ListKey::Copy:
+        N6Click(PictureScale::Shown);
+        return true;
+    case ListKey::None:
+        break;
+    }
+    return false;
 }
 
 void TPrintWndDlg::ListView1DblClick(tk::Component&) {

@@ -52,6 +52,7 @@ void TPrintWndDlg::CreateControls() {
     ListView1.OnContextPopup = [this](tk::ListView&, POINT screen) {
         PopupMenu2.Popup(Handle(), screen.x, screen.y);
     };
+    ListView1.OnKeyDown = [this](tk::ListView&, WORD key) { return ListView1KeyDown(key); };
 
     CreateToolBar();
     CreatePanels();

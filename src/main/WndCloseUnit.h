@@ -55,6 +55,7 @@
 #include "main/ColourScheme.h"
 #include "main/CommandGate.h"
 #include "main/LayeredWindows.h"
+#include "main/WindowActions.h"
 #include "main/WndCloseIds.h"
 #include "platform/OptionalApis.h"
 #include "toolkit/Bitmap.h"
@@ -272,6 +273,11 @@ private:
 
     // Commands on the selected windows (WndCloseActions.cpp)
     void ToolButton3Click(tk::Component& sender);
+    // Show, minimise or close the selected windows; shown ones brought to
+    // the front (the keyboard's Enter) or the focus kept here.
+    void RunWindowCommand(WindowCommand command, bool bringToFront);
+    // The list's keys beyond its own (arrows, Home, End, the page keys).
+    bool ListView1KeyDown(WORD key);
     void ListView1DblClick(tk::Component& sender);
     void ToolButton2Click(tk::Component& sender);
     void TopWndMenuClick(tk::Component& sender);

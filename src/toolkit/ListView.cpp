@@ -301,6 +301,18 @@ void ListView::EndUpdate() {
     }
 }
 
+void ListView::KeyboardPopup() {
+    POINT client{0, 0};
+    int item = FocusedItem();
+    if (item < 0) item = FirstSelected();
+    if (item >= 0) {
+        const RECT bounds = ItemBounds(item);
+        client = POINT{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+    }
+    ClientToScreen(Handle(), &client);
+    OnContextPopup(*this, client);
+}
+
 LRESULT ListView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT && !painted_) {
         // Wine's list view arranges its icons by itself the first time it
@@ -319,21 +331,30 @@ LRESULT ListView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return result;
     }
-    if (message == WM_CONTEXTMENU && OnContextPopup) {
-        POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (screen.x == -1 && screen.y == -1) {
-            // From the keyboard: at the first selected item, else at the
-            // top-left corner of the list.
-            POINT client{0, 0};
-            if (int item = FirstSelected(); item >= 0) {
-                RECT bounds = ItemBounds(item);
-                client = POINT{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
-            }
-            ClientToScreen(Handle(), &client);
-            screen = client;
-        }
-        OnContextPopup(*this, screen);
+    switch (message) {
+    case WM_CONTEXTMENU:
+        if (!OnContextPopup) break;
+        if (GET_X_LPARAM(lParam) == -1 && GET_Y_LPARAM(lParam) == -1)
+            KeyboardPopup();
+        else
+            OnContextPopup(*this, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        const WORD key = static_cast<WORD>(wParam);
+        // The menu key and Shift+F10, however the control would take them.
+        if (OnContextPopup && (key == VK_APPS || (key == VK_F10 && GetKeyState(VK_SHIFT) < 0))) {
+            KeyboardPopup();
+            return 0;
+        }
+        if (message == WM_KEYDOWN && OnKeyDown && OnKeyDown(*this, key)) return 0;
+        break;
+    }
+    case WM_CHAR:
+        if (OnChar && OnChar(*this, static_cast<BYTE>(wParam))) return 0;
+        break;
+    default:
+        break;
     }
     return Window::WndProc(message, wParam, lParam);
 }

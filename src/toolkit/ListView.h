@@ -94,6 +94,13 @@ public:
     // A context menu is asked for, by the mouse or the keyboard; `screen` is
     // where it should appear.
     std::function<void(ListView& sender, POINT screen)> OnContextPopup;
+    // A key pressed in the list (WM_KEYDOWN): true when it was used, and the
+    // control's own handling of it is skipped.
+    std::function<bool(ListView& sender, WORD key)> OnKeyDown;
+    // A character typed (one byte; a double-byte character comes as two):
+    // true when it was used, so the control's own type-ahead does not move
+    // the selection.
+    std::function<bool(ListView& sender, BYTE character)> OnChar;
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -101,6 +108,9 @@ protected:
 
 private:
     void EnsureSubItemColumns(int count);
+    // The context menu asked for from the keyboard: at the focused item,
+    // else the first selected one, else the list's top-left corner.
+    void KeyboardPopup();
     std::string ItemText(int item, int subItem) const;
     void SetItemText(int item, int subItem, const std::string& text);
 

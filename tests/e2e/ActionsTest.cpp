@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -164,6 +165,37 @@ TEST_F(ActionsTest, ARebuildKeepsTheSelectionAndTheScrollAndCommandsActOnThem) {
     EXPECT_TRUE(WaitUntil(
         [&] { return helper_->State(windows_[10]).iconic && helper_->State(windows_[11]).iconic; }, 5000));
     EXPECT_FALSE(helper_->State(windows_[0]).iconic);
+}
+
+TEST_F(ActionsTest, TheKeysOfTheListGoToCloseAndOpenTheMenuAtTheFocusedItem) {
+    StartWith({"Key one", "Key two", "Key three"});
+    const ListViewProbe list = app_->List();
+    ThumbnailProbe(*app_).BringToFront();
+    const HWND listView = app_->Control(ids::ListView1);
+    list.Click(Item("Key two"));  // selected, and the list has the focus
+
+    // Enter goes to the window: in front of everything.
+    PressKey(listView, VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windows_[1]; }, 5000));
+
+    // Shift+F10 opens the item menu at the focused item, typed for real.
+    ThumbnailProbe(*app_).BringToFront();
+    list.Click(Item("Key three"));
+    const RECT item = list.Bounds(Item("Key three"));
+    POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    ClientToScreen(listView, &centre);
+    TypeChord({VK_SHIFT, VK_F10});
+    const HWND menu = app_->WaitForWindow("#32768");
+    RECT at{};
+    GetWindowRect(menu, &at);
+    EXPECT_LE(std::abs(at.left - centre.x) + std::abs(at.top - centre.y), 4) << "the menu opens at the item";
+    PressKey(menu, VK_ESCAPE);
+    WaitFor([&] { return !IsWindowVisible(menu); }, 5000, "the menu to close");
+
+    // Delete asks the selected window to close.
+    PressKey(listView, VK_DELETE);
+    EXPECT_TRUE(WaitUntil([&] { return helper_->State(windows_[2]).closeRequests == 1; }, 5000));
+    EXPECT_EQ(helper_->State(windows_[1]).closeRequests, 0u);
 }
 
 TEST_F(ActionsTest, MovingAnItemSurvivesARefresh) {

@@ -136,6 +136,24 @@ void PressKey(HWND window, WPARAM key) {
     PostMessageA(window, WM_KEYUP, key, 0xC0000001);
 }
 
+void TypeChord(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (const WORD key : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 PointerMoved::PointerMoved() {
     GetCursorPos(&home_);
     MoveTo(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);

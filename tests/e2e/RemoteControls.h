@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,10 @@ void PostCommand(HWND target, int id);
 // A key pressed and released, posted: an open menu's tracking loop takes the
 // keys of its thread's queue as it takes the user's.
 void PressKey(HWND window, WPARAM key);
+
+// Real key input, as the user types it, to whichever window has the focus:
+// the keys of a chord pressed in order and released in reverse.
+void TypeChord(std::initializer_list<WORD> keys);
 
 // The mouse pointer moved for the scope of a test and put back after it: a
 // pointer resting on a menu or a toolbar would highlight items and open

@@ -19,29 +19,32 @@ TEST(GridLayout, DegenerateCounts) {
     EXPECT_EQ(GridPositions(2, -3, 10, 20), (std::vector<Point>{{0, 0}, {0, 30}}));
 }
 
-// A rebuild keeps the user's place by window: two rows of two cells 100
-// high, the view scrolled 130 down (the second row shown first, 20 cut off).
+// A rebuild keeps the user's place by window: rows of two cells 100 high,
+// 110 apart; the view scrolled 130 down shows the second row first, 20 cut off.
 TEST(ListPlace, ARebuildFindsTheSelectionTheFocusAndTheFirstShownItemByWindow) {
+    const GridShape grid{2, 100, 110};
+    EXPECT_EQ(grid.FirstShown(99), 0);
+    EXPECT_EQ(grid.FirstShown(100), 2) << "a row whose bottom is the view's top is not shown";
+    EXPECT_EQ(grid.FirstShown(215), 4);
     const auto w = [](uintptr_t n) { return reinterpret_cast<WindowHandle>(n); };
-    const std::vector<PlaceItem> before = {
-        {w(1), 0, 100, false}, {w(2), 0, 100, true}, {w(3), 110, 210, false}, {w(4), 110, 210, true}};
-    const ListPlace place = NotePlace(before, w(4), 130);
-    EXPECT_EQ(place.first, w(3));
-    EXPECT_EQ(place.firstOffset, -20);
+    ListPlace place;
+    place.selected = {w(2), w(4)};
+    place.focused = w(4);
+    place.first = w(3);
+    place.firstOffset = grid.TopOf(2) - 130;
+    place.viewTop = 130;
 
     const struct {
         const char* what;
-        std::vector<PlaceItem> now;
+        std::vector<WindowHandle> now;
         PlaceAfter after;
     } cases[] = {
-        {"a window before them closed", {{w(2), 0, 100}, {w(3), 0, 100}, {w(4), 110, 210}}, {{0, 2}, 2, 20}},
-        {"a new window first", {{w(9), 0, 100}, {w(1), 0, 100}, {w(2), 110, 210}, {w(3), 110, 210},
-                                 {w(4), 220, 320}}, {{2, 4}, 4, 130}},
-        {"the first shown one gone", {{w(1), 0, 100}, {w(2), 0, 100}, {w(4), 110, 210}}, {{1, 2}, 2, 130}},
-        {"everything gone", {{w(7), 0, 100}, {nullptr, 0, 100}}, {{}, -1, 130}},
-        {"the first shown one now alone", {{w(3), 0, 100}}, {{}, -1, 20}},
+        {"a window before them closed", {w(2), w(3), w(4)}, {{0, 2}, 2, 20}},
+        {"a new window first", {w(9), w(1), w(2), w(3), w(4)}, {{2, 4}, 4, 130}},
+        {"the first shown one gone", {w(1), w(2), w(4)}, {{1, 2}, 2, 130}},
+        {"everything gone", {w(7), nullptr}, {{}, -1, 130}},
     };
-    for (const auto& c : cases) EXPECT_EQ(FindPlace(place, c.now), c.after) << c.what;
+    for (const auto& c : cases) EXPECT_EQ(FindPlace(place, c.now, grid), c.after) << c.what;
 }
 
 }  // namespace

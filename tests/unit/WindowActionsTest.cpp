@@ -91,5 +91,22 @@ TEST(WindowActions, ContextMenuFollowsTheSelection) {
     EXPECT_EQ(ComputePopupStates({}, facts).clipMenuImage, 16);
 }
 
+TEST(WindowActions, KeysOfTheList) {
+    const struct {
+        int key;
+        bool control, shift, alt;
+        ListKey does;
+    } cases[] = {
+        {0x0D, false, false, false, ListKey::GoTo},     {0x0D, false, true, false, ListKey::Minimise},
+        {0x0D, false, false, true, ListKey::None},      {0x2E, false, false, false, ListKey::Close},
+        {0x2E, false, true, false, ListKey::None},      {'A', true, false, false, ListKey::SelectAll},
+        {'A', false, false, false, ListKey::None},      {'C', true, false, false, ListKey::Copy},
+        {'C', true, true, false, ListKey::None},        {0x74, false, false, false, ListKey::Refresh},
+        {0x0D, true, false, false, ListKey::None},      {0x25, false, false, false, ListKey::None},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ListKeyOf(c.key, c.control, c.shift, c.alt), c.does) << c.key << c.control << c.shift << c.alt;
+}
+
 }  // namespace
 }  // namespace vistrel
