@@ -11,20 +11,8 @@
 
 namespace vistrel::tk {
 
-namespace {
-
-void RegisterListViewClass() {
-    static const bool registered = [] {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
-        return InitCommonControlsEx(&controls) != FALSE;
-    }();
-    (void)registered;
-}
-
-}  // namespace
-
 void ListView::Create(Window* parent, int id, const RECT& bounds) {
-    RegisterListViewClass();
+    RegisterCommonControls(ICC_LISTVIEW_CLASSES);
     // No LVS_AUTOARRANGE: the owner places every item itself. The image list
     // is shared, because the ImageList object frees it.
     CreateControl(WC_LISTVIEWA, parent,

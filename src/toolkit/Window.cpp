@@ -268,6 +268,11 @@ RECT BoundsInParent(HWND window) {
     return r;
 }
 
+void RegisterCommonControls(DWORD classes) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, classes};
+    InitCommonControlsEx(&controls);
+}
+
 RECT Window::BoundsRect() const { return BoundsInParent(hwnd_); }
 
 int Window::Width() const {

@@ -145,4 +145,9 @@ private:
 // on the screen (a top-level window's).
 RECT BoundsInParent(HWND window);
 
+// Registers the common controls' window classes of `classes` (ICC_ flags),
+// which a control made before Application::Initialize (in a test, say)
+// needs; registering them again does no harm.
+void RegisterCommonControls(DWORD classes);
+
 }  // namespace vistrel::tk

@@ -1,9 +1,10 @@
-// The registry values "hi", "clip" and "tims" as anyone may have written
-// them: any type, any size, any number.
+// The registry values "hi", "clip", "tims" and "hotkey" as anyone may have
+// written them: any type, any size, any number.
 
 #include <string>
 
 #include "FuzzCheck.h"
+#include "common/HotKeySetting.h"
 #include "common/SettingValues.h"
 #include "main/IntervalText.h"
 
@@ -37,6 +38,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(static_cast<int>(*interval) > 0);
         FUZZ_CHECK(IntervalText(*interval) == std::to_string(*interval) + "ms");
     }
-    FUZZ_CHECK(!SwitchSetting(std::nullopt) && !IntervalSetting(std::nullopt));
+
+    // A hot key read is stored again as it was, and the control gives it back
+    // but for Win, which it cannot show.
+    const auto hotKey = HotKeySetting(value);
+    if (!dword) FUZZ_CHECK(!hotKey);
+    if (hotKey) {
+        FUZZ_CHECK(HotKeyValue(*hotKey) == *dword);
+        const HotKey withoutWin{hotKey->key, static_cast<uint8_t>(hotKey->modifiers & ~kModWin)};
+        FUZZ_CHECK(FromControl(ToControl(*hotKey)) == withoutWin);
+        FUZZ_CHECK(ChosenHotKey(*hotKey, ToControl(*hotKey)) == *hotKey);
+    }
+    FUZZ_CHECK(!SwitchSetting(std::nullopt) && !IntervalSetting(std::nullopt) && !HotKeySetting(std::nullopt));
     return 0;
 }

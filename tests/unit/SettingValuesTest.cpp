@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "DwordValue.h"
 #include "common/SettingValues.h"
 
 namespace vistrel {
@@ -12,11 +13,7 @@ namespace {
 
 constexpr uint32_t kString = 1, kBinary = 3, kBigEndian = 5, kQword = 11;
 
-RegistryValue Dword(uint32_t number) {
-    std::string bytes;
-    for (int i = 0; i < 4; ++i) bytes += static_cast<char>(number >> (8 * i));
-    return {kRegistryDword, bytes};
-}
+using test::Dword;
 
 TEST(SettingValues, WhatEachValueFeeds) {
     using std::nullopt;
