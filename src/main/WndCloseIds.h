@@ -61,5 +61,6 @@ constexpr int N13 = 3037;
 constexpr int N12 = 3038;
 constexpr int N14 = 3039;
 constexpr int ClipMenu = 3040;
+constexpr int HotKeyMenu = 3041;
 
 }  // namespace vistrel::ids

@@ -67,6 +67,8 @@ void TPrintWndDlg::CreateMenus() {
         {N14, "実寸サイズ", "", 25, 0},
         {N15, "-", "", kNone, 0},
         {ClipMenu, "自動でクリッピング表示", "", 17, 0},
+        {N16, "-", "", kNone, 0},
+        {HotKeyMenu, "ホットキー...", "ホットキー|どこからでも Vistrel を呼び出すキーを設定する", kNone, 0},
     };
     for (const ItemSpec& spec : second) Describe(spec);
     ClipMenu.Checked = true;
@@ -77,7 +79,8 @@ void TPrintWndDlg::CreateMenus() {
     GrpSaveMenu.Items = {&N12, &N14};
     PopupMenu2.Images = &ImageList2;
     PopupMenu2.Items = {&TopWndMenu, &Close1, &N2, &N4, &TrimDataMenu, &TrimingOnMenu, &N11,
-                        &AutoUpdateMenu, &N9, &N7, &Copy1, &GrpSaveMenu, &N15, &ClipMenu};
+                        &AutoUpdateMenu, &N9, &N7, &Copy1, &GrpSaveMenu, &N15, &ClipMenu,
+                        &N16, &HotKeyMenu};
     for (tk::PopupMenu* menu : {&PopupMenu1, &PopupMenu2})
         for (tk::MenuItem* item : menu->Items) OwnerDrawMenuItem(*item);
 
@@ -95,6 +98,7 @@ void TPrintWndDlg::CreateMenus() {
     TrimingOnMenu.OnClick = [this](tk::Component& sender) { TrimingOnMenuClick(sender); };
     N5.OnClick = [this](tk::Component& sender) { N5Click(sender); };
     ClipMenu.OnClick = [this](tk::Component& sender) { ClipMenuClick(sender); };
+    HotKeyMenu.OnClick = [this](tk::Component&) { HotKeyMenuClick(); };
     for (tk::MenuItem* item : {&TrimSaveMenu, &TrmInpotMenu})
         item->OnClick = [this](tk::Component& sender) { TrimSaveMenuClick(sender); };
     SaveDialog1.Filter = "ビットマップ|*.bmp|JPEG|*.jpg;*jpeg";

@@ -20,6 +20,7 @@ namespace {
 constexpr const char* kHighQualityValue = "hi";
 constexpr const char* kClipValue = "clip";
 constexpr const char* kIntervalValue = "tims";
+constexpr const char* kHotKeyValue = "hotkey";
 
 }  // namespace
 
@@ -44,6 +45,7 @@ void TPrintWndDlg::ReadSettings() {
     if (auto on = SwitchSetting(key.ReadValue(kHighQualityValue))) HighQualityChkBox.SetChecked(*on);
     if (auto on = SwitchSetting(key.ReadValue(kClipValue))) ClipMenu.Checked = *on;
     if (auto interval = IntervalSetting(key.ReadValue(kIntervalValue))) Timer1.SetInterval(*interval);
+    if (auto hotKey = HotKeySetting(key.ReadValue(kHotKeyValue))) hotKey_ = *hotKey;
     Label1.SetCaption(IntervalText(Timer1.Interval()));
 }
 
@@ -55,6 +57,12 @@ void TPrintWndDlg::WriteSettings() {
     // The clipping list window lends the timer another interval while it is
     // open (a session may end meanwhile): the user's own one is stored.
     key.WriteDword(kIntervalValue, trimView_ ? trimView_->SavedInterval() : Timer1.Interval());
+    key.WriteDword(kHotKeyValue, HotKeyValue(hotKey_));
+}
+
+void TPrintWndDlg::WriteHotKey() {
+    if (const auto key = platform::RegistryKey::Open(HKEY_CURRENT_USER, kSettingsKey, KEY_WRITE))
+        key.WriteDword(kHotKeyValue, HotKeyValue(hotKey_));
 }
 
 void TPrintWndDlg::LoadExclusionList() {

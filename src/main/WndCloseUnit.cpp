@@ -108,6 +108,7 @@ void TPrintWndDlg::FormCreate() {
     LoadExclusionList();
     RefreshList();
     Timer1.SetEnabled(true);
+    RegisterGlobalHotKey();
     background_->Start();
     cpuThread_->Resume();
 }
@@ -127,7 +128,10 @@ void TPrintWndDlg::FormCloseQuery(bool& canClose) {
 
 void TPrintWndDlg::FormClose() { closing_.Close(); }
 
-void TPrintWndDlg::FormDestroy() { closing_.Destroy(); }
+void TPrintWndDlg::FormDestroy() {
+    closing_.Destroy();
+    hotKeyHeld_ = {};
+}
 
 ClosingSteps TPrintWndDlg::MakeClosingSteps() {
     ClosingSteps steps;
@@ -208,6 +212,9 @@ LRESULT TPrintWndDlg::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;  // we never hold up the end of the session
     case WM_ENDSESSION:
         if (wParam) closing_.EndSession();
+        return 0;
+    case WM_HOTKEY:
+        HotKeyPressed();
         return 0;
     case tk::WM_VT_RUN_DEFERRED:
         gate_.RunDeferred();

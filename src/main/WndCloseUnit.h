@@ -30,6 +30,7 @@
 //   WndCloseTranslucency.cpp the translucency commands, the interval dialog
 //   WndCloseSort.cpp      sorting and the automatic-update marks
 //   WndCloseRescue.cpp    parked windows journalled, and a crash's rescue
+//   WndCloseHotKey.cpp    the global hot key and its dialog
 
 #include <atomic>
 #include <memory>
@@ -47,6 +48,7 @@
 #include "clipping/CpuThreadUnit.h"
 #include "clipping/RegionTable.h"
 #include "clipping/TrimViewHost.h"
+#include "common/HotKeySetting.h"
 #include "controls/AboutDialog.h"
 #include "controls/NewTrackBar.h"
 #include "controls/SwitchButton.h"
@@ -57,6 +59,7 @@
 #include "main/LayeredWindows.h"
 #include "main/WindowActions.h"
 #include "main/WndCloseIds.h"
+#include "platform/Keyboard.h"
 #include "platform/OptionalApis.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/CheckBox.h"
@@ -190,6 +193,8 @@ private:
     tk::MenuItem N14{ids::N14};
     tk::MenuItem N15;
     tk::MenuItem ClipMenu{ids::ClipMenu};
+    tk::MenuItem N16;
+    tk::MenuItem HotKeyMenu{ids::HotKeyMenu};
 
     // --- Queries ---------------------------------------------------------------
     bool PrintWindowAvailable() const { return printWindow_.Available(); }
@@ -234,6 +239,7 @@ private:
     void ChooseDataFolder();
     void ReadSettings();
     void WriteSettings();
+    void WriteHotKey();  // at once, when the user has chosen it
     void LoadExclusionList();
     // At the end; a file that cannot be written is reported when asked
     // (not at the end of the session, where nobody could answer a box).
@@ -324,6 +330,11 @@ private:
     void InstallCrashRescue();
     void RemoveCrashRescue();
 
+    // The global hot key (WndCloseHotKey.cpp)
+    void RegisterGlobalHotKey();
+    void HotKeyPressed();
+    void HotKeyMenuClick();
+
     // Sorting and the automatic-update marks (WndCloseSort.cpp)
     void ConnectSortAndTranslucency();
     void SortToolBtnClick(tk::Component& sender);
@@ -372,6 +383,8 @@ private:
     // is destroyed.
     std::unique_ptr<TCpuThread> cpuThread_;
     CpuMeter cpuMeter_;
+    HotKey hotKey_ = kDefaultHotKey;
+    platform::HotKeyRegistration hotKeyHeld_;
     ClosingSequence closing_{MakeClosingSteps()};
     CommandGate gate_{closing_, [this] { PostRunDeferred(); }, MakeDeferredRequests()};
     TTrimViewDlg* trimView_ = nullptr;  // the clipping list window while it is open

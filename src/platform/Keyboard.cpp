@@ -1,5 +1,7 @@
 #include "platform/Keyboard.h"
 
+#include <utility>
+
 #include <windows.h>
 
 #include "common/HotKeySetting.h"
@@ -16,6 +18,30 @@ std::string KeyName(uint8_t key) {
     char name[64] = {};
     const int length = GetKeyNameTextA(static_cast<LONG>(keyData), name, sizeof name);
     return length > 0 ? std::string(name, length) : std::string();
+}
+
+HotKeyRegistration HotKeyRegistration::Register(HWND window, int id, UINT modifiers, UINT key) {
+    // Held down, the key calls once: no repeats.
+    if (!RegisterHotKey(window, id, modifiers | MOD_NOREPEAT, key)) return {};
+    return {window, id};
+}
+
+HotKeyRegistration::~HotKeyRegistration() { Release(); }
+
+HotKeyRegistration::HotKeyRegistration(HotKeyRegistration&& other) noexcept
+    : window_(std::exchange(other.window_, nullptr)), id_(other.id_) {}
+
+HotKeyRegistration& HotKeyRegistration::operator=(HotKeyRegistration&& other) noexcept {
+    if (this != &other) {
+        Release();
+        window_ = std::exchange(other.window_, nullptr);
+        id_ = other.id_;
+    }
+    return *this;
+}
+
+void HotKeyRegistration::Release() noexcept {
+    if (window_) UnregisterHotKey(std::exchange(window_, nullptr), id_);
 }
 
 }  // namespace vistrel::platform
