@@ -41,6 +41,17 @@ std::string ExtractFolder(const std::string& path, LeadBytePredicate isLeadByte)
 // The file name part of a path: what follows ExtractFolder's part.
 std::string ExtractFileName(const std::string& path, LeadBytePredicate isLeadByte);
 
+// The same part as a view into the path, for callers that look at many paths
+// and keep none.
+std::string_view FileNamePart(std::string_view path, LeadBytePredicate isLeadByte);
+
+// Position of the first occurrence of `part` in `text` that starts on a
+// character of its own (never on a trail byte), comparing ASCII letters
+// without regard to case and every other byte exactly (the two bytes of a
+// double-byte character too: its trail byte may equal a letter). 0 for an
+// empty part; npos when there is none.
+size_t FindIgnoringAsciiCase(std::string_view text, std::string_view part, LeadBytePredicate isLeadByte);
+
 // The longest start of `text` of at most `maxBytes` bytes that does not end
 // halfway through a double-byte character.
 std::string_view CutToBytes(std::string_view text, size_t maxBytes, LeadBytePredicate isLeadByte);
