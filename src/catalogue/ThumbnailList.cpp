@@ -4,6 +4,7 @@
 
 #include "catalogue/CarryOver.h"
 #include "catalogue/GridLayout.h"
+#include "catalogue/ListFilter.h"
 #include "catalogue/ListPlace.h"
 #include "catalogue/Parking.h"
 #include "catalogue/WindowStates.h"
@@ -85,28 +86,44 @@ void ThumbnailList::Rebuild(int columns) {
         return false;
     });
     listView_.EndUpdate();
-    LayOutGrid(columns);
+    columns_ = columns;
+    ApplyFilter();
     ReturnTo(place, windows);
+    // Program files of windows that are gone are forgotten: a handle may be
+    // given to another window later.
+    std::erase_if(programPaths_, [&](const auto& known) {
+        return std::find(windows.begin(), windows.end(), known.first) == windows.end();
+    });
     // 9. Clipping of windows that are gone goes with the snapshot.
 }
 
-GridShape ThumbnailList::Grid() const {
+std::vector<int> ThumbnailList::ShownItems() const {
+    std::vector<int> shown;
+    const int count = listView_.Count();
+    shown.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        if (!listView_.Hidden(i)) shown.push_back(i);
+    return shown;
+}
+
+GridShape ThumbnailList::Grid(int firstShown) const {
     // By the grid the items were laid out in: asking the control for every
     // item's rectangle costs a layout pass each under Wine.
-    const RECT cell = listView_.ItemBounds(0);
+    const RECT cell = listView_.ItemBounds(firstShown);
     const int height = cell.bottom - cell.top;
     return {columns_, height, height + listView_.Scale(kGridGap)};
 }
 
-int ThumbnailList::ViewTop() const {
+int ThumbnailList::ViewTop(int firstShown) const {
     // Where the first item went: the control's own origin is not told alike
     // by every version.
-    return listView_.Count() > 0 ? -listView_.ItemBounds(0).top : 0;
+    return firstShown >= 0 ? -listView_.ItemBounds(firstShown).top : 0;
 }
 
 ListPlace ThumbnailList::NotePlace() const {
     ListPlace place;
-    if (listView_.Count() == 0) return place;
+    const std::vector<int> shown = ShownItems();
+    if (shown.empty()) return place;
     const auto windowOf = [this](int item) {
         const WindowEntry* entry = item >= 0 ? EntryOf(item) : nullptr;
         return entry ? entry->handle : nullptr;
@@ -114,22 +131,58 @@ ListPlace ThumbnailList::NotePlace() const {
     for (int i = listView_.FirstSelected(); i >= 0; i = listView_.NextSelected(i))
         place.selected.push_back(windowOf(i));
     place.focused = windowOf(listView_.FocusedItem());
-    place.viewTop = ViewTop();
+    place.viewTop = ViewTop(shown.front());
     if (place.viewTop != 0) {
-        const GridShape grid = Grid();
-        const int first = std::min(grid.FirstShown(place.viewTop), listView_.Count() - 1);
-        place.first = windowOf(first);
+        // Heights and places among the shown items.
+        const GridShape grid = Grid(shown.front());
+        const int first = std::min(grid.FirstShown(place.viewTop), static_cast<int>(shown.size()) - 1);
+        place.first = windowOf(shown[static_cast<size_t>(first)]);
         place.firstOffset = grid.TopOf(first) - place.viewTop;
     }
     return place;
 }
 
 void ThumbnailList::ReturnTo(const ListPlace& place, const std::vector<WindowHandle>& windows) {
-    if (place.Empty() || windows.empty()) return;
-    const PlaceAfter after = FindPlace(place, windows, Grid());
-    for (const int item : after.select) listView_.SetSelected(item, true);
-    if (after.focus >= 0) listView_.SetFocusedItem(after.focus);
-    listView_.ScrollBy(0, after.viewTop - ViewTop());
+    if (place.Empty()) return;
+    const std::vector<int> shown = ShownItems();
+    if (shown.empty()) return;
+    std::vector<WindowHandle> shownWindows;
+    for (const int item : shown)
+        shownWindows.push_back(static_cast<size_t>(item) < windows.size() ? windows[static_cast<size_t>(item)] : nullptr);
+    const PlaceAfter after = FindPlace(place, shownWindows, Grid(shown.front()));
+    for (const int rank : after.select) listView_.SetSelected(shown[static_cast<size_t>(rank)], true);
+    if (after.focus >= 0) listView_.SetFocusedItem(shown[static_cast<size_t>(after.focus)]);
+    listView_.ScrollBy(0, after.viewTop - ViewTop(shown.front()));
+}
+
+int ThumbnailList::ApplyFilter() {
+    const int count = listView_.Count();
+    std::vector<bool> hidden(static_cast<size_t>(count), false);
+    if (!filter_.Empty()) {
+        for (int i = 0; i < count; ++i) {
+            const WindowEntry* entry = EntryOf(i);
+            hidden[static_cast<size_t>(i)] =
+                !filter_.Matches(listView_.Caption(i), entry ? ProgramPath(WindowOf(*entry)) : std::string_view());
+        }
+    }
+    listView_.SetHidden(hidden);
+    LayOutGrid(columns_);
+    return listView_.ShownCount();
+}
+
+int ThumbnailList::FirstShown() const {
+    const int count = listView_.Count();
+    for (int i = 0; i < count; ++i)
+        if (!listView_.Hidden(i)) return i;
+    return -1;
+}
+
+const std::string& ThumbnailList::ProgramPath(HWND window) {
+    // Asked once per window: opening its process for every key typed would
+    // make filtering a long list slow.
+    const auto known = programPaths_.find(window);
+    if (known != programPaths_.end()) return known->second;
+    return programPaths_.emplace(window, catalogue_.ExecutablePath(window)).first->second;
 }
 
 std::vector<WindowHandle> ThumbnailList::BuildItems(CarryOverSnapshot& snapshot,
@@ -179,12 +232,14 @@ std::vector<WindowHandle> ThumbnailList::BuildItems(CarryOverSnapshot& snapshot,
 
 void ThumbnailList::LayOutGrid(int columns) {
     columns_ = columns;
-    const int count = listView_.Count();
-    if (count == 0) return;
-    const RECT cell = listView_.ItemBounds(0);
-    const auto positions =
-        GridPositions(count, columns, cell.right - cell.left, cell.bottom - cell.top, listView_.Scale(kGridGap));
-    for (int i = 0; i < count; ++i) listView_.SetPosition(i, {positions[i].x, positions[i].y});
+    // The shown items only, one after another: hidden ones take no cell.
+    const std::vector<int> shown = ShownItems();
+    if (shown.empty()) return;
+    const RECT cell = listView_.ItemBounds(shown.front());
+    const auto positions = GridPositions(static_cast<int>(shown.size()), columns, cell.right - cell.left,
+                                         cell.bottom - cell.top, listView_.Scale(kGridGap));
+    for (size_t rank = 0; rank < shown.size(); ++rank)
+        listView_.SetPosition(shown[rank], {positions[rank].x, positions[rank].y});
 }
 
 void ThumbnailList::Clear() {

@@ -14,11 +14,14 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "catalogue/ListFilter.h"
 #include "catalogue/ThumbnailRenderer.h"
 #include "catalogue/WindowCatalogue.h"
 #include "catalogue/WindowEntry.h"
+#include "platform/Locale.h"
 #include "toolkit/Bitmap.h"
 
 namespace vistrel {
@@ -94,6 +97,16 @@ public:
     // windows go there; rebuilds and re-renders still draw thumbnails.
     void SetRegionSink(RegionSink* sink) { regionSink_ = sink; }
 
+    // Type to find: only the items whose window's title or program file
+    // name holds the filter's text are shown. Everything else (the change
+    // tick, the passes, sorting, moving, clipping) works on the whole list.
+    ListFilter& Filter() { return filter_; }
+    // The items shown and hidden by the filter as it stands (after it
+    // changed, after a rebuild or a new title), and laid out; returns how
+    // many are shown.
+    int ApplyFilter();
+    int FirstShown() const;  // -1 when none is
+
     // Every parked window back where it was, also one parked by an earlier
     // run (the parked state lives only in the position); the entries go.
     void RestoreAtExit();
@@ -109,8 +122,9 @@ private:
     LastPicture PictureOf(int item) const;
     // The user's place (selection, focus, scroll), noted by window before a
     // rebuild and found again after it among the items' windows.
-    GridShape Grid() const;
-    int ViewTop() const;
+    std::vector<int> ShownItems() const;
+    GridShape Grid(int firstShown) const;
+    int ViewTop(int firstShown) const;
     ListPlace NotePlace() const;
     void ReturnTo(const ListPlace& place, const std::vector<WindowHandle>& windows);
 
@@ -122,6 +136,10 @@ private:
     ThumbnailRenderer renderer_;
     RegionSink* regionSink_ = nullptr;
     int columns_ = 1;  // of the grid the items were last laid out in
+    ListFilter filter_{platform::IsLeadByte};
+    // The program file of each listed window, asked once.
+    const std::string& ProgramPath(HWND window);
+    std::unordered_map<HWND, std::string> programPaths_;
     // DIB sections: the image list takes their pixels several times faster
     // than a device bitmap's, and they are scaled into as fast.
     tk::Bitmap workBitmap_{tk::PixelFormat::Bgra32};   // single refreshes and icon cards

@@ -63,6 +63,8 @@ ListKey ListKeyOf(int key, bool control, bool shift, bool alt) {
     constexpr int kEnter = 0x0D;
     constexpr int kDelete = 0x2E;
     constexpr int kF5 = 0x74;
+    constexpr int kBackspace = 0x08;
+    constexpr int kEscape = 0x1B;
     if (alt) return ListKey::None;
     if (control) {
         if (shift) return ListKey::None;
@@ -77,6 +79,10 @@ ListKey ListKeyOf(int key, bool control, bool shift, bool alt) {
         return shift ? ListKey::None : ListKey::Close;
     case kF5:
         return shift ? ListKey::None : ListKey::Refresh;
+    case kBackspace:
+        return ListKey::FindBack;
+    case kEscape:
+        return ListKey::FindClear;
     default:
         return ListKey::None;
     }

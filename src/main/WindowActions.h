@@ -39,6 +39,8 @@ enum class ListKey {
     SelectAll,  // Ctrl+A
     Refresh,    // F5
     Copy,       // Ctrl+C: the first selected picture, as shown
+    FindBack,   // Backspace: the last character of the filter goes
+    FindClear,  // Escape: the filter goes
 };
 // `key` is a virtual-key code.
 ListKey ListKeyOf(int key, bool control, bool shift, bool alt);

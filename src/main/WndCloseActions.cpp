@@ -102,6 +102,33 @@ void TPrintWndDlg::RunWindowCommand(WindowCommand command, bool bringToFront) {
     }
 }
 
+bool TPrintWndDlg::ListView1Char(BYTE character) {
+    // Backspace and Escape come as keys (ListView1KeyDown); as characters
+    // they are not the list's type-ahead either.
+    if (character == '\b' || character == 0x1B) return true;
+    if (character < 0x20) return false;
+    if (list_->Filter().AppendByte(character)) FindChanged();
+    return true;
+}
+
+bool TPrintWndDlg::FindChanged() {
+    const int shown = list_->ApplyFilter();
+    // The first window found is selected and has the keyboard.
+    ListView1.SetSelected(-1, false);
+    if (const int first = list_->FirstShown(); first >= 0) {
+        ListView1.SetSelected(first, true);
+        ListView1.SetFocusedItem(first);
+        ListView1.EnsureVisible(first);
+    }
+    ShowFindStatus(shown);
+    return true;
+}
+
+void TPrintWndDlg::ShowFindStatus(int shown) {
+    const ListFilter& filter = list_->Filter();
+    StatusBar1.SetSimpleText(filter.Empty() ? std::string() : FilterStatusText(filter.Text(), static_cast<size_t>(shown)));
+}
+
 bool TPrintWndDlg::ListView1KeyDown(WORD key) {
     const auto down = [](int virtualKey) { return GetKeyState(virtualKey) < 0; };
     switch (ListKeyOf(key, down(VK_CONTROL), down(VK_SHIFT), down(VK_MENU))) {
@@ -115,7 +142,7 @@ bool TPrintWndDlg::ListView1KeyDown(WORD key) {
         RunWindowCommand(WindowCommand::Close, false);
         return true;
     case ListKey::SelectAll:
-        for (int i = 0; i < ListView1.Count(); ++i) ListView1.SetSelected(i, true);
+        ListView1.SetSelected(-1, true);  // the items shown
         return true;
     case ListKey::Refresh:
         ToolButton1Click(RefreshKind::List);
@@ -123,6 +150,11 @@ bool TPrintWndDlg::ListView1KeyDown(WORD key) {
     case ListKey::Copy:
         N6Click(PictureScale::Shown);
         return true;
+    case ListKey::FindBack:
+        return list_->Filter().RemoveLast() && FindChanged();
+    case ListKey::FindClear:
+        // A second Escape, with nothing to clear, is left to the list.
+        return list_->Filter().Clear() && FindChanged();
     case ListKey::None:
         break;
     }
@@ -177,6 +209,8 @@ void TPrintWndDlg::ToolButton16Click(bool forward) {
     const int target = MoveTarget(item, ListView1.Count(), forward);
     if (target < 0) return;
     ListView1.SwapItems(item, target);
+    // Its neighbour in the whole list may be one the filter hides.
+    list_->LayOutGrid(columnCount_);
     // Each slot's own index as its key: a rebuild keeps the new order.
     ListView1.SetSubItem(target, 0, std::to_string(target));
     ListView1.SetSubItem(item, 0, std::to_string(item));

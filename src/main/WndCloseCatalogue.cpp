@@ -9,6 +9,7 @@ void TPrintWndDlg::RefreshList() {
     list_->Rebuild(columnCount_);
     if (background_) background_->SetItemCount(ListView1.Count());
     if (trimView_) RegionsAfterRebuild();
+    if (!list_->Filter().Empty()) ShowFindStatus(ListView1.ShownCount());
 }
 
 void TPrintWndDlg::ClearList() {
@@ -39,7 +40,11 @@ void TPrintWndDlg::ListView1SelectItem(int item, bool selected) {
         return;
     }
     Panel5.SetCaption(ListView1.Caption(item));
-    StatusBar1.SetSimpleText(list_->ExecutablePath(WindowOf(*entry)));
+    // While the user types to find, the status line shows what is found.
+    if (list_->Filter().Empty())
+        StatusBar1.SetSimpleText(list_->ExecutablePath(WindowOf(*entry)));
+    else
+        ShowFindStatus(ListView1.ShownCount());
 }
 
 }  // namespace vistrel

@@ -37,7 +37,9 @@ void TPrintWndDlg::HotKeyPressed() {
     }
     if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
     SetForegroundWindow(GetLastActivePopup(window));
-    if (!trimView_ && IsWindowEnabled(Handle())) ListView1.SetFocus();
+    if (trimView_ || !IsWindowEnabled(Handle())) return;
+    ListView1.SetFocus();
+    if (list_->Filter().Clear()) FindChanged();
 }
 
 void TPrintWndDlg::HotKeyMenuClick() {

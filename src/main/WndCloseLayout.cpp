@@ -53,6 +53,7 @@ void TPrintWndDlg::CreateControls() {
         PopupMenu2.Popup(Handle(), screen.x, screen.y);
     };
     ListView1.OnKeyDown = [this](tk::ListView&, WORD key) { return ListView1KeyDown(key); };
+    ListView1.OnChar = [this](tk::ListView&, BYTE character) { return ListView1Char(character); };
 
     CreateToolBar();
     CreatePanels();

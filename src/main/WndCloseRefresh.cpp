@@ -120,6 +120,7 @@ void TPrintWndDlg::ApplyChange(int kind) {
 
 void TPrintWndDlg::ApplyItemChanges() {
     const bool openOnly = OpenOnlyInForce();
+    bool retitled = false;
     for (int i = 0; i < ListView1.Count(); ++i) {
         if (ClosingStarted()) return;
         const WindowEntry* entry = EntryOf(i);
@@ -139,9 +140,12 @@ void TPrintWndDlg::ApplyItemChanges() {
         const std::string title = platform::WindowTitle(h);
         if (title != ListView1.Caption(i)) {
             ListView1.SetCaption(i, title);
+            retitled = true;
             if (PrintWindowAvailable()) RefreshThumbnail(h, i);
         }
     }
+    // A new title may be found, or no longer.
+    if (retitled && !list_->Filter().Empty()) ShowFindStatus(list_->ApplyFilter());
 }
 
 void TPrintWndDlg::Timer1Timer() {

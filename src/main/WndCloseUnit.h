@@ -284,6 +284,11 @@ private:
     void RunWindowCommand(WindowCommand command, bool bringToFront);
     // The list's keys beyond its own (arrows, Home, End, the page keys).
     bool ListView1KeyDown(WORD key);
+    // Type to find: a character typed into the list, the filter applied
+    // anew (true: the key was used), and the filter in the status line.
+    bool ListView1Char(BYTE character);
+    bool FindChanged();
+    void ShowFindStatus(int shown);
     void ListView1DblClick(tk::Component& sender);
     void ToolButton2Click(tk::Component& sender);
     void TopWndMenuClick(tk::Component& sender);

@@ -58,7 +58,96 @@ void ListView::SetDoubleBuffered(bool on) {
 }
 
 int ListView::Count() const {
+    if (!stash_.empty()) return static_cast<int>(stash_.size());
+    return ShownCount();
+}
+
+int ListView::ShownCount() const {
     return Handle() ? static_cast<int>(SendMessageA(Handle(), LVM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+int ListView::Shown(int item) const {
+    if (stash_.empty()) return item;
+    if (item < 0 || item >= static_cast<int>(shownIndex_.size())) return -1;
+    return shownIndex_[static_cast<size_t>(item)];
+}
+
+int ListView::ItemAt(int shown) const {
+    if (stash_.empty() || shown < 0) return shown;
+    return shown < static_cast<int>(itemOfShown_.size()) ? itemOfShown_[static_cast<size_t>(shown)] : -1;
+}
+
+ListView::ItemSnapshot* ListView::Stashed(int item) {
+    if (item < 0 || item >= static_cast<int>(stash_.size()) || !stash_[static_cast<size_t>(item)]) return nullptr;
+    return &*stash_[static_cast<size_t>(item)];
+}
+
+const ListView::ItemSnapshot* ListView::Stashed(int item) const {
+    return const_cast<ListView*>(this)->Stashed(item);
+}
+
+bool ListView::Hidden(int item) const { return Stashed(item) != nullptr; }
+
+void ListView::IndexShown() {
+    shownIndex_.assign(stash_.size(), -1);
+    itemOfShown_.clear();
+    for (size_t item = 0; item < stash_.size(); ++item) {
+        if (stash_[item]) continue;
+        shownIndex_[item] = static_cast<int>(itemOfShown_.size());
+        itemOfShown_.push_back(static_cast<int>(item));
+    }
+}
+
+int ListView::InsertShown(int shown, const ItemSnapshot& snapshot) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
+    item.iItem = shown;
+    item.pszText = const_cast<char*>(snapshot.caption.c_str());
+    item.lParam = snapshot.data;
+    item.iImage = snapshot.image < 0 ? I_IMAGENONE : snapshot.image;
+    const int at = static_cast<int>(SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    for (size_t sub = 0; sub < snapshot.subItems.size(); ++sub)
+        SetItemText(at, static_cast<int>(sub) + 1, snapshot.subItems[sub]);
+    return at;
+}
+
+void ListView::SetHidden(const std::vector<bool>& hidden) {
+    const int count = Count();
+    if (!Handle() || static_cast<int>(hidden.size()) != count) return;
+    const bool none = std::find(hidden.begin(), hidden.end(), true) == hidden.end();
+    if (none && stash_.empty()) return;
+    restructuring_ = true;
+    BeginUpdate();
+    if (stash_.empty()) {
+        stash_.resize(static_cast<size_t>(count));
+        IndexShown();
+    }
+    // Out of the control from the end, so the indices before stay; back in
+    // from the start, each at the place its shown predecessors leave it.
+    for (int item = count - 1; item >= 0; --item) {
+        const int shown = Shown(item);
+        if (!hidden[static_cast<size_t>(item)] || shown < 0) continue;
+        stash_[static_cast<size_t>(item)] = Snapshot(item);
+        SendMessageA(Handle(), LVM_DELETEITEM, shown, 0);
+    }
+    int shownBefore = 0;
+    for (int item = 0; item < count; ++item) {
+        auto& stashed = stash_[static_cast<size_t>(item)];
+        if (!hidden[static_cast<size_t>(item)] && stashed) {
+            InsertShown(shownBefore, *stashed);
+            stashed.reset();
+        }
+        if (!stashed) ++shownBefore;
+    }
+    if (none) {
+        stash_.clear();
+        shownIndex_.clear();
+        itemOfShown_.clear();
+    } else {
+        IndexShown();
+    }
+    EndUpdate();
+    restructuring_ = false;
 }
 
 int ListView::AddItem(const std::string& caption, LPARAM data) {
@@ -74,11 +163,19 @@ int ListView::AddItem(const std::string& caption, LPARAM data, int image) {
     item.pszText = const_cast<char*>(caption.c_str());
     item.lParam = data;
     item.iImage = image;
-    return static_cast<int>(
-        SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    const int shown =
+        static_cast<int>(SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    if (stash_.empty() || shown < 0) return shown;
+    // Appended, and shown.
+    stash_.emplace_back();
+    IndexShown();
+    return static_cast<int>(stash_.size()) - 1;
 }
 
 void ListView::Clear() {
+    stash_.clear();
+    shownIndex_.clear();
+    itemOfShown_.clear();
     if (Handle()) SendMessageA(Handle(), LVM_DELETEALLITEMS, 0, 0);
 }
 
@@ -109,27 +206,44 @@ void ListView::SetItemText(int item, int subItem, const std::string& text) {
     SendMessageA(Handle(), LVM_SETITEMTEXTA, item, reinterpret_cast<LPARAM>(&request));
 }
 
-std::string ListView::Caption(int item) const { return ItemText(item, 0); }
+std::string ListView::Caption(int item) const {
+    if (const ItemSnapshot* stashed = Stashed(item)) return stashed->caption;
+    return ItemText(Shown(item), 0);
+}
 
-void ListView::SetCaption(int item, const std::string& caption) { SetItemText(item, 0, caption); }
+void ListView::SetCaption(int item, const std::string& caption) {
+    if (ItemSnapshot* stashed = Stashed(item))
+        stashed->caption = caption;
+    else
+        SetItemText(Shown(item), 0, caption);
+}
 
 std::string ListView::SubItem(int item, int sub) const {
     if (sub < 0 || sub + 1 >= columnCount_) return {};
-    return ItemText(item, sub + 1);
+    if (const ItemSnapshot* stashed = Stashed(item))
+        return static_cast<size_t>(sub) < stashed->subItems.size() ? stashed->subItems[static_cast<size_t>(sub)]
+                                                                    : std::string();
+    return ItemText(Shown(item), sub + 1);
 }
 
 void ListView::SetSubItem(int item, int sub, const std::string& text) {
     if (sub < 0) return;
     EnsureSubItemColumns(sub + 1);
-    SetItemText(item, sub + 1, text);
+    if (ItemSnapshot* stashed = Stashed(item)) {
+        if (stashed->subItems.size() <= static_cast<size_t>(sub)) stashed->subItems.resize(static_cast<size_t>(sub) + 1);
+        stashed->subItems[static_cast<size_t>(sub)] = text;
+        return;
+    }
+    SetItemText(Shown(item), sub + 1, text);
 }
 
 int ListView::SubItemCount() const { return std::max(columnCount_ - 1, 0); }
 
 LPARAM ListView::Data(int item) const {
+    if (const ItemSnapshot* stashed = Stashed(item)) return stashed->data;
     LVITEMA request{};
     request.mask = LVIF_PARAM;
-    request.iItem = item;
+    request.iItem = Shown(item);
     if (!Handle() ||
         !SendMessageA(Handle(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&request)))
         return 0;
@@ -137,18 +251,23 @@ LPARAM ListView::Data(int item) const {
 }
 
 void ListView::SetData(int item, LPARAM data) {
+    if (ItemSnapshot* stashed = Stashed(item)) {
+        stashed->data = data;
+        return;
+    }
     if (!Handle()) return;
     LVITEMA request{};
     request.mask = LVIF_PARAM;
-    request.iItem = item;
+    request.iItem = Shown(item);
     request.lParam = data;
     SendMessageA(Handle(), LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&request));
 }
 
 int ListView::ImageIndex(int item) const {
+    if (const ItemSnapshot* stashed = Stashed(item)) return stashed->image;
     LVITEMA request{};
     request.mask = LVIF_IMAGE;
-    request.iItem = item;
+    request.iItem = Shown(item);
     if (!Handle() ||
         !SendMessageA(Handle(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&request)))
         return -1;
@@ -156,50 +275,61 @@ int ListView::ImageIndex(int item) const {
 }
 
 void ListView::RedrawItem(int item) {
-    if (Handle()) SendMessageA(Handle(), LVM_REDRAWITEMS, item, item);
+    const int shown = Shown(item);
+    if (Handle() && shown >= 0) SendMessageA(Handle(), LVM_REDRAWITEMS, shown, shown);
 }
 
 void ListView::SetImageIndex(int item, int image) {
+    if (ItemSnapshot* stashed = Stashed(item)) {
+        stashed->image = image;
+        return;
+    }
     if (!Handle()) return;
     LVITEMA request{};
     request.mask = LVIF_IMAGE;
-    request.iItem = item;
+    request.iItem = Shown(item);
     request.iImage = image < 0 ? I_IMAGENONE : image;
     SendMessageA(Handle(), LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&request));
 }
 
 POINT ListView::Position(int item) const {
     POINT position{};
-    if (Handle())
-        SendMessageA(Handle(), LVM_GETITEMPOSITION, item, reinterpret_cast<LPARAM>(&position));
+    const int shown = Shown(item);
+    if (Handle() && shown >= 0)
+        SendMessageA(Handle(), LVM_GETITEMPOSITION, shown, reinterpret_cast<LPARAM>(&position));
     return position;
 }
 
 void ListView::SetPosition(int item, POINT position) {
-    if (Handle())
-        SendMessageA(Handle(), LVM_SETITEMPOSITION32, item, reinterpret_cast<LPARAM>(&position));
+    const int shown = Shown(item);
+    if (Handle() && shown >= 0)
+        SendMessageA(Handle(), LVM_SETITEMPOSITION32, shown, reinterpret_cast<LPARAM>(&position));
 }
 
 RECT ListView::ItemBounds(int item) const {
     RECT bounds{};
     bounds.left = LVIR_BOUNDS;
-    if (!Handle() ||
-        !SendMessageA(Handle(), LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&bounds)))
+    const int shown = Shown(item);
+    if (!Handle() || shown < 0 ||
+        !SendMessageA(Handle(), LVM_GETITEMRECT, shown, reinterpret_cast<LPARAM>(&bounds)))
         return RECT{};
     return bounds;
 }
 
 bool ListView::Selected(int item) const {
-    return Handle() &&
-           (SendMessageA(Handle(), LVM_GETITEMSTATE, item, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+    const int shown = Shown(item);
+    return Handle() && shown >= 0 &&
+           (SendMessageA(Handle(), LVM_GETITEMSTATE, shown, LVIS_SELECTED) & LVIS_SELECTED) != 0;
 }
 
 void ListView::SetSelected(int item, bool selected) {
-    if (!Handle()) return;
+    // -1: every item, as the control takes it.
+    const int shown = item < 0 ? -1 : Shown(item);
+    if (!Handle() || (item >= 0 && shown < 0)) return;
     LVITEMA request{};
     request.stateMask = LVIS_SELECTED;
     request.state = selected ? LVIS_SELECTED : 0;
-    SendMessageA(Handle(), LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&request));
+    SendMessageA(Handle(), LVM_SETITEMSTATE, shown, reinterpret_cast<LPARAM>(&request));
 }
 
 int ListView::SelectedCount() const {
@@ -209,25 +339,36 @@ int ListView::SelectedCount() const {
 int ListView::FirstSelected() const { return NextSelected(-1); }
 
 int ListView::NextSelected(int after) const {
+    if (!Handle()) return -1;
+    // Hidden items are never selected: the search goes on from the last
+    // shown item up to `after`.
+    int from = after;
+    while (from >= 0 && Shown(from) < 0) --from;
     // Without a direction flag the search goes by index, which is list order.
-    return Handle() ? static_cast<int>(SendMessageA(Handle(), LVM_GETNEXTITEM, after,
-                                                    MAKELPARAM(LVNI_SELECTED, 0)))
-                    : -1;
+    const int shown =
+        static_cast<int>(SendMessageA(Handle(), LVM_GETNEXTITEM, from < 0 ? -1 : Shown(from), MAKELPARAM(LVNI_SELECTED, 0)));
+    return ItemAt(shown);
 }
 
 int ListView::FocusedItem() const {
-    return Handle() ? static_cast<int>(SendMessageA(Handle(), LVM_GETNEXTITEM, -1, MAKELPARAM(LVNI_FOCUSED, 0)))
-                    : -1;
+    if (!Handle()) return -1;
+    return ItemAt(static_cast<int>(SendMessageA(Handle(), LVM_GETNEXTITEM, -1, MAKELPARAM(LVNI_FOCUSED, 0))));
 }
 
 void ListView::SetFocusedItem(int item) {
-    if (!Handle()) return;
+    const int shown = Shown(item);
+    if (!Handle() || shown < 0) return;
     LVITEMA request{};
     request.stateMask = LVIS_FOCUSED;
     request.state = LVIS_FOCUSED;
-    SendMessageA(Handle(), LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(&request));
+    SendMessageA(Handle(), LVM_SETITEMSTATE, shown, reinterpret_cast<LPARAM>(&request));
     // Shift with a click or an arrow key selects from here.
-    SendMessageA(Handle(), LVM_SETSELECTIONMARK, 0, item);
+    SendMessageA(Handle(), LVM_SETSELECTIONMARK, 0, shown);
+}
+
+void ListView::EnsureVisible(int item) {
+    const int shown = Shown(item);
+    if (Handle() && shown >= 0) SendMessageA(Handle(), LVM_ENSUREVISIBLE, shown, FALSE);
 }
 
 void ListView::ScrollBy(int dx, int dy) {
@@ -254,9 +395,18 @@ void ListView::Restore(int item, const ItemSnapshot& snapshot) {
 void ListView::SwapItems(int a, int b) {
     const int count = Count();
     if (a == b || a < 0 || b < 0 || a >= count || b >= count) return;
+    // Whether an item is hidden goes with its contents.
+    const bool hiddenA = Hidden(a);
+    const bool hiddenB = Hidden(b);
     ItemSnapshot first = Snapshot(a);
     Restore(a, Snapshot(b));
     Restore(b, first);
+    if (hiddenA == hiddenB) return;
+    std::vector<bool> hidden(static_cast<size_t>(count));
+    for (int item = 0; item < count; ++item) hidden[static_cast<size_t>(item)] = Hidden(item);
+    hidden[static_cast<size_t>(a)] = hiddenB;
+    hidden[static_cast<size_t>(b)] = hiddenA;
+    SetHidden(hidden);
 }
 
 bool ListView::Reorder(const std::vector<size_t>& order) {
@@ -271,9 +421,13 @@ bool ListView::Reorder(const std::vector<size_t>& order) {
     std::vector<ItemSnapshot> snapshots;
     snapshots.reserve(count);
     for (size_t item = 0; item < count; ++item) snapshots.push_back(Snapshot(static_cast<int>(item)));
+    std::vector<bool> hiddenNow(count);
     for (size_t item = 0; item < count; ++item) {
+        hiddenNow[item] = Hidden(static_cast<int>(order[item]));
         if (order[item] != item) Restore(static_cast<int>(item), snapshots[order[item]]);
     }
+    // Whether an item is hidden goes with its contents.
+    if (!stash_.empty()) SetHidden(hiddenNow);
     return true;
 }
 
@@ -307,7 +461,7 @@ LRESULT ListView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         // paints, over the positions its owner gave; Windows keeps them. The
         // owner places every item, so the places from before that paint stand.
         painted_ = true;
-        const int count = Count();
+        const int count = ShownCount();
         std::vector<POINT> placed(static_cast<size_t>(count));
         for (int i = 0; i < count; ++i)
             SendMessageA(Handle(), LVM_GETITEMPOSITION, i, reinterpret_cast<LPARAM>(&placed[i]));
@@ -360,9 +514,9 @@ bool ListView::OnNotify(NMHDR& header, LRESULT& result) {
         return true;
     case LVN_ITEMCHANGED: {
         const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-        if ((change.uChanged & LVIF_STATE) && change.iItem >= 0 &&
+        if ((change.uChanged & LVIF_STATE) && change.iItem >= 0 && !restructuring_ &&
             ((change.uOldState ^ change.uNewState) & LVIS_SELECTED) && OnSelectItem)
-            OnSelectItem(*this, change.iItem, (change.uNewState & LVIS_SELECTED) != 0);
+            OnSelectItem(*this, ItemAt(change.iItem), (change.uNewState & LVIS_SELECTED) != 0);
         return true;
     }
     default:

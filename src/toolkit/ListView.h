@@ -7,10 +7,16 @@
 //
 // Sub-item texts live in hidden columns: sub-item 0 of an item is the
 // control's iSubItem 1. Columns are added as sub-items are used.
+//
+// Items can be hidden: they keep their place in the list, and every index
+// here counts them, but the control shows only the others, in the same
+// order. A hidden item is kept on the side (its texts, data and picture);
+// it is never selected, and has no position or bounds.
 
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,6 +80,7 @@ public:
     int FocusedItem() const;
     void SetFocusedItem(int item);
     void ScrollBy(int dx, int dy);
+    void EnsureVisible(int item);
 
     ItemSnapshot Snapshot(int item) const;
     void Restore(int item, const ItemSnapshot& snapshot);
@@ -82,6 +89,11 @@ public:
     // Item i takes what item order[i] had. Selection is cleared, positions stay.
     // False (and nothing changed) unless `order` is a permutation of 0 .. Count()-1.
     bool Reorder(const std::vector<size_t>& order);
+
+    // Hides the items marked, shows the others; `hidden` has an entry per item.
+    void SetHidden(const std::vector<bool>& hidden);
+    bool Hidden(int item) const;
+    int ShownCount() const;
 
     // Bulk changes: redrawing is off until the outermost EndUpdate.
     void BeginUpdate();
@@ -113,7 +125,21 @@ private:
     void KeyboardPopup();
     std::string ItemText(int item, int subItem) const;
     void SetItemText(int item, int subItem, const std::string& text);
+    // The control's index of an item, -1 for a hidden one, and the other way.
+    int Shown(int item) const;
+    int ItemAt(int shown) const;
+    ItemSnapshot* Stashed(int item);
+    const ItemSnapshot* Stashed(int item) const;
+    int InsertShown(int shown, const ItemSnapshot& snapshot);
+    void IndexShown();
 
+    // While items are hidden: per item, its contents when hidden; and the
+    // control's index of each item (-1 hidden) and the item of each of the
+    // control's. Empty while every item is shown.
+    std::vector<std::optional<ItemSnapshot>> stash_;
+    std::vector<int> shownIndex_;
+    std::vector<int> itemOfShown_;
+    bool restructuring_ = false;  // items going in and out: no selection events
     int updateCount_ = 0;
     int columnCount_ = 0;
     bool painted_ = false;

@@ -3,11 +3,13 @@
 // of "Open Only" mode. The windows belong to another process.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "ListWaits.h"
 #include "TempFolder.h"
 #include "ThumbnailProbe.h"
 #include "VistrelSuites.h"
@@ -178,10 +180,17 @@ TEST_F(ActionsTest, TheKeysOfTheListGoToCloseAndOpenTheMenuAtTheFocusedItem) {
     PressKey(listView, VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windows_[1]; }, 5000));
 
-    // Shift+F10 opens the item menu at the focused item, typed for real.
+    // Delete asks the selected window to close.
     ThumbnailProbe(*app_).BringToFront();
     list.Click(Item("Key three"));
-    const RECT item = list.Bounds(Item("Key three"));
+    PressKey(listView, VK_DELETE);
+    EXPECT_TRUE(WaitUntil([&] { return helper_->State(windows_[2]).closeRequests == 1; }, 5000));
+    EXPECT_EQ(helper_->State(windows_[1]).closeRequests, 0u);
+
+    // Shift+F10 opens the item menu at the focused item, typed for real.
+    ThumbnailProbe(*app_).BringToFront();
+    list.Click(Item("Key one"));
+    const RECT item = list.Bounds(Item("Key one"));
     POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
     ClientToScreen(listView, &centre);
     TypeChord({VK_SHIFT, VK_F10});
@@ -191,11 +200,38 @@ TEST_F(ActionsTest, TheKeysOfTheListGoToCloseAndOpenTheMenuAtTheFocusedItem) {
     EXPECT_LE(std::abs(at.left - centre.x) + std::abs(at.top - centre.y), 4) << "the menu opens at the item";
     PressKey(menu, VK_ESCAPE);
     WaitFor([&] { return !IsWindowVisible(menu); }, 5000, "the menu to close");
+}
 
-    // Delete asks the selected window to close.
-    PressKey(listView, VK_DELETE);
-    EXPECT_TRUE(WaitUntil([&] { return helper_->State(windows_[2]).closeRequests == 1; }, 5000));
-    EXPECT_EQ(helper_->State(windows_[1]).closeRequests, 0u);
+TEST_F(ActionsTest, TypingNarrowsTheListByTitleOrProgramAndBackspaceAndEscapeWiden) {
+    StartWith({"検索 りんご", "検索 みかん", "Other"});
+    TestWindows inside = app_->InjectTestWindows();  // a window of Vistrel.exe itself
+    inside.Create(Plan(Kind::Frame, "Inside", kBesideVistrelX, 500, 200, 150, 0x40B040).Quiet());
+    ThumbnailProbe(*app_).WaitForItem("Inside");
+    const HWND listView = app_->Control(ids::ListView1);
+    const auto type = [&](const std::string& text) {
+        for (const char byte : text) PostMessageA(listView, WM_CHAR, static_cast<BYTE>(byte), 1);
+    };
+    const auto shows = [&](std::vector<std::string> titles) {
+        std::sort(titles.begin(), titles.end());
+        return WaitUntil([&] {
+            auto now = TitlesIfReadable(*app_);
+            if (!now) return false;
+            std::sort(now->begin(), now->end());
+            return *now == titles;
+        }, 5000);
+    };
+    type("りん");
+    EXPECT_TRUE(shows({"検索 りんご"}));
+    EXPECT_EQ(app_->StatusText(), "検索: りん (1)");
+    EXPECT_EQ(SelectedTitles(), std::vector<std::string>{"検索 りんご"}) << "the first found is selected";
+    PressKey(listView, VK_BACK);
+    PressKey(listView, VK_BACK);
+    EXPECT_TRUE(shows({"検索 りんご", "検索 みかん", "Other", "Inside"}));
+    type("VISTREL.E");  // the program file, whatever the case
+    EXPECT_TRUE(shows({"Inside"}));
+    PressKey(listView, VK_ESCAPE);
+    EXPECT_TRUE(shows({"検索 りんご", "検索 みかん", "Other", "Inside"}));
+    EXPECT_EQ(app_->StatusText().find("検索"), std::string::npos);
 }
 
 TEST_F(ActionsTest, MovingAnItemSurvivesARefresh) {

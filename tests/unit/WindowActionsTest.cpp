@@ -103,6 +103,7 @@ TEST(WindowActions, KeysOfTheList) {
         {'A', false, false, false, ListKey::None},      {'C', true, false, false, ListKey::Copy},
         {'C', true, true, false, ListKey::None},        {0x74, false, false, false, ListKey::Refresh},
         {0x0D, true, false, false, ListKey::None},      {0x25, false, false, false, ListKey::None},
+        {0x08, false, false, false, ListKey::FindBack}, {0x1B, false, true, false, ListKey::FindClear},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ListKeyOf(c.key, c.control, c.shift, c.alt), c.does) << c.key << c.control << c.shift << c.alt;

@@ -264,5 +264,52 @@ TEST_F(ListViewTest, EventsReachTheirHandlers) {
     EXPECT_EQ(expected, seen);
 }
 
+// Hidden items keep their place: every index counts them, the control shows
+// the others in order, and being hidden travels with an item's contents.
+TEST_F(ListViewTest, HiddenItemsKeepTheirPlaceAndTravelWithTheirContents) {
+    Fill(5);
+    const auto shown = [&] {
+        std::vector<std::string> captions;
+        const int count = static_cast<int>(SendMessageA(list.Handle(), LVM_GETITEMCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            char text[16] = {};
+            LVITEMA item{};
+            item.pszText = text;
+            item.cchTextMax = sizeof text;
+            SendMessageA(list.Handle(), LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&item));
+            captions.push_back(text);
+        }
+        return captions;
+    };
+    list.SetSelected(1, true);
+    list.SetSelected(2, true);
+    list.SetHidden({false, true, false, true, false});
+    EXPECT_EQ(shown(), (std::vector<std::string>{"0", "2", "4"}));
+    EXPECT_EQ(list.Count(), 5);
+    EXPECT_EQ(list.ShownCount(), 3);
+    list.SetCaption(3, "three");  // a hidden item changes all the same
+    EXPECT_EQ(list.Caption(3), "three");
+    EXPECT_EQ(list.Data(3), 103);
+    EXPECT_EQ(list.SubItem(4, 0), "key 4");
+    EXPECT_FALSE(list.Selected(1)) << "a hidden item is not selected";
+    EXPECT_EQ(list.FirstSelected(), 2);
+    EXPECT_EQ(list.NextSelected(2), -1);
+    list.SetSelected(4, true);
+    EXPECT_EQ(list.NextSelected(3), 4) << "the search goes on past a hidden item";
+
+    list.SwapItems(2, 3);  // "three" moves to 2 and stays hidden; "2" shows at 3
+    EXPECT_TRUE(list.Hidden(2));
+    EXPECT_FALSE(list.Hidden(3));
+    EXPECT_EQ(shown(), (std::vector<std::string>{"0", "2", "4"}));
+    ASSERT_TRUE(list.Reorder({4, 3, 2, 1, 0}));
+    EXPECT_EQ(shown(), (std::vector<std::string>{"4", "2", "0"}));
+    EXPECT_EQ(list.Caption(2), "three");
+
+    list.SetHidden(std::vector<bool>(5, false));
+    EXPECT_EQ(shown(), (std::vector<std::string>{"4", "2", "three", "1", "0"}));
+    EXPECT_EQ(list.ImageIndex(2), 3);
+    EXPECT_EQ(list.SubItem(2, 0), "key 3");
+}
+
 }  // namespace
 }  // namespace vistrel::tk
