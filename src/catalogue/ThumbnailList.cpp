@@ -86,8 +86,8 @@ void ThumbnailList::Rebuild(int columns) {
         return false;
     });
     listView_.EndUpdate();
-    columns_ = columns;
-    ApplyFilter();
+    ShowByFilter();
+    LayOutGrid(columns);
     ReturnTo(place, windows);
     // Program files of windows that are gone are forgotten: a handle may be
     // given to another window later.
@@ -156,6 +156,13 @@ void ThumbnailList::ReturnTo(const ListPlace& place, const std::vector<WindowHan
 }
 
 int ThumbnailList::ApplyFilter() {
+    listView_.BeginUpdate();
+    if (ShowByFilter()) PlaceShown(false);
+    listView_.EndUpdate();
+    return listView_.ShownCount();
+}
+
+bool ThumbnailList::ShowByFilter() {
     const int count = listView_.Count();
     std::vector<bool> hidden(static_cast<size_t>(count), false);
     if (!filter_.Empty()) {
@@ -165,9 +172,13 @@ int ThumbnailList::ApplyFilter() {
                 !filter_.Matches(listView_.Caption(i), entry ? ProgramPath(WindowOf(*entry)) : std::string_view());
         }
     }
+    // Typing narrows a list that is mostly unchanged by one character: what
+    // stays as it was is left alone.
+    bool same = true;
+    for (int i = 0; i < count && same; ++i) same = hidden[static_cast<size_t>(i)] == listView_.Hidden(i);
+    if (same) return false;
     listView_.SetHidden(hidden);
-    LayOutGrid(columns_);
-    return listView_.ShownCount();
+    return true;
 }
 
 int ThumbnailList::FirstShown() const {
@@ -232,14 +243,29 @@ std::vector<WindowHandle> ThumbnailList::BuildItems(CarryOverSnapshot& snapshot,
 
 void ThumbnailList::LayOutGrid(int columns) {
     columns_ = columns;
+    PlaceShown(true);
+}
+
+void ThumbnailList::PlaceShown(bool all) {
     // The shown items only, one after another: hidden ones take no cell.
+    // Unless told to place all, an item that keeps its cell is not moved:
+    // only those after one that came or went are.
     const std::vector<int> shown = ShownItems();
+    const int count = listView_.Count();
+    if (all || static_cast<int>(placedRank_.size()) != count) placedRank_.assign(static_cast<size_t>(count), -1);
     if (shown.empty()) return;
     const RECT cell = listView_.ItemBounds(shown.front());
-    const auto positions = GridPositions(static_cast<int>(shown.size()), columns, cell.right - cell.left,
+    const auto positions = GridPositions(static_cast<int>(shown.size()), columns_, cell.right - cell.left,
                                          cell.bottom - cell.top, listView_.Scale(kGridGap));
-    for (size_t rank = 0; rank < shown.size(); ++rank)
-        listView_.SetPosition(shown[rank], {positions[rank].x, positions[rank].y});
+    std::vector<int> rank(static_cast<size_t>(count), -1);
+    for (size_t r = 0; r < shown.size(); ++r) {
+        const int item = shown[r];
+        rank[static_cast<size_t>(item)] = static_cast<int>(r);
+        // One that was hidden came back without a place.
+        if (placedRank_[static_cast<size_t>(item)] == static_cast<int>(r)) continue;
+        listView_.SetPosition(item, {positions[r].x, positions[r].y});
+    }
+    placedRank_ = std::move(rank);
 }
 
 void ThumbnailList::Clear() {

@@ -127,6 +127,13 @@ private:
     int ViewTop(int firstShown) const;
     ListPlace NotePlace() const;
     void ReturnTo(const ListPlace& place, const std::vector<WindowHandle>& windows);
+    // The shown items placed one after another (all of them, or only those
+    // whose cell changed).
+    void PlaceShown(bool all);
+    // The items shown and hidden by the filter; whether any changed.
+    bool ShowByFilter();
+    // The program file of each listed window, asked once.
+    const std::string& ProgramPath(HWND window);
 
     tk::ListView& listView_;
     tk::ImageList& pictures_;
@@ -136,9 +143,10 @@ private:
     ThumbnailRenderer renderer_;
     RegionSink* regionSink_ = nullptr;
     int columns_ = 1;  // of the grid the items were last laid out in
+    // The cell each item was last placed in (its rank among the shown ones),
+    // -1 for a hidden one or one not placed since it came back.
+    std::vector<int> placedRank_;
     ListFilter filter_{platform::IsLeadByte};
-    // The program file of each listed window, asked once.
-    const std::string& ProgramPath(HWND window);
     std::unordered_map<HWND, std::string> programPaths_;
     // DIB sections: the image list takes their pixels several times faster
     // than a device bitmap's, and they are scaled into as fast.
