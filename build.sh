@@ -111,7 +111,7 @@ wine_bench() {
   wine_env_display_start
   wine_env_prefix
   local name
-  for name in change_tick thumbnail refresh_list idle_cost auto_update screen_fallback find; do
+  for name in change_tick thumbnail refresh_list auto_pass memory idle_cost auto_update screen_fallback find; do
     echo "== bench_$name"
     wine "build/win/bench/bench_$name.exe" </dev/null || echo "build.sh: bench_$name ended with an error" >&2
   done

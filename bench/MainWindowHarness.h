@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "SettingsKeyAside.h"
 #include "main/WndCloseUnit.h"
@@ -34,6 +35,25 @@ public:
 
     // The list item showing `window`, or -1.
     int ItemOf(HWND window) const;
+    // The items any part of which lies in the list view's client area.
+    std::vector<int> ItemsInView() const;
+    // Thumbnails in the list's first row.
+    int ColumnsShown() const;
+
+    // A control of the main window by id (main/WndCloseIds.h), at any depth;
+    // null when there is none.
+    HWND Control(int id) const;
+    // The thumbnail size bar's greatest position.
+    int SizeBarMax() const;
+    // The size bar put at `position` and the mouse released on it, as the
+    // user lets it go: the list is rebuilt at the new size before this
+    // returns. False when the bar is not there.
+    bool ReleaseSizeBarAt(int position);
+    // Sizes the main window so that the list shows `columns` thumbnails a
+    // row and `rows` whole rows, scrolled to the top, and lets the program's
+    // own tick lay the list out for the new width. False when the list did
+    // not come out so in the time (the window is left as it came out).
+    bool ShowGrid(int columns, int rows, DWORD timeoutMs = 30000);
 
     // Serves whatever is waiting in this thread's queue.
     void Pump();

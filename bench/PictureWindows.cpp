@@ -94,11 +94,19 @@ void PictureWindows::AddMany(int count, const std::string& stem, int width, int 
     const int stepY = 30;
     const int perRow = std::max(1, (screenWidth - width) / stepX + 1);
     const int rows = std::max(1, (screenHeight - height) / stepY + 1);
-    for (int i = 0; i < count; ++i) {
+    const int first = Count();
+    for (int i = first; i < first + count; ++i) {
         char title[64];
         std::snprintf(title, sizeof title, "%s %03d", stem.c_str(), i + 1);
         const int slot = i % (perRow * rows);
         Add(title, (slot % perRow) * stepX, (slot / perRow) * stepY, width, height);
+    }
+}
+
+void PictureWindows::KeepFirst(int count) {
+    while (Count() > std::max(0, count)) {
+        DestroyWindow(windows_.back());
+        windows_.pop_back();
     }
 }
 

@@ -24,8 +24,13 @@ public:
     // Shown without activation; the picture is painted before this returns.
     HWND Add(const std::string& title, int x, int y, int width, int height);
     // `count` windows titled "<stem> 001", ... laid out in rows across the
-    // screen (overlapping where they must).
+    // screen (overlapping where they must). Numbers and places go on from
+    // the windows already here, so that growing the set in steps gives the
+    // same windows as making it at once.
     void AddMany(int count, const std::string& stem, int width, int height);
+    // Closes the last windows made until `count` are left.
+    void KeepFirst(int count);
+    int Count() const { return static_cast<int>(windows_.size()); }
 
     const std::vector<HWND>& Windows() const { return windows_; }
     void CloseAll();

@@ -1,6 +1,7 @@
 // A full refresh list of 100 windows (enumeration, items, a capture each,
 // order, grid), against 100 bare captures of the same windows. Then the parts
-// of the refresh that are not captures.
+// of the refresh that are not captures, and how the refresh grows with the
+// number of windows: its cost a window at 400 windows against that at 50.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -12,6 +13,7 @@
 #include "MessageProfile.h"
 #include "PictureWindows.h"
 #include "Timing.h"
+#include "main/WndCloseIds.h"
 #include "platform/WindowFacts.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/ImageList.h"
@@ -19,32 +21,118 @@
 namespace vistrel::bench {
 namespace {
 
-// The "Stretch" check box: a control of the main window like any other.
-HWND StretchBox(const TPrintWndDlg& dlg) {
-    struct Search {
-        HWND found = nullptr;
-    } search;
-    EnumChildWindows(
-        dlg.Handle(),
-        [](HWND child, LPARAM param) {
-            char text[16] = {};
-            GetWindowTextA(child, text, sizeof text);
-            if (lstrcmpA(text, "Stretch") != 0) return TRUE;
-            reinterpret_cast<Search*>(param)->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 constexpr int kWindows = 100;
 constexpr int kSamples = 15;
 constexpr int kWarmUp = 2;
 constexpr double kTarget = 1.3;
 
+// The window counts of the scaling, each with its samples: fewer where one
+// refresh takes long.
+struct ScalingStep {
+    int windows;
+    int samples;
+};
+constexpr ScalingStep kScaling[] = {{50, 15}, {100, 15}, {200, 9}, {400, 5}};
+constexpr int kPictureWidth = 400;
+constexpr int kPictureHeight = 300;
+constexpr double kScalingTarget = 1.2;
+
+struct RefreshTimes {
+    double refresh = 0.0;  // medians
+    double bare = 0.0;
+    int samples = 0;
+    int spoilt = 0;  // dropped: the list changed during the refresh
+};
+
+// Refresh list against a bare capture of every picture window into
+// `thumbnail`, `samples` times after the warm-up. A dropped sample is taken
+// again, up to `retries` times in all.
+RefreshTimes TimeRefreshes(MainWindowHarness& main, const PictureWindows& windows,
+                           tk::Bitmap& thumbnail, int samples, int retries = 0) {
+    TPrintWndDlg& dlg = *main;
+    const int listed = dlg.List().Count();
+    std::vector<double> refresh, bare;
+    RefreshTimes result;
+    for (int i = 0; static_cast<int>(refresh.size()) < samples && i < kWarmUp + samples + retries;
+         ++i) {
+        // Refresh list serves its own messages once, early on: with the
+        // update thread's tick just served, the next one cannot land there
+        // and add a tick's time to the refresh.
+        main.ServeNextTick();
+        const PairMs times = TimePair(
+            i, [&] { dlg.RefreshList(); },
+            [&] {
+                for (HWND window : windows.Windows())
+                    BareCapture(window, thumbnail.Dc(), thumbnail.Width(), thumbnail.Height());
+            });
+        if (i < kWarmUp) continue;
+        if (dlg.List().Count() != listed) {
+            ++result.spoilt;
+            main.PumpUntil([&] { return dlg.List().Count() == listed; }, 10000);
+            continue;
+        }
+        refresh.push_back(times.measured);
+        bare.push_back(times.reference);
+    }
+    if (result.spoilt)
+        Print("  (%d samples dropped: the list changed during the refresh)\n", result.spoilt);
+    result.refresh = Median(refresh);
+    result.bare = Median(bare);
+    result.samples = static_cast<int>(refresh.size());
+    return result;
+}
+
+// The refresh at each count of kScaling. `others` is how many listed windows
+// are not picture windows.
+void Scaling(MainWindowHarness& main, PictureWindows& windows, int others, tk::Bitmap& thumbnail) {
+    TPrintWndDlg& dlg = *main;
+    std::string samples;
+    for (const ScalingStep& step : kScaling)
+        samples += (samples.empty() ? "" : ", ") + std::to_string(step.samples) + " at " +
+                   std::to_string(step.windows);
+    Print("refresh scaling: windows of %dx%d into %dx%d thumbnails; samples %s windows (fewer "
+          "where a refresh takes long)\n",
+          kPictureWidth, kPictureHeight, thumbnail.Width(), thumbnail.Height(), samples.c_str());
+    double firstPerWindow = 0.0, lastPerWindow = 0.0;
+    int firstCount = 0, lastCount = 0;
+    for (const ScalingStep& step : kScaling) {
+        windows.KeepFirst(step.windows);
+        windows.AddMany(step.windows - windows.Count(), "Bench window", kPictureWidth,
+                        kPictureHeight);
+        // The program's own tick takes the new windows in (or lets the closed
+        // ones go) before the timing starts.
+        const int listed = windows.Count() + others;
+        if (!main.PumpUntil([&] { return dlg.List().Count() == listed; }, 60000)) {
+            Print("refresh list (%d windows): the list did not follow (%d items); skipped\n",
+                  step.windows, dlg.List().Count());
+            continue;
+        }
+        // The longer a refresh, the likelier that a tick of the update
+        // thread meets its round of messages and rebuilds the list inside it:
+        // such samples are dropped and taken again.
+        const RefreshTimes times =
+            TimeRefreshes(main, windows, thumbnail, step.samples, step.samples);
+        const double perWindow = times.refresh / step.windows;
+        Print("refresh list (%d windows): median %.3f ms, %.3f ms a window; %d bare captures "
+              "%.3f ms, %.3f ms a capture (%d samples)\n",
+              step.windows, times.refresh, perWindow, step.windows, times.bare,
+              times.bare / step.windows, times.samples);
+        if (!firstCount) {
+            firstCount = step.windows;
+            firstPerWindow = perWindow;
+        }
+        lastCount = step.windows;
+        lastPerWindow = perWindow;
+    }
+    if (firstCount && lastCount != firstCount)
+        PrintComparison("refresh list a window (" + std::to_string(lastCount) + " windows)",
+                        lastPerWindow, "a window at " + std::to_string(firstCount), firstPerWindow,
+                        kScalingTarget);
+}
+
 void Run() {
     PictureWindows windows;
-    windows.AddMany(kWindows, "Bench window", 400, 300);
+    windows.AddMany(kWindows, "Bench window", kPictureWidth, kPictureHeight);
     MainWindowHarness main;
     TPrintWndDlg& dlg = *main;
     const int listed = dlg.List().Count();
@@ -54,31 +142,9 @@ void Run() {
           kWindows, listed, width, height, kSamples);
     tk::Bitmap thumbnail(width, height);
 
-    std::vector<double> refresh, bare;
-    int spoilt = 0;
-    for (int i = 0; i < kWarmUp + kSamples; ++i) {
-        // Refresh list serves its own messages once, early on: with the
-        // update thread's tick just served, the next one cannot land there
-        // and add a tick's time to the refresh.
-        main.ServeNextTick();
-        const PairMs times = TimePair(
-            i, [&] { dlg.RefreshList(); },
-            [&] {
-                for (HWND window : windows.Windows())
-                    BareCapture(window, thumbnail.Dc(), width, height);
-            });
-        if (i < kWarmUp) continue;
-        if (dlg.List().Count() != listed) {
-            ++spoilt;
-            main.PumpUntil([&] { return dlg.List().Count() == listed; }, 10000);
-            continue;
-        }
-        refresh.push_back(times.measured);
-        bare.push_back(times.reference);
-    }
-    if (spoilt) Print("  (%d samples dropped: the list changed during the refresh)\n", spoilt);
-    PrintComparison("refresh list (100 windows)", Median(refresh), "100 bare captures",
-                    Median(bare), kTarget);
+    const RefreshTimes times = TimeRefreshes(main, windows, thumbnail, kSamples);
+    PrintComparison("refresh list (100 windows)", times.refresh, "100 bare captures", times.bare,
+                    kTarget);
 
     main.ServeNextTick();
     PrintMessageProfile("refresh", [&] { dlg.RefreshList(); }, 12);
@@ -130,7 +196,9 @@ void Run() {
           "%.1f us\n",
           Median(redraws), Median(fills), Median(fills32), Median(presized),
           perMessageUs(dlg.List().Handle(), LVM_GETITEMCOUNT),
-          perMessageUs(StretchBox(dlg), BM_GETCHECK), perMessageUs(dlg.Handle(), WM_NULL));
+          perMessageUs(main.Control(ids::CheckBox2), BM_GETCHECK), perMessageUs(dlg.Handle(), WM_NULL));
+
+    Scaling(main, windows, listed - kWindows, thumbnail);
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 // bench_soak.exe [seconds]: ten minutes unless told otherwise.
 
 #include <windows.h>
-#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -19,6 +18,7 @@
 #include <vector>
 
 #include "ListWaits.h"
+#include "ProcessMemory.h"
 #include "SettingsKeyAside.h"
 #include "TestWindows.h"
 #include "Timing.h"
@@ -43,9 +43,7 @@ struct Resources {
     DWORD gdi = 0;
     DWORD user = 0;
     DWORD handles = 0;
-    long long privateKb = 0;
-    long long workingSetKb = 0;
-    bool commitCharge = false;  // privateKb is PagefileUsage
+    ProcessMemory memory;
 };
 
 Resources Read(HANDLE process) {
@@ -53,23 +51,15 @@ Resources Read(HANDLE process) {
     r.gdi = GetGuiResources(process, GR_GDIOBJECTS);
     r.user = GetGuiResources(process, GR_USEROBJECTS);
     GetProcessHandleCount(process, &r.handles);
-    PROCESS_MEMORY_COUNTERS_EX memory{};
-    memory.cb = sizeof memory;
-    if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
-        // Windows gives the process's commit charge as both PrivateUsage and
-        // PagefileUsage; Wine 8 fills only the latter for another process.
-        r.commitCharge = memory.PrivateUsage == 0;
-        r.privateKb = static_cast<long long>((r.commitCharge ? memory.PagefileUsage : memory.PrivateUsage) / 1024);
-        r.workingSetKb = static_cast<long long>(memory.WorkingSetSize / 1024);
-    }
+    r.memory = ReadProcessMemoryFigures(process);
     return r;
 }
 
 void PrintLine(const char* when, double elapsedS, const Resources& r) {
     Print("soak %-5s %6.0f s: GDI objects %lu, USER objects %lu, handles %lu, private memory %lld KiB%s, "
           "working set %lld KiB\n",
-          when, elapsedS, r.gdi, r.user, r.handles, r.privateKb, r.commitCharge ? " (PagefileUsage)" : "",
-          r.workingSetKb);
+          when, elapsedS, r.gdi, r.user, r.handles, r.memory.privateKb, r.memory.commitCharge ? " (PagefileUsage)" : "",
+          r.memory.workingSetKb);
 }
 
 const char* Verdict(long long growth, long long allowance = 0) { return growth <= allowance ? "no growth" : "GREW"; }
@@ -136,16 +126,16 @@ void Run() {
             Print("soak: GetGuiResources reads 0 for GDI and USER objects here (Wine does not count them)\n");
         if (first.handles == 0 && last.handles == 0)
             Print("soak: GetProcessHandleCount reads 0 here (Wine does not count another process's handles)\n");
-        if (first.commitCharge)
+        if (first.memory.commitCharge)
             Print("soak: PrivateUsage reads 0 here; private memory is PagefileUsage, the same commit charge "
                   "on Windows\n");
         Print("soak growth over %d s: GDI objects %+lld (%s), USER objects %+lld (%s), handles %+lld (%s), "
               "private memory %+lld KiB (%s; up to %lld KiB is heap slack), working set %+lld KiB\n",
               seconds, growth(first.gdi, last.gdi), Verdict(growth(first.gdi, last.gdi)), growth(first.user, last.user),
               Verdict(growth(first.user, last.user)), growth(first.handles, last.handles),
-              Verdict(growth(first.handles, last.handles)), last.privateKb - first.privateKb,
-              Verdict(last.privateKb - first.privateKb, kMemoryAllowanceKb), kMemoryAllowanceKb,
-              last.workingSetKb - first.workingSetKb);
+              Verdict(growth(first.handles, last.handles)), last.memory.privateKb - first.memory.privateKb,
+              Verdict(last.memory.privateKb - first.memory.privateKb, kMemoryAllowanceKb), kMemoryAllowanceKb,
+              last.memory.workingSetKb - first.memory.workingSetKb);
     }
     vistrel.Close();
 }
