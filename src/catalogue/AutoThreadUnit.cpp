@@ -17,8 +17,10 @@ void AutoThread::Execute() {
         if (shared_.stopRequest.load() != 0) break;
         if (index_ >= shared_.itemCount.load()) break;
         const int index = index_;
-        Synchronize([this, index] { step_(tick, index); });
+        bool captured = false;
+        Synchronize([this, index, &captured] { captured = step_(tick, index); });
         ++index_;
+        if (captured) Sleep(kRestMs);
     }
 }
 

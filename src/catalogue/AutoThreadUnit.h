@@ -4,6 +4,8 @@
 // stays responsive between items. The main window owns the current pass and
 // joins it before it starts the next one or goes away.
 
+#include <windows.h>
+
 #include <atomic>
 #include <functional>
 
@@ -21,7 +23,9 @@ struct PassShared {
 
 class AutoThread : public tk::Thread {
 public:
-    using Step = std::function<void(int tick, int index)>;
+    // Returns whether it captured: the pass then rests a moment, in this
+    // thread, before the next item.
+    using Step = std::function<bool(int tick, int index)>;
 
     AutoThread(int tick, PassShared shared, Step step);
     ~AutoThread() override;
@@ -32,6 +36,7 @@ protected:
     void Execute() override;
 
 private:
+    static constexpr DWORD kRestMs = 10;
     int index_ = 0;
     PassShared shared_;
     Step step_;

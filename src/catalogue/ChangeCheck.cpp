@@ -49,9 +49,10 @@ int ChangeKind(const ChangeCheckInput& input) {
     return kNoChange;
 }
 
-bool PassStepDue(bool autoUpdate, bool minimized, int tick, bool hasClips, bool mainHidden) {
+bool PassStepDue(bool autoUpdate, bool minimized, int tick, bool hasClips, bool mainHidden, bool inView) {
     if (!autoUpdate) return false;
-    return !minimized || tick == 5 || (hasClips && mainHidden);
+    if (mainHidden) return hasClips;
+    return inView && (!minimized || tick == 5);
 }
 
 int NextTick(int tickCounter, bool clipListOpen) {

@@ -69,10 +69,11 @@ struct ChangeCheckInput {
 
 int ChangeKind(const ChangeCheckInput& input);
 
-// Whether a pass recaptures an item: open windows on every pass, minimised
-// ones on every sixth (tick 5), clipped ones on every pass while the clipping
-// list window has the main window hidden.
-bool PassStepDue(bool autoUpdate, bool minimized, int tick, bool hasClips, bool mainHidden);
+// Whether a pass recaptures an item. Only what can be seen is paid for: in
+// the main list the items in view, open windows on every pass and minimised
+// ones on every sixth (tick 5); while the clipping list window has the main
+// window hidden, the clipped windows, whose regions it shows, on every pass.
+bool PassStepDue(bool autoUpdate, bool minimized, int tick, bool hasClips, bool mainHidden, bool inView);
 
 // The tick the next pass carries: 0..5 in turn, always 0 while the clipping
 // list window is open.

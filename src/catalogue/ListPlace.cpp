@@ -4,14 +4,19 @@
 
 namespace vistrel {
 
-int GridShape::TopOf(int item) const { return item / std::max(1, columns) * pitch; }
+int ListGrid::TopOf(int item) const { return item / std::max(1, columns) * pitch; }
 
-int GridShape::FirstShown(int viewTop) const {
+int ListGrid::FirstShown(int viewTop) const {
     if (viewTop < cellHeight || pitch <= 0) return 0;
     return ((viewTop - cellHeight) / pitch + 1) * std::max(1, columns);
 }
 
-PlaceAfter FindPlace(const ListPlace& place, const std::vector<WindowHandle>& windows, const GridShape& grid) {
+bool ListGrid::InView(int item, int viewTop, int height) const {
+    const int top = TopOf(item);
+    return top + cellHeight > viewTop && top < viewTop + height;
+}
+
+PlaceAfter FindPlace(const ListPlace& place, const std::vector<WindowHandle>& windows, const ListGrid& grid) {
     PlaceAfter after;
     after.viewTop = place.viewTop;
     for (size_t i = 0; i < windows.size(); ++i) {

@@ -12,13 +12,15 @@ namespace vistrel {
 
 // The grid the items are laid out in, row by row from the top (heights
 // measured from the first row's top).
-struct GridShape {
+struct ListGrid {
     int columns = 1;
     int cellHeight = 0;
     int pitch = 0;  // from one row's top to the next
     int TopOf(int item) const;
     // The first item whose cell reaches below `viewTop`.
     int FirstShown(int viewTop) const;
+    // Whether any of the item's cell is in a view `height` high from `viewTop`.
+    bool InView(int item, int viewTop, int height) const;
 };
 
 struct ListPlace {
@@ -40,6 +42,6 @@ struct PlaceAfter {
     friend bool operator==(const PlaceAfter&, const PlaceAfter&) = default;
 };
 // `windows` are the items' windows now, in list order.
-PlaceAfter FindPlace(const ListPlace& place, const std::vector<WindowHandle>& windows, const GridShape& grid);
+PlaceAfter FindPlace(const ListPlace& place, const std::vector<WindowHandle>& windows, const ListGrid& grid);
 
 }  // namespace vistrel

@@ -106,7 +106,7 @@ std::vector<int> ThumbnailList::ShownItems() const {
     return shown;
 }
 
-GridShape ThumbnailList::Grid(int firstShown) const {
+ListGrid ThumbnailList::Grid(int firstShown) const {
     // By the grid the items were laid out in: asking the control for every
     // item's rectangle costs a layout pass each under Wine.
     const RECT cell = listView_.ItemBounds(firstShown);
@@ -134,7 +134,7 @@ ListPlace ThumbnailList::NotePlace() const {
     place.viewTop = ViewTop(shown.front());
     if (place.viewTop != 0) {
         // Heights and places among the shown items.
-        const GridShape grid = Grid(shown.front());
+        const ListGrid grid = Grid(shown.front());
         const int first = std::min(grid.FirstShown(place.viewTop), static_cast<int>(shown.size()) - 1);
         place.first = windowOf(shown[static_cast<size_t>(first)]);
         place.firstOffset = grid.TopOf(first) - place.viewTop;
@@ -179,6 +179,17 @@ bool ThumbnailList::ShowByFilter() {
     if (same) return false;
     listView_.SetHidden(hidden);
     return true;
+}
+
+bool ThumbnailList::InView(int item) {
+    if (item < 0 || static_cast<size_t>(item) >= placedRank_.size()) return false;
+    const int rank = placedRank_[static_cast<size_t>(item)];
+    if (rank < 0) return false;  // hidden, or not placed yet
+    if (!seen_.known || seen_.changes != listView_.ViewChanges()) {
+        const int first = FirstShown();
+        seen_ = {true, listView_.ViewChanges(), ViewTop(first), listView_.ClientHeight(), Grid(first)};
+    }
+    return seen_.grid.InView(rank, seen_.top, seen_.height);
 }
 
 int ThumbnailList::FirstShown() const {
@@ -247,6 +258,7 @@ void ThumbnailList::LayOutGrid(int columns) {
 }
 
 void ThumbnailList::PlaceShown(bool all) {
+    seen_.known = false;  // the cells move
     // The shown items only, one after another: hidden ones take no cell.
     // Unless told to place all, an item that keeps its cell is not moved:
     // only those after one that came or went are.

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "catalogue/ListFilter.h"
+#include "catalogue/ListPlace.h"
 #include "catalogue/ThumbnailRenderer.h"
 #include "catalogue/WindowCatalogue.h"
 #include "catalogue/WindowEntry.h"
@@ -27,8 +28,6 @@
 namespace vistrel {
 
 class CarryOverSnapshot;
-struct GridShape;
-struct ListPlace;
 class ExclusionList;
 namespace tk {
 class ImageList;
@@ -106,6 +105,10 @@ public:
     // many are shown.
     int ApplyFilter();
     int FirstShown() const;  // -1 when none is
+    // Whether any of the item's thumbnail is in view now (scrolled into the
+    // list's client area, and shown). Kept from one question to the next
+    // until the view changes, so a pass can ask for every item.
+    bool InView(int item);
 
     // Every parked window back where it was, also one parked by an earlier
     // run (the parked state lives only in the position); the entries go.
@@ -123,7 +126,7 @@ private:
     // The user's place (selection, focus, scroll), noted by window before a
     // rebuild and found again after it among the items' windows.
     std::vector<int> ShownItems() const;
-    GridShape Grid(int firstShown) const;
+    ListGrid Grid(int firstShown) const;
     int ViewTop(int firstShown) const;
     ListPlace NotePlace() const;
     void ReturnTo(const ListPlace& place, const std::vector<WindowHandle>& windows);
@@ -147,6 +150,14 @@ private:
     // -1 for a hidden one or one not placed since it came back.
     std::vector<int> placedRank_;
     ListFilter filter_{platform::IsLeadByte};
+    // The view as InView last saw it.
+    struct SeenView {
+        bool known = false;
+        unsigned changes = 0;  // the list view's ViewChanges then
+        int top = 0;
+        int height = 0;
+        ListGrid grid;
+    } seen_;
     std::unordered_map<HWND, std::string> programPaths_;
     // DIB sections: the image list takes their pixels several times faster
     // than a device bitmap's, and they are scaled into as fast.

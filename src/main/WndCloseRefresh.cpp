@@ -16,7 +16,7 @@ void TPrintWndDlg::CreateBackgroundWork() {
     // Created suspended; FormCreate lets the update thread run at its end.
     background_ = std::make_unique<BackgroundWork>(
         Timer1, [this] { return AutoChkBox.Checked(); }, [this] { ChangeTick(); },
-        [this](int tick, int index) { PassStep(tick, index); });
+        [this](int tick, int index) { return PassStep(tick, index); });
     gate_.Attach(*background_);
 }
 
@@ -157,15 +157,22 @@ void TPrintWndDlg::Timer1Timer() {
     tickCounter_ = NextTick(tickCounter_, trimView_ != nullptr);
 }
 
-void TPrintWndDlg::PassStep(int tick, int index) {
-    if (ClosingStarted() || index >= ListView1.Count()) return;
-    const WindowEntry* entry = EntryOf(index);
-    if (!entry) return;
-    if (!PassStepDue(entry->autoUpdate, entry->minimized, tick, entry->clips != nullptr,
-                     !Visible()))
-        return;
+bool TPrintWndDlg::PassStep(int tick, int index) {
+    if (ClosingStarted()) return false;
+    // What nobody can see is not captured: a thumbnail scrolled out of view
+    // (or in a minimised main window) is captured by the first pass that
+    // finds it in view again. Asked first, as it asks nothing of the list;
+    // the window's own state once a pass.
+    if (index == 0) passSees_ = {!Visible(), IsIconic(Handle()) != FALSE};
+    const bool mainHidden = passSees_.mainHidden;
+    const bool inView = !mainHidden && !passSees_.minimised && list_->InView(index);
+    if (!mainHidden && !inView) return false;
+    const WindowEntry* entry = index < ListView1.Count() ? EntryOf(index) : nullptr;
+    if (!entry) return false;
+    if (!PassStepDue(entry->autoUpdate, entry->minimized, tick, entry->clips != nullptr, mainHidden, inView))
+        return false;
     RefreshThumbnail(WindowOf(*entry), index);
-    Sleep(kPassStepRestMs);
+    return true;
 }
 
 void TPrintWndDlg::AutoChkBoxClick() {

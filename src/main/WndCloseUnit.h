@@ -106,6 +106,8 @@ public:
     void RefreshList();
     void ChangeTick();
     void RefreshThumbnail(HWND window, int item);
+    // One item of an automatic pass; whether it was captured.
+    bool PassStep(int tick, int index);
 
     // In a crash: parked windows sent home, translucent ones made visible,
     // without waiting for anyone.
@@ -263,7 +265,7 @@ private:
     int ChangeCheck();
     void ApplyChange(int kind);
     void ApplyItemChanges();
-    void PassStep(int tick, int index);
+
     void Timer1Timer();
     void AutoChkBoxClick();
 
@@ -395,8 +397,12 @@ private:
     TTrimViewDlg* trimView_ = nullptr;  // the clipping list window while it is open
     RegionRowsState regions_;           // its rows while it is open
     std::vector<ItemMarks> selectedMarks_;  // reused by every change tick
+    // The main window as the pass under way found it at its start.
+    struct {
+        bool mainHidden = false;  // the clipping list window shows instead
+        bool minimised = false;
+    } passSees_;
     int columnCount_ = 0;
-    static constexpr DWORD kPassStepRestMs = 10;
     static constexpr DWORD kFadeMs = 500;  // the main window's fade in and out
 };
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "VistrelSuites.h"
 
@@ -114,6 +115,30 @@ TEST_F(AutoUpdateTest, PicturesFollowTheirWindowsParkedOrNot) {
     EXPECT_TRUE(probe_->WaitForColour(probe_->WaitForItem("Auto colours"), blue, 0.5, 5000, &seen))
         << seen << " pixels in the parked window's new colour";
     EXPECT_EQ(probe_->CountInPicture(probe_->WaitForItem("Auto colours"), green), 0);
+}
+
+TEST_F(AutoUpdateTest, OnlyThumbnailsInViewArePicturedAndOneScrolledIntoViewAtTheNextPass) {
+    std::vector<HWND> windows;
+    for (int n = 0; n < 16; ++n) {
+        const std::string title = "Auto view " + std::string(n < 10 ? "0" : "") + std::to_string(n);
+        windows.push_back(
+            guest_->Create(Plan(Kind::Frame, title, kBesideVistrelX + 8 * n, 60 + 8 * n, 300, 200, 0x3050D0).Quiet()));
+        probe_->WaitForItem(title);
+    }
+    const HWND first = windows.front();
+    const HWND last = windows.back();
+    const HWND list = app_->Control(ids::ListView1);
+    ASSERT_GT(app_->List().Bounds(app_->List().Find("Auto view 15")).top, 500) << "the last one is out of view";
+    guest_->ResetCounts(first);
+    guest_->ResetCounts(last);
+    app_->ClickCheckBox(ids::AutoChkBox);
+    guest_->WaitForPrints(first, 4, kPassesTimeoutMs);
+    EXPECT_EQ(guest_->PrintCount(last), 0u) << "four passes went by without the one out of view";
+
+    // Scrolled into view, it is pictured by the passes from then on.
+    SendBounded(list, LVM_ENSUREVISIBLE, app_->List().Find("Auto view 15"), FALSE);
+    guest_->WaitForPrints(last, 2, kPassesTimeoutMs);
+    app_->ClickCheckBox(ids::AutoChkBox);
 }
 
 }  // namespace

@@ -129,21 +129,23 @@ TEST(ChangeCheck, PassStepDue) {
     const struct {
         bool autoUpdate, minimized;
         int tick;
-        bool hasClips, mainHidden, due;
+        bool hasClips, mainHidden, inView, due;
     } cases[] = {
-        {true, false, 0, false, false, true},
-        {false, false, 0, false, false, false},
-        {false, true, 5, true, true, false},   // the mark off wins
-        {true, true, 0, false, false, false},
-        {true, true, 4, false, false, false},
-        {true, true, 5, false, false, true},   // every sixth pass
-        {true, true, 0, true, true, true},     // clipping list shown
-        {true, true, 0, true, false, false},
-        {true, true, 0, false, true, false},
+        {true, false, 0, false, false, true, true},
+        {true, false, 0, false, false, false, false},  // scrolled out of view
+        {false, false, 0, false, false, true, false},
+        {false, true, 5, true, true, true, false},   // the mark off wins
+        {true, true, 0, false, false, true, false},
+        {true, true, 4, false, false, true, false},
+        {true, true, 5, false, false, true, true},   // every sixth pass
+        {true, true, 5, false, false, false, false},
+        {true, true, 0, true, true, false, true},    // clipping list shown: its regions
+        {true, true, 0, true, false, true, false},
+        {true, false, 0, false, true, true, false},  // nothing of it in the clipping list
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(PassStepDue(c.autoUpdate, c.minimized, c.tick, c.hasClips, c.mainHidden), c.due)
-            << c.autoUpdate << c.minimized << c.tick << c.hasClips << c.mainHidden;
+        EXPECT_EQ(PassStepDue(c.autoUpdate, c.minimized, c.tick, c.hasClips, c.mainHidden, c.inView), c.due)
+            << c.autoUpdate << c.minimized << c.tick << c.hasClips << c.mainHidden << c.inView;
     }
 }
 

@@ -22,10 +22,14 @@ TEST(GridLayout, DegenerateCounts) {
 // A rebuild keeps the user's place by window: rows of two cells 100 high,
 // 110 apart; the view scrolled 130 down shows the second row first, 20 cut off.
 TEST(ListPlace, ARebuildFindsTheSelectionTheFocusAndTheFirstShownItemByWindow) {
-    const GridShape grid{2, 100, 110};
+    const ListGrid grid{2, 100, 110};
     EXPECT_EQ(grid.FirstShown(99), 0);
     EXPECT_EQ(grid.FirstShown(100), 2) << "a row whose bottom is the view's top is not shown";
     EXPECT_EQ(grid.FirstShown(215), 4);
+    EXPECT_TRUE(grid.InView(2, 130, 100)) << "cut off at the top";
+    EXPECT_TRUE(grid.InView(5, 130, 100)) << "cut off at the bottom";
+    EXPECT_FALSE(grid.InView(5, 130, 90));
+    EXPECT_FALSE(grid.InView(1, 100, 300));
     const auto w = [](uintptr_t n) { return reinterpret_cast<WindowHandle>(n); };
     ListPlace place;
     place.selected = {w(2), w(4)};

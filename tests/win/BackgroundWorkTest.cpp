@@ -47,7 +47,10 @@ protected:
         tk::Application::Instance().Initialize();
         work = std::make_unique<BackgroundWork>(
             timer, [this] { return autoOn; }, [this] { Visit(ticks); },
-            [this](int, int) { Visit(steps); });
+            [this](int, int) {
+                Visit(steps);
+                return false;
+            });
         work->OnIdle = [this] { ++idles; };
         work->SetItemCount(1000000);  // a pass that would not end by itself
     }

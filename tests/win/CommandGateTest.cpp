@@ -34,6 +34,7 @@ protected:
                             insideStep = true;
                             mayBeginInStep = gate.MayBegin();
                             mayRefreshInStep = gate.MayRunNow(CommandGate::Request::Refresh);
+                            return false;
                         }};
 };
 
