@@ -90,15 +90,16 @@ TEST_F(ClosingTest, ACloseDuringARefreshRunsWhenTheRefreshIsOver) {
 // second close inside the first. Passes run almost without a break here.
 TEST_F(ClosingTest, ASecondCloseDuringTheCloseChangesNothing) {
     StartWithParkedWindow(WithInterval(100));
-    // Pictured inside Vistrel's process, so every pass step really paints.
+    // Pictured inside Vistrel's process, so every pass step in view really
+    // paints.
     TestWindows guest = app_->InjectTestWindows();
-    HWND last = nullptr;
+    std::vector<HWND> busy;
     for (int i = 0; i < 12; ++i)
-        last = guest.Create(
-            Plan(Kind::Frame, "Closing busy " + std::to_string(i), kX + 10 * i, 560, 300, 200, 0x40B040).Quiet());
+        busy.push_back(guest.Create(
+            Plan(Kind::Frame, "Closing busy " + std::to_string(i), kX + 10 * i, 560, 300, 200, 0x40B040).Quiet()));
     ThumbnailProbe(*app_).WaitForItem("Closing busy 11");
     app_->ClickCheckBox(ids::AutoChkBox);
-    WaitFor([&] { return guest.PrintCount(last) >= 3; }, 10000, "automatic passes");
+    WaitFor([&] { return guest.PrintCount(busy.front()) >= 3; }, 10000, "automatic passes");
     const HWND main = app_->MainWindow();
     for (int i = 0; i < 3; ++i) PostMessageA(main, WM_CLOSE, 0, 0);
     ExpectClosedCleanlyWithTheWindowHome();
