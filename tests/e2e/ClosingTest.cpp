@@ -9,6 +9,8 @@
 #include <cctype>
 #include <cstdint>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "ThumbnailProbe.h"
 #include "VistrelSuites.h"
