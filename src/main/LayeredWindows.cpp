@@ -27,7 +27,6 @@ void LayeredWindows::Apply(HWND window, BYTE opacity) {
     const LayeredBefore before = ReadBefore(window);
     if (!before.wasLayered && !platform::SetLayeredStyle(window, true)) return;
     record_.NoteBefore(before);
-    ++applied_;
     // A layered window without attributes is not drawn at all: the style
     // goes again when they cannot be set.
     if (!api_.SetAttributes(window, 0, opacity, LWA_ALPHA) && !before.wasLayered) {

@@ -15,8 +15,6 @@ public:
     LayeredWindows() : api_(platform::LayeredApi::Load()) {}
 
     bool Available() const { return api_.Available(); }
-    // How often translucency was applied since the start.
-    int Applied() const { return applied_; }
 
     // The window layered at this opacity (0 transparent, 255 opaque). Not
     // once the program is ending: nobody would give it back.
@@ -39,7 +37,6 @@ private:
 
     platform::LayeredApi api_;
     TranslucencyRecord record_;
-    int applied_ = 0;
 };
 
 }  // namespace vistrel
