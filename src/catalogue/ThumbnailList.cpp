@@ -243,6 +243,7 @@ std::vector<WindowHandle> ThumbnailList::BuildItems(CarryOverSnapshot& snapshot,
         const size_t index = order[static_cast<size_t>(position)];
         WindowEntry& entry = *entries_[index];
         const HWND pictured = RenderNewItem(entry, position, previous);
+        entry.title = keys[index].caption;
         const int item =
             listView_.AddItem(keys[index].caption, reinterpret_cast<LPARAM>(&entry), position);
         listView_.SetSubItem(item, 0, keys[index].positionKey);
@@ -375,6 +376,11 @@ bool ThumbnailList::CaptureFullSize(HWND window, tk::Bitmap& picture) {
     // A window without area is pictured by the window it owns.
     catalogue_.EnumerateVisible();
     return renderer_.CaptureFullSize(window, picture);
+}
+
+void ThumbnailList::SetTitle(int item, const std::string& title) {
+    if (WindowEntry* entry = EntryOf(item)) entry->title = title;
+    listView_.SetCaption(item, title);
 }
 
 std::vector<HWND> ThumbnailList::Windows() const {

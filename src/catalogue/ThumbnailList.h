@@ -77,6 +77,8 @@ public:
     // clipping list window is open this is what feeds it, a pass calling it
     // for each item in list order; the item's own thumbnail then stays.
     void RefreshThumbnail(HWND window, int item);
+    // The item's caption, and its entry's title with it.
+    void SetTitle(int item, const std::string& title);
     // The window's picture at its real size (see ThumbnailRenderer).
     bool CaptureFullSize(HWND window, tk::Bitmap& picture);
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace vistrel {
 
@@ -26,6 +27,9 @@ using ClipSet = std::array<ClipRect, kClipSlots>;
 
 struct WindowEntry {
     WindowHandle handle = nullptr;
+    // The title the list shows for it (its item's caption), kept here too
+    // so that the change tick need not ask the list for it.
+    std::string title;
     bool minimized = false;
     bool parked = false;
     bool autoUpdate = true;

@@ -86,7 +86,7 @@ int TPrintWndDlg::ChangeCheck() {
         const WindowEntry* entry = EntryOf(index);
         if (!entry) return false;
         item.markedMinimised = entry->minimized;
-        item.caption = ListView1.Caption(index);
+        item.caption = entry->title;
         // The enumeration has just read every listed window's title and
         // minimised state: taken from there instead of asking each window
         // again (a round trip per question under Wine).
@@ -139,7 +139,7 @@ void TPrintWndDlg::ApplyItemChanges() {
         if (plan.redraw) platform::RedrawNow(h);
         const std::string title = platform::WindowTitle(h);
         if (title != ListView1.Caption(i)) {
-            ListView1.SetCaption(i, title);
+            list_->SetTitle(i, title);
             retitled = true;
             if (PrintWindowAvailable()) RefreshThumbnail(h, i);
         }

@@ -18,6 +18,9 @@ ToolButton::~ToolButton() {
 }
 
 void ToolButton::SetEnabled(bool enabled) {
+    // The toolbar holds what it was last told: only a change is told again
+    // (the change tick sets every button twice a second).
+    if (toolbar_ && enabled == enabled_) return;
     enabled_ = enabled;
     if (toolbar_ && toolbar_->Handle())
         SendMessageA(toolbar_->Handle(), TB_ENABLEBUTTON, CommandId(), MAKELPARAM(enabled, 0));
