@@ -1,6 +1,7 @@
 #include "catalogue/ThumbnailList.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "catalogue/CarryOver.h"
 #include "catalogue/GridLayout.h"
@@ -86,7 +87,7 @@ void ThumbnailList::Rebuild(int columns) {
         return false;
     });
     listView_.EndUpdate();
-    ShowByFilter();
+    if (const auto hidden = HiddenByFilter()) listView_.SetHidden(*hidden);
     LayOutGrid(columns);
     ReturnTo(place, windows);
     // Program files of windows that are gone are forgotten: a handle may be
@@ -156,29 +157,34 @@ void ThumbnailList::ReturnTo(const ListPlace& place, const std::vector<WindowHan
 }
 
 int ThumbnailList::ApplyFilter() {
-    listView_.BeginUpdate();
-    if (ShowByFilter()) PlaceShown(false);
-    listView_.EndUpdate();
+    // Repainted only when something came or went: typing usually changes
+    // nothing but the text.
+    if (const auto hidden = HiddenByFilter()) {
+        listView_.BeginUpdate();
+        listView_.SetHidden(*hidden);
+        PlaceShown(false);
+        listView_.EndUpdate();
+    }
     return listView_.ShownCount();
 }
 
-bool ThumbnailList::ShowByFilter() {
+std::optional<std::vector<bool>> ThumbnailList::HiddenByFilter() {
     const int count = listView_.Count();
     std::vector<bool> hidden(static_cast<size_t>(count), false);
     if (!filter_.Empty()) {
         for (int i = 0; i < count; ++i) {
+            // The title from the entry: no question to the list per item.
             const WindowEntry* entry = EntryOf(i);
             hidden[static_cast<size_t>(i)] =
-                !filter_.Matches(listView_.Caption(i), entry ? ProgramPath(WindowOf(*entry)) : std::string_view());
+                !entry || !filter_.Matches(entry->title, ProgramPath(WindowOf(*entry)));
         }
     }
     // Typing narrows a list that is mostly unchanged by one character: what
     // stays as it was is left alone.
     bool same = true;
     for (int i = 0; i < count && same; ++i) same = hidden[static_cast<size_t>(i)] == listView_.Hidden(i);
-    if (same) return false;
-    listView_.SetHidden(hidden);
-    return true;
+    if (same) return std::nullopt;
+    return hidden;
 }
 
 bool ThumbnailList::InView(int item) {

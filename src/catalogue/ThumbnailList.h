@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -135,8 +136,8 @@ private:
     // The shown items placed one after another (all of them, or only those
     // whose cell changed).
     void PlaceShown(bool all);
-    // The items shown and hidden by the filter; whether any changed.
-    bool ShowByFilter();
+    // Which items the filter hides, when that differs from what is hidden now.
+    std::optional<std::vector<bool>> HiddenByFilter();
     // The program file of each listed window, asked once.
     const std::string& ProgramPath(HWND window);
 
