@@ -74,4 +74,11 @@ std::vector<size_t> RefreshOrder(const std::vector<SortItem>& items, const Capti
     return order;
 }
 
+bool PicturesStayInPlace(const std::vector<int>& lastPicture, int pictureCount) {
+    if (static_cast<int>(lastPicture.size()) != pictureCount) return false;
+    for (size_t position = 0; position < lastPicture.size(); ++position)
+        if (lastPicture[position] >= 0 && lastPicture[position] != static_cast<int>(position)) return false;
+    return true;
+}
+
 }  // namespace vistrel

@@ -72,4 +72,11 @@ using CaptionCompare = std::function<int(const std::string&, const std::string&)
 // item that goes to position i.
 std::vector<size_t> RefreshOrder(const std::vector<SortItem>& items, const CaptionCompare& compareCaption);
 
+// Whether the pictures of a rebuild may be written over the last ones in
+// place: the number of pictures stays, and every window that had one had it at
+// the index its new position gives it, so no picture is overwritten before its
+// window has been pictured. `lastPicture[i]` is the index of the last picture
+// of the window going to position i, or -1 for none.
+bool PicturesStayInPlace(const std::vector<int>& lastPicture, int pictureCount);
+
 }  // namespace vistrel

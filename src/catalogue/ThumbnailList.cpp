@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <unordered_map>
 
 #include "catalogue/CarryOver.h"
 #include "catalogue/GridLayout.h"
@@ -57,38 +58,33 @@ void ThumbnailList::Rebuild(int columns) {
     // The pictures stay at hand too: a window the screen shows only in part
     // keeps the rest of its last picture.
     CarryOverSnapshot snapshot;
-    std::vector<std::pair<HWND, int>> previousImages;
+    std::unordered_map<WindowHandle, int> lastPictures;
     const ListPlace place = NotePlace();
     const int previousCount = listView_.Count();
     for (int i = 0; i < previousCount; ++i) {
         if (WindowEntry* entry = EntryOf(i)) {
             snapshot.Add(*entry, i);
-            previousImages.push_back({WindowOf(*entry), listView_.ImageIndex(i)});
+            lastPictures[entry->handle] = listView_.ImageIndex(i);
         }
     }
-    ReleaseEntries();
 
     // 2.-4. An empty list, a fresh enumeration (restoring minimised windows in
-    // Open Only mode), and one round of our own messages.
+    // Open Only mode), and one round of our own messages. The items go before
+    // their entries, so that none points at a freed one; nothing is painted
+    // or measured until every item has its place.
     listView_.BeginUpdate();
     listView_.Clear();
-    const tk::ImageList previousPictures = pictures_.TakePictures();
-    listView_.SetLargeImages(pictures_);
+    entries_.clear();
     catalogue_.EnumerateListed(OpenOnlyInForce());
     tk::Application::Instance().ProcessMessages();
 
     // 5.-8. Items in their order, and their places.
-    const bool sameSize = previousPictures.Width() == pictures_.Width() &&
-                          previousPictures.Height() == pictures_.Height();
-    const std::vector<WindowHandle> windows = BuildItems(snapshot, [&](HWND window, tk::Bitmap& target) {
-        if (!sameSize) return false;
-        for (const auto& [handle, image] : previousImages)
-            if (handle == window) return previousPictures.CopyImage(image, target.Dc());
-        return false;
-    });
-    listView_.EndUpdate();
+    const std::vector<WindowHandle> windows = BuildItems(snapshot, lastPictures);
     if (const auto hidden = HiddenByFilter()) listView_.SetHidden(*hidden);
     LayOutGrid(columns);
+    // Scrolling back needs the control's scroll range, which it works out
+    // only while it may paint.
+    listView_.EndUpdate();
     ReturnTo(place, windows);
     // Program files of windows that are gone are forgotten: a handle may be
     // given to another window later.
@@ -214,9 +210,10 @@ const std::string& ThumbnailList::ProgramPath(HWND window) {
 }
 
 std::vector<WindowHandle> ThumbnailList::BuildItems(CarryOverSnapshot& snapshot,
-                                                    const PreviousPicture& previous) {
+                                                    const std::unordered_map<WindowHandle, int>& lastPictures) {
     catalogue_.EnumerateVisible();
     const bool pictures = Pictures();
+    const bool openOnly = OpenOnlyInForce();
     const int count = catalogue_.ListedCount();
 
     // Entries and position keys first. The order of the list follows from
@@ -238,8 +235,25 @@ std::vector<WindowHandle> ThumbnailList::BuildItems(CarryOverSnapshot& snapshot,
     }
     const std::vector<size_t> order = RefreshOrder(keys, platform::CompareLstr);
 
-    // One picture per item, in list order; room for all of them at once.
-    pictures_.SetImageCount(count);
+    // One picture per item, in list order. Where every window keeps its
+    // place, the new pictures are written over the last ones (the usual
+    // refresh, which then needs no memory of its own); otherwise the last
+    // ones are set aside and a list with room for all is begun.
+    std::vector<int> lastPicture(static_cast<size_t>(count), -1);
+    for (int position = 0; position < count; ++position) {
+        const auto known = lastPictures.find(entries_[order[static_cast<size_t>(position)]]->handle);
+        if (known != lastPictures.end()) lastPicture[static_cast<size_t>(position)] = known->second;
+    }
+    const bool inPlace = PicturesStayInPlace(lastPicture, pictures_.Count());
+    tk::ImageList setAside;
+    if (!inPlace) {
+        setAside = pictures_.TakePictures();
+        pictures_.SetImageCount(count);
+        // The list view measures its cells when it is given the list.
+        listView_.SetLargeImages(pictures_);
+    }
+    const tk::ImageList& last = inPlace ? pictures_ : setAside;
+
     std::vector<WindowHandle> windows;  // the items' windows, in list order
     windows.reserve(static_cast<size_t>(count));
     for (int position = 0; position < count; ++position) {
@@ -248,13 +262,19 @@ std::vector<WindowHandle> ThumbnailList::BuildItems(CarryOverSnapshot& snapshot,
         if (tk::Application::Instance().Terminated()) break;
         const size_t index = order[static_cast<size_t>(position)];
         WindowEntry& entry = *entries_[index];
-        const HWND pictured = RenderNewItem(entry, position, previous);
+        // Open Only brought it back from the task bar to be parked: it has
+        // not painted itself since.
+        const bool restored = entry.minimized && openOnly;
+        const int lastImage = lastPicture[static_cast<size_t>(position)];
+        const HWND pictured = RenderNewItem(entry, position, [&](tk::Bitmap& target) {
+            return lastImage >= 0 && last.CopyImage(lastImage, target.Dc());
+        });
         entry.title = keys[index].caption;
         const int item =
             listView_.AddItem(keys[index].caption, reinterpret_cast<LPARAM>(&entry), position);
         listView_.SetSubItem(item, 0, keys[index].positionKey);
         windows.push_back(entry.handle);
-        if (!entry.minimized && !entry.parked) platform::RedrawNow(pictured);
+        if (restored) platform::RedrawNow(pictured);
     }
     return windows;
 }
@@ -288,8 +308,8 @@ void ThumbnailList::PlaceShown(bool all) {
 }
 
 void ThumbnailList::Clear() {
-    ReleaseEntries();
     listView_.Clear();
+    entries_.clear();
     pictures_.Clear();
 }
 
@@ -299,7 +319,7 @@ void ThumbnailList::ReleaseEntries() {
     entries_.clear();
 }
 
-HWND ThumbnailList::RenderNewItem(WindowEntry& entry, int image, const PreviousPicture& previous) {
+HWND ThumbnailList::RenderNewItem(WindowEntry& entry, int image, const LastPicture& previous) {
     const RenderOptions options = options_();
     if (!Pictures()) {
         renderer_.DrawIconCard(WindowOf(entry), entry.minimized && !options.openOnly,
@@ -308,13 +328,10 @@ HWND ThumbnailList::RenderNewItem(WindowEntry& entry, int image, const PreviousP
         return WindowOf(entry);
     }
     buildBitmap_.SetSize(pictures_.Width(), pictures_.Height());
-    const HWND window = WindowOf(entry);
     // A thumbnail also while the clipping list window is open: only the
     // passes feed that window, in their order (see RefreshThumbnail).
-    const RenderResult result =
-        renderer_.RenderThumbnail(entry, buildBitmap_, options, nullptr,
-                                  [&](tk::Bitmap& target) { return previous(window, target); });
-    if (!result.captured && !previous(window, buildBitmap_)) {
+    const RenderResult result = renderer_.RenderThumbnail(entry, buildBitmap_, options, nullptr, previous);
+    if (!result.captured && !previous(buildBitmap_)) {
         // A window that does not answer keeps its picture from before the
         // rebuild; one new to the list gets a blank picture for now (the
         // bitmap still holds the previous item's).

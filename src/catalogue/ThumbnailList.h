@@ -118,12 +118,14 @@ public:
     void RestoreAtExit();
 
 private:
-    // A window's picture from before a rebuild, found by its handle.
-    using PreviousPicture = std::function<bool(HWND, tk::Bitmap&)>;
-    // Returns the items' windows in list order.
-    std::vector<WindowHandle> BuildItems(CarryOverSnapshot& snapshot, const PreviousPicture& previous);
-    // Draws the picture of a new item at `image`; returns the window pictured.
-    HWND RenderNewItem(WindowEntry& entry, int image, const PreviousPicture& previous);
+    // Returns the items' windows in list order. `lastPictures` tells where
+    // each window's picture was before the rebuild.
+    std::vector<WindowHandle> BuildItems(CarryOverSnapshot& snapshot,
+                                         const std::unordered_map<WindowHandle, int>& lastPictures);
+    // Draws the picture of a new item at `image`, from `previous` (the
+    // window's picture before the rebuild) where the window does not answer;
+    // returns the window pictured.
+    HWND RenderNewItem(WindowEntry& entry, int image, const LastPicture& previous);
     // The item's picture as ImageList1 holds it now.
     LastPicture PictureOf(int item) const;
     // The user's place (selection, focus, scroll), noted by window before a

@@ -1,6 +1,7 @@
 #include "catalogue/WindowCapture.h"
 
 #include <cstdint>
+#include <optional>
 
 #include "catalogue/PrintCheck.h"
 #include "catalogue/ScreenParts.h"
@@ -39,14 +40,18 @@ CapturedImage WindowCapture::Capture(HWND window, const RECT& rect, tk::Bitmap& 
         return result;
     }
     const Rect whole{0, 0, width, height};
-    std::vector<Rect> shown = catalogue_.ShownParts(window, rect);
-    const bool screenShowsAll = Covers(shown, whole);
-
-    if (printsNothing_.count(window) && screenShowsAll) {
-        CopyFromScreen({rect.left, rect.top}, shown, image);
-        result.complete = true;
-        result.parts = {whole};
-        return result;
+    // What the screen shows of the window is asked only where the screen may
+    // be copied: the question walks every window above this one, which makes
+    // it the one cost of a capture that grows with the number of windows.
+    std::optional<std::vector<Rect>> shown;
+    if (printsNothing_.count(window)) {
+        shown = catalogue_.ShownParts(window, rect);
+        if (Covers(*shown, whole)) {
+            CopyFromScreen({rect.left, rect.top}, *shown, image);
+            result.complete = true;
+            result.parts = {whole};
+            return result;
+        }
     }
     // The print waits for the window's thread: a hung window would freeze us.
     if (!platform::Answers(window)) {
@@ -62,11 +67,12 @@ CapturedImage WindowCapture::Capture(HWND window, const RECT& rect, tk::Bitmap& 
     if (printsNothing_.size() >= kRememberedWindows) printsNothing_.clear();
     printsNothing_.insert(window);
     // What the print left are markers on white: the screen's parts replace it.
+    if (!shown) shown = catalogue_.ShownParts(window, rect);
     image.GetCanvas().SetBrushColor(RGB(255, 255, 255));
     image.GetCanvas().FillRect({0, 0, width, height});
-    CopyFromScreen({rect.left, rect.top}, shown, image);
-    result.complete = screenShowsAll;
-    result.parts = std::move(shown);
+    CopyFromScreen({rect.left, rect.top}, *shown, image);
+    result.complete = Covers(*shown, whole);
+    result.parts = std::move(*shown);
     return result;
 }
 

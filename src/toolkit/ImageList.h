@@ -65,6 +65,8 @@ public:
     IconOwner GetIcon(int index) const;
 
 private:
+    bool WriteInPlace(int index, const Bitmap& bitmap);
+
     ImageListOwner list_;
     UINT flags_ = 0;
     int grow_ = 4;

@@ -528,6 +528,9 @@ bool ListView::OnNotify(NMHDR& header, LRESULT& result) {
     case NM_DBLCLK:
         if (OnDblClick) OnDblClick(*this);
         return true;
+    case LVN_DELETEALLITEMS:
+        result = TRUE;  // no LVN_DELETEITEM for each item: nobody listens
+        return true;
     case LVN_ITEMCHANGED: {
         const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
         if ((change.uChanged & LVIF_STATE) && change.iItem >= 0 && !restructuring_ &&

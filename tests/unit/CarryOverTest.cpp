@@ -145,5 +145,23 @@ TEST(CarryOver, RefreshOrderUsesTheInjectedComparison) {
     EXPECT_TRUE(RefreshOrder({}, Lstrcmp).empty());
 }
 
+TEST(CarryOver, PicturesStayInPlaceOnlyWhereNoneIsOverwrittenBeforeItsWindow) {
+    struct Case {
+        std::vector<int> lastPicture;
+        int pictureCount;
+        bool inPlace;
+    };
+    const Case cases[] = {
+        {{0, 1, 2}, 3, true},     // the same windows in the same places
+        {{0, -1, 2}, 3, true},    // a new window takes the place of one that went
+        {{}, 0, true},            // nothing before, nothing now
+        {{1, 0, 2}, 3, false},    // two windows change places
+        {{0, 1}, 3, false},       // a window went: fewer pictures
+        {{0, 1, 2, -1}, 3, false} // a window came: more pictures
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PicturesStayInPlace(c.lastPicture, c.pictureCount), c.inPlace) << ::testing::PrintToString(c.lastPicture);
+}
+
 }  // namespace
 }  // namespace vistrel
