@@ -29,7 +29,10 @@ namespace {
 constexpr int kWindows = 200;
 constexpr int kSamples = 50;
 constexpr int kWarmUp = 5;
-constexpr double kTarget = 1.5;
+// Against the bare loop: our own windows cost the tick's own work, another
+// process's windows a round trip per question.
+constexpr double kTargetOwnProcess = 1.5;
+constexpr double kTargetOtherProcess = 1.25;
 
 struct BareState {
     int windows = 0;
@@ -66,7 +69,7 @@ Census CountTopLevel() {
     return census;
 }
 
-void CompareTicks(MainWindowHarness& main, const std::string& what) {
+void CompareTicks(MainWindowHarness& main, const std::string& what, double target) {
     std::vector<double> ticks;
     std::vector<double> bare;
     const int items = main->List().Count();
@@ -80,7 +83,7 @@ void CompareTicks(MainWindowHarness& main, const std::string& what) {
     if (main->List().Count() != items)
         Print("  (the list changed during the run: %d items, then %d; not a quiet tick)\n", items,
               main->List().Count());
-    PrintComparison(what, Median(ticks), "bare loop", Median(bare), kTarget);
+    PrintComparison(what, Median(ticks), "bare loop", Median(bare), target);
 }
 
 // Median microseconds per call of `call` over the listed windows.
@@ -143,7 +146,9 @@ void Profile(MainWindowHarness& main) {
         const char* name;
         double us;
     };
+    const platform::CloakApi cloak = platform::CloakApi::Load();
     const Row rows[] = {
+        {"GetWindowLongA(GWL_STYLE)", PerCallUs(main, [](HWND w, int) { GetWindowLongA(w, GWL_STYLE); })},
         {"IsWindowVisible", PerCallUs(main, [](HWND w, int) { IsWindowVisible(w); })},
         {"IsIconic", PerCallUs(main, [](HWND w, int) { IsIconic(w); })},
         {"GetWindowTextA", PerCallUs(main, [&](HWND w, int) { GetWindowTextA(w, buffer, kText); })},
@@ -151,6 +156,7 @@ void Profile(MainWindowHarness& main) {
         {"GetWindowRect", PerCallUs(main, [](HWND w, int) { platform::WindowRect(w); })},
         {"GetWindow(GW_OWNER)", PerCallUs(main, [](HWND w, int) { GetWindow(w, GW_OWNER); })},
         {"GetParent", PerCallUs(main, [](HWND w, int) { GetParent(w); })},
+        {"cloaked (DwmGetWindowAttribute)", PerCallUs(main, [&](HWND w, int) { cloak.Cloaked(w); })},
         {"Qualifies (List)",
          PerCallUs(main, [&](HWND w, int) { catalogue.Qualifies(w, QualifyMode::List); })},
         {"item data (LVM_GETITEM)", PerCallUs(main, [&](HWND, int i) { dlg.EntryOf(i); })},
@@ -178,7 +184,7 @@ void Run() {
     windows.AddMany(kWindows, "Bench window", 120, 90);
     MainWindowHarness main;
     const int listed = main->List().Count();
-    CompareTicks(main, "change tick (200 windows of this process)");
+    CompareTicks(main, "change tick (200 windows of this process)", kTargetOwnProcess);
     Profile(main);
 
     // The same number of windows in a process of their own. The list follows
@@ -202,7 +208,7 @@ void Run() {
               main->List().Count());
         return;
     }
-    CompareTicks(main, "change tick (200 windows of another process)");
+    CompareTicks(main, "change tick (200 windows of another process)", kTargetOtherProcess);
     Profile(main);
 }
 

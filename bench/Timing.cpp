@@ -31,7 +31,7 @@ double Median(std::vector<double> samples) {
 void PrintComparison(const std::string& what, double median, const std::string& reference,
                      double referenceMedian, double target) {
     const double ratio = referenceMedian > 0.0 ? median / referenceMedian : 0.0;
-    Print("%s: median %.3f ms; %s %.3f ms; ratio %.2f (target <= %.1f: %s)\n", what.c_str(), median,
+    Print("%s: median %.3f ms; %s %.3f ms; ratio %.2f (target <= %.3g: %s)\n", what.c_str(), median,
           reference.c_str(), referenceMedian, ratio, target, ratio <= target ? "met" : "missed");
 }
 

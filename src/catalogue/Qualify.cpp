@@ -7,8 +7,13 @@
 namespace vistrel {
 
 bool Qualifies(const WindowFacts& facts, QualifyMode mode, const TextEqualsIgnoreCase& equalIgnoreCase) {
-    const auto titleIs = [&](const char* text) { return equalIgnoreCase(facts.title, text); };
-    const auto classIs = [&](const char* text) { return equalIgnoreCase(facts.className, text); };
+    return NamesQualify(facts.title, facts.className, mode, equalIgnoreCase) && StateQualifies(facts, mode);
+}
+
+bool NamesQualify(const std::string& title, const std::string& className, QualifyMode mode,
+                  const TextEqualsIgnoreCase& equalIgnoreCase) {
+    const auto titleIs = [&](const char* text) { return equalIgnoreCase(title, text); };
+    const auto classIs = [&](const char* text) { return equalIgnoreCase(className, text); };
 
     // Our own windows: the main window by title and class, its hint popups
     // and the level dialog by class.
@@ -18,21 +23,22 @@ bool Qualifies(const WindowFacts& facts, QualifyMode mode, const TextEqualsIgnor
     if (titleIs(kSiblingToolTitle1)) return false;
     if (titleIs(kSiblingToolTitle2)) return false;
     if (classIs("TLebelDlg")) return false;
+    if (mode == QualifyMode::Visible && classIs("TApplication")) return false;
+    return !title.empty() && !classIs("Progman");
+}
 
+bool StateQualifies(const WindowFacts& facts, QualifyMode mode) {
     if (mode == QualifyMode::List) {
         // An owned window (a dialog, a frame under an application window) is
         // reached through its owner, which is the one on the task bar.
         if (facts.hasOwner) return false;
     } else {
         const int64_t area = int64_t{facts.width} * facts.height;
-        if (facts.hasParent || area == 0 || classIs("TApplication")) return false;
+        if (facts.hasParent || area == 0) return false;
     }
-
     // A cloaked window shows nowhere: a ghost in the list, and nothing to
     // move or picture.
-    if (!facts.visible || facts.cloaked) return false;
-    if (facts.title.empty() || classIs("Progman")) return false;
-    return true;
+    return facts.visible && !facts.cloaked;
 }
 
 }  // namespace vistrel

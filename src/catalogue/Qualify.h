@@ -32,7 +32,16 @@ enum class QualifyMode { List, Visible };
 // on Windows).
 using TextEqualsIgnoreCase = std::function<bool(const std::string&, const std::string&)>;
 
-// Every test but the exclusion list, in the order the rules are stated.
+// Every test but the exclusion list, in the order the rules are stated: the
+// two halves below together.
 bool Qualifies(const WindowFacts& facts, QualifyMode mode, const TextEqualsIgnoreCase& equalIgnoreCase);
+// The rules on the window's title and class alone: our own windows, the
+// desktop, an untitled window, and for Visible the TApplication window. They
+// answer the same for as long as the title does (a class never changes).
+bool NamesQualify(const std::string& title, const std::string& className, QualifyMode mode,
+                  const TextEqualsIgnoreCase& equalIgnoreCase);
+// The rules on everything but the names (the facts' title and class are not
+// read): owner, area, parent, visibility, cloaking.
+bool StateQualifies(const WindowFacts& facts, QualifyMode mode);
 
 }  // namespace vistrel

@@ -26,7 +26,7 @@ void WindowCatalogue::NoteScreen() {
     screen_ = {screen.left, screen.top, screen.right, screen.bottom};
 }
 
-bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::string* title,
+bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::string_view* title,
                                 bool* minimised) const {
     // Every rule rejects on its own, so checking visibility first changes no
     // answer; it spares the other look-ups for the many hidden windows of a
@@ -36,10 +36,13 @@ bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::string* titl
     if (!state.visible) return false;
     // GetWindowText of another process's window reads the text the system
     // keeps and sends no message, so a hung window cannot hang the test.
+    const std::string_view windowTitle = platform::WindowTitle(window, title_);
+    const auto key = reinterpret_cast<uintptr_t>(window);
+    if (!memo_.NamesQualify(
+            key, windowTitle, mode,
+            [window] { return platform::WindowClass(window); }, platform::EqualIgnoreCaseLstr))
+        return false;
     WindowFacts facts;
-    facts.title = platform::WindowTitle(window);
-    facts.className =
-        classes_.ClassOf(reinterpret_cast<uintptr_t>(window), [window] { return platform::WindowClass(window); });
     facts.visible = true;
     facts.cloaked = cloak_.Cloaked(window);
     // Each mode reads only the facts its rules look at (the owner for the
@@ -51,14 +54,16 @@ bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::string* titl
         facts.height = r.bottom - r.top;
         facts.hasParent = platform::WindowParent(window) != nullptr;
     }
-    if (!vistrel::Qualifies(facts, mode, platform::EqualIgnoreCaseLstr)) return false;
+    if (!StateQualifies(facts, mode)) return false;
     // The owner rule only ever rejects: asked last, of the few windows every
-    // other rule accepted.
-    if (mode == QualifyMode::List && platform::WindowOwner(window) != nullptr) return false;
+    // other rule accepted, and once while the window stays shown.
+    if (mode == QualifyMode::List &&
+        memo_.Owned(key, [window] { return platform::WindowOwner(window) != nullptr; }))
+        return false;
     // Opening the process is the one costly fact: asked last, and only when
     // there is a list to ask.
     if (!exclusion_.Empty() && exclusion_.Contains(ExecutablePath(window))) return false;
-    if (title) *title = std::move(facts.title);
+    if (title) *title = windowTitle;
     if (minimised) *minimised = state.minimised;
     return true;
 }
@@ -70,9 +75,9 @@ std::string WindowCatalogue::ExecutablePath(HWND window) const {
 void WindowCatalogue::EnumerateListed(bool restoreMinimised) {
     listedCount_ = 0;
     restoreMinimised_ = restoreMinimised;
-    classes_.BeginPass();
+    memo_.BeginPass();
     EnumWindows(ListCallback, reinterpret_cast<LPARAM>(this));
-    classes_.EndPass();
+    memo_.EndPass();
     listedIndex_.clear();
     for (int i = 0; i < listedCount_; ++i) listedIndex_.push_back({listed_[i].handle, i});
     std::sort(listedIndex_.begin(), listedIndex_.end());
@@ -88,7 +93,7 @@ const EnumeratedWindow* WindowCatalogue::FindListed(HWND window) const {
 BOOL CALLBACK WindowCatalogue::ListCallback(HWND window, LPARAM param) {
     auto* self = reinterpret_cast<WindowCatalogue*>(param);
     if (self->listedCount_ >= kCapacity) return FALSE;
-    std::string title;
+    std::string_view title;
     bool minimised = false;
     if (!self->Qualifies(window, QualifyMode::List, &title, &minimised)) return TRUE;
     EnumeratedWindow& entry = self->listed_[self->listedCount_++];
@@ -108,9 +113,9 @@ BOOL CALLBACK WindowCatalogue::ListCallback(HWND window, LPARAM param) {
 void WindowCatalogue::EnumerateVisible() {
     visibleCount_ = 0;
     NoteScreen();
-    classes_.BeginPass();
+    memo_.BeginPass();
     EnumWindows(VisibleCallback, reinterpret_cast<LPARAM>(this));
-    classes_.EndPass();
+    memo_.EndPass();
 }
 
 BOOL CALLBACK WindowCatalogue::VisibleCallback(HWND window, LPARAM param) {

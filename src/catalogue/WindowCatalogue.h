@@ -6,14 +6,16 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
-#include "catalogue/ClassCache.h"
+#include "catalogue/WindowMemo.h"
 #include "catalogue/Qualify.h"
 #include "catalogue/WindowEntry.h"
 #include "common/Geometry.h"
 #include "platform/OptionalApis.h"
+#include "platform/WindowFacts.h"
 
 namespace vistrel {
 
@@ -37,9 +39,9 @@ public:
 
     WindowCatalogue(const platform::ProcessPathApi& processPaths, const ExclusionList& exclusion);
 
-    // The qualifying test; on acceptance *title receives the title it read and
-    // *minimised the window's minimised state.
-    bool Qualifies(HWND window, QualifyMode mode, std::string* title = nullptr,
+    // The qualifying test; on acceptance *title views the title it read (until
+    // the next question) and *minimised receives the window's minimised state.
+    bool Qualifies(HWND window, QualifyMode mode, std::string_view* title = nullptr,
                    bool* minimised = nullptr) const;
     std::string ExecutablePath(HWND window) const;
 
@@ -94,7 +96,8 @@ private:
     // trip under Wine, and monitors rarely change.
     Rect screen_;
     mutable std::vector<Rect> above_;  // reused by ShownParts
-    mutable ClassCache classes_;       // filled as the enumerations meet windows
+    mutable WindowMemo memo_;          // filled as the enumerations meet windows
+    mutable platform::TitleBuffer title_;  // the title of the last question
 };
 
 }  // namespace vistrel

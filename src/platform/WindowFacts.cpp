@@ -1,5 +1,7 @@
 #include "platform/WindowFacts.h"
 
+#include <algorithm>
+
 #include "platform/Handles.h"
 
 #include <exception>
@@ -44,12 +46,17 @@ bool HasArea(HWND window) {
 }
 
 std::string WindowTitle(HWND window) {
+    TitleBuffer buffer;
+    return std::string(WindowTitle(window, buffer));
+}
+
+std::string_view WindowTitle(HWND window, TitleBuffer& buffer) {
     // GetWindowTextA sends WM_GETTEXT only to windows of our own process; for
     // other processes it reads the stored caption, so a hung window cannot
     // block us here.
-    char buffer[kTextBuffer] = {};
-    const int length = GetWindowTextA(window, buffer, kTextBuffer);
-    return std::string(buffer, length > 0 ? length : 0);
+    buffer[0] = '\0';
+    const int length = GetWindowTextA(window, buffer.data(), static_cast<int>(buffer.size()));
+    return {buffer.data(), static_cast<size_t>(std::clamp(length, 0, static_cast<int>(buffer.size()) - 1))};
 }
 
 std::string WindowClass(HWND window) {

@@ -7,8 +7,10 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace vistrel::platform {
 
@@ -19,6 +21,9 @@ RECT WindowRect(HWND window);
 bool HasArea(HWND window);
 // At most 255 characters (a 256-byte buffer), in the ANSI code page.
 std::string WindowTitle(HWND window);
+using TitleBuffer = std::array<char, 256>;
+// The same, read into `buffer` (nothing allocated); views the buffer.
+std::string_view WindowTitle(HWND window, TitleBuffer& buffer);
 std::string WindowClass(HWND window);
 HWND WindowOwner(HWND window);
 // GetParent: the parent of a child window, and also the owner of an owned

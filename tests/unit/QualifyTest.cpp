@@ -105,7 +105,7 @@ TEST(Qualify, EachModeReadsOnlyItsOwnFacts) {
 }  // namespace
 }  // namespace vistrel
 
-#include "catalogue/ClassCache.h"
+#include "catalogue/WindowMemo.h"
 
 namespace vistrel {
 namespace {
@@ -127,26 +127,50 @@ TEST(Qualify, TheOwnerAskedLastGivesTheSameAnswers) {
         }
 }
 
-TEST(ClassCache, AsksOncePerWindowAndForgetsWindowsNoLongerMet) {
-    ClassCache cache;
-    int reads = 0;
-    auto read = [&] {
-        ++reads;
-        return std::string("Frame");
+TEST(WindowMemo, AsksClassAndOwnerOncePerWindowTheRulesOncePerTitleAndForgetsWindowsNoLongerMet) {
+    WindowMemo cache;
+    int classReads = 0;
+    int ownerReads = 0;
+    const auto readOwned = [&] {
+        ++ownerReads;
+        return true;
+    };
+    int comparisons = 0;
+    const auto readClass = [&] {
+        ++classReads;
+        return std::string("TApplication");
+    };
+    const TextEqualsIgnoreCase counting = [&](const std::string& a, const std::string& b) {
+        ++comparisons;
+        return AsciiEqualIgnoreCase(a, b);
+    };
+    const auto ask = [&](uint64_t window, std::string_view title, QualifyMode mode) {
+        return cache.NamesQualify(window, title, mode, readClass, counting);
     };
     cache.BeginPass();
-    cache.ClassOf(1, read);
-    cache.ClassOf(2, read);
+    EXPECT_TRUE(ask(1, "Editor", QualifyMode::List));
+    EXPECT_FALSE(ask(1, "Editor", QualifyMode::Visible)) << "the verdict of each mode is kept";
+    EXPECT_FALSE(ask(2, kAppTitle, QualifyMode::List));
+    EXPECT_TRUE(cache.Owned(1, readOwned));
     cache.EndPass();
+    const int comparisonsOfTwoTitles = comparisons;
+
     cache.BeginPass();
-    EXPECT_EQ(cache.ClassOf(1, read), "Frame");
+    EXPECT_TRUE(ask(1, "Editor", QualifyMode::List));
+    EXPECT_EQ(comparisons, comparisonsOfTwoTitles) << "the same title is not compared again";
+    EXPECT_FALSE(ask(1, kAppTitle, QualifyMode::List)) << "a new title is";
+    EXPECT_TRUE(cache.Owned(1, readOwned));
     cache.EndPass();
-    EXPECT_EQ(reads, 2);
+    EXPECT_EQ(classReads, 2);
+    EXPECT_EQ(ownerReads, 1);
     EXPECT_EQ(cache.Size(), 1u) << "window 2 was not met";
+
     cache.BeginPass();
-    cache.ClassOf(2, read);  // a window met again is asked again
+    EXPECT_FALSE(ask(2, kAppTitle, QualifyMode::List));  // a window met again is asked again
+    EXPECT_TRUE(cache.Owned(2, readOwned));
     cache.EndPass();
-    EXPECT_EQ(reads, 3);
+    EXPECT_EQ(classReads, 3);
+    EXPECT_EQ(ownerReads, 2);
 }
 
 }  // namespace
