@@ -1,8 +1,9 @@
 #pragma once
-// The windows parked out of sight at this moment, as a small file in the
-// data folder: should the program end without bringing them back (killed,
-// crashed, the power gone), its next start finds them where it left them and
-// brings them home. Nothing else knows where a parked window belongs.
+// The windows parked out of sight at this moment, in the form of the park
+// file the program has always kept in its data folder (parked.dat): each
+// window's handle and the place it comes home to. The record of changes
+// (ChangeRecord) holds more; this file is still written beside it, and one
+// left by an earlier version is still read at the start.
 
 #include <cstdint>
 #include <string>
@@ -42,16 +43,5 @@ private:
 // recorded home, on this virtual screen): the record is about it, and not
 // about a new window that was given the same handle.
 bool StandsParked(const ParkedWindow& window, const Rect& now, const Rect& virtualScreen);
-
-// Whether the start brings home a window that the last run's record names.
-// The file may be damaged or planted, and a handle may have passed to
-// another window since: a line whose window stands on a screen at (x, y) and
-// whose home is (x - offset, y - offset) would otherwise send that window off
-// every screen. So only a top-level window still standing where parking put
-// it, past the parked threshold, comes back, and only when its home (its
-// present size at the recorded place) lies at least partly on one of
-// `screens` (the monitors' areas); anything else is passed over.
-bool BringsHomeAtStart(const ParkedWindow& window, const Rect& now, bool topLevel,
-                       const std::vector<Rect>& screens);
 
 }  // namespace vistrel

@@ -21,9 +21,9 @@ bool ListedAsParked(const Rect& r) {
     return HasArea(r) && IsParkedLeft(r.left);
 }
 
-ParkAction ParkDecision(const Rect& r, bool zoomed) {
+ParkAction ParkDecision(const Rect& r, bool zoomed, bool parked) {
     if (!HasArea(r)) return ParkAction::None;
-    if (IsParkedLeft(r.left)) return ParkAction::Unpark;
+    if (parked) return ParkAction::Unpark;
     return zoomed ? ParkAction::RestoreMaximisedAndMoveOut : ParkAction::MoveOut;
 }
 
@@ -72,9 +72,23 @@ bool StandsParkedFrom(Point home, const Rect& now, const Rect& virtualScreen) {
     return now.left == p.x && now.top == p.y;
 }
 
-Point UnparkedPosition(const Rect& now, const std::optional<Point>& recordedHome) {
-    if (recordedHome) return *recordedHome;
+Point UnparkedPosition(const Rect& now) {
     return {static_cast<int>(int64_t{now.left} - kParkingOffset), static_cast<int>(int64_t{now.top} - kParkingOffset)};
+}
+
+ParkChange PlanPark(const Rect& r, bool zoomed, const std::vector<Monitor>& monitors) {
+    std::vector<Rect> areas;
+    for (const Monitor& m : monitors) areas.push_back(m.area);
+    ParkChange park;
+    park.home = r;
+    park.maximised = zoomed;
+    if (zoomed && !monitors.empty()) {
+        const Rect& m = monitors[static_cast<size_t>(MonitorOfRect(monitors, r))].area;
+        const int offset = kParkedMaximisedPos - kParkingOffset;
+        park.home = {m.left + offset, m.top + offset, m.left + offset + m.width(), m.top + offset + m.height()};
+    }
+    park.at = ParkedPosition(park.home, BoundsOf(areas));
+    return park;
 }
 
 }  // namespace vistrel

@@ -3,20 +3,23 @@
 // every screen instead, where it keeps painting and can still be pictured.
 
 #include <optional>
+#include <vector>
 
+#include "catalogue/ChangeRecord.h"
 #include "common/Geometry.h"
+#include "common/MonitorLayout.h"
 
 namespace vistrel {
 
 constexpr int kParkingOffset = 20000;
-// A window whose left edge is this far right counts as parked: no real
-// screen arrangement reaches it.
+// A window whose left edge is this far right may have been parked (see
+// ParkedByPosition for when it counts as parked).
 constexpr int kParkedThreshold = 10000;
 // The system keeps window positions within 16 bits: a window sent further is
 // put at this edge (measured under Wine: a move to 41500 lands at 32767).
 constexpr int kCoordinateLimit = 32767;
-// A maximised window is restored and put here with the screen's size; it
-// comes home at this place less the offset.
+// A maximised window is restored and put here with the screen's size, from
+// the primary monitor; it comes home at this place less the offset.
 constexpr int kParkedMaximisedPos = 20001;
 // Most rounds of message processing spent waiting for a window to reach its
 // new state; a hung window must not hang us.
@@ -40,7 +43,15 @@ enum class ParkAction {
     Unpark,                       // already parked: parking toggles it back
 };
 
-ParkAction ParkDecision(const Rect& r, bool zoomed);
+// `parked`: the parked test's answer for the window (the record of changes,
+// else ParkedByPosition), which no longer follows from the place alone.
+ParkAction ParkDecision(const Rect& r, bool zoomed, bool parked);
+
+// Where a window standing at `r` is parked from and to: its place, or for a
+// maximised one a place one pixel in from its monitor's corner with the
+// monitor's size (the screen's, on the primary one); out of sight past every
+// monitor (ParkedPosition).
+ParkChange PlanPark(const Rect& r, bool zoomed, const std::vector<Monitor>& monitors);
 
 // Where a window standing at `home` parks: the offset right and down, where
 // that leaves every monitor (the virtual screen, all of them together) and
@@ -53,8 +64,8 @@ Point ParkedPosition(const Rect& home, const Rect& virtualScreen);
 // Whether a window now at `now` stands where parking from `home` put it: by
 // the offset, or where ParkedPosition puts a window of its size.
 bool StandsParkedFrom(Point home, const Rect& now, const Rect& virtualScreen);
-// Where a parked window goes back to: the home recorded when this run parked
-// it, else (parked by an earlier run) the offset back.
-Point UnparkedPosition(const Rect& now, const std::optional<Point>& recordedHome = std::nullopt);
+// Where a window parked by the offset goes back to, for one the record of
+// changes does not name (the record knows every other window's home).
+Point UnparkedPosition(const Rect& now);
 
 }  // namespace vistrel

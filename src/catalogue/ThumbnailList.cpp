@@ -339,8 +339,7 @@ HWND ThumbnailList::RenderNewItem(WindowEntry& entry, int image, const LastPictu
         buildBitmap_.GetCanvas().FillRect({0, 0, buildBitmap_.Width(), buildBitmap_.Height()});
     }
     if (options.openOnly) {
-        const RECT r = platform::WindowRect(result.pictured);
-        if (ListedAsParked({r.left, r.top, r.right, r.bottom})) {
+        if (platform::HasArea(result.pictured) && IsWindowParked(WindowOf(entry), result.pictured)) {
             entry.minimized = false;
             entry.parked = true;
         }
@@ -389,7 +388,7 @@ void ThumbnailList::RefreshThumbnail(HWND window, int item) {
         return;  // keeps its last picture
     if (regionSink_) return;  // the pictures went to the clipping list window
     if (options.openOnly)
-        renderer_.DrawStateMarks(workBitmap_, IsWindowParked(catalogue_.PlacementTarget(window)),
+        renderer_.DrawStateMarks(workBitmap_, IsWindowParked(window, catalogue_.PlacementTarget(window)),
                                  entry->autoUpdate);
     pictures_.Replace(listView_.ImageIndex(item), workBitmap_);
     listView_.RedrawItem(item);
@@ -436,17 +435,6 @@ LastPicture ThumbnailList::PictureOf(int item) const {
     return [this, item](tk::Bitmap& target) {
         return pictures_.CopyImage(listView_.ImageIndex(item), target.Dc());
     };
-}
-
-void ThumbnailList::RestoreAtExit() {
-    catalogue_.EnumerateVisible();
-    for (int i = 0; i < listView_.Count(); ++i) {
-        const WindowEntry* entry = EntryOf(i);
-        if (!entry) continue;
-        const HWND target = catalogue_.PlacementTarget(WindowOf(*entry));
-        if (IsWindowParked(target)) UnparkWindow(target);
-    }
-    ReleaseEntries();
 }
 
 }  // namespace vistrel

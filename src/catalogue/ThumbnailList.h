@@ -3,10 +3,10 @@
 // window catalogue, the renderer, the window entries behind the items and the
 // work bitmaps, and keeps ListView1 and ImageList1 (both owned by the main
 // window) in step with them: the full rebuild, the grid, single pictures
-// drawn anew, and bringing parked windows home at exit.
+// drawn anew.
 //
-// Everything here runs in the user-interface thread; the rebuild and the
-// homecoming process messages while they wait, so they run inside one of the
+// Everything here runs in the user-interface thread; the rebuild processes
+// messages while it waits, so they run inside one of the
 // main window's commands, which holds every other rebuild back meanwhile.
 
 #include <windows.h>
@@ -112,10 +112,6 @@ public:
     // list's client area, and shown). Kept from one question to the next
     // until the view changes, so a pass can ask for every item.
     bool InView(int item);
-
-    // Every parked window back where it was, also one parked by an earlier
-    // run (the parked state lives only in the position); the entries go.
-    void RestoreAtExit();
 
 private:
     // Returns the items' windows in list order. `lastPictures` tells where

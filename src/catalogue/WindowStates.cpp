@@ -1,5 +1,9 @@
 #include "catalogue/WindowStates.h"
 
+#include <vector>
+
+#include "catalogue/ChangeJournal.h"
+#include "catalogue/GiveBack.h"
 #include "catalogue/Parking.h"
 #include "platform/DisplayInfo.h"
 #include "platform/WindowFacts.h"
@@ -10,6 +14,7 @@ namespace vistrel {
 namespace {
 
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+Rect RectOf(HWND window) { return ToRect(platform::WindowRect(window)); }
 
 template <class Done>
 void PumpUntil(Done done) {
@@ -23,93 +28,129 @@ void PumpUntil(Done done) {
     }
 }
 
-ParkObserver* observer = nullptr;
+ChangeJournal* journal = nullptr;
 
-void NoteParked(HWND target, Point home) {
-    if (observer) observer->Parked(target, home);
+bool ParkedByPositionNow(const Rect& r) {
+    // The threshold first: almost no window stands anywhere near it, and
+    // the monitors are asked only for one that does.
+    if (!IsParkedLeft(r.left)) return false;
+    std::vector<Rect> areas;
+    for (const Monitor& m : platform::Monitors()) areas.push_back(m.area);
+    return ParkedByPosition(r, areas);
 }
 
-Point HomeOf(HWND target, const Rect& now) {
-    return UnparkedPosition(now, observer ? observer->RecordedHome(target) : std::nullopt);
+// Once the program is ending (the session with it, or the windows given back
+// for good) nothing new goes out of sight, since nothing would bring it back.
+bool ParkingAllowed() {
+    return !tk::Application::Instance().Terminated() && (!journal || journal->MayChange());
 }
 
-Rect VirtualScreen() { return ToRect(platform::VirtualScreen()); }
+// The question to the window may meet that end, so it is looked for again
+// after the answer.
+bool MayPark(HWND target) { return ParkingAllowed() && platform::Answers(target) && ParkingAllowed(); }
 
-}  // namespace
-
-void SetParkObserver(ParkObserver* parkObserver) { observer = parkObserver; }
-
-namespace {
-
-// Once the program is ending (the session with it) nothing new goes out of
-// sight, since nothing would bring it back. The question to the window may
-// meet that end, so it is looked for after the answer.
-bool MayPark(HWND target) {
-    auto& app = tk::Application::Instance();
-    return !app.Terminated() && platform::Answers(target) && !app.Terminated();
+// A window brought back paints at once where it stands again.
+void Settle(HWND window) {
+    tk::Application::Instance().ProcessMessages();
+    platform::RedrawNow(window);
 }
 
-}  // namespace
-
-bool ParkWindow(HWND target) {
-    const Rect r = ToRect(platform::WindowRect(target));
-    const ParkAction action = ParkDecision(r, platform::IsMaximised(target));
-    if ((action == ParkAction::MoveOut || action == ParkAction::RestoreMaximisedAndMoveOut) && !MayPark(target))
-        return false;
-    switch (action) {
-    case ParkAction::None:
-        return false;
-    case ParkAction::RestoreMaximisedAndMoveOut: {
-        const int width = platform::ScreenWidth();
-        const int height = platform::ScreenHeight();
-        const Point home{kParkedMaximisedPos - kParkingOffset, kParkedMaximisedPos - kParkingOffset};
-        const Point p = ParkedPosition({home.x, home.y, home.x + width, home.y + height}, VirtualScreen());
-        if (!platform::SetShowState(target, SW_RESTORE)) return false;
-        if (!platform::PlaceWindow(target, p.x, p.y, width, height, 0)) return false;
-        if (platform::IsMaximised(target)) return false;
-        NoteParked(target, home);
-        return true;
-    }
-    case ParkAction::MoveOut: {
-        const Point p = ParkedPosition(r, VirtualScreen());
-        if (!platform::PlaceWindow(target, p.x, p.y, 0, 0, SWP_NOSIZE)) return false;
-        NoteParked(target, {r.left, r.top});
-        return true;
-    }
-    case ParkAction::Unpark:
-        UnparkWindow(target);
-        return false;
-    }
-    return false;
-}
-
-void UnparkWindow(HWND target) {
-    const Rect r = ToRect(platform::WindowRect(target));
-    if (!IsParkedLeft(r.left)) return;
-    const Point p = HomeOf(target, r);
-    if (observer) observer->Unparked(target);
-    if (!platform::PlaceWindow(target, p.x, p.y, 0, 0, SWP_NOSIZE)) {
-        // A window that does not answer is still never left out of sight: it
-        // moves back by itself as soon as its thread pumps again.
-        platform::PlaceWindowAsync(target, p.x, p.y, 0, 0, SWP_NOSIZE);
+void SendHomeByOffset(HWND target, const Rect& now, bool wait) {
+    const Point p = UnparkedPosition(now);
+    if (wait && platform::PlaceWindow(target, p.x, p.y, 0, 0, SWP_NOSIZE)) {
+        Settle(target);
         return;
     }
-    tk::Application::Instance().ProcessMessages();
-    platform::RedrawNow(target);
+    // A window that does not answer is still never left out of sight: it
+    // moves back by itself as soon as its thread pumps again.
+    platform::PlaceWindowAsync(target, p.x, p.y, 0, 0, SWP_NOSIZE);
 }
 
-bool IsWindowParked(HWND target) { return IsParkedLeft(platform::WindowRect(target).left); }
+// Where the target is after it was asked to move out of sight.
+bool SeeParked(HWND target, const Rect& before) {
+    const Rect now = RectOf(target);
+    if (!ParkingAllowed()) {
+        // The end came while the window was asked, and may have given the
+        // windows back already: this one goes home again at once.
+        if (journal)
+            journal->GiveBackPark(target, false);
+        else if (now != before)
+            SendHomeByOffset(target, now, false);
+        return false;
+    }
+    if (OnAnyMonitor(now, platform::Monitors()) || platform::IsMaximised(target)) {
+        // It refused (or, running as administrator, Windows refused for it),
+        // or did not answer in time: not parked, and not in the record.
+        if (journal) journal->NoteRefused(target, platform::Answers(target));
+        return false;
+    }
+    if (journal) journal->NoteParkedAt(target, {now.left, now.top});
+    return true;
+}
+
+}  // namespace
+
+void SetChangeJournal(ChangeJournal* changeJournal) { journal = changeJournal; }
+
+bool IsWindowParked(HWND listed, HWND target) {
+    if (journal && journal->AnyParkedFor(listed, target)) return true;
+    return ParkedByPositionNow(RectOf(target));
+}
+
+bool ParkWindow(HWND listed, HWND target) {
+    const Rect r = RectOf(target);
+    const bool zoomed = platform::IsMaximised(target);
+    switch (ParkDecision(r, zoomed, IsWindowParked(listed, target))) {
+    case ParkAction::None:
+        return false;
+    case ParkAction::Unpark:
+        UnparkWindow(listed, target);
+        return false;
+    case ParkAction::MoveOut:
+    case ParkAction::RestoreMaximisedAndMoveOut:
+        break;
+    }
+    if (!MayPark(target)) return false;
+    const ParkChange park = PlanPark(r, zoomed, platform::Monitors());
+    // Written down before the window moves: whatever ends the program from
+    // here on finds it in the record.
+    if (journal) journal->NoteParking(target, listed, park);
+    if (zoomed) {
+        if (platform::SetShowState(target, SW_RESTORE))
+            platform::PlaceWindow(target, park.at.x, park.at.y, park.home.width(), park.home.height(), 0);
+    } else {
+        platform::PlaceWindow(target, park.at.x, park.at.y, 0, 0, SWP_NOSIZE);
+    }
+    return SeeParked(target, r);
+}
+
+void UnparkWindow(HWND listed, HWND target) {
+    if (journal) {
+        bool ours = false;
+        for (const HWND window : journal->ParkedFor(listed, target)) {
+            const ChangeJournal::Return given = journal->GiveBackPark(window, true);
+            if (given == ChangeJournal::Return::NotOurs) continue;
+            ours = true;
+            if (given == ChangeJournal::Return::Home) Settle(window);
+        }
+        if (ours) return;
+    }
+    const Rect r = RectOf(target);
+    if (ParkedByPositionNow(r)) SendHomeByOffset(target, r, true);
+}
 
 bool QuietRestoreFromParked(HWND window) {
     const Rect before = ToRect(platform::NormalPosition(window));
     if (!platform::QuietShow(window)) return false;
     WaitUntilRestored(window);
-    if (!IsParkedLeft(before.left) || IsWindowParked(window)) return true;
-    const Point home = HomeOf(window, before);
-    if (platform::PlaceWindow(window, home.x, home.y, 0, 0, SWP_NOSIZE)) {
-        tk::Application::Instance().ProcessMessages();
-        platform::RedrawNow(window);
+    // Still out of sight: the unpark that follows brings it home.
+    if (IsParkedLeft(RectOf(window).left)) return true;
+    // The restore moved it onto a screen, away from where it was parked.
+    if (journal && journal->ParkedAt(window, {before.left, before.top})) {
+        if (journal->GiveBackPark(window, true, true) == ChangeJournal::Return::Home) Settle(window);
+        return true;
     }
+    if (ParkedByPositionNow(before)) SendHomeByOffset(window, before, true);
     return true;
 }
 

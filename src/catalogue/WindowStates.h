@@ -13,28 +13,27 @@ namespace vistrel {
 // A window that does not answer the probe (platform::Answers) is left as it
 // is by every operation here, except that a parked one is still sent home.
 
-// Told of every window parked and brought back, so that a record of the
-// parked windows outlives the program (the main window's ParkJournal).
-class ParkObserver {
-public:
-    virtual ~ParkObserver() = default;
-    // `home`: where the window stood before, and goes back to.
-    virtual void Parked(HWND target, Point home) = 0;
-    virtual void Unparked(HWND target) = 0;
-    // Where the window was when this run parked it, if it did: a window moved
-    // further out than the offset cannot be brought home by arithmetic alone.
-    virtual std::optional<Point> RecordedHome(HWND target) const = 0;
-};
-// The one observer of the process; null for none.
-void SetParkObserver(ParkObserver* observer);
+class ChangeJournal;
+// The record of changes every park and give-back goes through (the main
+// window's); null for none, when only the position tells a parked window.
+void SetChangeJournal(ChangeJournal* journal);
 
-// Parks a window out of sight, or brings it back when it is parked already
-// (parking is a toggle). Returns whether the window was moved out of sight.
-bool ParkWindow(HWND target);
-// Moves a parked window back home (UnparkedPosition); nothing otherwise. A
-// window that does not answer is moved asynchronously, when it pumps again.
-void UnparkWindow(HWND target);
-bool IsWindowParked(HWND target);
+// `listed` is a listed window, `target` its placement target (the window
+// parked): the windows a listed window owns may change while it is parked,
+// and the one that was parked is the one that comes back.
+
+// Parks the target out of sight, or brings back what is parked for the
+// listed window when something is (parking is a toggle). Returns whether the
+// target was moved out of sight: looked at afterwards, since a window may
+// refuse to move (the record of changes is told, and forgets it).
+bool ParkWindow(HWND listed, HWND target);
+// Brings home what is parked for the listed window: the windows the record
+// names, else a target that the position alone shows parked. A window that
+// does not answer is moved asynchronously, when it pumps again.
+void UnparkWindow(HWND listed, HWND target);
+// The parked test: the record names a window parked for the listed window
+// that still stands where it was put, or the target is ParkedByPosition.
+bool IsWindowParked(HWND listed, HWND target);
 
 // Restores a minimised window quietly and waits for it. A window that was
 // parked before it was minimised is put back where it was before parking:

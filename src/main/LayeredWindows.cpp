@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "catalogue/GiveBack.h"
 #include "platform/Layered.h"
 #include "platform/WindowFacts.h"
 #include "toolkit/Application.h"
@@ -12,103 +13,130 @@ namespace {
 
 constexpr BYTE kOpaque = 255;
 
-LayeredBefore ReadBefore(HWND window) {
-    LayeredBefore before{window, platform::HasLayeredStyle(window), std::nullopt};
+uint64_t KeyOf(HWND window) { return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(window)); }
+HWND WindowOf(uint64_t key) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(key)); }
+
+std::optional<LayeredAttributes> AttributesOf(HWND window) {
     platform::LayeredState state;
-    if (before.wasLayered && platform::ReadLayeredState(window, state))
-        before.attributes = LayeredAttributes{state.key, state.alpha, state.flags};
-    return before;
+    if (!platform::ReadLayeredState(window, state)) return std::nullopt;
+    return LayeredAttributes{state.key, state.alpha, state.flags};
+}
+
+LayerNow NowOf(HWND window) {
+    LayerNow now;
+    now.exists = IsWindow(window) != FALSE;
+    if (!now.exists) return now;
+    now.process = platform::ProcessOf(window);
+    now.layered = platform::HasLayeredStyle(window);
+    now.attributes = AttributesOf(window);
+    return now;
+}
+
+// The windows of the record with a layer change, and whether to pick only
+// the released ones: a copy, since giving each back may wait.
+std::vector<HWND> LayeredOf(const ChangeRecord& record, bool releasedOnly) {
+    std::vector<HWND> windows;
+    for (const WindowChange& change : record.Changes())
+        if (change.layer && (!releasedOnly || change.layer->released)) windows.push_back(WindowOf(change.window));
+    return windows;
 }
 
 }  // namespace
 
 void LayeredWindows::Apply(HWND window, BYTE opacity) {
-    if (!api_.Available() || !IsWindow(window) || tk::Application::Instance().Terminated()) return;
-    const LayeredBefore before = ReadBefore(window);
-    if (!before.wasLayered && !platform::SetLayeredStyle(window, true)) return;
-    record_.NoteBefore(before);
+    if (!api_.Available() || !IsWindow(window) || tk::Application::Instance().Terminated() || !changes_.MayChange())
+        return;
+    const WindowChange* known = changes_.Record().Find(KeyOf(window));
+    const bool noted = known && known->layer;
+    const bool wasLayered = platform::HasLayeredStyle(window);
+    // Written down before the window changes.
+    changes_.NoteLayering(window, wasLayered, wasLayered ? AttributesOf(window) : std::nullopt, opacity);
     // A layered window without attributes is not drawn at all: the style
     // goes again when they cannot be set.
-    if (!api_.SetAttributes(window, 0, opacity, LWA_ALPHA) && !before.wasLayered) {
-        platform::SetLayeredStyle(window, false);
-        record_.Forget(window);
-    }
+    if ((wasLayered || platform::SetLayeredStyle(window, true)) && api_.SetAttributes(window, 0, opacity, LWA_ALPHA))
+        return;
+    if (!wasLayered) platform::SetLayeredStyle(window, false);
+    if (!noted) changes_.ForgetLayer(window);
 }
 
 void LayeredWindows::Release(HWND window) {
     if (!api_.Available() || !IsWindow(window)) return;
     if (!platform::HasLayeredStyle(window) || platform::SetLayeredStyle(window, false)) {
-        record_.Forget(window);
+        changes_.ForgetLayer(window);
         return;
     }
     // Busy for the moment: changing its style would wait for it. Fully
     // opaque it is visible at once (that sends no message), and its style
     // goes when it answers again, or at the end.
-    api_.SetAttributes(window, 0, kOpaque, LWA_ALPHA);
-    record_.NoteReleased(window);
+    changes_.NoteReleased(window);
+    MakeOpaque(window);
 }
 
 void LayeredWindows::RetryReleased() {
-    if (!record_.AnyReleased()) return;
-    std::vector<HWND> released;
-    for (const LayeredBefore& before : record_.Changed())
-        if (before.released) released.push_back(static_cast<HWND>(before.window));
-    for (const HWND window : released)
-        if (!IsWindow(window) || platform::SetLayeredStyle(window, false)) record_.Forget(window);
+    if (!changes_.Record().AnyReleased()) return;
+    for (const HWND window : LayeredOf(changes_.Record(), true)) GiveBackOne(window);
 }
 
-void LayeredWindows::GiveBackOwnOpacity(const LayeredBefore& before) const noexcept {
-    if (!before.attributes) return;
-    api_.SetAttributes(static_cast<HWND>(before.window), before.attributes->key, before.attributes->alpha,
-                       before.attributes->flags);
+void LayeredWindows::MakeOpaque(HWND window) const noexcept { api_.SetAttributes(window, 0, kOpaque, LWA_ALPHA); }
+
+void LayeredWindows::GiveBackOwnOpacity(HWND window, const LayerChange& change) const noexcept {
+    if (change.own) api_.SetAttributes(window, change.own->key, change.own->alpha, change.own->flags);
 }
 
 void LayeredWindows::CancelPreview(HWND window) {
     // Its own opacity back when its program had layered it, else no layered
     // style at all.
-    for (const LayeredBefore& before : record_.Changed()) {
-        if (before.window != window || RestoreOf(before) != LayeredRestore::RestoreAttributes) continue;
-        GiveBackOwnOpacity(before);
-        record_.Forget(window);
+    const WindowChange* change = changes_.Record().Find(KeyOf(window));
+    if (change && change->layer && RestoreOf(*change->layer) == LayeredRestore::RestoreAttributes) {
+        GiveBackOwnOpacity(window, *change->layer);
+        changes_.ForgetLayer(window);
         return;
     }
     Release(window);
 }
 
-void LayeredWindows::GiveBackAtExit() {
-    if (!api_.Available()) return;
-    // A copy: the questions below wait, and what arrives meanwhile may
-    // change the record.
-    const std::vector<LayeredBefore> changed = record_.Changed();
-    for (const LayeredBefore& before : changed) {
-        const HWND window = static_cast<HWND>(before.window);
-        if (!IsWindow(window)) continue;
-        switch (RestoreOf(before)) {
-        case LayeredRestore::RemoveStyle:
+void LayeredWindows::GiveBackOne(HWND window) {
+    const WindowChange* found = changes_.Record().Find(KeyOf(window));
+    if (!found || !found->layer) return;
+    const LayerChange change = *found->layer;  // the calls below may wait
+    switch (LayerGiveBackOf(*found, NowOf(window))) {
+    case LayerGiveBack::Forget:
+        // Closed, or re-layered by its own program since: none of ours.
+        break;
+    case LayerGiveBack::RemoveStyle:
+        if (!platform::SetLayeredStyle(window, false)) {
             // A window that does not answer cannot have its style changed
             // now; fully opaque it is visible all the same.
-            if (platform::SetLayeredStyle(window, false))
-                platform::RedrawNow(window);
-            else
-                api_.SetAttributes(window, 0, kOpaque, LWA_ALPHA);
-            break;
-        case LayeredRestore::RestoreAttributes:
-            GiveBackOwnOpacity(before);
-            break;
-        case LayeredRestore::MakeOpaque:
-            api_.SetAttributes(window, 0, kOpaque, LWA_ALPHA);
-            break;
+            if (!change.released) changes_.NoteReleased(window);
+            MakeOpaque(window);
+            return;
         }
+        platform::RedrawNow(window);
+        break;
+    case LayerGiveBack::RestoreAttributes:
+        GiveBackOwnOpacity(window, change);
+        break;
+    case LayerGiveBack::MakeOpaque:
+        MakeOpaque(window);
+        break;
     }
+    changes_.ForgetLayer(window);
+}
+
+void LayeredWindows::GiveBack() {
+    if (!api_.Available()) return;
+    for (const HWND window : LayeredOf(changes_.Record(), false)) GiveBackOne(window);
 }
 
 void LayeredWindows::GiveBackNow() const noexcept {
     if (!api_.Available()) return;
-    for (const LayeredBefore& before : record_.Changed()) {
-        if (RestoreOf(before) == LayeredRestore::RestoreAttributes)
-            GiveBackOwnOpacity(before);
-        else  // the style stays, but fully opaque
-            api_.SetAttributes(static_cast<HWND>(before.window), 0, kOpaque, LWA_ALPHA);
+    for (const WindowChange& change : changes_.Record().Changes()) {
+        if (!change.layer) continue;
+        const HWND window = WindowOf(change.window);
+        if (RestoreOf(*change.layer) == LayeredRestore::RestoreAttributes)
+            GiveBackOwnOpacity(window, *change.layer);
+        else  // the style stays, but fully opaque; the next start takes it
+            MakeOpaque(window);
     }
 }
 

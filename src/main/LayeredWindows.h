@@ -1,18 +1,19 @@
 #pragma once
 // LayeredWindows: the translucency the program gives other windows, and
-// taking it back. Whatever it changes goes into its record first, so that
-// the end of the program, however it comes, gives back exactly that.
+// taking it back. Whatever it changes goes into the record of changes first
+// (ChangeJournal), so that the end of the program, however it comes, and the
+// next start after a kill give back exactly that, and nothing else.
 
 #include <windows.h>
 
-#include "main/TranslucencyRecord.h"
+#include "catalogue/ChangeJournal.h"
 #include "platform/OptionalApis.h"
 
 namespace vistrel {
 
 class LayeredWindows {
 public:
-    LayeredWindows() : api_(platform::LayeredApi::Load()) {}
+    explicit LayeredWindows(ChangeJournal& changes) : api_(platform::LayeredApi::Load()), changes_(changes) {}
 
     bool Available() const { return api_.Available(); }
 
@@ -26,17 +27,21 @@ public:
     void CancelPreview(HWND window);
     // On the change tick: released windows that answer again lose the style.
     void RetryReleased();
-    // At the end: every window the program made layered as it was before.
-    void GiveBackAtExit();
+    // Every window the record names as layered as it was before, when it is
+    // still as the program left it (at the close; at the start, what a run
+    // that was killed left). One that does not answer is made opaque and
+    // keeps its record until its style can go.
+    void GiveBack();
     // In a crash or at the session end: visible again, waiting for nobody.
     void GiveBackNow() const noexcept;
 
 private:
-    // The opacity a window's own program had given it, when it could be read.
-    void GiveBackOwnOpacity(const LayeredBefore& before) const noexcept;
+    void GiveBackOne(HWND window);
+    void GiveBackOwnOpacity(HWND window, const LayerChange& change) const noexcept;
+    void MakeOpaque(HWND window) const noexcept;
 
     platform::LayeredApi api_;
-    TranslucencyRecord record_;
+    ChangeJournal& changes_;
 };
 
 }  // namespace vistrel

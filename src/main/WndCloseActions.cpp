@@ -54,14 +54,14 @@ void TPrintWndDlg::RunWindowCommand(WindowCommand command, bool bringToFront) {
         switch (command) {
         case WindowCommand::Show:
             if (openOnly) {
-                if (s.parked) UnparkWindow(target);
+                if (s.parked) UnparkWindow(s.window, target);
             } else if (s.minimized) {
                 platform::QuietShow(s.window);
             }
             break;
         case WindowCommand::Minimise:
             if (openOnly) {
-                if (!s.parked) ParkWindow(target);
+                if (!s.parked) ParkWindow(s.window, target);
             } else if (!s.minimized) {
                 platform::QuietMinimise(s.window);
             }
@@ -86,7 +86,7 @@ void TPrintWndDlg::RunWindowCommand(WindowCommand command, bool bringToFront) {
     for (size_t n = 0; n < selected.size(); ++n) {
         if (ClosingStarted()) return;
         const Selected& s = selected[n];
-        RerenderEntry(s.item, minimisedNow, IsWindowParked(targetsNow[n]));
+        RerenderEntry(s.item, minimisedNow, IsWindowParked(s.window, targetsNow[n]));
         if (s.minimized) platform::RedrawNow(s.window);
     }
     if (command != WindowCommand::Show) return;
@@ -175,7 +175,7 @@ void TPrintWndDlg::ListView1DblClick(tk::Component&) {
     if (wasMinimised) {
         platform::Restore(window);
     } else if (openOnly) {
-        parkedNow = ParkWindow(list_->PlacementTargetOf(window));
+        parkedNow = ParkWindow(window, list_->PlacementTargetOf(window));
     } else {
         platform::Minimise(window);
         minimisedNow = true;

@@ -34,20 +34,32 @@ void TPrintWndDlg::ToolButton1Click(RefreshKind kind) {
 
 void TPrintWndDlg::BringParkedWindowsHome() {
     // "Open Only" was just unchecked: every parked window comes back to
-    // where it was and is minimised for real.
+    // where it was and is minimised for real; the listed ones, and then the
+    // ones the record names for windows that left the list meanwhile.
     const std::vector<HWND> windows = list_->Windows();
     const std::vector<HWND> targets = list_->PlacementTargets(windows);
+    const auto bringHome = [this](HWND window, HWND target) {
+        UnparkWindow(window, target);
+        // A window that does not answer stays as it is for now; a hidden
+        // one stays hidden. Each wait may change the list: the item is
+        // found again by its window.
+        if (!platform::IsVisible(window) || !QuietMinimiseAndWait(window)) return;
+        if (const int item = ItemOfWindow(window); item >= 0) RerenderEntry(item, true, false);
+    };
     for (size_t i = 0; i < windows.size(); ++i) {
         if (ClosingStarted()) return;
-        if (!windows[i] || !IsWindowParked(targets[i])) continue;
-        UnparkWindow(targets[i]);
-        // A window that does not answer stays as it is for now.
-        if (QuietMinimiseAndWait(windows[i])) RerenderEntry(static_cast<int>(i), true, false);
+        if (windows[i] && IsWindowParked(windows[i], targets[i])) bringHome(windows[i], targets[i]);
+    }
+    for (const HWND listed : changes_.ListedOfParked()) {
+        if (ClosingStarted()) return;
+        bringHome(listed, listed);
     }
 }
 
 void TPrintWndDlg::ChangeTick() {
-    if (ClosingStarted() || gate_.Busy() || !list_) return;
+    // While the session may be ending the parked windows are at home, and
+    // nothing is parked or layered until it goes on.
+    if (ClosingStarted() || gate_.Busy() || !list_ || !changes_.MayChange()) return;
     layered_.RetryReleased();
     UpdateToolbarStates();
     const int kind = ChangeCheck();
@@ -131,8 +143,8 @@ void TPrintWndDlg::ApplyItemChanges() {
         if (plan.park != ParkStep::None) {
             // Looked up after the restore: the windows it owns show again.
             const HWND target = list_->PlacementTargetOf(h);
-            const bool parked = plan.park == ParkStep::Park && ParkWindow(target);
-            if (plan.park == ParkStep::Unpark) UnparkWindow(target);
+            const bool parked = plan.park == ParkStep::Park && ParkWindow(h, target);
+            if (plan.park == ParkStep::Unpark) UnparkWindow(h, target);
             RerenderEntry(i, false, parked);
         }
         if (plan.remark) RerenderEntry(i, plan.minimisedMark, false);

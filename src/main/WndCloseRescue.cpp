@@ -1,15 +1,16 @@
 // TPrintWndDlg: what keeps windows from being lost when the program does not
-// end as it should. Parked windows are journalled in the data folder, so the
-// next start brings home what a killed run left out of sight; a crash sends
-// them home and makes translucent windows visible before the process goes.
+// end as it should. Every change to another program's window is written to
+// the record of changes in the data folder before it is made, so the next
+// start gives back what a killed run left; a crash sends parked windows home
+// and makes translucent ones visible before the process goes.
 
+#include "common/SaveNaming.h"
 #include "main/WndCloseUnit.h"
+#include "platform/WindowFacts.h"
 
 namespace vistrel {
 
 namespace {
-
-constexpr const char* kParkRecordFile = "parked.dat";
 
 // The main window for the crash handler; there is one per process.
 TPrintWndDlg* rescued = nullptr;
@@ -24,8 +25,20 @@ LONG WINAPI RescueOnCrash(EXCEPTION_POINTERS* exception) {
 
 }  // namespace
 
-void TPrintWndDlg::StartParkJournal(const std::string& dataFolder) {
-    parkJournal_ = std::make_unique<ParkJournal>(dataFolder + kParkRecordFile);
+void TPrintWndDlg::OpenChangeRecord(const std::string& dataFolder) {
+    // Said once, in the status line: parking goes on, only a kill would now
+    // leave the windows where they are.
+    changes_.OnCannotWrite = [this](const std::string& file) { StatusBar1.SetSimpleText(CannotWriteMessage(file)); };
+    changes_.OnRefused = [this](HWND window) {
+        StatusBar1.SetSimpleText("「" + platform::WindowTitle(window) + "」は画面の外へ移せませんでした");
+    };
+    changes_.Open(dataFolder);
+}
+
+int TPrintWndDlg::ItemOfWindow(HWND window) const {
+    for (int i = 0; i < ListView1.Count(); ++i)
+        if (const WindowEntry* entry = EntryOf(i); entry && WindowOf(*entry) == window) return i;
+    return -1;
 }
 
 void TPrintWndDlg::InstallCrashRescue() {
@@ -39,11 +52,11 @@ void TPrintWndDlg::RemoveCrashRescue() {
     SetUnhandledExceptionFilter(previousFilter);
 }
 
-void TPrintWndDlg::EmergencyRestore() const noexcept {
-    // Nothing here waits for another program or allocates: the process is
-    // failing, or the session ends around it. The journal's file stays for
-    // the next start, which passes over the windows that did come home.
-    if (parkJournal_) parkJournal_->EmergencyRestore();
+void TPrintWndDlg::EmergencyRestore() noexcept {
+    // Nothing here waits for another program: the process is failing, or
+    // the session ends around it. The record's file stays for the next
+    // start, which forgets the windows that did come home.
+    changes_.GiveBackNow();
     layered_.GiveBackNow();
 }
 

@@ -34,7 +34,7 @@ void TPrintWndDlg::ChooseDataFolder() {
     const std::string withSlash = folder + "\\";
     exclusionFile_ = withSlash + "list.dat";
     clippingFile_ = withSlash + "trm.ini";
-    StartParkJournal(withSlash);
+    OpenChangeRecord(withSlash);
 }
 
 void TPrintWndDlg::ReadSettings() {

@@ -80,7 +80,7 @@ void TPrintWndDlg::ActivateRegionWindow(const RegionRow& row) {
     const HWND window = static_cast<HWND>(row.handle);
     if (!IsWindow(window)) return;
     const HWND target = list_->PlacementTargetOf(window);
-    if (IsWindowParked(target)) UnparkWindow(target);
+    UnparkWindow(window, target);
     SetForegroundWindow(window);
 }
 

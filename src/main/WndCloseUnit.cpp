@@ -100,9 +100,10 @@ void TPrintWndDlg::FormCreate() {
     CreateBackgroundWork();  // the update thread suspended until the end of FormCreate
     CreateCpuThread();       // suspended too
     CreateClipChoiceItems();
-    // What a run that did not end as it should left out of sight comes home
-    // before the list is made.
-    parkJournal_->BringBackFromLastRun();
+    // What a run that did not end as it should left out of sight or
+    // translucent is given back before the list is made.
+    changes_.GiveBackFromLastRun();
+    layered_.GiveBack();
     InstallCrashRescue();
     ApplyThumbnailSize(true);
     LoadExclusionList();
@@ -141,9 +142,12 @@ ClosingSteps TPrintWndDlg::MakeClosingSteps() {
         if (cpuThread_) cpuThread_->Terminate();
     };
     steps.stopBackground = [this] { StopBackground(); };
+    // From the record of changes, not the list: also windows that left
+    // the list while parked (hidden, excluded, their owner changed).
     steps.giveWindowsBack = [this] {
-        if (list_) list_->RestoreAtExit();
-        layered_.GiveBackAtExit();
+        changes_.GiveBackParks();
+        layered_.GiveBack();
+        if (list_) list_->ReleaseEntries();
     };
     steps.giveWindowsBackNow = [this] { EmergencyRestore(); };
     // Nothing of the pass or the tick runs below a close (it waits until
@@ -209,9 +213,16 @@ LRESULT TPrintWndDlg::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_QUERYENDSESSION:
-        return TRUE;  // we never hold up the end of the session
+        // We never hold up the end of the session. The parked windows go
+        // home at once, before their programs note their places for the
+        // next session; they go out again if the session goes on.
+        changes_.SendHomeForNow();
+        return TRUE;
     case WM_ENDSESSION:
-        if (wParam) closing_.EndSession();
+        if (wParam)
+            closing_.EndSession();
+        else
+            changes_.ParkAgain();
         return 0;
     case WM_HOTKEY:
         HotKeyPressed();

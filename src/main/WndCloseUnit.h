@@ -29,7 +29,7 @@
 //   WndCloseTrimView.cpp  the clipping list window and what it asks of this one
 //   WndCloseTranslucency.cpp the translucency commands, the interval dialog
 //   WndCloseSort.cpp      sorting and the automatic-update marks
-//   WndCloseRescue.cpp    parked windows journalled, and a crash's rescue
+//   WndCloseRescue.cpp    the record of changes to other windows, a crash's rescue
 //   WndCloseHotKey.cpp    the global hot key and its dialog
 
 #include <atomic>
@@ -40,7 +40,7 @@
 #include <vector>
 
 #include "catalogue/BackgroundWork.h"
-#include "catalogue/ParkJournal.h"
+#include "catalogue/ChangeJournal.h"
 #include "catalogue/ChangeCheck.h"
 #include "catalogue/ThumbnailList.h"
 #include "catalogue/WindowEntry.h"
@@ -111,7 +111,7 @@ public:
 
     // In a crash: parked windows sent home, translucent ones made visible,
     // without waiting for anyone.
-    void EmergencyRestore() const noexcept;
+    void EmergencyRestore() noexcept;
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -333,7 +333,9 @@ private:
     void ToolButton18Click(tk::Component& sender);
 
     // Windows never lost (WndCloseRescue.cpp)
-    void StartParkJournal(const std::string& dataFolder);
+    void OpenChangeRecord(const std::string& dataFolder);
+    // The item of a listed window, found again after a wait; -1 for none.
+    int ItemOfWindow(HWND window) const;
     void InstallCrashRescue();
     void RemoveCrashRescue();
 
@@ -374,8 +376,9 @@ private:
     int clipSlotCount_ = 10;
     platform::PrintWindowApi printWindow_;
     platform::ProcessPathApi processPaths_;
-    LayeredWindows layered_;  // the translucency given to other windows
-    std::unique_ptr<ParkJournal> parkJournal_;  // the parked windows, also on disk
+    // What the program changed on other windows, kept on disk until given back.
+    ChangeJournal changes_;
+    LayeredWindows layered_{changes_};  // the translucency given to other windows
 
     ExclusionList exclusion_;
     bool exclusionUnreadable_ = false;

@@ -84,6 +84,12 @@ bool WindowExists(HWND window) { return IsWindow(window) != FALSE; }
 
 bool IsTopLevel(HWND window) { return window && GetAncestor(window, GA_ROOT) == window; }
 
+DWORD ProcessOf(HWND window) {
+    DWORD process = 0;
+    if (!GetWindowThreadProcessId(window, &process)) return 0;
+    return process;
+}
+
 bool SetShowState(HWND window, UINT showCmd) {
     if (!Answers(window)) return false;
     WINDOWPLACEMENT placement{};

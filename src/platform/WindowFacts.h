@@ -43,6 +43,8 @@ bool IsMaximised(HWND window);
 bool WindowExists(HWND window);
 // Not a child window: its own root. False for a window that has gone.
 bool IsTopLevel(HWND window);
+// The id of the window's process; 0 for a window that has gone.
+DWORD ProcessOf(HWND window);
 
 // The state changes below act on windows of other threads, which the system
 // makes wait for that thread: each first asks the window with Answers() and

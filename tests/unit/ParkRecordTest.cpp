@@ -1,5 +1,7 @@
 #include "catalogue/ParkRecord.h"
 
+#include "catalogue/GiveBack.h"
+
 #include <gtest/gtest.h>
 
 namespace vistrel {
@@ -52,25 +54,31 @@ TEST(ParkRecord, OnlyAWindowStillWhereParkingPutItCountsAsParked) {
     EXPECT_FALSE(StandsParked({1, 2147483647, 0}, {-2147463649, 20000, 0, 0}, screen));  // no wrap-around
 }
 
-TEST(ParkRecord, TheStartBringsHomeOnlyParkedTopLevelWindowsWhoseHomeIsOnAScreen) {
+TEST(ParkRecord, TheStartBringsHomeOnlyParkedTopLevelWindowsAndOntoAMonitor) {
     // The primary screen, and a monitor far up and left, where a line naming
     // a window on the primary screen puts its home.
-    const std::vector<Rect> screens{{0, 0, 1280, 1024}, {-19500, -19800, -18000, -18800}};
+    const std::vector<Monitor> monitors{{{0, 0, 1280, 1024}, {0, 0, 1280, 984}},
+                                        {{-19500, -19800, -18000, -18800}, {-19500, -19800, -18000, -18800}}};
     const struct {
         const char* name;
         ParkedWindow line;
         Rect now;
-        bool topLevel, brought;
+        bool topLevel;
+        std::optional<Rect> place;
     } cases[] = {
-        {"parked, home on a screen", {1, 300, 200}, {20300, 20200, 20700, 20500}, true, true},
-        {"home partly on a screen", {1, -100, -50}, {19900, 19950, 20300, 20250}, true, true},
-        {"a window on the screen", {1, 760 - 20000, 300 - 20000}, {760, 300, 1060, 500}, true, false},
-        {"a child window", {1, 300, 200}, {20300, 20200, 20700, 20500}, false, false},
-        {"home off every screen", {1, -5000, 200}, {15000, 20200, 15400, 20500}, true, false},
-        {"moved since", {1, 300, 200}, {20301, 20200, 20701, 20500}, true, false},
+        {"parked, home on a screen", {1, 300, 200}, {20300, 20200, 20700, 20500}, true, Rect{300, 200, 700, 500}},
+        {"home partly on a screen", {1, -100, -50}, {19900, 19950, 20300, 20250}, true, Rect{-100, -50, 300, 250}},
+        {"a window on the screen", {1, 760 - 20000, 300 - 20000}, {760, 300, 1060, 500}, true, std::nullopt},
+        {"a child window", {1, 300, 200}, {20300, 20200, 20700, 20500}, false, std::nullopt},
+        // Its monitor gone: onto the nearest one's work area, its size kept.
+        {"home off every screen", {1, -5000, 200}, {15000, 20200, 15400, 20500}, true, Rect{0, 200, 400, 500}},
+        {"moved since", {1, 300, 200}, {20301, 20200, 20701, 20500}, true, std::nullopt},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.brought, BringsHomeAtStart(c.line, c.now, c.topLevel, screens)) << c.name;
+    for (const auto& c : cases) {
+        const WindowNow now{true, 9, c.topLevel, c.now};
+        EXPECT_EQ(ParkLineGiveBack(c.line, now, monitors), c.place) << c.name;
+    }
+    EXPECT_EQ(ParkLineGiveBack({1, 300, 200}, WindowNow{}, monitors), std::nullopt) << "a window that has gone";
 }
 
 }  // namespace

@@ -8,23 +8,41 @@ namespace vistrel {
 namespace {
 
 TEST(Parking, Decision) {
+    // Whether a window is parked is the parked test's answer, not its place:
+    // a window standing past the threshold is parked only when so told.
     const struct {
         Rect r;
-        bool zoomed;
+        bool zoomed, parked;
         ParkAction action;
     } cases[] = {
-        {{100, 50, 100, 400}, false, ParkAction::None},          // no width
-        {{100, 50, 500, 50}, true, ParkAction::None},            // no height
-        {{100, 50, 500, 400}, false, ParkAction::MoveOut},
-        {{100, 50, 500, 400}, true, ParkAction::RestoreMaximisedAndMoveOut},
-        {{-8, -8, 1288, 1032}, true, ParkAction::RestoreMaximisedAndMoveOut},
-        {{9999, 0, 10100, 100}, false, ParkAction::MoveOut},
-        {{10000, 0, 10100, 100}, false, ParkAction::Unpark},
-        {{20100, 20050, 20500, 20400}, true, ParkAction::Unpark},
+        {{100, 50, 100, 400}, false, false, ParkAction::None},  // no width
+        {{100, 50, 500, 50}, true, false, ParkAction::None},    // no height
+        {{100, 50, 500, 400}, false, false, ParkAction::MoveOut},
+        {{100, 50, 500, 400}, true, false, ParkAction::RestoreMaximisedAndMoveOut},
+        {{-8, -8, 1288, 1032}, true, false, ParkAction::RestoreMaximisedAndMoveOut},
+        {{9999, 0, 10100, 100}, false, false, ParkAction::MoveOut},
+        {{10500, 100, 10800, 300}, false, false, ParkAction::MoveOut},  // on a wide desktop
+        {{10000, 0, 10100, 100}, false, true, ParkAction::Unpark},
+        {{20100, 20050, 20500, 20400}, true, true, ParkAction::Unpark},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ParkDecision(c.r, c.zoomed), c.action) << c.r.left << ',' << c.r.top;
+        EXPECT_EQ(ParkDecision(c.r, c.zoomed, c.parked), c.action) << c.r.left << ',' << c.r.top;
     }
+}
+
+TEST(Parking, AMaximisedWindowParksWithItsMonitorsSizeAndComesHomeOnIt) {
+    const std::vector<Monitor> monitors{{{0, 0, 1280, 1024}, {0, 0, 1280, 984}},
+                                        {{1280, 0, 3200, 1080}, {1280, 0, 3200, 1040}}};
+    const ParkChange primary = PlanPark({-8, -8, 1288, 1032}, true, monitors);
+    EXPECT_EQ(primary.home, (Rect{1, 1, 1281, 1025}));
+    EXPECT_EQ(primary.at, (Point{20001, 20001}));
+    EXPECT_TRUE(primary.maximised);
+    const ParkChange second = PlanPark({1272, -8, 3208, 1088}, true, monitors);
+    EXPECT_EQ(second.home, (Rect{1281, 1, 3201, 1081}));
+    EXPECT_EQ(second.at, (Point{21281, 20001}));
+    const ParkChange plain = PlanPark({100, 50, 500, 400}, false, monitors);
+    EXPECT_EQ(plain.home, (Rect{100, 50, 500, 400}));
+    EXPECT_EQ(plain.at, (Point{20100, 20050}));
 }
 
 TEST(Parking, ParkedPlacesLeaveEveryMonitor) {

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "main/SortOrder.h"
-#include "main/TranslucencyRecord.h"
+#include "catalogue/ChangeRecord.h"
 
 namespace vistrel {
 namespace {
@@ -36,33 +36,40 @@ TEST(SortOrder, EachKeyKeepsTheOrderOfEqualItems) {
 }
 
 TEST(TranslucencyRecord, TheFirstChangeOfAWindowIsWhatTheEndGivesBack) {
-    void* const plain = reinterpret_cast<void*>(1);
-    void* const ownLayered = reinterpret_cast<void*>(2);
-    void* const unreadable = reinterpret_cast<void*>(3);
-    TranslucencyRecord record;
-    record.NoteBefore({plain, false, std::nullopt});
-    record.NoteBefore({plain, true, LayeredAttributes{0, 0, 2}});  // our own layering, later
-    record.NoteBefore({ownLayered, true, LayeredAttributes{0, 200, 2}});
-    record.NoteBefore({unreadable, true, std::nullopt});
-    record.NoteBefore({nullptr, false, std::nullopt});
-    ASSERT_EQ(record.Changed().size(), 3u);
-    EXPECT_EQ(RestoreOf(record.Changed()[0]), LayeredRestore::RemoveStyle);
-    EXPECT_EQ(RestoreOf(record.Changed()[1]), LayeredRestore::RestoreAttributes);
-    EXPECT_EQ(record.Changed()[1].attributes->alpha, 200);
-    EXPECT_EQ(RestoreOf(record.Changed()[2]), LayeredRestore::MakeOpaque) << "never left invisible";
-    record.Forget(plain);
-    EXPECT_EQ(record.Changed().size(), 2u);
+    const uint64_t plain = 1, ownLayered = 2, unreadable = 3;
+    const auto restoreOf = [](const ChangeRecord& record, uint64_t window) {
+        return RestoreOf(*record.Find(window)->layer);
+    };
+    ChangeRecord record;
+    record.NoteLayering(plain, 7, false, std::nullopt, 0);
+    record.NoteLayering(plain, 7, true, LayeredAttributes{0, 0, 2}, 128);  // our own layering, later
+    record.NoteLayering(ownLayered, 7, true, LayeredAttributes{0, 200, 2}, 0);
+    record.NoteLayering(unreadable, 7, true, std::nullopt, 0);
+    ASSERT_EQ(record.Changes().size(), 3u);
+    EXPECT_EQ(restoreOf(record, plain), LayeredRestore::RemoveStyle);
+    EXPECT_EQ(record.Find(plain)->layer->given, 128);
+    EXPECT_EQ(record.Find(plain)->layer->earlier, 0) << "the window may still show the opacity before";
+    EXPECT_EQ(restoreOf(record, ownLayered), LayeredRestore::RestoreAttributes);
+    EXPECT_EQ(record.Find(ownLayered)->layer->own->alpha, 200);
+    EXPECT_EQ(restoreOf(record, unreadable), LayeredRestore::MakeOpaque) << "never left invisible";
+    record.ForgetLayer(plain);
+    EXPECT_EQ(record.Changes().size(), 2u);
 
     // Released while it did not answer: kept until its style is gone, also
-    // a window the program never changed.
-    void* const stranger = reinterpret_cast<void*>(4);
+    // a window the program never changed; layered again, it is no longer
+    // released, and no retry of the release takes its new opacity away.
+    const uint64_t stranger = 4;
     EXPECT_FALSE(record.AnyReleased());
-    record.NoteReleased(ownLayered);
-    record.NoteReleased(stranger);
-    ASSERT_EQ(record.Changed().size(), 3u);
+    record.NoteReleased(ownLayered, 7);
+    record.NoteReleased(stranger, 7);
+    ASSERT_EQ(record.Changes().size(), 3u);
     EXPECT_TRUE(record.AnyReleased());
-    EXPECT_EQ(RestoreOf(record.Changed()[0]), LayeredRestore::RemoveStyle);
-    EXPECT_EQ(RestoreOf(record.Changed()[2]), LayeredRestore::RemoveStyle);
+    EXPECT_EQ(restoreOf(record, ownLayered), LayeredRestore::RemoveStyle);
+    EXPECT_EQ(restoreOf(record, stranger), LayeredRestore::RemoveStyle);
+    record.NoteLayering(ownLayered, 7, true, std::nullopt, 90);
+    record.NoteLayering(stranger, 7, true, std::nullopt, 90);
+    EXPECT_FALSE(record.AnyReleased());
+    EXPECT_EQ(restoreOf(record, ownLayered), LayeredRestore::RestoreAttributes);
 }
 
 }  // namespace

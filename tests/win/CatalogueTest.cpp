@@ -126,26 +126,26 @@ TEST_F(Catalogue, RestoringEnumerationShowsMinimisedWindowsButKeepsTheirMark) {
 
 TEST(WindowStates, ParkingIsAToggleThatRestoresThePlace) {
     auto window = Make("park me", kShown, {100, 120, 400, 300});
-    ASSERT_FALSE(IsWindowParked(window.get()));
+    ASSERT_FALSE(IsWindowParked(window.get(), window.get()));
 
-    EXPECT_TRUE(ParkWindow(window.get()));
+    EXPECT_TRUE(ParkWindow(window.get(), window.get()));
     RECT r = platform::WindowRect(window.get());
     EXPECT_EQ(r.left, 100 + 20000);
     EXPECT_EQ(r.top, 120 + 20000);
-    EXPECT_TRUE(IsWindowParked(window.get()));
+    EXPECT_TRUE(IsWindowParked(window.get(), window.get()));
 
-    EXPECT_FALSE(ParkWindow(window.get())) << "parking a parked window brings it back";
+    EXPECT_FALSE(ParkWindow(window.get(), window.get())) << "parking a parked window brings it back";
     r = platform::WindowRect(window.get());
     EXPECT_EQ(r.left, 100);
     EXPECT_EQ(r.top, 120);
 
-    UnparkWindow(window.get());  // not parked: nothing moves
+    UnparkWindow(window.get(), window.get());  // not parked: nothing moves
     EXPECT_EQ(platform::WindowRect(window.get()).left, 100);
 }
 
 TEST(WindowStates, WindowsWithoutAreaAreNeverParked) {
     auto window = Make("no area", WS_POPUP | WS_VISIBLE, {30, 30, 30, 30});
-    EXPECT_FALSE(ParkWindow(window.get()));
+    EXPECT_FALSE(ParkWindow(window.get(), window.get()));
     EXPECT_EQ(platform::WindowRect(window.get()).left, 30);
 }
 
@@ -154,7 +154,7 @@ TEST(WindowStates, AMaximisedWindowParksAtScreenSizeAndComesBackAtOne) {
     ShowWindow(window.get(), SW_MAXIMIZE);
     ASSERT_TRUE(IsZoomed(window.get()));
 
-    EXPECT_TRUE(ParkWindow(window.get()));
+    EXPECT_TRUE(ParkWindow(window.get(), window.get()));
     EXPECT_FALSE(IsZoomed(window.get()));
     RECT r = platform::WindowRect(window.get());
     EXPECT_EQ(r.left, 20001);
@@ -162,7 +162,7 @@ TEST(WindowStates, AMaximisedWindowParksAtScreenSizeAndComesBackAtOne) {
     EXPECT_EQ(r.right - r.left, platform::ScreenWidth());
     EXPECT_EQ(r.bottom - r.top, platform::ScreenHeight());
 
-    UnparkWindow(window.get());
+    UnparkWindow(window.get(), window.get());
     r = platform::WindowRect(window.get());
     EXPECT_EQ(r.left, 1);
     EXPECT_EQ(r.top, 1);
