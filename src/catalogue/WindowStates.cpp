@@ -78,7 +78,10 @@ bool SeeParked(HWND target, const Rect& before) {
             SendHomeByOffset(target, now, false);
         return false;
     }
-    if (OnAnyMonitor(now, platform::Monitors()) || platform::IsMaximised(target)) {
+    // Out of sight is parked, also a maximised window that would not be
+    // restored first (Wine refuses that for other processes' windows): it is
+    // in the record and comes home like any other.
+    if (OnAnyMonitor(now, platform::Monitors())) {
         // It refused (or, running as administrator, Windows refused for it),
         // or did not answer in time: not parked, and not in the record.
         if (journal) journal->NoteRefused(target, platform::Answers(target));

@@ -14,25 +14,10 @@
 
 #include "ThumbnailProbe.h"
 #include "VistrelSuites.h"
+#include "WindowPlaces.h"
 
 namespace vistrel::e2e {
 namespace {
-
-constexpr int kParkingOffset = 20000;
-constexpr int kParkedThreshold = 10000;
-
-RECT RectOf(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);  // no message: also for a hung window
-    return r;
-}
-
-bool IsParked(HWND window) { return RectOf(window).left >= kParkedThreshold; }
-
-bool AtHome(HWND window, int x, int y) {
-    const RECT r = RectOf(window);
-    return !IsIconic(window) && r.left == x && r.top == y;
-}
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });

@@ -34,7 +34,7 @@ Command ToCommand(const WindowPlan& plan) {
     c.owner = Wire(plan.owner);
     c.group = plan.group;
     c.flags = (plan.hidden ? protocol::kFlagHidden : 0) | (plan.noActivate ? protocol::kFlagNoActivate : 0) |
-              (plan.refusesClose ? protocol::kFlagRefuseClose : 0);
+              (plan.refusesClose ? protocol::kFlagRefuseClose : 0) | (plan.refusesMove ? protocol::kFlagRefuseMove : 0);
     CopyText(c.title, sizeof c.title, plan.title, "window title");
     CopyText(c.className, sizeof c.className, plan.className, "class name");
     return c;

@@ -38,6 +38,7 @@ struct WindowPlan {
     bool hidden = false;
     bool noActivate = false;
     bool refusesClose = false;
+    bool refusesMove = false;
 
     // Shown without taking activation: Vistrel drops behind every other
     // window when it loses activation, which would hide its list.
@@ -64,6 +65,11 @@ struct WindowPlan {
     // Counts a close request and stays, as a program asking to save would.
     WindowPlan& RefusingClose() {
         refusesClose = true;
+        return *this;
+    }
+    // Stays where it is when another program moves it.
+    WindowPlan& RefusingMove() {
+        refusesMove = true;
         return *this;
     }
 

@@ -59,6 +59,7 @@ struct TestWindow {
     std::atomic<uint32_t> printCount{0};
     std::atomic<uint32_t> closeRequests{0};
     bool refusesClose = false;
+    bool refusesMove = false;
     std::atomic<uint32_t> hanging{0};
     // What the next WM_NULL sends, and to whom (0: nothing).
     std::atomic<uint64_t> askTarget{0};
@@ -239,6 +240,14 @@ LRESULT CALLBACK TestWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         Count(w->closeRequests);
         if (!w->refusesClose) DestroyWindow(hwnd);
         return 0;
+    case WM_WINDOWPOSCHANGING: {
+        // Only a plain move of the open window: minimising and restoring
+        // (which the system marks 0x8000) place it as ever.
+        constexpr UINT kStateChanged = 0x8000;
+        auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
+        if (w->refusesMove && !IsIconic(hwnd) && !(pos->flags & kStateChanged)) pos->flags |= SWP_NOMOVE;
+        return fallback();
+    }
     case kMsgOp: return DoWindowOp(hwnd, *w, *reinterpret_cast<const Command*>(lp));
     case kMsgHang:
         Count(w->hanging);
@@ -315,6 +324,7 @@ HWND Host::CreateTestWindow(const Command& c) {
     owned->threadId = GetCurrentThreadId();
     owned->colour = c.colour & 0xFFFFFFu;
     owned->refusesClose = (c.flags & protocol::kFlagRefuseClose) != 0;
+    owned->refusesMove = (c.flags & protocol::kFlagRefuseMove) != 0;
     std::memcpy(owned->title, c.title, sizeof owned->title);
     owned->title[sizeof owned->title - 1] = 0;
     const char* cls = c.className[0] ? c.className : DefaultClass(c.kind);

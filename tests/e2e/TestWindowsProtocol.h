@@ -72,6 +72,7 @@ enum class Kind : uint32_t {
 constexpr uint32_t kFlagHidden = 1;      // created but never shown
 constexpr uint32_t kFlagNoActivate = 2;  // shown without taking activation
 constexpr uint32_t kFlagRefuseClose = 4; // WM_CLOSE is counted and refused, as by "save changes?"
+constexpr uint32_t kFlagRefuseMove = 8;  // stays where it is whoever moves it, as a program run as administrator
 
 constexpr int kTitleSize = 256;
 constexpr int kClassSize = 64;

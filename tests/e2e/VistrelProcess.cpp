@@ -115,6 +115,7 @@ VistrelProcess VistrelProcess::Start(const VistrelOptions& options) {
     if (options.listDat) WriteFileBytes(app.DataFolder() + "list.dat", *options.listDat);
     if (options.trmIni) WriteFileBytes(app.DataFolder() + "trm.ini", *options.trmIni);
     if (options.parkedDat) WriteFileBytes(app.DataFolder() + "parked.dat", *options.parkedDat);
+    if (options.changesDat) WriteFileBytes(app.DataFolder() + "changes.dat", *options.changesDat);
 
     Process p = StartProcess(program, options.arguments, app.Folder());
     app.process_ = std::move(p.handle);

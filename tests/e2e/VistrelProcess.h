@@ -49,8 +49,9 @@ struct VistrelOptions {
     std::optional<uint32_t> hi, clip, tims;
     // Written into the data folder (folder\data\<user>\) before the start.
     std::optional<std::string> listDat, trmIni;
-    // The parked windows a run that was killed left behind.
-    std::optional<std::string> parkedDat;
+    // The parked windows a run that was killed left behind, and its record
+    // of changes.
+    std::optional<std::string> parkedDat, changesDat;
     bool copyHelp = true;  // Help\Vistrel.htm beside the copy, when the build has it
     int startTimeoutMs = 30000;
     // The main window opens amid the pointer's monitor; the driver moves it to

@@ -1,12 +1,13 @@
-// The parked-window journal: read at start from whatever the last run, a
-// crash or a disk left behind. It never names handle 0 or a window twice,
-// and what it writes reads back exactly.
+// The park file and the record of changes: read at start from whatever the
+// last run, a crash or a disk left behind. Neither names handle 0 or a
+// window twice, and what they write reads back exactly.
 
 #include <cstdint>
 #include <set>
 #include <string>
 
 #include "FuzzCheck.h"
+#include "catalogue/ChangeRecord.h"
 #include "catalogue/ParkRecord.h"
 #include "catalogue/Parking.h"
 
@@ -32,6 +33,19 @@ void CheckRecord(const ParkRecord& record) {
     FUZZ_CHECK(back.Format() == text);
 }
 
+void CheckChanges(const ChangeRecord& record) {
+    std::set<uint64_t> windows;
+    for (const WindowChange& c : record.Changes()) {
+        FUZZ_CHECK(c.window != 0);
+        FUZZ_CHECK(c.park || c.layer);
+        FUZZ_CHECK(windows.insert(c.window).second);
+    }
+    const std::string text = record.Format();
+    const ChangeRecord back = ChangeRecord::Parse(text);
+    FUZZ_CHECK(back.Changes() == record.Changes());
+    FUZZ_CHECK(back.Format() == text);
+}
+
 }  // namespace
 }  // namespace vistrel
 
@@ -40,6 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The file as it may be found.
     const ParkRecord found = fuzz::NoThrow("ParkRecord::Parse", [&] { return ParkRecord::Parse(fuzz::Bytes(data, size)); });
     CheckRecord(found);
+    CheckChanges(fuzz::NoThrow("ChangeRecord::Parse", [&] { return ChangeRecord::Parse(fuzz::Bytes(data, size)); }));
 
     // The same bytes as a run of parks and unparks the program might make.
     fuzz::Input input(data, size);
