@@ -13,11 +13,10 @@
 #include "TempFolder.h"
 #include "ThumbnailProbe.h"
 #include "VistrelSuites.h"
+#include "WindowPlaces.h"
 
 namespace vistrel::e2e {
 namespace {
-
-constexpr int kParkingOffset = 20000;
 
 class ActionsTest : public VistrelTest {
 protected:
@@ -275,20 +274,6 @@ TEST_F(ActionsTest, SortingIsStableAndSurvivesARefresh) {
     for (int i = 0; i < 3; ++i) EXPECT_EQ(app_->List().Text(i, 1), std::to_string(i));
     Refresh();
     EXPECT_EQ(app_->ListTitles(), expected);
-}
-
-// What a window's layered state is, read from outside as the system keeps it.
-struct Layering {
-    bool layered = false;
-    BYTE alpha = 255;
-};
-Layering LayeringOf(HWND window) {
-    Layering result;
-    result.layered = (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
-    COLORREF key = 0;
-    DWORD flags = 0;
-    if (result.layered) GetLayeredWindowAttributes(window, &key, &result.alpha, &flags);
-    return result;
 }
 
 // Transparent, a level previewed on release and applied by OK, cancel and

@@ -81,6 +81,31 @@ TEST_F(GiveBackTest, AWindowLeftTransparentByAKillIsVisibleAfterTheNextStart) {
         << "still layered";
 }
 
+// Made transparent again while a release of it still waits for the window to
+// answer: the release, retried once it answers, must not take the new
+// transparency away. A window released with it shows when the retry ran.
+TEST_F(GiveBackTest, TranslucencyGivenAgainAfterABusyReleaseStays) {
+    const HWND again = MakeWindow(Plan(Kind::Frame, "Given again", 700, 300, 300, 200).InGroup(2));
+    const HWND witness = MakeWindow(Plan(Kind::Frame, "Released busy", 700, 560, 300, 200).InGroup(2));
+    Start();
+    ThumbnailProbe(*app_).WaitForItem("Released busy");
+    const ListViewProbe list = app_->List();
+    list.Select(-1, false);
+    for (const char* title : {"Given again", "Released busy"}) list.Select(ThumbnailProbe(*app_).WaitForItem(title));
+    Press(ids::ToolButton7);
+    helper_->Hang(again, 30000);  // the group's thread: both windows
+    helper_->WaitForState(again, [](const TestWindowState& s) { return s.hanging != 0; }, 5000, "the hang");
+    Press(ids::ToolButton10);
+    ASSERT_EQ(LayeringOf(again).alpha, 255);
+    Select("Given again");
+    Press(ids::ToolButton7);
+    ASSERT_EQ(LayeringOf(again).alpha, 0);
+    helper_->Wake(again);
+    WaitFor([&] { return !LayeringOf(witness).layered; }, 5000, "the release to be retried");
+    EXPECT_TRUE(LayeringOf(again).layered);
+    EXPECT_EQ(LayeringOf(again).alpha, 0) << "the retried release took it";
+}
+
 // Hidden by its own program while parked, it leaves the list; the record
 // still brings it home.
 TEST_F(GiveBackTest, AParkedWindowHiddenByItsProgramComesHomeAtTheClose) {
@@ -88,6 +113,7 @@ TEST_F(GiveBackTest, AParkedWindowHiddenByItsProgramComesHomeAtTheClose) {
     Start();
     Park(window, "Hidden parked");
     helper_->Hide(window);
+    ThumbnailProbe(*app_).WaitForNoItem("Hidden parked");
     EXPECT_EQ(app_->Close(), 0u);
     EXPECT_TRUE(WaitUntil([&] { return RectOf(window).left == 700 && RectOf(window).top == 300; }, 5000))
         << "at (" << RectOf(window).left << ", " << RectOf(window).top << ")";

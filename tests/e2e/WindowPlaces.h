@@ -1,6 +1,6 @@
 #pragma once
-// Where another program's window stands, read without sending it a message
-// (also for a hung window), and what Vistrel's parking makes of it.
+// Where another program's window stands and how it is layered, read without
+// sending it a message (also for a hung window), as the system keeps it.
 
 #include <windows.h>
 
@@ -20,6 +20,20 @@ inline bool IsParked(HWND window) { return RectOf(window).left >= kParkedThresho
 inline bool AtHome(HWND window, int x, int y) {
     const RECT r = RectOf(window);
     return !IsIconic(window) && r.left == x && r.top == y;
+}
+
+struct Layering {
+    bool layered = false;
+    BYTE alpha = 255;
+};
+
+inline Layering LayeringOf(HWND window) {
+    Layering result;
+    result.layered = (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+    COLORREF key = 0;
+    DWORD flags = 0;
+    if (result.layered) GetLayeredWindowAttributes(window, &key, &result.alpha, &flags);
+    return result;
 }
 
 }  // namespace vistrel::e2e
