@@ -5,6 +5,7 @@
 #include "catalogue/WindowStates.h"
 #include "platform/DisplayInfo.h"
 #include "platform/Files.h"
+#include "platform/Layered.h"
 #include "platform/WindowFacts.h"
 
 namespace vistrel {
@@ -14,15 +15,21 @@ namespace {
 constexpr const char* kChangesFile = "changes.dat";
 constexpr const char* kParkedFile = "parked.dat";
 
-uint64_t KeyOf(HWND window) { return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(window)); }
-HWND WindowOf(uint64_t key) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(key)); }
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-WindowNow NowOf(HWND window) {
-    WindowNow now;
+// Whether the window is there, and whose it is: what every look at a window
+// of the record starts with.
+template <class Now>
+Now Identify(HWND window) {
+    Now now;
     now.exists = IsWindow(window) != FALSE;
+    if (now.exists) now.process = platform::ProcessOf(window);
+    return now;
+}
+
+WindowNow NowOf(HWND window) {
+    WindowNow now = Identify<WindowNow>(window);
     if (!now.exists) return now;
-    now.process = platform::ProcessOf(window);
     now.topLevel = platform::IsTopLevel(window);
     now.rect = ToRect(platform::WindowRect(window));
     return now;
@@ -39,7 +46,7 @@ void SendTo(HWND window, const Rect& place, const Rect& now) {
 std::vector<HWND> ParkedWindows(const ChangeRecord& record) {
     std::vector<HWND> windows;
     for (const WindowChange& change : record.Changes())
-        if (change.park) windows.push_back(WindowOf(change.window));
+        if (change.park) windows.push_back(ChangeJournal::WindowOf(change.window));
     return windows;
 }
 
@@ -163,6 +170,22 @@ ChangeJournal::Return ChangeJournal::GiveBackPark(HWND window, bool wait, bool k
         }
     }
     return Return::Home;
+}
+
+std::vector<HWND> ChangeJournal::TranslucentWindows(bool releasedOnly) const {
+    std::vector<HWND> windows;
+    for (const WindowChange& change : record_.Changes())
+        if (change.layer && (!releasedOnly || change.layer->released)) windows.push_back(WindowOf(change.window));
+    return windows;
+}
+
+LayerNow ChangeJournal::LayerNowOf(HWND window) {
+    LayerNow now = Identify<LayerNow>(window);
+    if (!now.exists) return now;
+    now.layered = platform::HasLayeredStyle(window);
+    if (platform::LayeredState state; platform::ReadLayeredState(window, state))
+        now.attributes = LayeredAttributes{state.key, state.alpha, state.flags};
+    return now;
 }
 
 void ChangeJournal::NoteLayering(HWND window, bool wasLayered, const std::optional<LayeredAttributes>& own,

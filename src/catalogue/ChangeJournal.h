@@ -66,6 +66,14 @@ public:
     Return GiveBackPark(HWND window, bool wait, bool knownParked = false);
 
     // --- Translucency (LayeredWindows) -----------------------------------
+    const WindowChange* Find(HWND window) const { return record_.Find(KeyOf(window)); }
+    // The windows with a layer change (only the released ones, if asked): a
+    // copy, since giving each back may wait.
+    std::vector<HWND> TranslucentWindows(bool releasedOnly) const;
+    // A layered window of the record as it is now.
+    static LayerNow LayerNowOf(HWND window);
+    static HWND WindowOf(uint64_t key) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(key)); }
+    static uint64_t KeyOf(HWND window) { return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(window)); }
     void NoteLayering(HWND window, bool wasLayered, const std::optional<LayeredAttributes>& own, BYTE given);
     void NoteReleased(HWND window);
     void ForgetLayer(HWND window);

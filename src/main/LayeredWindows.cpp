@@ -1,7 +1,5 @@
 #include "main/LayeredWindows.h"
 
-#include <vector>
-
 #include "catalogue/GiveBack.h"
 #include "platform/Layered.h"
 #include "platform/WindowFacts.h"
@@ -13,32 +11,10 @@ namespace {
 
 constexpr BYTE kOpaque = 255;
 
-uint64_t KeyOf(HWND window) { return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(window)); }
-HWND WindowOf(uint64_t key) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(key)); }
-
 std::optional<LayeredAttributes> AttributesOf(HWND window) {
     platform::LayeredState state;
     if (!platform::ReadLayeredState(window, state)) return std::nullopt;
     return LayeredAttributes{state.key, state.alpha, state.flags};
-}
-
-LayerNow NowOf(HWND window) {
-    LayerNow now;
-    now.exists = IsWindow(window) != FALSE;
-    if (!now.exists) return now;
-    now.process = platform::ProcessOf(window);
-    now.layered = platform::HasLayeredStyle(window);
-    now.attributes = AttributesOf(window);
-    return now;
-}
-
-// The windows of the record with a layer change, and whether to pick only
-// the released ones: a copy, since giving each back may wait.
-std::vector<HWND> LayeredOf(const ChangeRecord& record, bool releasedOnly) {
-    std::vector<HWND> windows;
-    for (const WindowChange& change : record.Changes())
-        if (change.layer && (!releasedOnly || change.layer->released)) windows.push_back(WindowOf(change.window));
-    return windows;
 }
 
 }  // namespace
@@ -46,7 +22,7 @@ std::vector<HWND> LayeredOf(const ChangeRecord& record, bool releasedOnly) {
 void LayeredWindows::Apply(HWND window, BYTE opacity) {
     if (!api_.Available() || !IsWindow(window) || tk::Application::Instance().Terminated() || !changes_.MayChange())
         return;
-    const WindowChange* known = changes_.Record().Find(KeyOf(window));
+    const WindowChange* known = changes_.Find(window);
     const bool noted = known && known->layer;
     const bool wasLayered = platform::HasLayeredStyle(window);
     // Written down before the window changes.
@@ -74,7 +50,7 @@ void LayeredWindows::Release(HWND window) {
 
 void LayeredWindows::RetryReleased() {
     if (!changes_.Record().AnyReleased()) return;
-    for (const HWND window : LayeredOf(changes_.Record(), true)) GiveBackOne(window);
+    for (const HWND window : changes_.TranslucentWindows(true)) GiveBackOne(window);
 }
 
 void LayeredWindows::MakeOpaque(HWND window) const noexcept { api_.SetAttributes(window, 0, kOpaque, LWA_ALPHA); }
@@ -86,7 +62,7 @@ void LayeredWindows::GiveBackOwnOpacity(HWND window, const LayerChange& change) 
 void LayeredWindows::CancelPreview(HWND window) {
     // Its own opacity back when its program had layered it, else no layered
     // style at all.
-    const WindowChange* change = changes_.Record().Find(KeyOf(window));
+    const WindowChange* change = changes_.Find(window);
     if (change && change->layer && RestoreOf(*change->layer) == LayeredRestore::RestoreAttributes) {
         GiveBackOwnOpacity(window, *change->layer);
         changes_.ForgetLayer(window);
@@ -96,10 +72,10 @@ void LayeredWindows::CancelPreview(HWND window) {
 }
 
 void LayeredWindows::GiveBackOne(HWND window) {
-    const WindowChange* found = changes_.Record().Find(KeyOf(window));
+    const WindowChange* found = changes_.Find(window);
     if (!found || !found->layer) return;
     const LayerChange change = *found->layer;  // the calls below may wait
-    switch (LayerGiveBackOf(*found, NowOf(window))) {
+    switch (LayerGiveBackOf(*found, ChangeJournal::LayerNowOf(window))) {
     case LayerGiveBack::Forget:
         // Closed, or re-layered by its own program since: none of ours.
         break;
@@ -125,14 +101,14 @@ void LayeredWindows::GiveBackOne(HWND window) {
 
 void LayeredWindows::GiveBack() {
     if (!api_.Available()) return;
-    for (const HWND window : LayeredOf(changes_.Record(), false)) GiveBackOne(window);
+    for (const HWND window : changes_.TranslucentWindows(false)) GiveBackOne(window);
 }
 
 void LayeredWindows::GiveBackNow() const noexcept {
     if (!api_.Available()) return;
     for (const WindowChange& change : changes_.Record().Changes()) {
         if (!change.layer) continue;
-        const HWND window = WindowOf(change.window);
+        const HWND window = ChangeJournal::WindowOf(change.window);
         if (RestoreOf(*change.layer) == LayeredRestore::RestoreAttributes)
             GiveBackOwnOpacity(window, *change.layer);
         else  // the style stays, but fully opaque; the next start takes it
