@@ -19,11 +19,16 @@ Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // Whether the window is there, and whose it is: what every look at a window
 // of the record starts with.
+ProcessIdentity IdentityOf(HWND window) {
+    const DWORD process = platform::ProcessOf(window);
+    return {process, platform::ProcessStarted(process)};
+}
+
 template <class Now>
 Now Identify(HWND window) {
     Now now;
     now.exists = IsWindow(window) != FALSE;
-    if (now.exists) now.process = platform::ProcessOf(window);
+    if (now.exists) now.process = IdentityOf(window);
     return now;
 }
 
@@ -31,7 +36,9 @@ WindowNow NowOf(HWND window) {
     WindowNow now = Identify<WindowNow>(window);
     if (!now.exists) return now;
     now.topLevel = platform::IsTopLevel(window);
-    now.rect = ToRect(platform::WindowRect(window));
+    // A parked window the user minimised still belongs where it was parked:
+    // its restored place says so.
+    now.rect = ToRect(platform::IsMinimised(window) ? platform::NormalPosition(window) : platform::WindowRect(window));
     return now;
 }
 
@@ -39,8 +46,25 @@ UINT SizeFlags(const Rect& place, const Rect& now) {
     return place.width() == now.width() && place.height() == now.height() ? SWP_NOSIZE : 0;
 }
 
+RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// A minimised window keeps its restored place in its placement: moving it
+// would move its icon only. Set without waiting for a window that hangs.
+bool PlaceMinimised(HWND window, const Rect& place) {
+    return platform::SetNormalPosition(window, ToRECT(place));
+}
+
 void SendTo(HWND window, const Rect& place, const Rect& now) {
+    if (platform::IsMinimised(window)) {
+        PlaceMinimised(window, place);
+        return;
+    }
     platform::PlaceWindowAsync(window, place.left, place.top, place.width(), place.height(), SizeFlags(place, now));
+}
+
+bool PlaceNow(HWND window, const Rect& place, const Rect& now) {
+    if (platform::IsMinimised(window)) return platform::Answers(window) && PlaceMinimised(window, place);
+    return platform::PlaceWindow(window, place.left, place.top, place.width(), place.height(), SizeFlags(place, now));
 }
 
 std::vector<HWND> ParkedWindows(const ChangeRecord& record) {
@@ -73,14 +97,21 @@ void ChangeJournal::Open(const std::string& folder) {
 
 void ChangeJournal::Save() {
     if (changesPath_.empty()) return;
+    if (batch_ > 0) {
+        unsaved_ = true;
+        return;
+    }
+    unsaved_ = false;
     bool written = true;
     std::string failed;
     const auto write = [&](const std::string& path, const std::string& text) {
-        if (text.empty()) {
-            DeleteFileA(path.c_str());
-        } else if (!platform::ReplaceFileContents(path, text) && written) {
-            // Replaced whole or not at all: a crash while writing never
-            // leaves half a record.
+        // Replaced whole or not at all: a crash while writing never leaves
+        // half a record. A record that cannot be deleted would be read
+        // again at every start.
+        const bool done = text.empty() ? DeleteFileA(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND ||
+                                             GetLastError() == ERROR_PATH_NOT_FOUND
+                                       : platform::ReplaceFileContents(path, text);
+        if (!done && written) {
             written = false;
             failed = path;
         }
@@ -93,7 +124,7 @@ void ChangeJournal::Save() {
 }
 
 void ChangeJournal::NoteParking(HWND window, HWND listed, const ParkChange& park) {
-    record_.NoteParking(KeyOf(window), platform::ProcessOf(window), KeyOf(listed), park);
+    record_.NoteParking(KeyOf(window), IdentityOf(window), KeyOf(listed), park);
     Save();
 }
 
@@ -120,7 +151,7 @@ bool ChangeJournal::AnyParkedFor(HWND listed, HWND target) const {
 
 bool ChangeJournal::ParkedAt(HWND window, Point where) const {
     const WindowChange* change = record_.Find(KeyOf(window));
-    return change && change->park && change->park->at == where && change->process == platform::ProcessOf(window);
+    return change && change->park && change->park->at == where && change->process == IdentityOf(window);
 }
 
 std::vector<HWND> ChangeJournal::ParkedFor(HWND listed, HWND target) const {
@@ -153,8 +184,7 @@ ChangeJournal::Return ChangeJournal::GiveBackPark(HWND window, bool wait, bool k
         Save();
         return Return::NotOurs;
     }
-    if (!wait || !platform::PlaceWindow(window, place->left, place->top, place->width(), place->height(),
-                                        SizeFlags(*place, now.rect))) {
+    if (!wait || !PlaceNow(window, *place, now.rect)) {
         // Never left out of sight for not answering: it moves home by itself
         // as soon as its thread pumps again. The record keeps it until then.
         SendTo(window, *place, now.rect);
@@ -163,7 +193,7 @@ ChangeJournal::Return ChangeJournal::GiveBackPark(HWND window, bool wait, bool k
     // Looked at again: the record goes once the window has left the place
     // parking put it (the question waited, and anything may have come).
     if (const WindowChange* still = record_.Find(KeyOf(window)); still && still->park) {
-        const Rect seen = ToRect(platform::WindowRect(window));
+        const Rect seen = NowOf(window).rect;
         if (Point{seen.left, seen.top} != still->park->at) {
             record_.ForgetPark(KeyOf(window));
             Save();
@@ -190,12 +220,12 @@ LayerNow ChangeJournal::LayerNowOf(HWND window) {
 
 void ChangeJournal::NoteLayering(HWND window, bool wasLayered, const std::optional<LayeredAttributes>& own,
                                  BYTE given) {
-    record_.NoteLayering(KeyOf(window), platform::ProcessOf(window), wasLayered, own, given);
+    record_.NoteLayering(KeyOf(window), IdentityOf(window), wasLayered, own, given);
     Save();
 }
 
 void ChangeJournal::NoteReleased(HWND window) {
-    record_.NoteReleased(KeyOf(window), platform::ProcessOf(window));
+    record_.NoteReleased(KeyOf(window), IdentityOf(window));
     Save();
 }
 
@@ -233,6 +263,7 @@ void ChangeJournal::GiveBackParks() {
 void ChangeJournal::SendHomeForNow() {
     if (away_ || sealed_) return;
     away_ = true;
+    awaySince_ = GetTickCount64();
     sentHome_.clear();
     const std::vector<Monitor> monitors = MonitorsNow();
     for (const WindowChange& change : record_.Changes()) {
@@ -249,6 +280,11 @@ void ChangeJournal::SendHomeForNow() {
 void ChangeJournal::ParkAgain() {
     if (!away_) return;
     away_ = false;
+    // Given back for good meanwhile: nothing goes out again.
+    if (sealed_) {
+        sentHome_.clear();
+        return;
+    }
     for (const SentHome& sent : sentHome_) {
         const WindowChange* change = record_.Find(KeyOf(sent.window));
         const WindowNow now = NowOf(sent.window);
@@ -265,17 +301,27 @@ void ChangeJournal::ParkAgain() {
 
 void ChangeJournal::GiveBackNow() noexcept {
     sealed_ = true;
+    std::vector<Monitor> monitors;
     try {
-        const std::vector<Monitor> monitors = MonitorsNow();
-        for (const WindowChange& change : record_.Changes()) {
-            if (!change.park) continue;
-            const HWND window = WindowOf(change.window);
-            const WindowNow now = NowOf(window);
-            if (const auto place = ParkGiveBack(change, now, monitors)) SendTo(window, *place, now.rect);
-        }
+        monitors = MonitorsNow();
     } catch (...) {
-        // Out of memory in a dying process: the next start brings them home.
+        // Out of memory in a dying process: each window goes to its
+        // recorded home, on a monitor or not.
     }
+    for (const WindowChange& change : record_.Changes()) {
+        if (!change.park) continue;
+        const HWND window = WindowOf(change.window);
+        const WindowNow now = NowOf(window);
+        if (const auto place = ParkGiveBack(change, now, monitors)) SendTo(window, *place, now.rect);
+    }
+}
+
+void ChangeJournal::ParkAgainAfter(unsigned milliseconds) {
+    // A query of the session's end that no answer followed (another program
+    // may send one, or the end may be called off without a word): the
+    // windows go out again; should the end come after all, it gives them
+    // back once more.
+    if (away_ && GetTickCount64() - awaySince_ >= milliseconds) ParkAgain();
 }
 
 }  // namespace vistrel

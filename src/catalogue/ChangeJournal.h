@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalogue/ChangeRecord.h"
@@ -79,6 +80,24 @@ public:
     void ForgetLayer(HWND window);
     const ChangeRecord& Record() const { return record_; }
 
+    // While the object lives, the files are written once, when it goes,
+    // instead of at every change (the start gives back a whole record).
+    class SavedAtEnd {
+    public:
+        explicit SavedAtEnd(ChangeJournal& journal) : journal_(&journal) { ++journal.batch_; }
+        SavedAtEnd(SavedAtEnd&& other) noexcept : journal_(std::exchange(other.journal_, nullptr)) {}
+        SavedAtEnd(const SavedAtEnd&) = delete;
+        SavedAtEnd& operator=(const SavedAtEnd&) = delete;
+        SavedAtEnd& operator=(SavedAtEnd&&) = delete;
+        ~SavedAtEnd() {
+            if (journal_ && --journal_->batch_ == 0 && journal_->unsaved_) journal_->Save();
+        }
+
+    private:
+        ChangeJournal* journal_;
+    };
+    [[nodiscard]] SavedAtEnd SaveOnce() { return SavedAtEnd(*this); }
+
     // --- Every window at once ---------------------------------------------
     // What the last run left parked comes home (asynchronously: a window of
     // the last run that hangs now moves when it pumps again). The windows it
@@ -94,6 +113,8 @@ public:
     // The session goes on after all: the windows sent home are parked again
     // where they were.
     void ParkAgain();
+    // The same, once the session has been away for so long without an end.
+    void ParkAgainAfter(unsigned milliseconds);
     // In a crash or at the session's end: every parked window sent home,
     // waiting for nobody; nothing is parked afterwards. The file stays for
     // the next start, which forgets the windows that did come home.
@@ -111,7 +132,10 @@ private:
     ParkRecord olderLines_;
     bool sealed_ = false;
     bool away_ = false;
+    ULONGLONG awaySince_ = 0;
     bool cannotWriteSaid_ = false;
+    int batch_ = 0;
+    bool unsaved_ = false;
     // Where SendHomeForNow sent each window, to tell whether it went.
     struct SentHome {
         HWND window;

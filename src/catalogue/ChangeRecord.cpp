@@ -1,12 +1,14 @@
 #include "catalogue/ChangeRecord.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <unordered_map>
 
 #include "common/TextFields.h"
 
 namespace vistrel {
 
-WindowChange& ChangeRecord::Entry(uint64_t window, uint32_t process) {
+WindowChange& ChangeRecord::Entry(uint64_t window, const ProcessIdentity& process) {
     for (WindowChange& change : changes_)
         if (change.window == window) {
             // The handle has passed to a window of another program: what was
@@ -24,7 +26,8 @@ void ChangeRecord::DropEmpty() {
                    changes_.end());
 }
 
-void ChangeRecord::NoteParking(uint64_t window, uint32_t process, uint64_t listed, const ParkChange& park) {
+void ChangeRecord::NoteParking(uint64_t window, const ProcessIdentity& process, uint64_t listed,
+                               const ParkChange& park) {
     WindowChange& change = Entry(window, process);
     change.listed = listed;
     change.park = park;
@@ -41,7 +44,7 @@ void ChangeRecord::ForgetPark(uint64_t window) {
     DropEmpty();
 }
 
-void ChangeRecord::NoteLayering(uint64_t window, uint32_t process, bool wasLayered,
+void ChangeRecord::NoteLayering(uint64_t window, const ProcessIdentity& process, bool wasLayered,
                                 const std::optional<LayeredAttributes>& own, uint8_t given) {
     WindowChange& change = Entry(window, process);
     if (!change.layer) change.layer = LayerChange{wasLayered, own, given, given, false};
@@ -50,7 +53,7 @@ void ChangeRecord::NoteLayering(uint64_t window, uint32_t process, bool wasLayer
     change.layer->released = false;
 }
 
-void ChangeRecord::NoteReleased(uint64_t window, uint32_t process) {
+void ChangeRecord::NoteReleased(uint64_t window, const ProcessIdentity& process) {
     WindowChange& change = Entry(window, process);
     // Never changed by us: it had the style of its own, which the release takes.
     if (!change.layer) change.layer = LayerChange{true, std::nullopt, 255, 255, false};
@@ -98,6 +101,11 @@ void AppendHex(std::string& text, uint64_t value) {
     AppendNumber(text, value, 16);
 }
 
+void AppendProcess(std::string& text, const ProcessIdentity& process) {
+    AppendFields(text, {process.id});
+    AppendHex(text, process.started);
+}
+
 bool ReadFlag(std::string_view field, bool& flag) {
     if (field != "0" && field != "1") return false;
     flag = field == "1";
@@ -112,8 +120,11 @@ bool ReadPark(std::string_view line, WindowChange& change) {
                       ReadNumber(NextField(line), h.bottom) && ReadNumber(NextField(line), park.at.x) &&
                       ReadNumber(NextField(line), park.at.y) && ReadFlag(NextField(line), park.maximised) &&
                       NextField(line).empty();
-    // A home turned inside out is no window's place.
-    if (!read || h.right < h.left || h.bottom < h.top) return false;
+    // A home turned inside out, or wider than any coordinate reaches, is no
+    // window's place.
+    const int64_t width = int64_t{h.right} - h.left;
+    const int64_t height = int64_t{h.bottom} - h.top;
+    if (!read || width < 0 || height < 0 || width > INT32_MAX || height > INT32_MAX) return false;
     change.park = park;
     return true;
 }
@@ -144,7 +155,7 @@ std::string ChangeRecord::Format() const {
         if (const auto& p = c.park) {
             text += kParkLine;
             AppendHex(text, c.window);
-            AppendFields(text, {c.process});
+            AppendProcess(text, c.process);
             AppendHex(text, c.listed);
             AppendFields(text, {p->home.left, p->home.top, p->home.right, p->home.bottom, p->at.x, p->at.y,
                                 p->maximised ? 1 : 0});
@@ -153,7 +164,8 @@ std::string ChangeRecord::Format() const {
         if (const auto& l = c.layer) {
             text += kLayerLine;
             AppendHex(text, c.window);
-            AppendFields(text, {c.process, l->wasLayered ? 1 : 0, l->given, l->earlier, l->released ? 1 : 0});
+            AppendProcess(text, c.process);
+            AppendFields(text, {l->wasLayered ? 1 : 0, l->given, l->earlier, l->released ? 1 : 0});
             if (l->own) {
                 AppendHex(text, l->own->key);
                 AppendFields(text, {l->own->alpha});
@@ -167,17 +179,29 @@ std::string ChangeRecord::Format() const {
 
 ChangeRecord ChangeRecord::Parse(std::string_view text) {
     ChangeRecord record;
+    // Each window's place in the record, so that a file of any length is
+    // read in one pass.
+    std::unordered_map<uint64_t, size_t> places;
     ForEachLine(text, [&](std::string_view line) {
         const std::string_view kind = NextField(line);
         WindowChange read;
         if (!ReadNumber(NextField(line), read.window, 16) || read.window == 0 ||
-            !ReadNumber(NextField(line), read.process))
+            !ReadNumber(NextField(line), read.process.id) || !ReadNumber(NextField(line), read.process.started, 16))
             return;
         const bool isPark = kind == kParkLine;
         if (!(isPark ? ReadPark(line, read) : kind == kLayerLine && ReadLayer(line, read))) return;
+        const auto [place, added] = places.try_emplace(read.window, record.changes_.size());
+        if (added) {
+            if (record.changes_.size() >= kMostRecorded) {
+                places.erase(place);
+                return;
+            }
+            record.changes_.push_back({read.window, read.process, 0, {}, {}});
+        }
         // A window named again is as its last line says; a line of another
         // process than the window's earlier lines starts the window anew.
-        WindowChange& change = record.Entry(read.window, read.process);
+        WindowChange& change = record.changes_[place->second];
+        if (change.process != read.process) change = WindowChange{read.window, read.process, 0, {}, {}};
         if (isPark) {
             change.listed = read.listed;
             change.park = read.park;

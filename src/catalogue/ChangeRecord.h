@@ -52,9 +52,17 @@ struct LayerChange {
     friend bool operator==(const LayerChange&, const LayerChange&) = default;
 };
 
+// A process as the system names it: its id, and when it started, which tells
+// it from a later process given the same id (0 when it could not be read).
+struct ProcessIdentity {
+    uint32_t id = 0;
+    uint64_t started = 0;
+    friend bool operator==(const ProcessIdentity&, const ProcessIdentity&) = default;
+};
+
 struct WindowChange {
     uint64_t window = 0;
-    uint32_t process = 0;
+    ProcessIdentity process;
     // The listed window it was parked for: a window's placement target may be
     // a window it owns, and the windows it owns may change while it is parked.
     uint64_t listed = 0;
@@ -66,7 +74,7 @@ struct WindowChange {
 class ChangeRecord {
 public:
     // Before a window is parked; a park of it from before is replaced.
-    void NoteParking(uint64_t window, uint32_t process, uint64_t listed, const ParkChange& park);
+    void NoteParking(uint64_t window, const ProcessIdentity& process, uint64_t listed, const ParkChange& park);
     // Where the window was seen once it had moved.
     void NoteParkedAt(uint64_t window, Point at);
     void ForgetPark(uint64_t window);
@@ -74,11 +82,11 @@ public:
     // Before the program layers a window at `given`: the first change keeps
     // what the window was (`wasLayered`, `own`); later ones only the opacity,
     // and a pending release is off.
-    void NoteLayering(uint64_t window, uint32_t process, bool wasLayered,
+    void NoteLayering(uint64_t window, const ProcessIdentity& process, bool wasLayered,
                       const std::optional<LayeredAttributes>& own, uint8_t given);
     // The user released the window and its style is still to go; it is made
     // fully opaque meanwhile. Added for a window the program never changed.
-    void NoteReleased(uint64_t window, uint32_t process);
+    void NoteReleased(uint64_t window, const ProcessIdentity& process);
     void ForgetLayer(uint64_t window);
 
     const WindowChange* Find(uint64_t window) const;
@@ -89,17 +97,21 @@ public:
     std::vector<uint64_t> ParkedFor(uint64_t listed) const;
     bool AnyReleased() const;
 
-    // One line a change: "park" or "layer", the window in hex, its process,
-    // then the change's fields.
+    // One line a change: "park" or "layer", the window in hex, its process
+    // (id and start), then the change's fields.
     std::string Format() const;
-    // A line that is not such a line is passed over: a damaged or planted
-    // file never stops the start and names nothing it does not clearly name.
+    // A line that is not such a line is passed over, and so is every window
+    // past kMostRecorded: a damaged, planted or huge file never stops the
+    // start and names nothing it does not clearly name.
     static ChangeRecord Parse(std::string_view text);
     // The parked windows in the older file's form (handle, home's left and top).
     ParkRecord ParkedLines() const;
 
+    // Far more windows than the program ever lists (1000) and changes.
+    static constexpr size_t kMostRecorded = 2000;
+
 private:
-    WindowChange& Entry(uint64_t window, uint32_t process);
+    WindowChange& Entry(uint64_t window, const ProcessIdentity& process);
     void DropEmpty();
 
     std::vector<WindowChange> changes_;

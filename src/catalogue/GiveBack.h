@@ -18,8 +18,9 @@ namespace vistrel {
 // A window the record names, as it is now.
 struct WindowNow {
     bool exists = false;
-    uint32_t process = 0;
+    ProcessIdentity process;
     bool topLevel = false;
+    // Where it stands; for a minimised window, where it stands once restored.
     Rect rect;
 };
 
@@ -56,7 +57,7 @@ bool ParkedByPosition(const Rect& now, const std::vector<Rect>& monitors);
 // A layered window of the record, as it is now.
 struct LayerNow {
     bool exists = false;
-    uint32_t process = 0;
+    ProcessIdentity process;
     bool layered = false;
     // What GetLayeredWindowAttributes says; none when it cannot be read.
     std::optional<LayeredAttributes> attributes;

@@ -431,6 +431,13 @@ int ThumbnailList::CountQualifying() {
     return catalogue_.ListedCount();
 }
 
+void ThumbnailList::UnparkListed() {
+    const std::vector<HWND> windows = Windows();
+    const std::vector<HWND> targets = PlacementTargets(windows);
+    for (size_t i = 0; i < windows.size(); ++i)
+        if (windows[i]) UnparkWindow(windows[i], targets[i]);
+}
+
 LastPicture ThumbnailList::PictureOf(int item) const {
     return [this, item](tk::Bitmap& target) {
         return pictures_.CopyImage(listView_.ImageIndex(item), target.Dc());

@@ -112,6 +112,10 @@ public:
     // list's client area, and shown). Kept from one question to the next
     // until the view changes, so a pass can ask for every item.
     bool InView(int item);
+    // At the close, after the record of changes has been given back: the
+    // listed windows that the position alone shows parked (by a run of an
+    // earlier version, say) come home too.
+    void UnparkListed();
 
 private:
     // Returns the items' windows in list order. `lastPictures` tells where

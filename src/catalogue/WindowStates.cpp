@@ -127,19 +127,21 @@ bool ParkWindow(HWND listed, HWND target) {
     return SeeParked(target, r);
 }
 
-void UnparkWindow(HWND listed, HWND target) {
+bool UnparkWindow(HWND listed, HWND target) {
+    bool ours = false;
     if (journal) {
-        bool ours = false;
         for (const HWND window : journal->ParkedFor(listed, target)) {
             const ChangeJournal::Return given = journal->GiveBackPark(window, true);
             if (given == ChangeJournal::Return::NotOurs) continue;
             ours = true;
             if (given == ChangeJournal::Return::Home) Settle(window);
         }
-        if (ours) return;
     }
+    if (ours) return true;
     const Rect r = RectOf(target);
-    if (ParkedByPositionNow(r)) SendHomeByOffset(target, r, true);
+    if (!ParkedByPositionNow(r)) return false;
+    SendHomeByOffset(target, r, true);
+    return true;
 }
 
 bool QuietRestoreFromParked(HWND window) {

@@ -29,8 +29,9 @@ void SetChangeJournal(ChangeJournal* journal);
 bool ParkWindow(HWND listed, HWND target);
 // Brings home what is parked for the listed window: the windows the record
 // names, else a target that the position alone shows parked. A window that
-// does not answer is moved asynchronously, when it pumps again.
-void UnparkWindow(HWND listed, HWND target);
+// does not answer is moved asynchronously, when it pumps again. Returns
+// whether anything was brought or sent home.
+bool UnparkWindow(HWND listed, HWND target);
 // The parked test: the record names a window parked for the listed window
 // that still stands where it was put, or the target is ParkedByPosition.
 bool IsWindowParked(HWND listed, HWND target);

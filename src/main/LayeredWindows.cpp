@@ -109,10 +109,19 @@ void LayeredWindows::GiveBackNow() const noexcept {
     for (const WindowChange& change : changes_.Record().Changes()) {
         if (!change.layer) continue;
         const HWND window = ChangeJournal::WindowOf(change.window);
-        if (RestoreOf(*change.layer) == LayeredRestore::RestoreAttributes)
+        // Asks nothing of the window; one its program layered anew since is
+        // left as it is.
+        switch (LayerGiveBackOf(change, ChangeJournal::LayerNowOf(window))) {
+        case LayerGiveBack::Forget:
+            break;
+        case LayerGiveBack::RestoreAttributes:
             GiveBackOwnOpacity(window, *change.layer);
-        else  // the style stays, but fully opaque; the next start takes it
-            MakeOpaque(window);
+            break;
+        case LayerGiveBack::RemoveStyle:
+        case LayerGiveBack::MakeOpaque:
+            MakeOpaque(window);  // the style stays, but fully opaque; the next start takes it
+            break;
+        }
     }
 }
 

@@ -39,10 +39,10 @@ void TPrintWndDlg::BringParkedWindowsHome() {
     const std::vector<HWND> windows = list_->Windows();
     const std::vector<HWND> targets = list_->PlacementTargets(windows);
     const auto bringHome = [this](HWND window, HWND target) {
-        UnparkWindow(window, target);
-        // A window that does not answer stays as it is for now; a hidden
-        // one stays hidden. Each wait may change the list: the item is
-        // found again by its window.
+        // Only a window that was out of sight is minimised. One that does
+        // not answer stays as it is for now; a hidden one stays hidden.
+        if (!UnparkWindow(window, target)) return;
+        // Each wait may change the list: the item is found again by its window.
         if (!platform::IsVisible(window) || !QuietMinimiseAndWait(window)) return;
         if (const int item = ItemOfWindow(window); item >= 0) RerenderEntry(item, true, false);
     };
@@ -59,7 +59,10 @@ void TPrintWndDlg::BringParkedWindowsHome() {
 void TPrintWndDlg::ChangeTick() {
     // While the session may be ending the parked windows are at home, and
     // nothing is parked or layered until it goes on.
-    if (ClosingStarted() || gate_.Busy() || !list_ || !changes_.MayChange()) return;
+    if (ClosingStarted() || gate_.Busy() || !list_) return;
+    constexpr unsigned kSessionEndWaitMs = 30000;
+    changes_.ParkAgainAfter(kSessionEndWaitMs);
+    if (!changes_.MayChange()) return;
     layered_.RetryReleased();
     UpdateToolbarStates();
     const int kind = ChangeCheck();

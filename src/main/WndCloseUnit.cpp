@@ -102,8 +102,11 @@ void TPrintWndDlg::FormCreate() {
     CreateClipChoiceItems();
     // What a run that did not end as it should left out of sight or
     // translucent is given back before the list is made.
-    changes_.GiveBackFromLastRun();
-    layered_.GiveBack();
+    {
+        const auto once = changes_.SaveOnce();
+        changes_.GiveBackFromLastRun();
+        layered_.GiveBack();
+    }
     InstallCrashRescue();
     ApplyThumbnailSize(true);
     LoadExclusionList();
@@ -146,6 +149,7 @@ ClosingSteps TPrintWndDlg::MakeClosingSteps() {
     // the list while parked (hidden, excluded, their owner changed).
     steps.giveWindowsBack = [this] {
         changes_.GiveBackParks();
+        if (list_) list_->UnparkListed();
         layered_.GiveBack();
         if (list_) list_->ReleaseEntries();
     };

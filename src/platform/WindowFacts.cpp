@@ -90,6 +90,13 @@ DWORD ProcessOf(HWND window) {
     return process;
 }
 
+uint64_t ProcessStarted(DWORD process) {
+    UniqueHandle handle(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process));
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!handle || !GetProcessTimes(handle.get(), &created, &exited, &kernel, &user)) return 0;
+    return (uint64_t{created.dwHighDateTime} << 32) | created.dwLowDateTime;
+}
+
 bool SetShowState(HWND window, UINT showCmd) {
     if (!Answers(window)) return false;
     WINDOWPLACEMENT placement{};
@@ -104,11 +111,40 @@ bool SetShowState(HWND window, UINT showCmd) {
     return true;
 }
 
+namespace {
+
+// Where workspace coordinates start: the primary monitor's work area, for
+// every window but a tool window, whose placement is in screen coordinates.
+POINT WorkspaceOrigin(HWND window) {
+    if (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return {0, 0};
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &info)) return {0, 0};
+    return {info.rcWork.left - info.rcMonitor.left, info.rcWork.top - info.rcMonitor.top};
+}
+
+}  // namespace
+
 RECT NormalPosition(HWND window) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     if (!GetWindowPlacement(window, &placement)) return {};
-    return placement.rcNormalPosition;
+    RECT r = placement.rcNormalPosition;
+    const POINT origin = WorkspaceOrigin(window);
+    OffsetRect(&r, origin.x, origin.y);
+    return r;
+}
+
+bool SetNormalPosition(HWND window, const RECT& screen) {
+    if (IsHungAppWindow(window)) return false;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(window, &placement)) return false;
+    const POINT origin = WorkspaceOrigin(window);
+    placement.rcNormalPosition = screen;
+    OffsetRect(&placement.rcNormalPosition, -origin.x, -origin.y);
+    if (placement.showCmd == SW_SHOWMINIMIZED) placement.showCmd = SW_SHOWMINNOACTIVE;
+    return SetWindowPlacement(window, &placement) != FALSE;
 }
 
 void RedrawNow(HWND window) {

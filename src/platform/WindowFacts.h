@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -45,6 +46,9 @@ bool WindowExists(HWND window);
 bool IsTopLevel(HWND window);
 // The id of the window's process; 0 for a window that has gone.
 DWORD ProcessOf(HWND window);
+// When the process started (FILETIME units), which tells it from a later
+// process given the same id; 0 when it cannot be read.
+uint64_t ProcessStarted(DWORD process);
 
 // The state changes below act on windows of other threads, which the system
 // makes wait for that thread: each first asks the window with Answers() and
@@ -55,8 +59,14 @@ DWORD ProcessOf(HWND window);
 // position and its minimised and maximised positions as they are. False only
 // when the window did not answer.
 bool SetShowState(HWND window, UINT showCmd);
-// The window's restored (normal) rectangle, as its placement records it.
+// The window's restored (normal) rectangle, as its placement records it, in
+// screen coordinates (the placement counts from the primary monitor's work
+// area for most windows).
 RECT NormalPosition(HWND window);
+// Sets that rectangle, leaving a minimised window minimised and inactive.
+// Not for a window that has stopped answering (IsHungAppWindow); false when
+// it was not set.
+bool SetNormalPosition(HWND window, const RECT& screen);
 // Repaints the window and its children: at once when they belong to the
 // calling thread; windows of other threads are invalidated and repaint
 // themselves as soon as they pump, so a hung one never holds us up.

@@ -75,7 +75,7 @@ TEST(ParkRecord, TheStartBringsHomeOnlyParkedTopLevelWindowsAndOntoAMonitor) {
         {"moved since", {1, 300, 200}, {20301, 20200, 20701, 20500}, true, std::nullopt},
     };
     for (const auto& c : cases) {
-        const WindowNow now{true, 9, c.topLevel, c.now};
+        const WindowNow now{true, {9, 1}, c.topLevel, c.now};
         EXPECT_EQ(ParkLineGiveBack(c.line, now, monitors), c.place) << c.name;
     }
     EXPECT_EQ(ParkLineGiveBack({1, 300, 200}, WindowNow{}, monitors), std::nullopt) << "a window that has gone";

@@ -40,11 +40,12 @@ TEST(TranslucencyRecord, TheFirstChangeOfAWindowIsWhatTheEndGivesBack) {
     const auto restoreOf = [](const ChangeRecord& record, uint64_t window) {
         return RestoreOf(*record.Find(window)->layer);
     };
+    const ProcessIdentity owner{7, 0x1D0};
     ChangeRecord record;
-    record.NoteLayering(plain, 7, false, std::nullopt, 0);
-    record.NoteLayering(plain, 7, true, LayeredAttributes{0, 0, 2}, 128);  // our own layering, later
-    record.NoteLayering(ownLayered, 7, true, LayeredAttributes{0, 200, 2}, 0);
-    record.NoteLayering(unreadable, 7, true, std::nullopt, 0);
+    record.NoteLayering(plain, owner, false, std::nullopt, 0);
+    record.NoteLayering(plain, owner, true, LayeredAttributes{0, 0, 2}, 128);  // our own layering, later
+    record.NoteLayering(ownLayered, owner, true, LayeredAttributes{0, 200, 2}, 0);
+    record.NoteLayering(unreadable, owner, true, std::nullopt, 0);
     ASSERT_EQ(record.Changes().size(), 3u);
     EXPECT_EQ(restoreOf(record, plain), LayeredRestore::RemoveStyle);
     EXPECT_EQ(record.Find(plain)->layer->given, 128);
@@ -60,14 +61,14 @@ TEST(TranslucencyRecord, TheFirstChangeOfAWindowIsWhatTheEndGivesBack) {
     // released, and no retry of the release takes its new opacity away.
     const uint64_t stranger = 4;
     EXPECT_FALSE(record.AnyReleased());
-    record.NoteReleased(ownLayered, 7);
-    record.NoteReleased(stranger, 7);
+    record.NoteReleased(ownLayered, owner);
+    record.NoteReleased(stranger, owner);
     ASSERT_EQ(record.Changes().size(), 3u);
     EXPECT_TRUE(record.AnyReleased());
     EXPECT_EQ(restoreOf(record, ownLayered), LayeredRestore::RemoveStyle);
     EXPECT_EQ(restoreOf(record, stranger), LayeredRestore::RemoveStyle);
-    record.NoteLayering(ownLayered, 7, true, std::nullopt, 90);
-    record.NoteLayering(stranger, 7, true, std::nullopt, 90);
+    record.NoteLayering(ownLayered, owner, true, std::nullopt, 90);
+    record.NoteLayering(stranger, owner, true, std::nullopt, 90);
     EXPECT_FALSE(record.AnyReleased());
     EXPECT_EQ(restoreOf(record, ownLayered), LayeredRestore::RestoreAttributes);
 }
