@@ -20,6 +20,12 @@ bool Overlaps(int64_t left, int64_t top, int64_t right, int64_t bottom, const Re
 
 Size SizeOf(const Rect& r) { return {r.width(), r.height()}; }
 
+std::vector<Rect> AreasOf(const std::vector<Monitor>& monitors) {
+    std::vector<Rect> areas;
+    for (const Monitor& m : monitors) areas.push_back(m.area);
+    return areas;
+}
+
 }  // namespace
 
 bool StandsAsParked(const WindowChange& change, const WindowNow& now) {
@@ -53,8 +59,15 @@ Rect PlaceOnAMonitor(Point home, Size size, const std::vector<Monitor>& monitors
 
 std::optional<Rect> ParkGiveBack(const WindowChange& change, const WindowNow& now,
                                  const std::vector<Monitor>& monitors) {
-    if (!StandsAsParked(change, now)) return std::nullopt;
+    if (!change.park) return std::nullopt;
     const Rect& home = change.park->home;
+    // Where it was seen after the move, or (the program ended before it
+    // looked) where parking from its home puts a window.
+    const bool asLeft =
+        StandsAsParked(change, now) ||
+        (now.exists && now.topLevel && now.process == change.process && IsParkedLeft(now.rect.left) &&
+         StandsParked({change.window, home.left, home.top}, now.rect, BoundsOf(AreasOf(monitors))));
+    if (!asLeft) return std::nullopt;
     // A maximised window was given its monitor's size to be parked with; any
     // other keeps the size it has now.
     const Size size = change.park->maximised ? SizeOf(home) : SizeOf(now.rect);
@@ -64,9 +77,7 @@ std::optional<Rect> ParkGiveBack(const WindowChange& change, const WindowNow& no
 std::optional<Rect> ParkLineGiveBack(const ParkedWindow& line, const WindowNow& now,
                                      const std::vector<Monitor>& monitors) {
     if (!now.exists || !now.topLevel || !IsParkedLeft(now.rect.left)) return std::nullopt;
-    std::vector<Rect> areas;
-    for (const Monitor& m : monitors) areas.push_back(m.area);
-    if (!StandsParked(line, now.rect, BoundsOf(areas))) return std::nullopt;
+    if (!StandsParked(line, now.rect, BoundsOf(AreasOf(monitors)))) return std::nullopt;
     return PlaceOnAMonitor({line.left, line.top}, SizeOf(now.rect), monitors);
 }
 

@@ -73,6 +73,7 @@ TEST(ChangeRecord, ADamagedOrPlantedFileNamesNothingItDoesNotClearlyName) {
 
 TEST(GiveBack, AParkedWindowComesHomeOnlyAsParkingLeftItAndOntoAMonitor) {
     WindowChange parked{0x10, kOwner, 0x10, ParkChange{{300, 200, 700, 500}, {20300, 20200}, false}, std::nullopt};
+    WindowChange noted{0x13, kOwner, 0x13, ParkChange{{300, 200, 700, 500}, {20300, 30000}, false}, std::nullopt};
     WindowChange maximised{0x11, kOwner, 0x11, ParkChange{{1, 1, 1281, 1025}, {20001, 20001}, true}, std::nullopt};
     WindowChange fromOffScreen{0x12, kOwner, 0x12, ParkChange{{1500, 100, 1800, 300}, {21500, 20100}, false},
                                std::nullopt};
@@ -83,6 +84,9 @@ TEST(GiveBack, AParkedWindowComesHomeOnlyAsParkingLeftItAndOntoAMonitor) {
         std::optional<Rect> place;
     } cases[] = {
         {"as parked", parked, {true, kOwner, true, {20300, 20200, 20700, 20500}}, Rect{300, 200, 700, 500}},
+        // Killed after the move, before it was seen there: where parking
+        // from its home puts a window is where it was left.
+        {"seen nowhere yet", noted, {true, kOwner, true, {20300, 20200, 20700, 20500}}, Rect{300, 200, 700, 500}},
         {"moved by its program", parked, {true, kOwner, true, {20400, 20200, 20800, 20500}}, std::nullopt},
         {"its handle in another process", parked, {true, kOther, true, {20300, 20200, 20700, 20500}}, std::nullopt},
         {"its process id reused", parked, {true, kLaterOwner, true, {20300, 20200, 20700, 20500}}, std::nullopt},
