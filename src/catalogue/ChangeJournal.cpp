@@ -49,21 +49,22 @@ UINT SizeFlags(const Rect& place, const Rect& now) {
 RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // A minimised window keeps its restored place in its placement: moving it
-// would move its icon only. Set without waiting for a window that hangs.
+// would move its icon only. Setting the placement waits for the window, and
+// there is no asynchronous way: only a window that has just answered is set.
 bool PlaceMinimised(HWND window, const Rect& place) {
-    return platform::SetNormalPosition(window, ToRECT(place));
+    return platform::Answers(window) && platform::SetNormalPosition(window, ToRECT(place));
 }
 
-void SendTo(HWND window, const Rect& place, const Rect& now) {
-    if (platform::IsMinimised(window)) {
-        PlaceMinimised(window, place);
-        return;
-    }
+// Sent without waiting; a minimised window, which cannot be, only when
+// `mayAsk` (where a moment's wait is allowed). Whether it was sent.
+bool SendTo(HWND window, const Rect& place, const Rect& now, bool mayAsk = false) {
+    if (platform::IsMinimised(window)) return mayAsk && PlaceMinimised(window, place);
     platform::PlaceWindowAsync(window, place.left, place.top, place.width(), place.height(), SizeFlags(place, now));
+    return true;
 }
 
 bool PlaceNow(HWND window, const Rect& place, const Rect& now) {
-    if (platform::IsMinimised(window)) return platform::Answers(window) && PlaceMinimised(window, place);
+    if (platform::IsMinimised(window)) return PlaceMinimised(window, place);
     return platform::PlaceWindow(window, place.left, place.top, place.width(), place.height(), SizeFlags(place, now));
 }
 
@@ -151,7 +152,7 @@ bool ChangeJournal::AnyParkedFor(HWND listed, HWND target) const {
 
 bool ChangeJournal::ParkedAt(HWND window, Point where) const {
     const WindowChange* change = record_.Find(KeyOf(window));
-    return change && change->park && change->park->at == where && change->process == IdentityOf(window);
+    return change && change->park && change->park->at == where && SameProcess(change->process, IdentityOf(window));
 }
 
 std::vector<HWND> ChangeJournal::ParkedFor(HWND listed, HWND target) const {
@@ -240,8 +241,9 @@ void ChangeJournal::GiveBackFromLastRun() {
     const std::vector<Monitor> monitors = MonitorsNow();
     for (const HWND window : ParkedWindows(record_)) {
         const WindowNow now = NowOf(window);
-        if (const auto place = ParkGiveBack(*record_.Find(KeyOf(window)), now, monitors))
-            SendTo(window, *place, now.rect);
+        const auto place = ParkGiveBack(*record_.Find(KeyOf(window)), now, monitors);
+        // A minimised one that does not answer keeps its line, for the close.
+        if (place && !SendTo(window, *place, now.rect, true)) continue;
         record_.ForgetPark(KeyOf(window));
     }
     for (const ParkedWindow& line : olderLines_.Windows()) {
@@ -261,9 +263,10 @@ void ChangeJournal::GiveBackParks() {
 }
 
 void ChangeJournal::SendHomeForNow() {
-    if (away_ || sealed_) return;
-    away_ = true;
+    if (sealed_) return;
     awaySince_ = GetTickCount64();
+    if (away_) return;
+    away_ = true;
     sentHome_.clear();
     const std::vector<Monitor> monitors = MonitorsNow();
     for (const WindowChange& change : record_.Changes()) {
@@ -271,8 +274,9 @@ void ChangeJournal::SendHomeForNow() {
         const HWND window = WindowOf(change.window);
         const WindowNow now = NowOf(window);
         const auto place = ParkGiveBack(change, now, monitors);
-        if (!place) continue;
-        SendTo(window, *place, now.rect);
+        // A minimised one, which cannot be placed without waiting, shows
+        // nobody its place until it is restored: it stays as it is.
+        if (!place || !SendTo(window, *place, now.rect)) continue;
         sentHome_.push_back({window, {place->left, place->top}});
     }
 }
@@ -290,7 +294,7 @@ void ChangeJournal::ParkAgain() {
         const WindowNow now = NowOf(sent.window);
         // Only a window that went home and stayed there goes out again; one
         // its program moved or closed meanwhile is none of ours any more.
-        if (!change || !change->park || !now.exists || now.process != change->process ||
+        if (!change || !change->park || !now.exists || !SameProcess(now.process, change->process) ||
             Point{now.rect.left, now.rect.top} != sent.home)
             continue;
         const Point at = change->park->at;

@@ -90,7 +90,13 @@ public:
         SavedAtEnd& operator=(const SavedAtEnd&) = delete;
         SavedAtEnd& operator=(SavedAtEnd&&) = delete;
         ~SavedAtEnd() {
-            if (journal_ && --journal_->batch_ == 0 && journal_->unsaved_) journal_->Save();
+            if (!journal_ || --journal_->batch_ != 0 || !journal_->unsaved_) return;
+            try {
+                journal_->Save();
+            } catch (...) {
+                // Out of memory: the file stays as it was, and the next
+                // change writes it whole.
+            }
         }
 
     private:

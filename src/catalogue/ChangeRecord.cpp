@@ -8,12 +8,16 @@
 
 namespace vistrel {
 
+bool SameProcess(const ProcessIdentity& a, const ProcessIdentity& b) {
+    return a.id == b.id && (a.started == b.started || a.started == 0 || b.started == 0);
+}
+
 WindowChange& ChangeRecord::Entry(uint64_t window, const ProcessIdentity& process) {
     for (WindowChange& change : changes_)
         if (change.window == window) {
             // The handle has passed to a window of another program: what was
             // noted of the old one no longer means anything.
-            if (change.process != process) change = WindowChange{window, process, 0, {}, {}};
+            if (!SameProcess(change.process, process)) change = WindowChange{window, process, 0, {}, {}};
             return change;
         }
     changes_.push_back({window, process, 0, {}, {}});
@@ -201,7 +205,7 @@ ChangeRecord ChangeRecord::Parse(std::string_view text) {
         // A window named again is as its last line says; a line of another
         // process than the window's earlier lines starts the window anew.
         WindowChange& change = record.changes_[place->second];
-        if (change.process != read.process) change = WindowChange{read.window, read.process, 0, {}, {}};
+        if (!SameProcess(change.process, read.process)) change = WindowChange{read.window, read.process, 0, {}, {}};
         if (isPark) {
             change.listed = read.listed;
             change.park = read.park;

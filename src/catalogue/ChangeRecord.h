@@ -59,6 +59,9 @@ struct ProcessIdentity {
     uint64_t started = 0;
     friend bool operator==(const ProcessIdentity&, const ProcessIdentity&) = default;
 };
+// The same process: the same id, and the same start where both were read
+// (a start that could not be read, once or now, leaves the id to decide).
+bool SameProcess(const ProcessIdentity& a, const ProcessIdentity& b);
 
 struct WindowChange {
     uint64_t window = 0;

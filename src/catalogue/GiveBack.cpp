@@ -20,16 +20,24 @@ bool Overlaps(int64_t left, int64_t top, int64_t right, int64_t bottom, const Re
 
 Size SizeOf(const Rect& r) { return {r.width(), r.height()}; }
 
-std::vector<Rect> AreasOf(const std::vector<Monitor>& monitors) {
-    std::vector<Rect> areas;
-    for (const Monitor& m : monitors) areas.push_back(m.area);
-    return areas;
+// The virtual screen of the monitors, without allocating: the crash
+// give-back asks it too.
+Rect BoundsOfMonitors(const std::vector<Monitor>& monitors) {
+    if (monitors.empty()) return {};
+    Rect bounds = monitors.front().area;
+    for (const Monitor& m : monitors) {
+        bounds.left = std::min(bounds.left, m.area.left);
+        bounds.top = std::min(bounds.top, m.area.top);
+        bounds.right = std::max(bounds.right, m.area.right);
+        bounds.bottom = std::max(bounds.bottom, m.area.bottom);
+    }
+    return bounds;
 }
 
 }  // namespace
 
 bool StandsAsParked(const WindowChange& change, const WindowNow& now) {
-    return change.park && now.exists && now.topLevel && now.process == change.process &&
+    return change.park && now.exists && now.topLevel && SameProcess(now.process, change.process) &&
            now.rect.left == change.park->at.x && now.rect.top == change.park->at.y;
 }
 
@@ -65,8 +73,8 @@ std::optional<Rect> ParkGiveBack(const WindowChange& change, const WindowNow& no
     // looked) where parking from its home puts a window.
     const bool asLeft =
         StandsAsParked(change, now) ||
-        (now.exists && now.topLevel && now.process == change.process && IsParkedLeft(now.rect.left) &&
-         StandsParked({change.window, home.left, home.top}, now.rect, BoundsOf(AreasOf(monitors))));
+        (now.exists && now.topLevel && SameProcess(now.process, change.process) && IsParkedLeft(now.rect.left) &&
+         StandsParked({change.window, home.left, home.top}, now.rect, BoundsOfMonitors(monitors)));
     if (!asLeft) return std::nullopt;
     // A maximised window was given its monitor's size to be parked with; any
     // other keeps the size it has now.
@@ -77,7 +85,7 @@ std::optional<Rect> ParkGiveBack(const WindowChange& change, const WindowNow& no
 std::optional<Rect> ParkLineGiveBack(const ParkedWindow& line, const WindowNow& now,
                                      const std::vector<Monitor>& monitors) {
     if (!now.exists || !now.topLevel || !IsParkedLeft(now.rect.left)) return std::nullopt;
-    if (!StandsParked(line, now.rect, BoundsOf(AreasOf(monitors)))) return std::nullopt;
+    if (!StandsParked(line, now.rect, BoundsOfMonitors(monitors))) return std::nullopt;
     return PlaceOnAMonitor({line.left, line.top}, SizeOf(now.rect), monitors);
 }
 
@@ -92,7 +100,7 @@ bool ParkedByPosition(const Rect& now, const std::vector<Rect>& monitors) {
 }
 
 LayerGiveBack LayerGiveBackOf(const WindowChange& change, const LayerNow& now) {
-    if (!change.layer || !now.exists || now.process != change.process || !now.layered || !now.attributes)
+    if (!change.layer || !now.exists || !SameProcess(now.process, change.process) || !now.layered || !now.attributes)
         return LayerGiveBack::Forget;
     const LayeredAttributes& a = *now.attributes;
     constexpr uint8_t kOpaque = 255;

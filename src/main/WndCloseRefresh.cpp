@@ -60,7 +60,9 @@ void TPrintWndDlg::ChangeTick() {
     // While the session may be ending the parked windows are at home, and
     // nothing is parked or layered until it goes on.
     if (ClosingStarted() || gate_.Busy() || !list_) return;
-    constexpr unsigned kSessionEndWaitMs = 30000;
+    // Long enough for a program to ask about unsaved work on the way out;
+    // Windows says WM_ENDSESSION(FALSE) when the end is called off.
+    constexpr unsigned kSessionEndWaitMs = 5 * 60 * 1000;
     changes_.ParkAgainAfter(kSessionEndWaitMs);
     if (!changes_.MayChange()) return;
     layered_.RetryReleased();

@@ -143,7 +143,11 @@ bool SetNormalPosition(HWND window, const RECT& screen) {
     const POINT origin = WorkspaceOrigin(window);
     placement.rcNormalPosition = screen;
     OffsetRect(&placement.rcNormalPosition, -origin.x, -origin.y);
-    if (placement.showCmd == SW_SHOWMINIMIZED) placement.showCmd = SW_SHOWMINNOACTIVE;
+    // Minimised it stays, inactive; hidden (in the tray, say) it stays hidden.
+    if (!IsWindowVisible(window))
+        placement.showCmd = SW_HIDE;
+    else if (placement.showCmd == SW_SHOWMINIMIZED)
+        placement.showCmd = SW_SHOWMINNOACTIVE;
     return SetWindowPlacement(window, &placement) != FALSE;
 }
 

@@ -38,8 +38,8 @@ TEST(ChangeRecord, WhatIsWrittenReadsBackAndTheParkFileStaysAsItWas) {
     EXPECT_EQ(given.Find(0x1A2B), nullptr);
     // The handle passed to a window of another program: the old change is
     // none of the new window's.
-    given.NoteLayering(0x55, {78, 5}, false, std::nullopt, 10);
-    EXPECT_EQ(given.Find(0x55)->process, (ProcessIdentity{78, 5}));
+    given.NoteLayering(0x55, {99, 5}, false, std::nullopt, 10);
+    EXPECT_EQ(given.Find(0x55)->process, (ProcessIdentity{99, 5}));
     EXPECT_EQ(given.Find(0x55)->layer->earlier, 10);
 }
 
@@ -89,6 +89,8 @@ TEST(GiveBack, AParkedWindowComesHomeOnlyAsParkingLeftItAndOntoAMonitor) {
         {"seen nowhere yet", noted, {true, kOwner, true, {20300, 20200, 20700, 20500}}, Rect{300, 200, 700, 500}},
         {"moved by its program", parked, {true, kOwner, true, {20400, 20200, 20800, 20500}}, std::nullopt},
         {"its handle in another process", parked, {true, kOther, true, {20300, 20200, 20700, 20500}}, std::nullopt},
+        {"its process's start unreadable now", parked, {true, {42, 0}, true, {20300, 20200, 20700, 20500}},
+         Rect{300, 200, 700, 500}},
         {"its process id reused", parked, {true, kLaterOwner, true, {20300, 20200, 20700, 20500}}, std::nullopt},
         {"gone", parked, {}, std::nullopt},
         {"a child window now", parked, {true, kOwner, false, {20300, 20200, 20700, 20500}}, std::nullopt},
