@@ -24,16 +24,18 @@ ProcessIdentity IdentityOf(HWND window) {
     return {process, platform::ProcessStarted(process)};
 }
 
+// `withStart`: the process's start read too (a question to the system); the
+// parked test, asked at every pass, goes by the id, which SameProcess allows.
 template <class Now>
-Now Identify(HWND window) {
+Now Identify(HWND window, bool withStart = true) {
     Now now;
     now.exists = IsWindow(window) != FALSE;
-    if (now.exists) now.process = IdentityOf(window);
+    if (now.exists) now.process = withStart ? IdentityOf(window) : ProcessIdentity{platform::ProcessOf(window), 0};
     return now;
 }
 
-WindowNow NowOf(HWND window) {
-    WindowNow now = Identify<WindowNow>(window);
+WindowNow NowOf(HWND window, bool withStart = true) {
+    WindowNow now = Identify<WindowNow>(window, withStart);
     if (!now.exists) return now;
     now.topLevel = platform::IsTopLevel(window);
     // A parked window the user minimised still belongs where it was parked:
@@ -145,7 +147,7 @@ void ChangeJournal::NoteRefused(HWND window, bool answered) {
 bool ChangeJournal::AnyParkedFor(HWND listed, HWND target) const {
     for (const WindowChange& change : record_.Changes())
         if (change.park && (change.listed == KeyOf(listed) || change.window == KeyOf(target)) &&
-            StandsAsParked(change, NowOf(WindowOf(change.window))))
+            StandsAsParked(change, NowOf(WindowOf(change.window), false)))
             return true;
     return false;
 }
