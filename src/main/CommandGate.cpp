@@ -26,11 +26,20 @@ std::optional<CommandGate::Command> CommandGate::TryBegin() {
 
 CommandGate::Command CommandGate::Hold() { return Command(*work_); }
 
+CommandGate::~CommandGate() { tk::Application::Instance().ForgetCallsServed(this); }
+
 bool CommandGate::MustDefer() {
     // The end of a command posts the deferred work itself.
     if (Busy()) return true;
-    if (!tk::Application::Instance().ServingAnyCall()) return false;
-    post_();
+    auto& app = tk::Application::Instance();
+    if (!app.ServingAnyCall()) return false;
+    // The end of the call runs it: a post now would come straight back to a
+    // pump running inside that call.
+    if (!std::exchange(awaitingCalls_, true))
+        app.WhenCallsServed(this, [this] {
+            awaitingCalls_ = false;
+            RunDeferred();
+        });
     return true;
 }
 

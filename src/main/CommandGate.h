@@ -35,6 +35,9 @@ public:
     // `post` posts a message to the main window that comes back as
     // RunDeferred: posted messages wait until the worker's call has returned.
     CommandGate(ClosingSequence& closing, std::function<void()> post, Deferred deferred);
+    ~CommandGate();
+    CommandGate(const CommandGate&) = delete;
+    CommandGate& operator=(const CommandGate&) = delete;
 
     // The background the commands pause, made after the gate; every command
     // is refused before it.
@@ -74,6 +77,7 @@ private:
     Deferred deferred_;
     BackgroundWork* work_ = nullptr;
     bool resizeAsked_ = false;
+    bool awaitingCalls_ = false;
     std::optional<RefreshKind> refreshAsked_;
     std::optional<BackgroundWork::Pause> sizeHold_;
 };

@@ -15,6 +15,9 @@ CommandGate::Deferred TPrintWndDlg::MakeDeferredRequests() {
     return deferred;
 }
 
-void TPrintWndDlg::PostRunDeferred() { PostMessageA(Handle(), tk::WM_VT_RUN_DEFERRED, 0, 0); }
+void TPrintWndDlg::PostRunDeferred() {
+    // Only our own post runs the deferred requests: anyone can post the number.
+    if (!runDeferredPosted_) runDeferredPosted_ = PostMessageA(Handle(), tk::WM_VT_RUN_DEFERRED, 0, 0) != FALSE;
+}
 
 }  // namespace vistrel

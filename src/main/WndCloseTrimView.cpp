@@ -50,7 +50,7 @@ void TPrintWndDlg::TrimingOnMenuClick(tk::Component&) {
     if (closing_.CloseAsked()) {
         // A close came while the list window was open: it ended that window
         // and now ends this one, which need not appear again first.
-        PostMessageA(Handle(), tk::WM_VT_RUN_DEFERRED, 0, 0);
+        PostRunDeferred();
         return;
     }
     if (!ClosingStarted()) Show();

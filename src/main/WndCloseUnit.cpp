@@ -1,5 +1,7 @@
 #include "main/WndCloseUnit.h"
 
+#include <utility>
+
 #include "catalogue/ThumbnailGeometry.h"
 #include "clipping/TrimViewUnit.h"
 #include "common/AppIdentity.h"
@@ -59,6 +61,7 @@ TPrintWndDlg::~TPrintWndDlg() {
     // and windows come home, translucency goes and list.dat is kept.
     closing_.Finish();
     RemoveCrashRescue();
+    tk::Application::Instance().ForgetCallsServed(this);
     tk::Application::Instance().OnHint = nullptr;
 }
 
@@ -208,11 +211,16 @@ LRESULT TPrintWndDlg::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!gate_.MayRunNow(CommandGate::Request::Close)) return 0;
         break;
     case WM_COMMAND:
-        // Sent by another program while a worker's call waits for a window:
-        // carried out once that call is over, as if it had been posted, so
-        // that no command pulls the list from under the step below.
+        // Inside a worker's call (a menu choice the rebuild's pump takes, a
+        // command another program sends while a step waits for a window) no
+        // command may pull the list from under the step below: it waits in
+        // our own queue until the call is over, never in the queue that pump
+        // drains.
         if (tk::Application::Instance().ServingAnyCall()) {
-            PostMessageA(Handle(), WM_COMMAND, wParam, lParam);
+            const HWND self = Handle();
+            tk::Application::Instance().WhenCallsServed(this, [self, wParam, lParam] {
+                SendMessageA(self, WM_COMMAND, wParam, lParam);
+            });
             return 0;
         }
         break;
@@ -232,7 +240,7 @@ LRESULT TPrintWndDlg::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         HotKeyPressed();
         return 0;
     case tk::WM_VT_RUN_DEFERRED:
-        gate_.RunDeferred();
+        if (std::exchange(runDeferredPosted_, false)) gate_.RunDeferred();
         return 0;
     default:
         break;

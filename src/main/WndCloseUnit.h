@@ -258,6 +258,7 @@ private:
     // from a message posted to this window.
     CommandGate::Deferred MakeDeferredRequests();
     void PostRunDeferred();
+    bool runDeferredPosted_ = false;
 
     // Keeping the list current (WndCloseRefresh.cpp)
     void CreateBackgroundWork();

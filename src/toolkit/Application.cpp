@@ -3,10 +3,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <memory>
 #include <utility>
 
 #include "toolkit/Form.h"
+#include "toolkit/MessageChecks.h"
 #include "toolkit/Messages.h"
 #include "toolkit/Timer.h"
 
@@ -16,19 +16,19 @@ namespace {
 
 constexpr const char* kUtilityClass = "VistrelUtilityWindow";
 
+}  // namespace
+
 // The worker whose call runs, on the stack of calls being served while it runs.
 class ServingCall {
 public:
-    ServingCall(std::vector<DWORD>& calls, DWORD threadId) : calls_(calls) { calls_.push_back(threadId); }
-    ~ServingCall() { calls_.pop_back(); }
+    ServingCall(Application& app, DWORD threadId) : app_(app) { app_.servingCalls_.push_back(threadId); }
+    ~ServingCall() { app_.CallEnded(); }
     ServingCall(const ServingCall&) = delete;
     ServingCall& operator=(const ServingCall&) = delete;
 
 private:
-    std::vector<DWORD>& calls_;
+    Application& app_;
 };
-
-}  // namespace
 
 LRESULT CALLBACK Application::UtilityProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     try {
@@ -36,15 +36,16 @@ LRESULT CALLBACK Application::UtilityProc(HWND hwnd, UINT message, WPARAM wParam
         case WM_VT_SYNCHRONIZE:
             // wParam: the sending worker's thread id; lParam: its call.
             if (Instance().IsPendingCall(wParam, lParam)) {
-                const ServingCall serving(Instance().servingCalls_, static_cast<DWORD>(wParam));
+                const ServingCall serving(Instance(), static_cast<DWORD>(wParam));
                 (*reinterpret_cast<const std::function<void()>*>(lParam))();
             }
             return 0;
-        case WM_VT_WORKER_FAILED: {
-            const std::unique_ptr<std::exception_ptr> error(reinterpret_cast<std::exception_ptr*>(lParam));
-            if (error && *error) std::rethrow_exception(*error);
+        case WM_VT_CALLS_SERVED:
+            Instance().RunCallsServed();
             return 0;
-        }
+        case WM_VT_WORKER_FAILED:
+            Instance().ReportWorkerFailures();
+            return 0;
         case WM_TIMER:
             Timer::Dispatch(wParam);
             return 0;
@@ -87,10 +88,71 @@ bool Application::ServingCallOf(DWORD threadId) const {
     return std::find(servingCalls_.begin(), servingCalls_.end(), threadId) != servingCalls_.end();
 }
 
+void Application::CallEnded() {
+    servingCalls_.pop_back();
+    if (servingCalls_.empty() && !afterCalls_.empty()) PostCallsServed();
+}
+
+void Application::WhenCallsServed(const void* owner, std::function<void()> fn) {
+    const auto queued = std::count_if(afterCalls_.begin(), afterCalls_.end(),
+                                      [owner](const auto& waiting) { return waiting.first == owner; });
+    if (static_cast<size_t>(queued) >= kMostQueuedPerOwner) return;
+    afterCalls_.emplace_back(owner, std::move(fn));
+    if (!ServingAnyCall()) PostCallsServed();
+}
+
+void Application::ForgetCallsServed(const void* owner) {
+    std::erase_if(afterCalls_, [owner](const auto& waiting) { return waiting.first == owner; });
+}
+
+void Application::PostCallsServed() {
+    if (callsServedPosted_ || !utility_) return;
+    callsServedPosted_ = PostMessageA(utility_, WM_VT_CALLS_SERVED, 0, 0) != FALSE;
+}
+
+void Application::RunCallsServed() {
+    // Whoever posted the message, only our own queue is run, and only once no
+    // call is served: retrieved by a pump inside a call, it waits for that
+    // call's end, which posts again.
+    callsServedPosted_ = false;
+    if (ServingAnyCall()) return;
+    // One at a time from the queue itself, so that an owner that goes while
+    // one runs takes the rest of its own with it; what is queued meanwhile
+    // waits for the next message.
+    for (size_t due = afterCalls_.size(); due > 0 && !afterCalls_.empty(); --due) {
+        const std::function<void()> fn = std::move(afterCalls_.front().second);
+        afterCalls_.erase(afterCalls_.begin());
+        try {
+            fn();
+        } catch (...) {
+            HandleException();
+        }
+    }
+    if (!afterCalls_.empty()) PostCallsServed();
+}
+
 void Application::ReportWorkerException(std::exception_ptr error) {
-    auto message = std::make_unique<std::exception_ptr>(std::move(error));
-    if (utility_ && PostMessageA(utility_, WM_VT_WORKER_FAILED, 0, reinterpret_cast<LPARAM>(message.get())))
-        message.release();  // the plumbing window owns it now
+    {
+        std::lock_guard<std::mutex> lock(failuresMutex_);
+        failures_.push_back(std::move(error));
+    }
+    if (utility_) PostMessageA(utility_, WM_VT_WORKER_FAILED, 0, 0);
+}
+
+void Application::ReportWorkerFailures() {
+    std::vector<std::exception_ptr> failures;
+    {
+        std::lock_guard<std::mutex> lock(failuresMutex_);
+        failures.swap(failures_);
+    }
+    for (const std::exception_ptr& failure : failures) {
+        if (!failure) continue;
+        try {
+            std::rethrow_exception(failure);
+        } catch (...) {
+            HandleException();
+        }
+    }
 }
 
 void Application::Terminate() {
@@ -108,6 +170,7 @@ void Application::Initialize() {
                                                        ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     mainThreadId_ = GetCurrentThreadId();
+    FilterPostedPointers();
     if (utility_) return;
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;

@@ -7,8 +7,9 @@
 #include <exception>
 #include <functional>
 #include <mutex>
-#include <unordered_map>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace vistrel::tk {
@@ -47,6 +48,15 @@ public:
     // it there would wait for ever.
     bool ServingCallOf(DWORD threadId) const;
     bool ServingAnyCall() const { return !servingCalls_.empty(); }
+    // Runs fn once this thread serves no worker's call any more, from the
+    // message loop: what must not run below such a call (a command, a
+    // rebuild) waits here, in our own queue. A pump running inside the call
+    // never sees it, so no pump drains it back into itself. `owner` names
+    // whose it is: ForgetCallsServed(owner) drops it, as the owner must before
+    // it goes. An owner queues at most kMostQueuedPerOwner; more are dropped.
+    void WhenCallsServed(const void* owner, std::function<void()> fn);
+    void ForgetCallsServed(const void* owner);
+    static constexpr size_t kMostQueuedPerOwner = 32;
     // A worker's code failed: the exception is reported in the
     // user-interface thread as any exception is. Callable from any thread.
     void ReportWorkerException(std::exception_ptr error);
@@ -83,6 +93,10 @@ private:
 
     static LRESULT CALLBACK UtilityProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool IsPendingCall(WPARAM threadId, LPARAM call);
+    void CallEnded();
+    void PostCallsServed();
+    void RunCallsServed();
+    void ReportWorkerFailures();
 
     HWND utility_ = nullptr;
     DWORD mainThreadId_ = 0;
@@ -94,6 +108,13 @@ private:
     // The workers whose calls the user-interface thread is running, the
     // innermost last; touched by that thread only.
     std::vector<DWORD> servingCalls_;
+    friend class ServingCall;
+    // What waits until no call is served, in the order it was queued.
+    std::vector<std::pair<const void*, std::function<void()>>> afterCalls_;
+    bool callsServedPosted_ = false;
+    // The workers' failures not yet reported; any thread adds to them.
+    std::mutex failuresMutex_;
+    std::vector<std::exception_ptr> failures_;
 };
 
 }  // namespace vistrel::tk

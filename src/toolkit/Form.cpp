@@ -13,6 +13,7 @@
 #include "toolkit/HintText.h"
 #include "platform/Locale.h"
 #include "toolkit/Menu.h"
+#include "toolkit/MessageChecks.h"
 
 namespace vistrel::tk {
 
@@ -251,7 +252,8 @@ LRESULT Form::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
         // Both halves of wParam carry the new DPI; lParam is the rectangle
         // Windows suggests, which keeps the form where the user dragged it.
-        DpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        // Anything else that comes with this number is ignored.
+        if (const RECT* offered = OfferedRectangle(wParam, lParam)) DpiChanged(HIWORD(wParam), *offered);
         return 0;
     case WM_DESTROY:
         if (OnDestroy) OnDestroy(*this);

@@ -62,8 +62,14 @@ bool Thread::Stop() {
     Terminate();
     if (!worker_.joinable()) return true;
     if (worker_.get_id() == std::this_thread::get_id() || !WaitFor()) return false;
-    worker_.join();
+    Join();
     return true;
+}
+
+void Thread::Join() {
+    // A stop inside the wait of another (the end of the session arriving
+    // while the close waits) may have joined already.
+    if (worker_.joinable()) worker_.join();
 }
 
 bool Thread::StopWithin(DWORD milliseconds) {
@@ -75,7 +81,7 @@ bool Thread::StopWithin(DWORD milliseconds) {
                            ? app.WaitServingCalls(finished_.get(), milliseconds)
                            : WaitForSingleObject(finished_.get(), milliseconds) == WAIT_OBJECT_0;
     if (!ended) return false;
-    worker_.join();
+    Join();
     return true;
 }
 

@@ -66,8 +66,9 @@ public:
     // Returns at once, false, when the UI thread runs a call of this worker
     // below the caller: the worker cannot end before it returns.
     bool WaitFor();
-    // Terminate, WaitFor and join. Safe to call more than once. True when the
-    // worker has ended and is joined (or never ran).
+    // Terminate, WaitFor and join. Safe to call more than once, and inside
+    // the wait of another Stop (which then finds the worker joined). True when
+    // the worker has ended and is joined (or never ran).
     bool Stop();
     // Terminate and wait at most `milliseconds` for Execute to return, then
     // join. False when the worker is still inside a call that cannot be
@@ -92,6 +93,7 @@ private:
     void Run();
 
     bool CallBelow() const;
+    void Join();
 
     std::atomic<bool> suspended_{true};
     std::atomic<DWORD> threadId_{0};  // the worker's, once it runs

@@ -2,6 +2,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Dpi.h"
+#include "toolkit/MessageChecks.h"
 #include "common/DpiScale.h"
 
 #include <commctrl.h>
@@ -140,6 +141,9 @@ LRESULT CALLBACK Window::ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPA
 // An exception never unwinds through the system's frames: it ends the handler
 // that threw it and is shown in the standard error box, and the program goes on.
 LRESULT Window::SafeWndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A notification whose header lies in another program's memory, or
+    // nowhere: our controls notify from this thread.
+    if (message == WM_NOTIFY && SentByAnotherThread()) return 0;
     try {
         return WndProc(message, wParam, lParam);
     } catch (...) {

@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "toolkit/Application.h"
 #include "toolkit/CheckBox.h"
@@ -189,6 +190,72 @@ TEST_F(ToolkitCore, AStopWithinATimeGivesUpOnAWorkerThatCannotEnd) {
     EXPECT_TRUE(worker.Terminated());
     SetEvent(worker.release.get());
     EXPECT_TRUE(worker.StopWithin(INFINITE));
+}
+
+// Told to end, it ends only once a second stop has begun.
+class AwaitsASecondStop : public Thread {
+public:
+    ~AwaitsASecondStop() override { Stop(); }
+    platform::UniqueHandle secondStop{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+
+protected:
+    void Execute() override {
+        while (SleepFor(1000)) {
+        }
+        WaitForSingleObject(secondStop.get(), 10000);
+    }
+};
+
+// Hands over one call.
+class CallsOnce : public Thread {
+public:
+    explicit CallsOnce(std::function<void()> call) : call_(std::move(call)) {}
+    ~CallsOnce() override { Stop(); }
+
+protected:
+    void Execute() override { Synchronize(call_); }
+
+private:
+    std::function<void()> call_;
+};
+
+TEST_F(ToolkitCore, AStopInsideTheWaitOfAnotherStopEndsBoth) {
+    // The end of the session arrives while the close waits for a worker, and
+    // stops that worker once more inside the wait.
+    AwaitsASecondStop worker;
+    worker.Resume();
+    bool innerStopped = false;
+    CallsOnce sessionEnd([&] {
+        SetEvent(worker.secondStop.get());
+        innerStopped = worker.Stop();
+    });
+    sessionEnd.Resume();
+    bool outerStopped = false;
+    EXPECT_NO_THROW(outerStopped = worker.Stop());
+    EXPECT_TRUE(innerStopped);
+    EXPECT_TRUE(outerStopped);
+    EXPECT_TRUE(sessionEnd.Stop());
+}
+
+// Inside a worker's call, what waits for the call's end stays out of the
+// pumps that run there, which end; it runs from the message loop afterwards.
+TEST_F(ToolkitCore, WorkWaitingForTheCallsEndNeverRunsInsideIt) {
+    auto& app = Application::Instance();
+    int runs = 0;
+    int runsInsideCall = -1;
+    CallsOnce worker([&] {
+        app.WhenCallsServed(this, [&] { ++runs; });
+        app.ProcessMessages();  // would spin for ever on a message that re-posts itself
+        runsInsideCall = runs;
+    });
+    worker.Resume();
+    EXPECT_TRUE(PumpUntil([&] { return runs == 1; }));
+    EXPECT_EQ(runsInsideCall, 0);
+    // A stranger's post of the same number runs nothing that is not queued.
+    PostMessageA(app.UtilityWindow(), WM_VT_CALLS_SERVED, 0, 0);
+    PostMessageA(app.UtilityWindow(), WM_VT_WORKER_FAILED, 0, 0x1234);
+    app.ProcessMessages();
+    EXPECT_EQ(runs, 1);
 }
 
 TEST_F(ToolkitCore, OnlyTheWorkersOwnCallsAreRun) {

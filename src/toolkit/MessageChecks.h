@@ -1,0 +1,35 @@
+#pragma once
+// Any program can post or send our windows any message. The messages whose
+// parameter is read as a pointer are checked here before it is used: such a
+// message is never legitimately posted, and a pointer that came from outside
+// must point at memory of ours that may be read.
+
+#include <windows.h>
+
+#include <cstddef>
+
+namespace vistrel::tk {
+
+// Whether [address, address + size) lies in committed memory of this process
+// that may be read.
+bool ReadableMemory(const void* address, size_t size);
+
+// A posted message that would make its receiver read lParam as a pointer, or
+// call it (a timer's procedure): only another program posts such a thing.
+bool PostedWithPointer(UINT message, LPARAM lParam);
+
+// The message being handled was sent by another thread, another program's
+// among them. A control notifies its parent from the parent's own thread.
+bool SentByAnotherThread();
+
+// The rectangle a WM_DPICHANGED offers, when the message is one the system
+// could have sent: both halves of wParam one plausible DPI, and lParam
+// pointing at a readable rectangle of a plausible size. Null otherwise.
+const RECT* OfferedRectangle(WPARAM wParam, LPARAM lParam);
+
+// Installs, once per thread, the filter that turns every message
+// PostedWithPointer into WM_NULL before any loop of the thread (modal ones,
+// the system's menus among them) dispatches it.
+void FilterPostedPointers();
+
+}  // namespace vistrel::tk
