@@ -59,7 +59,7 @@ RefreshTimes TimeRefreshes(MainWindowHarness& main, const PictureWindows& window
         // and add a tick's time to the refresh.
         main.ServeNextTick();
         const PairMs times = TimePair(
-            i, [&] { dlg.RefreshList(); },
+            i, [&] { dlg.RefreshListNow(); },
             [&] {
                 for (HWND window : windows.Windows())
                     BareCapture(window, thumbnail.Dc(), thumbnail.Width(), thumbnail.Height());
@@ -146,7 +146,7 @@ void Run() {
                     kTarget);
 
     main.ServeNextTick();
-    PrintMessageProfile("refresh", [&] { dlg.RefreshList(); }, 12);
+    PrintMessageProfile("refresh", [&] { dlg.RefreshListNow(); }, 12);
 
     // Filling the image list the way the build used to (emptied, then one
     // picture appended per item, the list growing 16 pictures at a time), from

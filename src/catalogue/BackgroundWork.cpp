@@ -19,11 +19,13 @@ void BackgroundWork::Start() {
     if (!stopped_ && !Busy()) updateThread_->Resume();
 }
 
-BackgroundWork::Pause::Pause(BackgroundWork& work) : work_(&work) { work_->Enter(); }
+ListHold::ListHold(BackgroundWork* work) : work_(work) {
+    if (work_) work_->Enter();
+}
 
-BackgroundWork::Pause::Pause(Pause&& other) noexcept : work_(std::exchange(other.work_, nullptr)) {}
+ListHold::ListHold(ListHold&& other) noexcept : work_(std::exchange(other.work_, nullptr)) {}
 
-BackgroundWork::Pause::~Pause() {
+ListHold::~ListHold() {
     if (work_) work_->Leave();
 }
 

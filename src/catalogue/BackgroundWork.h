@@ -1,10 +1,10 @@
 #pragma once
 // BackgroundWork: what keeps the list current behind the user's back, the
 // update thread that paces the change tick and the automatic passes that
-// Timer1 starts, and the pause that every command of the main window takes
-// while it moves, restores or re-lays out windows.
+// Timer1 starts. A ListHold pauses it: every command of the main window holds
+// the list while it moves, restores or re-lays out windows.
 //
-// The pause doubles as the main window's count of running commands. Commands
+// The holds double as the main window's count of running commands. Commands
 // wait with message processing, so a click, a timer or a close can arrive in
 // the middle of one; while the count is above 0, the main window records such
 // requests instead of running them, and OnIdle tells it when the outermost
@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "catalogue/AutoThreadUnit.h"
+#include "catalogue/ListHold.h"
 #include "catalogue/UpdateThreadUnit.h"
 
 namespace vistrel {
@@ -42,20 +43,6 @@ public:
     // Lets the update thread run (created suspended with this object).
     void Start();
 
-    // A running command: background work stays paused while one exists.
-    class Pause {
-    public:
-        explicit Pause(BackgroundWork& work);
-        ~Pause();
-        Pause(Pause&& other) noexcept;
-        Pause(const Pause&) = delete;
-        Pause& operator=(const Pause&) = delete;
-        Pause& operator=(Pause&&) = delete;
-
-    private:
-        BackgroundWork* work_;
-    };
-
     bool Busy() const { return depth_ > 0; }
     // Runs when the outermost command has ended and background work resumed.
     std::function<void()> OnIdle;
@@ -78,6 +65,7 @@ public:
     bool Stopped() const { return stopped_; }
 
 private:
+    friend class ListHold;
     void Enter();
     void Leave();
     void WaitForPass();

@@ -51,7 +51,7 @@ void ThumbnailList::SetThumbnailSize(int width, int height) {
     listView_.SetLargeImages(pictures_);
 }
 
-void ThumbnailList::Rebuild(int columns) {
+void ThumbnailList::Rebuild(const ListHold&, int columns) {
     // 1. What each listed window carries over: marks, clipping, position.
     // Item counts are asked once per loop: each question is a message to the
     // list view, and none of these loops adds or removes items.
@@ -349,7 +349,7 @@ HWND ThumbnailList::RenderNewItem(WindowEntry& entry, int image, const LastPictu
     return result.pictured;
 }
 
-void ThumbnailList::RerenderEntry(int item, bool minimised, bool parked) {
+void ThumbnailList::RerenderEntry(const ListHold&, int item, bool minimised, bool parked) {
     WindowEntry* entry = EntryOf(item);
     if (!entry) return;
     entry->minimized = minimised;
@@ -394,7 +394,7 @@ void ThumbnailList::RefreshThumbnail(HWND window, int item) {
     listView_.RedrawItem(item);
 }
 
-bool ThumbnailList::CaptureFullSize(HWND window, tk::Bitmap& picture) {
+bool ThumbnailList::CaptureFullSize(const ListHold&, HWND window, tk::Bitmap& picture) {
     // A window without area is pictured by the window it owns.
     catalogue_.EnumerateVisible();
     return renderer_.CaptureFullSize(window, picture);
@@ -431,11 +431,11 @@ int ThumbnailList::CountQualifying() {
     return catalogue_.ListedCount();
 }
 
-void ThumbnailList::UnparkListed() {
+void ThumbnailList::UnparkListed(const ListHold& held) {
     const std::vector<HWND> windows = Windows();
     const std::vector<HWND> targets = PlacementTargets(windows);
     for (size_t i = 0; i < windows.size(); ++i)
-        if (windows[i]) UnparkWindow(windows[i], targets[i]);
+        if (windows[i]) UnparkWindow(held, windows[i], targets[i]);
 }
 
 LastPicture ThumbnailList::PictureOf(int item) const {

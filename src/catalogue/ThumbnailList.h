@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "catalogue/ListFilter.h"
+#include "catalogue/ListHold.h"
 #include "catalogue/ListPlace.h"
 #include "catalogue/ThumbnailRenderer.h"
 #include "catalogue/WindowCatalogue.h"
@@ -65,7 +66,7 @@ public:
     // Rebuilds the list from the windows there are now: marks, clipping and
     // order carried over by window handle, new windows after them by title,
     // one picture each, laid out in `columns` columns.
-    void Rebuild(int columns);
+    void Rebuild(const ListHold& held, int columns);
     void LayOutGrid(int columns);
     // Empties the list; the entries go.
     void Clear();
@@ -73,7 +74,7 @@ public:
 
     // Stores both marks in the entry and draws the item's picture anew (in
     // Open Only mode only the marks change).
-    void RerenderEntry(int item, bool minimised, bool parked);
+    void RerenderEntry(const ListHold& held, int item, bool minimised, bool parked);
     // Captures the item's window anew; `window` is the entry's. While the
     // clipping list window is open this is what feeds it, a pass calling it
     // for each item in list order; the item's own thumbnail then stays.
@@ -81,7 +82,7 @@ public:
     // The item's caption, and its entry's title with it.
     void SetTitle(int item, const std::string& title);
     // The window's picture at its real size (see ThumbnailRenderer).
-    bool CaptureFullSize(HWND window, tk::Bitmap& picture);
+    bool CaptureFullSize(const ListHold& held, HWND window, tk::Bitmap& picture);
 
     // What the commands ask of the listed windows. Placement targets come
     // from a fresh look at the desktop, as owned windows come and go.
@@ -115,7 +116,7 @@ public:
     // At the close, after the record of changes has been given back: the
     // listed windows that the position alone shows parked (by a run of an
     // earlier version, say) come home too.
-    void UnparkListed();
+    void UnparkListed(const ListHold& held);
 
 private:
     // Returns the items' windows in list order. `lastPictures` tells where

@@ -17,7 +17,7 @@ Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 Rect RectOf(HWND window) { return ToRect(platform::WindowRect(window)); }
 
 template <class Done>
-void PumpUntil(Done done) {
+void PumpUntil(const ListHold&, Done done) {
     // Bounded twice: by the number of passes and by time, since a pass that
     // finds nothing to do is quick and one that paints is not.
     auto& app = tk::Application::Instance();
@@ -50,15 +50,15 @@ bool ParkingAllowed() {
 bool MayPark(HWND target) { return ParkingAllowed() && platform::Answers(target) && ParkingAllowed(); }
 
 // A window brought back paints at once where it stands again.
-void Settle(HWND window) {
+void Settle(const ListHold&, HWND window) {
     tk::Application::Instance().ProcessMessages();
     platform::RedrawNow(window);
 }
 
-void SendHomeByOffset(HWND target, const Rect& now, bool wait) {
+void SendHomeByOffset(const ListHold& held, HWND target, const Rect& now, bool wait) {
     const Point p = UnparkedPosition(now);
     if (wait && platform::PlaceWindow(target, p.x, p.y, 0, 0, SWP_NOSIZE)) {
-        Settle(target);
+        Settle(held, target);
         return;
     }
     // A window that does not answer is still never left out of sight: it
@@ -67,7 +67,7 @@ void SendHomeByOffset(HWND target, const Rect& now, bool wait) {
 }
 
 // Where the target is after it was asked to move out of sight.
-bool SeeParked(HWND target, const Rect& before) {
+bool SeeParked(const ListHold& held, HWND target, const Rect& before) {
     const Rect now = RectOf(target);
     if (!ParkingAllowed()) {
         // The end came while the window was asked, and may have given the
@@ -75,7 +75,7 @@ bool SeeParked(HWND target, const Rect& before) {
         if (journal)
             journal->GiveBackPark(target, false);
         else if (now != before)
-            SendHomeByOffset(target, now, false);
+            SendHomeByOffset(held, target, now, false);
         return false;
     }
     // Out of sight is parked, also a maximised window that would not be
@@ -100,14 +100,14 @@ bool IsWindowParked(HWND listed, HWND target) {
     return ParkedByPositionNow(RectOf(target));
 }
 
-bool ParkWindow(HWND listed, HWND target) {
+bool ParkWindow(const ListHold& held, HWND listed, HWND target) {
     const Rect r = RectOf(target);
     const bool zoomed = platform::IsMaximised(target);
     switch (ParkDecision(r, zoomed, IsWindowParked(listed, target))) {
     case ParkAction::None:
         return false;
     case ParkAction::Unpark:
-        UnparkWindow(listed, target);
+        UnparkWindow(held, listed, target);
         return false;
     case ParkAction::MoveOut:
     case ParkAction::RestoreMaximisedAndMoveOut:
@@ -124,67 +124,67 @@ bool ParkWindow(HWND listed, HWND target) {
     } else {
         platform::PlaceWindow(target, park.at.x, park.at.y, 0, 0, SWP_NOSIZE);
     }
-    return SeeParked(target, r);
+    return SeeParked(held, target, r);
 }
 
-bool UnparkWindow(HWND listed, HWND target) {
+bool UnparkWindow(const ListHold& held, HWND listed, HWND target) {
     bool ours = false;
     if (journal) {
         for (const HWND window : journal->ParkedFor(listed, target)) {
             const ChangeJournal::Return given = journal->GiveBackPark(window, true);
             if (given == ChangeJournal::Return::NotOurs) continue;
             ours = true;
-            if (given == ChangeJournal::Return::Home) Settle(window);
+            if (given == ChangeJournal::Return::Home) Settle(held, window);
         }
     }
     if (ours) return true;
     const Rect r = RectOf(target);
     if (!ParkedByPositionNow(r)) return false;
-    SendHomeByOffset(target, r, true);
+    SendHomeByOffset(held, target, r, true);
     return true;
 }
 
-bool QuietRestoreFromParked(HWND window) {
+bool QuietRestoreFromParked(const ListHold& held, HWND window) {
     const Rect before = ToRect(platform::NormalPosition(window));
     if (!platform::QuietShow(window)) return false;
-    WaitUntilRestored(window);
+    WaitUntilRestored(held, window);
     // Still out of sight: the unpark that follows brings it home.
     if (IsParkedLeft(RectOf(window).left)) return true;
     // The restore moved it onto a screen, away from where it was parked.
     if (journal && journal->ParkedAt(window, {before.left, before.top})) {
-        if (journal->GiveBackPark(window, true, true) == ChangeJournal::Return::Home) Settle(window);
+        if (journal->GiveBackPark(window, true, true) == ChangeJournal::Return::Home) Settle(held, window);
         return true;
     }
-    if (ParkedByPositionNow(before)) SendHomeByOffset(window, before, true);
+    if (ParkedByPositionNow(before)) SendHomeByOffset(held, window, before, true);
     return true;
 }
 
-bool QuietMinimiseAndWait(HWND window) {
+bool QuietMinimiseAndWait(const ListHold& held, HWND window) {
     if (!platform::QuietMinimise(window)) return false;
-    WaitUntilMinimised(window);
+    WaitUntilMinimised(held, window);
     return true;
 }
 
-void WaitUntilRestored(HWND window) {
-    PumpUntil([window] { return !platform::IsMinimised(window); });
+void WaitUntilRestored(const ListHold& held, HWND window) {
+    PumpUntil(held, [window] { return !platform::IsMinimised(window); });
 }
 
-void WaitUntilMinimised(HWND window) {
-    PumpUntil([window] { return platform::IsMinimised(window); });
+void WaitUntilMinimised(const ListHold& held, HWND window) {
+    PumpUntil(held, [window] { return platform::IsMinimised(window); });
 }
 
-void AwaitState(HWND window, AwaitedState state) {
+void AwaitState(const ListHold& held, HWND window, AwaitedState state) {
     switch (state) {
     case AwaitedState::None:
         return;
     case AwaitedState::Restored:
-        WaitUntilRestored(window);
+        WaitUntilRestored(held, window);
         return;
     case AwaitedState::Minimised:
-        WaitUntilMinimised(window);
+        WaitUntilMinimised(held, window);
         return;
     case AwaitedState::Gone:
-        PumpUntil([window] { return !platform::WindowExists(window); });
+        PumpUntil(held, [window] { return !platform::WindowExists(window); });
         return;
     }
 }

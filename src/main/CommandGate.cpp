@@ -21,10 +21,18 @@ bool CommandGate::MayBegin() const {
 
 std::optional<CommandGate::Command> CommandGate::TryBegin() {
     if (!MayBegin()) return std::nullopt;
-    return Command(*work_);
+    return Hold();
 }
 
-CommandGate::Command CommandGate::Hold() { return Command(*work_); }
+std::optional<CommandGate::Command> CommandGate::HoldForChangeTick() {
+    if (!work_ || closing_.Started() || Busy()) return std::nullopt;
+    return Hold();
+}
+
+CommandGate::Command CommandGate::HoldForClose() {
+    // The background may be stopped already, or never have been made.
+    return Command(work_ && !work_->Stopped() ? work_ : nullptr);
+}
 
 CommandGate::~CommandGate() { tk::Application::Instance().ForgetCallsServed(this); }
 
@@ -43,21 +51,20 @@ bool CommandGate::MustDefer() {
     return true;
 }
 
-bool CommandGate::MayRunNow(Request request, RefreshKind kind) {
-    if (!work_ && request != Request::Close) return false;
-    if (!MustDefer()) return true;
-    switch (request) {
-    case Request::Close:
-        // The program counts as on its way out from here on.
-        closing_.NoteCloseAsked();
-        break;
-    case Request::Resize:
+std::optional<CommandGate::Command> CommandGate::Admit(Request request, RefreshKind kind) {
+    if (!work_ || closing_.Started()) return std::nullopt;
+    if (!MustDefer()) return Hold();
+    if (request == Request::Resize)
         resizeAsked_ = true;
-        break;
-    case Request::Refresh:
+    else
         refreshAsked_ = kind;
-        break;
-    }
+    return std::nullopt;
+}
+
+bool CommandGate::MayCloseNow() {
+    if (!MustDefer()) return true;
+    // The program counts as on its way out from here on.
+    closing_.NoteCloseAsked();
     return false;
 }
 
@@ -77,7 +84,7 @@ void CommandGate::RunDeferred() {
 }
 
 void CommandGate::HoldSize() {
-    if (work_ && !sizeHold_ && !closing_.Started()) sizeHold_.emplace(*work_);
+    if (work_ && !sizeHold_ && !closing_.Started()) sizeHold_.emplace(Hold());
 }
 
 }  // namespace vistrel

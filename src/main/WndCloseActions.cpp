@@ -48,20 +48,20 @@ void TPrintWndDlg::RunWindowCommand(WindowCommand command, bool bringToFront) {
     for (size_t n = 0; n < selected.size(); ++n) {
         // Each window's change may wait, and a close or the end of the
         // session met there ends the command: nothing more goes out of sight.
-        if (ClosingStarted()) return;
+        if (gate_.ClosingStarted()) return;
         const Selected& s = selected[n];
         const HWND target = targets[n];
         switch (command) {
         case WindowCommand::Show:
             if (openOnly) {
-                if (s.parked) UnparkWindow(s.window, target);
+                if (s.parked) UnparkWindow(*running, s.window, target);
             } else if (s.minimized) {
                 platform::QuietShow(s.window);
             }
             break;
         case WindowCommand::Minimise:
             if (openOnly) {
-                if (!s.parked) ParkWindow(s.window, target);
+                if (!s.parked) ParkWindow(*running, s.window, target);
             } else if (!s.minimized) {
                 platform::QuietMinimise(s.window);
             }
@@ -75,18 +75,18 @@ void TPrintWndDlg::RunWindowCommand(WindowCommand command, bool bringToFront) {
     }
     const AwaitedState awaited = StateToAwait(command, openOnly);
     for (const Selected& s : selected) {
-        if (ClosingStarted()) return;
-        AwaitState(s.window, awaited);
+        if (gate_.ClosingStarted()) return;
+        AwaitState(*running, s.window, awaited);
     }
     // Closed windows leave the list when the change tick sees them gone.
-    if (command == WindowCommand::Close || ClosingStarted()) return;
+    if (command == WindowCommand::Close || gate_.ClosingStarted()) return;
 
     const bool minimisedNow = command == WindowCommand::Minimise && !openOnly;
     const std::vector<HWND> targetsNow = list_->PlacementTargets(windows);
     for (size_t n = 0; n < selected.size(); ++n) {
-        if (ClosingStarted()) return;
+        if (gate_.ClosingStarted()) return;
         const Selected& s = selected[n];
-        RerenderEntry(s.item, minimisedNow, IsWindowParked(s.window, targetsNow[n]));
+        RerenderEntry(*running, s.item, minimisedNow, IsWindowParked(s.window, targetsNow[n]));
         if (s.minimized) platform::RedrawNow(s.window);
     }
     if (command != WindowCommand::Show) return;
@@ -97,7 +97,7 @@ void TPrintWndDlg::RunWindowCommand(WindowCommand command, bool bringToFront) {
     }
     // Each in front in turn: the last one selected ends in front of all.
     for (const Selected& s : selected) {
-        if (ClosingStarted()) return;
+        if (gate_.ClosingStarted()) return;
         SetForegroundWindow(s.window);
     }
 }
@@ -175,14 +175,14 @@ void TPrintWndDlg::ListView1DblClick(tk::Component&) {
     if (wasMinimised) {
         platform::Restore(window);
     } else if (openOnly) {
-        parkedNow = ParkWindow(window, list_->PlacementTargetOf(window));
+        parkedNow = ParkWindow(*running, window, list_->PlacementTargetOf(window));
     } else {
         platform::Minimise(window);
         minimisedNow = true;
     }
-    AwaitState(window, StateToAwaitOnToggle(wasMinimised, openOnly));
-    if (ClosingStarted()) return;
-    RerenderEntry(item, minimisedNow, parkedNow);
+    AwaitState(*running, window, StateToAwaitOnToggle(wasMinimised, openOnly));
+    if (gate_.ClosingStarted()) return;
+    RerenderEntry(*running, item, minimisedNow, parkedNow);
     if (wasMinimised) platform::RedrawNow(window);
     SetForegroundWindow(Handle());
 }

@@ -5,8 +5,8 @@
 
 namespace vistrel {
 
-void TPrintWndDlg::RefreshList() {
-    list_->Rebuild(columnCount_);
+void TPrintWndDlg::RefreshList(const ListHold& held) {
+    list_->Rebuild(held, columnCount_);
     if (background_) background_->SetItemCount(ListView1.Count());
     if (trimView_) RegionsAfterRebuild();
     if (!list_->Filter().Empty()) ShowFindStatus(ListView1.ShownCount());

@@ -37,13 +37,13 @@ void TPrintWndDlg::Clip1Click(tk::Component&) {
     const WindowEntry* entry = item >= 0 ? EntryOf(item) : nullptr;
     if (!entry) return;
     tk::Bitmap picture;
-    if (!list_->CaptureFullSize(list_->PlacementTargetOf(WindowOf(*entry)), picture)) return;
+    if (!list_->CaptureFullSize(*running, list_->PlacementTargetOf(WindowOf(*entry)), picture)) return;
     TOKBottomDlg dialog(Handle(), picture, entry->clips ? *entry->clips : ClipSet{});
     const int result = dialog.ShowModal();
     // Nothing rebuilds the list while the dialog runs; the entry may only
     // have been released by the end of the session.
     WindowEntry* edited = EntryOf(item);
-    if (result != tk::mrOk || !edited || ClosingStarted()) return;
+    if (result != tk::mrOk || !edited || gate_.ClosingStarted()) return;
     const ClipSet set = dialog.Result();
     if (RegionsOf(set) == 0)
         edited->clips.reset();
@@ -74,7 +74,7 @@ void TPrintWndDlg::ClipMenuClick(tk::Component&) {
     const auto running = gate_.TryBegin();
     if (!running || !PrintWindowAvailable()) return;
     for (int i = 0; i < ListView1.Count(); ++i) {
-        if (ClosingStarted()) return;
+        if (gate_.ClosingStarted()) return;
         if (const WindowEntry* entry = EntryOf(i)) RefreshThumbnail(WindowOf(*entry), i);
     }
 }

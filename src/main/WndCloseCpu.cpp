@@ -12,7 +12,7 @@ void TPrintWndDlg::CreateCpuThread() {
     // value that arrives once the close has begun is dropped: the label and
     // the list may already be on their way out.
     cpuThread_ = std::make_unique<TCpuThread>([this](int percent) {
-        if (!ClosingStarted()) SetCpuUsage(percent);
+        if (!gate_.ClosingStarted()) SetCpuUsage(percent);
     });
 }
 

@@ -16,10 +16,10 @@
 
 namespace vistrel {
 
-bool TPrintWndDlg::PictureOf(int item, PictureScale scale, tk::Bitmap& picture) {
+bool TPrintWndDlg::PictureOf(const ListHold& held, int item, PictureScale scale, tk::Bitmap& picture) {
     const WindowEntry* entry = EntryOf(item);
     if (!entry) return false;
-    if (scale == PictureScale::Actual) return list_->CaptureFullSize(WindowOf(*entry), picture);
+    if (scale == PictureScale::Actual) return list_->CaptureFullSize(held, WindowOf(*entry), picture);
     picture.SetSize(ImageList1.Width(), ImageList1.Height());
     return ImageList1.CopyImage(ListView1.ImageIndex(item), picture.Dc());
 }
@@ -32,9 +32,9 @@ void TPrintWndDlg::N6Click(PictureScale scale) {
     const int item = ListView1.FirstSelected();
     if (item < 0) return;
     tk::Bitmap picture;
-    if (PictureOf(item, scale, picture))
+    if (PictureOf(*running, item, scale, picture))
         tk::CopyBitmapToClipboard(Handle(), picture);
-    else if (scale == PictureScale::Actual && !ClosingStarted())
+    else if (scale == PictureScale::Actual && !gate_.ClosingStarted())
         tk::Application::Instance().ShowError(NothingCapturedMessage({ListView1.Caption(item)}));
 }
 
@@ -50,9 +50,9 @@ void TPrintWndDlg::N12Click(PictureScale scale) {
     const std::string title = ListView1.Caption(selected.front());
     SaveDialog1.FileName =
         ProposedName(title, platform::DirectoryExists(title), platform::IsLeadByte);
-    if (!SaveDialog1.Execute(Handle()) || ClosingStarted()) {
+    if (!SaveDialog1.Execute(Handle()) || gate_.ClosingStarted()) {
         // A dialog that could not open is not the user's cancel.
-        if (SaveDialog1.Failure() && !ClosingStarted())
+        if (SaveDialog1.Failure() && !gate_.ClosingStarted())
             tk::Application::Instance().ShowError(SaveDialogFailedMessage(SaveDialog1.Failure()));
         return;
     }
@@ -80,10 +80,10 @@ void TPrintWndDlg::N12Click(PictureScale scale) {
     tk::Bitmap picture;
     std::vector<std::string> notCaptured;
     for (size_t i = 0; i < selected.size(); ++i) {
-        if (ClosingStarted()) return;
+        if (gate_.ClosingStarted()) return;
         // A window with nothing to show writes nothing rather than an empty
         // file, and is named afterwards.
-        if (!PictureOf(selected[i], scale, picture)) {
+        if (!PictureOf(*running, selected[i], scale, picture)) {
             notCaptured.push_back(ListView1.Caption(selected[i]));
             continue;
         }
@@ -91,7 +91,7 @@ void TPrintWndDlg::N12Click(PictureScale scale) {
         // The standard error box; the remaining files are not written.
         if (!written) throw std::runtime_error(CannotWriteMessage(names[i]));
     }
-    if (!notCaptured.empty() && !ClosingStarted())
+    if (!notCaptured.empty() && !gate_.ClosingStarted())
         tk::Application::Instance().ShowError(NothingCapturedMessage(notCaptured));
 }
 

@@ -23,35 +23,35 @@ void TPrintWndDlg::CreateBackgroundWork() {
 void TPrintWndDlg::ToolButton1Click(RefreshKind kind) {
     // Rebuilding the list under a running command would pull its items
     // away; the refresh follows when the command is over.
-    if (ClosingStarted() || !gate_.MayRunNow(CommandGate::Request::Refresh, kind)) return;
+    const auto command = gate_.Admit(CommandGate::Request::Refresh, kind);
+    if (!command) return;
     platform::RedrawNow(GetDesktopWindow());
-    const auto command = gate_.Hold();
     if (kind == RefreshKind::OpenOnlySwitched && !CheckBox1.Checked() && PrintWindowAvailable())
-        BringParkedWindowsHome();
+        BringParkedWindowsHome(*command);
     else
-        RefreshList();
+        RefreshList(*command);
 }
 
-void TPrintWndDlg::BringParkedWindowsHome() {
+void TPrintWndDlg::BringParkedWindowsHome(const ListHold& held) {
     // "Open Only" was just unchecked: every parked window comes back to
     // where it was and is minimised for real; the listed ones, and then the
     // ones the record names for windows that left the list meanwhile.
     const std::vector<HWND> windows = list_->Windows();
     const std::vector<HWND> targets = list_->PlacementTargets(windows);
-    const auto bringHome = [this](HWND window, HWND target) {
+    const auto bringHome = [this, &held](HWND window, HWND target) {
         // Only a window that was out of sight is minimised. One that does
         // not answer stays as it is for now; a hidden one stays hidden.
-        if (!UnparkWindow(window, target)) return;
+        if (!UnparkWindow(held, window, target)) return;
         // Each wait may change the list: the item is found again by its window.
-        if (!platform::IsVisible(window) || !QuietMinimiseAndWait(window)) return;
-        if (const int item = ItemOfWindow(window); item >= 0) RerenderEntry(item, true, false);
+        if (!platform::IsVisible(window) || !QuietMinimiseAndWait(held, window)) return;
+        if (const int item = ItemOfWindow(window); item >= 0) RerenderEntry(held, item, true, false);
     };
     for (size_t i = 0; i < windows.size(); ++i) {
-        if (ClosingStarted()) return;
+        if (gate_.ClosingStarted()) return;
         if (windows[i] && IsWindowParked(windows[i], targets[i])) bringHome(windows[i], targets[i]);
     }
     for (const HWND listed : changes_.ListedOfParked()) {
-        if (ClosingStarted()) return;
+        if (gate_.ClosingStarted()) return;
         bringHome(listed, listed);
     }
 }
@@ -59,7 +59,7 @@ void TPrintWndDlg::BringParkedWindowsHome() {
 void TPrintWndDlg::ChangeTick() {
     // While the session may be ending the parked windows are at home, and
     // nothing is parked or layered until it goes on.
-    if (ClosingStarted() || gate_.Busy() || !list_) return;
+    if (!gate_.ListFree() || !list_) return;
     // Long enough for a program to ask about unsaved work on the way out;
     // Windows says WM_ENDSESSION(FALSE) when the end is called off.
     constexpr unsigned kSessionEndWaitMs = 5 * 60 * 1000;
@@ -70,8 +70,7 @@ void TPrintWndDlg::ChangeTick() {
     const int kind = ChangeCheck();
     background_->SetStopRequest(kind);
     if (kind == kNoChange || background_->PassRunning()) return;
-    const auto held = gate_.Hold();
-    ApplyChange(kind);
+    if (const auto held = gate_.HoldForChangeTick()) ApplyChange(*held, kind);
 }
 
 void TPrintWndDlg::UpdateToolbarStates() {
@@ -117,42 +116,42 @@ int TPrintWndDlg::ChangeCheck() {
     return ChangeKind(input);
 }
 
-void TPrintWndDlg::ApplyChange(int kind) {
+void TPrintWndDlg::ApplyChange(const ListHold& held, int kind) {
     switch (kind) {
     case kLayoutChanged:
         ApplyThumbnailSize(true);
         if (!PrintWindowAvailable()) ClearList();
-        RefreshList();
+        RefreshList(held);
         break;
     case kCountChanged:
-        RefreshList();
+        RefreshList(held);
         break;
     case kItemChanged:
-        ApplyItemChanges();
+        ApplyItemChanges(held);
         break;
     default:
         break;
     }
 }
 
-void TPrintWndDlg::ApplyItemChanges() {
+void TPrintWndDlg::ApplyItemChanges(const ListHold& held) {
     const bool openOnly = OpenOnlyInForce();
     bool retitled = false;
     for (int i = 0; i < ListView1.Count(); ++i) {
-        if (ClosingStarted()) return;
+        if (gate_.ClosingStarted()) return;
         const WindowEntry* entry = EntryOf(i);
         if (!entry) continue;
         const HWND h = WindowOf(*entry);
         const ItemPlan plan = PlanItemChange({openOnly, platform::IsMinimised(h), entry->minimized, entry->parked});
-        if (plan.restoreFirst && !QuietRestoreFromParked(h)) continue;
+        if (plan.restoreFirst && !QuietRestoreFromParked(held, h)) continue;
         if (plan.park != ParkStep::None) {
             // Looked up after the restore: the windows it owns show again.
             const HWND target = list_->PlacementTargetOf(h);
-            const bool parked = plan.park == ParkStep::Park && ParkWindow(h, target);
-            if (plan.park == ParkStep::Unpark) UnparkWindow(h, target);
-            RerenderEntry(i, false, parked);
+            const bool parked = plan.park == ParkStep::Park && ParkWindow(held, h, target);
+            if (plan.park == ParkStep::Unpark) UnparkWindow(held, h, target);
+            RerenderEntry(held, i, false, parked);
         }
-        if (plan.remark) RerenderEntry(i, plan.minimisedMark, false);
+        if (plan.remark) RerenderEntry(held, i, plan.minimisedMark, false);
         if (plan.redraw) platform::RedrawNow(h);
         const std::string title = platform::WindowTitle(h);
         if (title != ListView1.Caption(i)) {
@@ -175,7 +174,7 @@ void TPrintWndDlg::Timer1Timer() {
 }
 
 bool TPrintWndDlg::PassStep(int tick, int index) {
-    if (ClosingStarted()) return false;
+    if (gate_.ClosingStarted()) return false;
     // What nobody can see is not captured: a thumbnail scrolled out of view
     // (or in a minimised main window) is captured by the first pass that
     // finds it in view again. Asked first, as it asks nothing of the list;
@@ -196,7 +195,7 @@ void TPrintWndDlg::AutoChkBoxClick() {
     const bool on = AutoChkBox.Checked();
     ListView1.SetDoubleBuffered(on);
     // While a command runs the timer stays off; its end switches it on.
-    if (!gate_.Busy() && !ClosingStarted()) Timer1.SetEnabled(on);
+    if (gate_.ListFree()) Timer1.SetEnabled(on);
 }
 
 }  // namespace vistrel

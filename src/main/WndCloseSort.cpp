@@ -56,7 +56,7 @@ void TPrintWndDlg::ON1Click(bool on) {
     if (!PrintWindowAvailable()) return;
     // Every picture anew: the frames and marks tell the new state.
     for (int i = 0; i < ListView1.Count(); ++i) {
-        if (ClosingStarted()) return;
+        if (gate_.ClosingStarted()) return;
         if (const WindowEntry* entry = EntryOf(i)) RefreshThumbnail(WindowOf(*entry), i);
     }
 }

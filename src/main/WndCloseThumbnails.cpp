@@ -34,19 +34,19 @@ int TPrintWndDlg::ApplyThumbnailSize(bool apply) {
     return columns;
 }
 
-void TPrintWndDlg::RerenderEntry(int item, bool minimised, bool parked) {
-    list_->RerenderEntry(item, minimised, parked);
+void TPrintWndDlg::RerenderEntry(const ListHold& held, int item, bool minimised, bool parked) {
+    list_->RerenderEntry(held, item, minimised, parked);
 }
 
 void TPrintWndDlg::RefreshThumbnail(HWND window, int item) { list_->RefreshThumbnail(window, item); }
 
 void TPrintWndDlg::ResizeThumbnails() {
-    if (ClosingStarted() || !gate_.MayRunNow(CommandGate::Request::Resize)) return;
-    const auto command = gate_.Hold();
+    const auto command = gate_.Admit(CommandGate::Request::Resize);
+    if (!command) return;
     ApplyThumbnailSize(true);
     // Icon cards carry nothing worth keeping: every window comes back as new.
     if (!PrintWindowAvailable()) ClearList();
-    RefreshList();
+    RefreshList(*command);
 }
 
 void TPrintWndDlg::SizeLetGo() {

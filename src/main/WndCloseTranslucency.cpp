@@ -42,10 +42,10 @@ void TPrintWndDlg::ToolButton7Click(tk::Component& sender) {
         level = dialog.Position();
         if (!accepted) layered_.CancelPreview(preview);
         SetForegroundWindow(Handle());
-        if (!accepted || ClosingStarted()) return;
+        if (!accepted || gate_.ClosingStarted()) return;
     }
     for (const HWND target : targets) {
-        if (ClosingStarted()) return;
+        if (gate_.ClosingStarted()) return;
         switch (sender.Tag) {
         case kTransparent:
         case kLevel:
@@ -67,7 +67,7 @@ void TPrintWndDlg::ToolButton18Click(tk::Component&) {
     TLebelDlg dialog(nullptr, Handle());
     dialog.SetPosition(static_cast<int>(Timer1.Interval()));
     dialog.SetText(tk::ShortHint(ToolButton18.Hint, platform::IsLeadByte));
-    if (dialog.ShowModal() != tk::mrOk || ClosingStarted()) return;
+    if (dialog.ShowModal() != tk::mrOk || gate_.ClosingStarted()) return;
     Timer1.SetInterval(dialog.Position());
     Label1.SetCaption(IntervalText(Timer1.Interval()));
 }

@@ -46,14 +46,14 @@ void TPrintWndDlg::TrimingOnMenuClick(tk::Component&) {
                 if (WindowEntry* entry = EntryOf(i)) entry->hiddenClips = 0;
     }
     regions_ = {};
-    Timer1.SetEnabled(AutoChkBox.Checked() && !ClosingStarted());
+    Timer1.SetEnabled(AutoChkBox.Checked() && !gate_.ClosingStarted());
     if (closing_.CloseAsked()) {
         // A close came while the list window was open: it ended that window
         // and now ends this one, which need not appear again first.
         PostRunDeferred();
         return;
     }
-    if (!ClosingStarted()) Show();
+    if (!gate_.ClosingStarted()) Show();
 }
 
 void TPrintWndDlg::RegionsAfterRebuild() {
@@ -79,8 +79,10 @@ void TPrintWndDlg::SetAutoUpdating(bool on) {
 void TPrintWndDlg::ActivateRegionWindow(const RegionRow& row) {
     const HWND window = static_cast<HWND>(row.handle);
     if (!IsWindow(window)) return;
+    const auto running = gate_.TryBegin();
+    if (!running) return;
     const HWND target = list_->PlacementTargetOf(window);
-    UnparkWindow(window, target);
+    UnparkWindow(*running, window, target);
     SetForegroundWindow(window);
 }
 

@@ -113,7 +113,7 @@ void TPrintWndDlg::FormCreate() {
     InstallCrashRescue();
     ApplyThumbnailSize(true);
     LoadExclusionList();
-    RefreshList();
+    if (const auto held = gate_.TryBegin()) RefreshList(*held);
     Timer1.SetEnabled(true);
     RegisterGlobalHotKey();
     background_->Start();
@@ -151,8 +151,9 @@ ClosingSteps TPrintWndDlg::MakeClosingSteps() {
     // From the record of changes, not the list: also windows that left
     // the list while parked (hidden, excluded, their owner changed).
     steps.giveWindowsBack = [this] {
+        const auto held = gate_.HoldForClose();
         changes_.GiveBackParks();
-        if (list_) list_->UnparkListed();
+        if (list_) list_->UnparkListed(held);
         layered_.GiveBack();
         if (list_) list_->ReleaseEntries();
     };
@@ -208,7 +209,7 @@ LRESULT TPrintWndDlg::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             trimView_->SetModalResult(tk::mrCancel);
             return 0;
         }
-        if (!gate_.MayRunNow(CommandGate::Request::Close)) return 0;
+        if (!gate_.MayCloseNow()) return 0;
         break;
     case WM_COMMAND:
         // Inside a worker's call (a menu choice the rebuild's pump takes, a

@@ -103,7 +103,11 @@ public:
     const tk::ImageList& Glyphs() const override { return ImageList2; }
     RenderOptions CurrentRenderOptions() const;
     // The operations the worker threads hand over.
-    void RefreshList();
+    void RefreshList(const ListHold& held);
+    // Refresh list as the change tick runs it, when the list is free.
+    void RefreshListNow() {
+        if (const auto held = gate_.Admit(CommandGate::Request::Refresh)) RefreshList(*held);
+    }
     void ChangeTick();
     void RefreshThumbnail(HWND window, int item);
     // One item of an automatic pass; whether it was captured.
@@ -249,7 +253,7 @@ private:
 
     // The list and the commands on it (WndCloseCatalogue.cpp)
     void ClearList();
-    void RerenderEntry(int item, bool minimised, bool parked);
+    void RerenderEntry(const ListHold& held, int item, bool minimised, bool parked);
     int ApplyThumbnailSize(bool apply);
 
     // The program is on its way out (ClosingSequence::Started).
@@ -264,8 +268,8 @@ private:
     void CreateBackgroundWork();
     void UpdateToolbarStates();
     int ChangeCheck();
-    void ApplyChange(int kind);
-    void ApplyItemChanges();
+    void ApplyChange(const ListHold& held, int kind);
+    void ApplyItemChanges(const ListHold& held);
 
     void Timer1Timer();
     void AutoChkBoxClick();
@@ -355,12 +359,12 @@ private:
     void N12Click(PictureScale scale);
     // The item's thumbnail as shown, or its window at its real size; false
     // when there is nothing to show.
-    bool PictureOf(int item, PictureScale scale, tk::Bitmap& picture);
+    bool PictureOf(const ListHold& held, int item, PictureScale scale, tk::Bitmap& picture);
 
     // Event handlers
     // The refresh, or "Open Only" switched; both wait for a running command.
     void ToolButton1Click(RefreshKind kind);
-    void BringParkedWindowsHome();
+    void BringParkedWindowsHome(const ListHold& held);
     void ToolButton12Click(tk::Component& sender);
     void N9Click(tk::Component& sender);
     void ToolButton14Click(tk::Component& sender);

@@ -81,7 +81,11 @@ bool PostedWithPointer(UINT message, LPARAM lParam) {
     }
 }
 
-bool SentByAnotherThread() { return (InSendMessageEx(nullptr) & ISMEX_SEND) != 0; }
+bool OwnNotification(LPARAM lParam) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    return ReadableMemory(header, sizeof(NMHDR)) && IsWindow(header->hwndFrom) &&
+           GetWindowThreadProcessId(header->hwndFrom, nullptr) == GetCurrentThreadId();
+}
 
 const RECT* OfferedRectangle(WPARAM wParam, LPARAM lParam) {
     const int dpi = HIWORD(wParam);

@@ -18,9 +18,11 @@ bool ReadableMemory(const void* address, size_t size);
 // call it (a timer's procedure): only another program posts such a thing.
 bool PostedWithPointer(UINT message, LPARAM lParam);
 
-// The message being handled was sent by another thread, another program's
-// among them. A control notifies its parent from the parent's own thread.
-bool SentByAnotherThread();
+// A WM_NOTIFY's lParam as a control of ours sends it: a readable header
+// naming a window of this thread. (Whether the message came from another
+// thread says nothing: a notification a control sends while it handles
+// another program's message counts as sent by that program.)
+bool OwnNotification(LPARAM lParam);
 
 // The rectangle a WM_DPICHANGED offers, when the message is one the system
 // could have sent: both halves of wParam one plausible DPI, and lParam

@@ -142,8 +142,8 @@ LRESULT CALLBACK Window::ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPA
 // that threw it and is shown in the standard error box, and the program goes on.
 LRESULT Window::SafeWndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // A notification whose header lies in another program's memory, or
-    // nowhere: our controls notify from this thread.
-    if (message == WM_NOTIFY && SentByAnotherThread()) return 0;
+    // nowhere, is none of our controls'.
+    if (message == WM_NOTIFY && !OwnNotification(lParam)) return 0;
     try {
         return WndProc(message, wParam, lParam);
     } catch (...) {

@@ -316,7 +316,8 @@ TEST_F(ActionsTest, TranslucencyIsPreviewedAppliedAndGivenBackAtTheEnd) {
     SendBounded(bar, TBM_SETPOS, TRUE, 150);
     ClickButton(GetDlgItem(dialog, IDOK));
     WaitFor([&] { return !IsWindow(dialog); }, 5000, "the level dialog to close");
-    EXPECT_EQ(LayeringOf(see).alpha, 150);
+    // Applied once the dialog has gone, in the same handler.
+    EXPECT_TRUE(WaitUntil([&] { return LayeringOf(see).alpha == 150; }, 5000)) << int(LayeringOf(see).alpha);
 
     Select({"Act own"});
     Press(ids::ToolButton7);

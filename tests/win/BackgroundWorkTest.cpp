@@ -2,6 +2,7 @@
 // passes never run inside a command, and never outlive their owner.
 
 #include "catalogue/BackgroundWork.h"
+#include "main/CommandGate.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -51,7 +52,7 @@ protected:
                 Visit(steps);
                 return false;
             });
-        work->OnIdle = [this] { ++idles; };
+        gate.Attach(*work);
         work->SetItemCount(1000000);  // a pass that would not end by itself
     }
 
@@ -61,6 +62,9 @@ protected:
     }
 
     tk::Timer timer;
+    ClosingSequence closing{ClosingSteps{}};
+    // The end of the outermost command tells the gate, which posts.
+    CommandGate gate{closing, [this] { ++idles; }, {}};
     bool autoOn = true;
     std::unique_ptr<BackgroundWork> work;
     std::atomic<int> ticks{0}, steps{0}, intrusions{0};
@@ -74,7 +78,8 @@ TEST_F(BackgroundWorkTest, APauseWaitsForARunningPassHoweverAutoStands) {
     ASSERT_TRUE(PumpUntil([&] { return steps >= 3; }));
     autoOn = false;  // unchecked while the pass runs
     {
-        BackgroundWork::Pause pause(*work);
+        const auto command = gate.TryBegin();
+        ASSERT_TRUE(command);
         EXPECT_FALSE(work->PassRunning());
         insideCommand = true;
         // The command's own waits process messages. A pass steps as fast as
@@ -93,11 +98,11 @@ TEST_F(BackgroundWorkTest, OnlyTheOutermostCommandResumes) {
     work->Start();
     ASSERT_TRUE(PumpUntil([&] { return ticks >= 1; }));
     {
-        BackgroundWork::Pause outer(*work);
-        {
-            BackgroundWork::Pause inner(*work);
-            EXPECT_FALSE(work->StartPass(0)) << "no pass starts inside a command";
-        }
+        const auto outer = gate.TryBegin();
+        ASSERT_TRUE(outer);
+        gate.HoldSize();  // the size bar held meanwhile
+        EXPECT_FALSE(work->StartPass(0)) << "no pass starts inside a command";
+        gate.ReleaseSize();
         EXPECT_TRUE(work->Busy());
         EXPECT_FALSE(timer.Enabled());
         EXPECT_EQ(idles, 0);

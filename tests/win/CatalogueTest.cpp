@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "HeldList.h"
 #include "OwnedWindow.h"
 #include "catalogue/WindowCatalogue.h"
 #include "catalogue/WindowStates.h"
@@ -109,9 +110,10 @@ TEST_F(Catalogue, ExcludedExecutablesLoseAllTheirWindows) {
 }
 
 TEST_F(Catalogue, RestoringEnumerationShowsMinimisedWindowsButKeepsTheirMark) {
+    const test::HeldList held;
     auto window = Make("minimised one", kShown, {10, 10, 300, 200});
     platform::QuietMinimise(window.get());
-    WaitUntilMinimised(window.get());
+    WaitUntilMinimised(*held, window.get());
     ASSERT_TRUE(IsIconic(window.get()));
 
     catalogue_.EnumerateListed(true);
@@ -120,41 +122,44 @@ TEST_F(Catalogue, RestoringEnumerationShowsMinimisedWindowsButKeepsTheirMark) {
         if (catalogue_.Listed(i).handle == window.get()) found = catalogue_.Listed(i).minimized;
     }
     EXPECT_TRUE(found) << "the entry still says minimised; the change tick parks it later";
-    WaitUntilRestored(window.get());
+    WaitUntilRestored(*held, window.get());
     EXPECT_FALSE(IsIconic(window.get()));
 }
 
 TEST(WindowStates, ParkingIsAToggleThatRestoresThePlace) {
+    const test::HeldList held;
     auto window = Make("park me", kShown, {100, 120, 400, 300});
     ASSERT_FALSE(IsWindowParked(window.get(), window.get()));
 
-    EXPECT_TRUE(ParkWindow(window.get(), window.get()));
+    EXPECT_TRUE(ParkWindow(*held, window.get(), window.get()));
     RECT r = platform::WindowRect(window.get());
     EXPECT_EQ(r.left, 100 + 20000);
     EXPECT_EQ(r.top, 120 + 20000);
     EXPECT_TRUE(IsWindowParked(window.get(), window.get()));
 
-    EXPECT_FALSE(ParkWindow(window.get(), window.get())) << "parking a parked window brings it back";
+    EXPECT_FALSE(ParkWindow(*held, window.get(), window.get())) << "parking a parked window brings it back";
     r = platform::WindowRect(window.get());
     EXPECT_EQ(r.left, 100);
     EXPECT_EQ(r.top, 120);
 
-    UnparkWindow(window.get(), window.get());  // not parked: nothing moves
+    UnparkWindow(*held, window.get(), window.get());  // not parked: nothing moves
     EXPECT_EQ(platform::WindowRect(window.get()).left, 100);
 }
 
 TEST(WindowStates, WindowsWithoutAreaAreNeverParked) {
+    const test::HeldList held;
     auto window = Make("no area", WS_POPUP | WS_VISIBLE, {30, 30, 30, 30});
-    EXPECT_FALSE(ParkWindow(window.get(), window.get()));
+    EXPECT_FALSE(ParkWindow(*held, window.get(), window.get()));
     EXPECT_EQ(platform::WindowRect(window.get()).left, 30);
 }
 
 TEST(WindowStates, AMaximisedWindowParksAtScreenSizeAndComesBackAtOne) {
+    const test::HeldList held;
     auto window = Make("maximised", kShown, {100, 100, 400, 300});
     ShowWindow(window.get(), SW_MAXIMIZE);
     ASSERT_TRUE(IsZoomed(window.get()));
 
-    EXPECT_TRUE(ParkWindow(window.get(), window.get()));
+    EXPECT_TRUE(ParkWindow(*held, window.get(), window.get()));
     EXPECT_FALSE(IsZoomed(window.get()));
     RECT r = platform::WindowRect(window.get());
     EXPECT_EQ(r.left, 20001);
@@ -162,7 +167,7 @@ TEST(WindowStates, AMaximisedWindowParksAtScreenSizeAndComesBackAtOne) {
     EXPECT_EQ(r.right - r.left, platform::ScreenWidth());
     EXPECT_EQ(r.bottom - r.top, platform::ScreenHeight());
 
-    UnparkWindow(window.get(), window.get());
+    UnparkWindow(*held, window.get(), window.get());
     r = platform::WindowRect(window.get());
     EXPECT_EQ(r.left, 1);
     EXPECT_EQ(r.top, 1);

@@ -33,7 +33,7 @@ protected:
     BackgroundWork work{timer, [] { return true; }, [] {}, [this](int, int) {
                             insideStep = true;
                             mayBeginInStep = gate.MayBegin();
-                            mayRefreshInStep = gate.MayRunNow(CommandGate::Request::Refresh);
+                            mayRefreshInStep = gate.Admit(CommandGate::Request::Refresh).has_value();
                             return false;
                         }};
 };
@@ -45,8 +45,8 @@ TEST_F(CommandGateTest, RequestsDuringACommandRunOnceItEndsTheCloseBeforeAll) {
         const auto command = gate.TryBegin();
         ASSERT_TRUE(command);
         EXPECT_FALSE(gate.TryBegin()) << "a second command while one runs";
-        EXPECT_FALSE(gate.MayRunNow(CommandGate::Request::Resize));
-        EXPECT_FALSE(gate.MayRunNow(CommandGate::Request::Refresh, RefreshKind::OpenOnlySwitched));
+        EXPECT_FALSE(gate.Admit(CommandGate::Request::Resize));
+        EXPECT_FALSE(gate.Admit(CommandGate::Request::Refresh, RefreshKind::OpenOnlySwitched));
         gate.RunDeferred();  // a post from before: the command still holds the list
         EXPECT_EQ(ran, "");
     }
@@ -57,8 +57,8 @@ TEST_F(CommandGateTest, RequestsDuringACommandRunOnceItEndsTheCloseBeforeAll) {
     ran.clear();
     {
         const auto command = gate.TryBegin();
-        EXPECT_FALSE(gate.MayRunNow(CommandGate::Request::Refresh));
-        EXPECT_FALSE(gate.MayRunNow(CommandGate::Request::Close));
+        EXPECT_FALSE(gate.Admit(CommandGate::Request::Refresh));
+        EXPECT_FALSE(gate.MayCloseNow());
         EXPECT_TRUE(closing.Started());
         EXPECT_FALSE(gate.MayBegin()) << "nothing begins once a close is asked for";
     }
