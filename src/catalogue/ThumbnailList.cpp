@@ -187,9 +187,9 @@ bool ThumbnailList::InView(int item) {
     if (item < 0 || static_cast<size_t>(item) >= placedRank_.size()) return false;
     const int rank = placedRank_[static_cast<size_t>(item)];
     if (rank < 0) return false;  // hidden, or not placed yet
-    if (!seen_.known || seen_.changes != listView_.ViewChanges()) {
+    if (!seen_.known) {
         const int first = FirstShown();
-        seen_ = {true, listView_.ViewChanges(), ViewTop(first), listView_.ClientHeight(), Grid(first)};
+        seen_ = {true, ViewTop(first), listView_.ClientHeight(), Grid(first)};
     }
     return seen_.grid.InView(rank, seen_.top, seen_.height);
 }

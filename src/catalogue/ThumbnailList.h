@@ -109,10 +109,15 @@ public:
     // many are shown.
     int ApplyFilter();
     int FirstShown() const;  // -1 when none is
-    // Whether any of the item's thumbnail is in view now (scrolled into the
-    // list's client area, and shown). Kept from one question to the next
-    // until the view changes, so a pass can ask for every item.
+    // Whether any of the item's thumbnail is in view (scrolled into the
+    // list's client area, and shown). The view is read at the first
+    // question after LookAtViewAgain, or after the items were placed, and
+    // kept for the questions that follow, so a pass can ask for every item.
+    // Each pass looks again: the list scrolls by itself too (a rubber band
+    // dragged past its edge, the focus moving to an item), and what it
+    // shows then is pictured by the next pass.
     bool InView(int item);
+    void LookAtViewAgain() { seen_.known = false; }
     // At the close, after the record of changes has been given back: the
     // listed windows that the position alone shows parked (by a run of an
     // earlier version, say) come home too.
@@ -159,7 +164,6 @@ private:
     // The view as InView last saw it.
     struct SeenView {
         bool known = false;
-        unsigned changes = 0;  // the list view's ViewChanges then
         int top = 0;
         int height = 0;
         ListGrid grid;

@@ -179,7 +179,10 @@ bool TPrintWndDlg::PassStep(int tick, int index) {
     // (or in a minimised main window) is captured by the first pass that
     // finds it in view again. Asked first, as it asks nothing of the list;
     // the window's own state once a pass.
-    if (index == 0) passSees_ = {!Visible(), IsIconic(Handle()) != FALSE};
+    if (index == 0) {
+        passSees_ = {!Visible(), IsIconic(Handle()) != FALSE};
+        list_->LookAtViewAgain();
+    }
     const bool mainHidden = passSees_.mainHidden;
     const bool inView = !mainHidden && !passSees_.minimised && list_->InView(index);
     if (!mainHidden && !inView) return false;

@@ -2,7 +2,12 @@
 
 #include <windows.h>
 
+#include <string_view>
+#include <utility>
 #include <vector>
+
+#include "common/IniText.h"
+#include "platform/Files.h"
 
 namespace vistrel::platform {
 
@@ -30,7 +35,19 @@ std::string ReadProfileString(const std::string& file, const std::string& sectio
 bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value) {
     if (file.empty() || section.empty()) return false;
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != FALSE;
+    // Not the system's writer, which rewrites the file in place: a full disk
+    // or a crash half-way would cut every section short. A file that is
+    // there but cannot be read whole is left alone.
+    std::string text;
+    if (FileExists(file)) {
+        auto read = ReadWholeFile(file);
+        if (!read) return false;
+        text = std::move(*read);
+    }
+    const auto same = [](std::string_view a, std::string_view b) {
+        return lstrcmpiA(std::string(a).c_str(), std::string(b).c_str()) == 0;
+    };
+    return ReplaceFileContents(file, WithIniValue(text, section, key, value, same));
 }
 
 bool ProfileHasKey(const std::string& file, const std::string& section, const std::string& key) {

@@ -12,7 +12,8 @@ std::string ReadProfileString(const std::string& file, const std::string& sectio
                               const std::string& key);
 
 // Writes or replaces one value; the file is created when missing, and every
-// other section and key stays as it was. False when it could not be written.
+// other section and key stays as it was. The file is replaced whole, so a
+// write that fails leaves it exactly as it was: false then.
 bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value);
 

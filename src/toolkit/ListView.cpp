@@ -148,7 +148,6 @@ void ListView::SetHidden(const std::vector<bool>& hidden) {
     }
     EndUpdate();
     restructuring_ = false;
-    ++viewChanges_;
 }
 
 int ListView::AddItem(const std::string& caption, LPARAM data) {
@@ -473,21 +472,6 @@ LRESULT ListView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             if (now.x != placed[i].x || now.y != placed[i].y) SetPosition(i, placed[i]);
         }
         return result;
-    }
-    switch (message) {
-    case WM_VSCROLL:
-    case WM_HSCROLL:
-    case WM_MOUSEWHEEL:
-    case WM_SIZE:
-    case LVM_SCROLL:
-    case LVM_ENSUREVISIBLE:
-    case WM_KEYDOWN:
-        // Counted before the control acts: the view is asked for afresh
-        // after the message, never in the middle of it.
-        ++viewChanges_;
-        break;
-    default:
-        break;
     }
     switch (message) {
     case WM_CONTEXTMENU:

@@ -81,10 +81,6 @@ public:
     void SetFocusedItem(int item);
     void ScrollBy(int dx, int dy);
     void EnsureVisible(int item);
-    // Counts the changes of what the view may show: scrolling, resizing,
-    // keys that move through it, items shown or hidden. Equal counts: the
-    // same part of the list is in view.
-    unsigned ViewChanges() const { return viewChanges_; }
 
     ItemSnapshot Snapshot(int item) const;
     void Restore(int item, const ItemSnapshot& snapshot);
@@ -144,7 +140,6 @@ private:
     std::vector<int> shownIndex_;
     std::vector<int> itemOfShown_;
     bool restructuring_ = false;  // items going in and out: no selection events
-    unsigned viewChanges_ = 0;
     int updateCount_ = 0;
     int columnCount_ = 0;
     bool painted_ = false;

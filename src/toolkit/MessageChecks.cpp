@@ -18,7 +18,7 @@ constexpr LONG kMostExtent = 0x7FFF;
 LRESULT CALLBACK PostedFilter(int code, WPARAM removal, LPARAM lParam) {
     if (code == HC_ACTION && lParam) {
         auto* msg = reinterpret_cast<MSG*>(lParam);
-        if (PostedWithPointer(msg->message, msg->lParam)) msg->message = WM_NULL;
+        if (PostedWithPointer(msg->message)) msg->message = WM_NULL;
     }
     return CallNextHookEx(nullptr, code, removal, lParam);
 }
@@ -53,10 +53,10 @@ bool ReadableMemory(const void* address, size_t size) {
     return true;
 }
 
-bool PostedWithPointer(UINT message, LPARAM lParam) {
+bool PostedWithPointer(UINT message) {
+    // Not WM_TIMER: the system checks a timer's procedure before it calls it,
+    // and the controls' own timers come that way.
     switch (message) {
-    case WM_TIMER:
-        return lParam != 0;
     case WM_CREATE:
     case WM_NCCREATE:
     case WM_NCCALCSIZE:

@@ -14,9 +14,9 @@ namespace vistrel::tk {
 // that may be read.
 bool ReadableMemory(const void* address, size_t size);
 
-// A posted message that would make its receiver read lParam as a pointer, or
-// call it (a timer's procedure): only another program posts such a thing.
-bool PostedWithPointer(UINT message, LPARAM lParam);
+// A posted message that would make its receiver read lParam as a pointer:
+// only another program posts such a thing.
+bool PostedWithPointer(UINT message);
 
 // A WM_NOTIFY's lParam as a control of ours sends it: a readable header
 // naming a window of this thread. (Whether the message came from another

@@ -7,6 +7,7 @@
 #include "common/Mbcs.h"
 #include "platform/Handles.h"
 #include "platform/Locale.h"
+#include "platform/Profile.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -126,6 +127,31 @@ TEST_F(PlatformFiles, AnOpenTargetIsNotReplaced) {
     CloseHandle(holder);
     EXPECT_EQ(std::optional<std::string>(kOld), ReadWholeFile(open));
     EXPECT_EQ((std::set<std::string>{"open.dat"}), Entries(scratch_));
+}
+
+// The file's identity on its volume: the same as long as it is rewritten in place.
+uint64_t FileIndex(const std::string& path) {
+    UniqueHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!file || !GetFileInformationByHandle(file.get(), &info)) return 0;
+    return (uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+}
+
+TEST_F(PlatformFiles, AProfileValueGoesIntoANewFileThatTakesTheOldOnesPlace) {
+    const std::string ini = scratch_ + "trm.ini";
+    WriteRaw(ini, "[Other]\r\ntrim=1\r\n");
+    // Never rewritten in place, where a failure half-way would cut it short.
+    const uint64_t before = FileIndex(ini);
+    ASSERT_TRUE(WriteProfileString(ini, "Win", "trim", "2"));
+    EXPECT_NE(FileIndex(ini), before);
+    EXPECT_EQ(ReadWholeFile(ini), std::optional<std::string>("[Other]\r\ntrim=1\r\n[Win]\r\ntrim=2\r\n"));
+
+    // One too large to be read whole is not written either.
+    const std::string huge = scratch_ + "huge.ini";
+    ASSERT_TRUE(MakeSparseFile(huge, kDataFileLimit + 1));
+    EXPECT_FALSE(WriteProfileString(huge, "Win", "trim", "2"));
+    EXPECT_EQ(Entries(scratch_), (std::set<std::string>{"trm.ini", "huge.ini"}));
 }
 
 TEST_F(PlatformFiles, AReadOnlyTargetIsNotReplaced) {
