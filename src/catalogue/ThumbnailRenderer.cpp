@@ -7,6 +7,7 @@
 #include "catalogue/ScreenParts.h"
 #include "catalogue/ThumbnailGeometry.h"
 #include "catalogue/WindowCatalogue.h"
+#include "platform/DisplayInfo.h"
 #include "platform/OptionalApis.h"
 #include "platform/Shell.h"
 #include "platform/WindowDc.h"
@@ -46,6 +47,15 @@ void DrawStaleMark(tk::Canvas& canvas, const RECT& picture) {
                          picture.top + row + 1});
 }
 
+// The window's rectangle as far as it is captured: all of it, or the top-left
+// part of one far larger than the screen.
+RECT CapturedRect(const RECT& bounds) {
+    const RECT screen = platform::VirtualScreen();
+    const Size part = CapturedSize({bounds.right - bounds.left, bounds.bottom - bounds.top},
+                                   {screen.right - screen.left, screen.bottom - screen.top});
+    return {bounds.left, bounds.top, bounds.left + part.width, bounds.top + part.height};
+}
+
 }  // namespace
 
 ThumbnailRenderer::ThumbnailRenderer(const platform::PrintWindowApi& printWindow,
@@ -63,6 +73,7 @@ RenderResult ThumbnailRenderer::RenderThumbnail(const WindowEntry& entry, tk::Bi
         window = catalogue_.PlacementTarget(window);
         bounds = platform::WindowRect(window);
     }
+    bounds = CapturedRect(bounds);
     const int winWidth = bounds.right - bounds.left;
     const int winHeight = bounds.bottom - bounds.top;
     ThumbnailFacts facts;
@@ -127,6 +138,7 @@ bool ThumbnailRenderer::CaptureFullSize(HWND window, tk::Bitmap& picture) const 
         window = catalogue_.PlacementTarget(window);
         bounds = platform::WindowRect(window);
     }
+    bounds = CapturedRect(bounds);
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
     if (width <= 0 || height <= 0) return false;

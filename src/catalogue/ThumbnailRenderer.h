@@ -70,10 +70,11 @@ public:
                                  const LastPicture& lastPicture = {}) const;
 
     // The window's picture at its real size, frame included, with nothing
-    // scaled or marked, into `picture` (a 32-bit bitmap afterwards). A window
-    // without area stands for the frame window it owns. False, and `picture`
-    // untouched, when there is nothing to show: no area, no answer, or too
-    // large for one bitmap.
+    // scaled or marked, into `picture` (a 32-bit bitmap afterwards); of a
+    // window far larger than the screen its top-left part (CapturedSize). A
+    // window without area stands for the frame window it owns. False, and
+    // `picture` untouched, when there is nothing to show: no area, no
+    // answer, or no memory for the bitmap.
     bool CaptureFullSize(HWND window, tk::Bitmap& picture) const;
 
     // The automatic-update mark and the parked mark, bottom right.

@@ -212,6 +212,18 @@ TEST_F(PicturesTest, AWindowWithoutAreaIsCopiedAsTheFrameItOwns) {
     EXPECT_EQ(actual.cy, 240);
 }
 
+// A window far larger than any screen is pictured from the part of it a
+// screen could show: no picture of gigabytes, no failure, no stall.
+TEST_F(PicturesTest, AWindowFarLargerThanTheScreenIsCopiedInPart) {
+    StartWith({"Pic beside"});
+    helper_->Create(Plan(Kind::Popup, "Pic huge", kBesideVistrelX, 60, 20000, 20000, 0x40B040).Quiet());
+    ThumbnailProbe(*app_).WaitForItem("Pic huge");
+    Select({"Pic huge"});
+    const SIZE actual = CopiedAtActualSize();
+    EXPECT_EQ(actual.cx, GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    EXPECT_EQ(actual.cy, GetSystemMetrics(SM_CYVIRTUALSCREEN));
+}
+
 TEST_F(PicturesTest, SaveWritesBitmapAndJpegFiles) {
     StartWith({"Pic save"});
     Select({"Pic save"});

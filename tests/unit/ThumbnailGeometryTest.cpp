@@ -142,6 +142,21 @@ TEST(ThumbnailGeometry, FitToBox) {
 }
 
 // Which part of a 1000 x 900 window lands where in a 140 x 120 thumbnail.
+TEST(ThumbnailGeometry, AWindowFarLargerThanTheScreenIsCapturedInPart) {
+    const Size screen{1920, 1080};
+    EXPECT_EQ(CapturedSize({800, 600}, screen), (Size{800, 600}));
+    EXPECT_EQ(CapturedSize({1920, 1080}, screen), screen);
+    EXPECT_EQ(CapturedSize({30000, 30000}, screen), screen) << "not 3.6 GB";
+    EXPECT_EQ(CapturedSize({30000, 300}, screen), (Size{1920, 300}));
+    EXPECT_EQ(CapturedSize({0, 500}, screen), (Size{0, 500})) << "nothing to capture stays nothing";
+    // Monitors side by side past the bound: the height gives way.
+    const Size wall{4 * 7680, 4320};
+    const Size part = CapturedSize({40000, 5000}, wall);
+    EXPECT_EQ(part.width, wall.width);
+    EXPECT_LE(static_cast<long long>(part.width) * part.height, kMostCapturedPixels);
+    EXPECT_EQ(part.height, 1080);
+}
+
 TEST(ThumbnailGeometry, ThumbnailPlans) {
     ClipSet clips{};
     clips[1] = {100, 50, 200, 100};
