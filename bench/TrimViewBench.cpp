@@ -45,6 +45,7 @@ public:
     void Append(tk::Bitmap& picture) override { pictures.Add(picture); }
     void Overwrite(int index, tk::Bitmap& picture) override { pictures.Replace(index, picture); }
     int& Cursor() override { return cursor; }
+    void Rearrange(const std::vector<int>&) override {}
     tk::ImageList pictures;
     int cursor = 0;
 };

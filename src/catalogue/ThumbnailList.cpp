@@ -379,14 +379,13 @@ void ThumbnailList::RerenderEntry(const ListHold&, int item, bool minimised, boo
     listView_.RedrawItem(item);
 }
 
-void ThumbnailList::RefreshThumbnail(HWND window, int item) {
+void ThumbnailList::Refresh(HWND window, int item, RegionSink* regionSink) {
     const WindowEntry* entry = EntryOf(item);
     if (!entry) return;
     const RenderOptions options = options_();
-    if (!renderer_.RenderThumbnail(*entry, workBitmap_, options, regionSink_, PictureOf(item))
-             .captured)
+    if (!renderer_.RenderThumbnail(*entry, workBitmap_, options, regionSink, PictureOf(item)).captured)
         return;  // keeps its last picture
-    if (regionSink_) return;  // the pictures went to the clipping list window
+    if (regionSink) return;  // the pictures went to the clipping list window
     if (options.openOnly)
         renderer_.DrawStateMarks(workBitmap_, IsWindowParked(window, catalogue_.PlacementTarget(window)),
                                  entry->autoUpdate);

@@ -75,10 +75,13 @@ public:
     // Stores both marks in the entry and draws the item's picture anew (in
     // Open Only mode only the marks change).
     void RerenderEntry(const ListHold& held, int item, bool minimised, bool parked);
-    // Captures the item's window anew; `window` is the entry's. While the
-    // clipping list window is open this is what feeds it, a pass calling it
-    // for each item in list order; the item's own thumbnail then stays.
-    void RefreshThumbnail(HWND window, int item);
+    // Captures the item's window anew into its thumbnail; `window` is the
+    // entry's.
+    void RefreshThumbnail(HWND window, int item) { Refresh(window, item, nullptr); }
+    // The same for an automatic pass, which calls it for each item in list
+    // order. While the clipping list window is open the passes alone feed it,
+    // and the thumbnails stay as they are.
+    void RefreshForPass(HWND window, int item) { Refresh(window, item, regionSink_); }
     // The item's caption, and its entry's title with it.
     void SetTitle(int item, const std::string& title);
     // The window's picture at its real size (see ThumbnailRenderer).
@@ -124,6 +127,7 @@ public:
     void UnparkListed(const ListHold& held);
 
 private:
+    void Refresh(HWND window, int item, RegionSink* regionSink);
     // Returns the items' windows in list order. `lastPictures` tells where
     // each window's picture was before the rebuild.
     std::vector<WindowHandle> BuildItems(CarryOverSnapshot& snapshot,

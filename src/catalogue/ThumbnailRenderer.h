@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 #include <string>
 
 #include "catalogue/ThumbnailGeometry.h"
@@ -39,6 +40,9 @@ public:
     virtual int RegionTotal() const = 0;
     virtual void Append(tk::Bitmap& picture) = 0;
     virtual void Overwrite(int index, tk::Bitmap& picture) = 0;
+    // The rows were made anew: picture k becomes the one at from[k]
+    // (PictureSources).
+    virtual void Rearrange(const std::vector<int>& from) = 0;
     virtual int& Cursor() = 0;
 };
 

@@ -36,6 +36,18 @@ bool RenewRegionRows(std::vector<RegionRow>& rows, const std::vector<RegionRow>&
     return false;
 }
 
+std::vector<int> PictureSources(const std::vector<RegionRow>& before, const std::vector<RegionRow>& renewed) {
+    std::vector<int> sources(renewed.size(), -1);
+    for (const RegionRow& row : renewed) {
+        if (row.pictureIndex < 0 || static_cast<size_t>(row.pictureIndex) >= sources.size()) continue;
+        const auto old = std::find_if(before.begin(), before.end(), [&](const RegionRow& was) {
+            return was.handle == row.handle && was.rectIndex == row.rectIndex;
+        });
+        if (old != before.end()) sources[row.pictureIndex] = old->pictureIndex;
+    }
+    return sources;
+}
+
 bool MoveRow(std::vector<RegionRow>& rows, int from, int to) {
     const int count = static_cast<int>(rows.size());
     if (from == to || from < 0 || to < 0 || from >= count || to >= count) return false;

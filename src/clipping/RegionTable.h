@@ -33,6 +33,11 @@ std::vector<RegionRow> BuildRegionTable(const std::vector<RegionSource>& items);
 // windows' new places in the list.
 bool RenewRegionRows(std::vector<RegionRow>& rows, const std::vector<RegionRow>& built);
 
+// For each picture of `renewed` (a table RenewRegionRows made anew), the
+// picture of `before` that showed the same region, or -1 for a region that
+// had none: the pictures are rearranged with the rows, so that no cell shows
+// another window's region until the next pass.
+std::vector<int> PictureSources(const std::vector<RegionRow>& before, const std::vector<RegionRow>& renewed);
 // Row `from` taken out and put at `to`; false (nothing moved) unless both
 // lie in the table and differ.
 bool MoveRow(std::vector<RegionRow>& rows, int from, int to);

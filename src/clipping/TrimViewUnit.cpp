@@ -167,6 +167,11 @@ void TTrimViewDlg::Append(tk::Bitmap& picture) { ImageList1.Add(picture); }
 
 void TTrimViewDlg::Overwrite(int index, tk::Bitmap& picture) { ImageList1.Replace(index, picture); }
 
+void TTrimViewDlg::Rearrange(const std::vector<int>& from) {
+    ImageList1.Rearrange(from);
+    StringGrid1.Repaint();
+}
+
 const tk::Bitmap* TTrimViewDlg::PictureOfRow(int row) const {
     // Before the first capture cycle, or after the rows were built anew, a
     // row's picture may not exist yet.

@@ -47,6 +47,7 @@ public:
     int RegionTotal() const override { return host_.RegionTotal(); }
     void Append(tk::Bitmap& picture) override;
     void Overwrite(int index, tk::Bitmap& picture) override;
+    void Rearrange(const std::vector<int>& from) override;
     int& Cursor() override { return host_.RegionCursor(); }
 
     tk::StringGrid StringGrid1;

@@ -190,7 +190,7 @@ bool TPrintWndDlg::PassStep(int tick, int index) {
     if (!entry) return false;
     if (!PassStepDue(entry->autoUpdate, entry->minimized, tick, entry->clips != nullptr, mainHidden, inView))
         return false;
-    RefreshThumbnail(WindowOf(*entry), index);
+    list_->RefreshForPass(WindowOf(*entry), index);
     return true;
 }
 

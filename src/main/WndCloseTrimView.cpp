@@ -60,7 +60,11 @@ void TPrintWndDlg::RegionsAfterRebuild() {
     // The list was built anew. The passes meet the regions in its order, so
     // the rows are made anew in that order, and the list window lays them
     // out, once a picture would no longer stand for its row's region.
+    // The pictures move with the rows at once: a pass may be far off (or
+    // stopped for good), and a cell must never show another region.
+    const std::vector<RegionRow> before = regions_.rows;
     if (!RenewRegionRows(regions_.rows, BuildRegionTable(RegionSources()))) return;
+    if (trimView_) trimView_->Rearrange(PictureSources(before, regions_.rows));
     regions_.total = static_cast<int>(regions_.rows.size());
     regions_.changed = true;
 }

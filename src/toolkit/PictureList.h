@@ -22,6 +22,10 @@ public:
     void Add(const Bitmap& picture);
     // False for an index outside the list.
     bool Replace(int index, const Bitmap& picture);
+    // Picture k becomes the one that was at from[k]; a -1 or an index outside
+    // the list gives a white picture, and the list ends after the last one
+    // that had a source.
+    void Rearrange(const std::vector<int>& from);
     // Null for an index outside the list.
     const Bitmap* Picture(int index) const;
 

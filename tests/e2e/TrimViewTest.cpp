@@ -243,6 +243,27 @@ TEST_F(TrimViewTest, ARebuildKeepsCellsOnTheirWindowsAndThumbnailsWhole) {
     }
 }
 
+// With the passes stopped, only they could picture anything: a window
+// renamed meanwhile does not reach the cells, and once a window has left and
+// the rows are made anew, each cell still shows its own window's region.
+TEST_F(TrimViewTest, StoppedCellsKeepShowingTheirOwnWindowsWhenTheRowsAreMadeAnew) {
+    SetUpWindows();
+    OpenList();
+    ASSERT_TRUE(CellsShow({kColourA, inverseA_, kColourB, inverseB_}));
+    ClickButton(FindChild(dialog_, ids::TrimViewStopSpBtn));
+    guest_->SetColour(windowB_, 0x10C0C0);
+    guest_->Rename(windowB_, "Trim B renamed");
+    WaitForList(*app_, [](const std::vector<std::string>& titles) { return Contains(titles, "Trim B renamed"); },
+                "the new title");
+    guest_->Close(windowA_);
+    WaitForList(*app_, [](const std::vector<std::string>& titles) { return !Contains(titles, "Trim A"); },
+                "the list without A");
+    EXPECT_TRUE(CellsShow({kColourB, inverseB_, kEmptyCellGrey})) << "B's pictures from the last pass";
+    ClickCell(0, true);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == windowB_; }, 5000));
+    CloseList();
+}
+
 // A close of the program while the list window is open (the user's, or the
 // end of the session) ends both; the interval the list window lent the
 // capture timer is not what is stored.

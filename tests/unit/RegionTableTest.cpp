@@ -57,6 +57,21 @@ TEST(RegionTable, ANewListRenewsTheRowsOnlyWhenThePicturesWouldStandForOtherRegi
     }
 }
 
+TEST(RegionTable, RenewedRowsTakeThePicturesOfTheirOwnRegions) {
+    const ClipSet two = Set(2), one = Set(1);
+    const RegionSource a{H(1), true, &two, 0}, b{H(2), true, &one, 0}, c{H(3), true, &one, 0};
+    std::vector<RegionRow> before = BuildRegionTable({a, b});  // pictures A0 A1 B0
+    MoveRow(before, 2, 0);                                        // shown B0 A0 A1
+    // A left; C came: B0 keeps its picture, C has none yet.
+    std::vector<RegionRow> rows = before;
+    ASSERT_TRUE(RenewRegionRows(rows, BuildRegionTable({b, c})));
+    EXPECT_EQ(PictureSources(before, rows), (std::vector<int>{2, -1}));
+    // Reordered: each picture follows its region.
+    rows = before;
+    ASSERT_TRUE(RenewRegionRows(rows, BuildRegionTable({b, a})));
+    EXPECT_EQ(PictureSources(before, rows), (std::vector<int>{2, 0, 1}));
+}
+
 TEST(RegionTable, MovesKeepPicturesAndRefuseWhatIsOutside) {
     struct Case {
         int from, to;

@@ -174,6 +174,7 @@ public:
         overwritten.push_back(index);
     }
     int& Cursor() override { return cursor; }
+    void Rearrange(const std::vector<int>&) override {}
 
     std::vector<tk::Bitmap> pictures;
     std::vector<int> overwritten;
