@@ -48,6 +48,8 @@ std::string KeyText(uint8_t key, KeyNamer keyName) {
 
 }  // namespace
 
+bool AllowedHotKey(HotKey hotKey) { return hotKey.None() || (hotKey.modifiers & (kModControl | kModAlt | kModWin)); }
+
 std::optional<HotKey> HotKeySetting(const std::optional<RegistryValue>& value) {
     if (!value) return std::nullopt;
     const auto number = DwordOf(*value);
@@ -55,7 +57,8 @@ std::optional<HotKey> HotKeySetting(const std::optional<RegistryValue>& value) {
     if (*number == 0) return kNoHotKey;
     if (*number > 0xFFFF) return std::nullopt;
     const HotKey hotKey{static_cast<uint8_t>(*number), static_cast<uint8_t>(*number >> 8)};
-    if (hotKey.None() || CannotBeTheKey(hotKey.key) || (hotKey.modifiers & ~kKnownModifiers)) return std::nullopt;
+    if (hotKey.None() || CannotBeTheKey(hotKey.key) || (hotKey.modifiers & ~kKnownModifiers) || !AllowedHotKey(hotKey))
+        return std::nullopt;
     return hotKey;
 }
 
@@ -98,12 +101,41 @@ HotKey ChosenHotKey(HotKey given, HotKeyControlValue held) {
     return held == ToControl(given) ? given : FromControl(held);
 }
 
+HotKeyControlRules ControlRules() {
+    // HKCOMB_NONE, HKCOMB_S, HKCOMB_C, ... as commctrl.h numbers them.
+    constexpr uint8_t kCombinations[] = {
+        0,
+        kHotKeyShift,
+        kHotKeyControl,
+        kHotKeyAlt,
+        kHotKeyShift | kHotKeyControl,
+        kHotKeyShift | kHotKeyAlt,
+        kHotKeyControl | kHotKeyAlt,
+        kHotKeyShift | kHotKeyControl | kHotKeyAlt,
+    };
+    // The default's modifiers: no key alone turns into Ctrl+key, which
+    // programs use for their own commands (Ctrl+C).
+    HotKeyControlRules rules{0, kHotKeyControl | kHotKeyAlt};
+    for (size_t bit = 0; bit < std::size(kCombinations); ++bit)
+        if (!AllowedHotKey(FromControl({'A', kCombinations[bit]}))) rules.refused |= 1u << bit;
+    return rules;
+}
+
 std::string HotKeyText(HotKey hotKey, KeyNamer keyName) {
     if (hotKey.None()) return "なし";
     std::string text;
     for (const ModifierName& m : kModifierNames)
         if (hotKey.modifiers & m.mod) text += std::string(m.name) + "+";
     return text + KeyText(hotKey.key, keyName);
+}
+
+std::string HotKeyRefusedMessage(HotKey hotKey, KeyNamer keyName) {
+    return "ホットキー " + HotKeyText(hotKey, keyName) +
+           " は Ctrl か Alt と組み合わせないと使えません\n（どのプログラムでもそのキーが打てなくなるため）";
+}
+
+std::string HotKeyTakenMessage(HotKey hotKey, KeyNamer keyName) {
+    return "ホットキー " + HotKeyText(hotKey, keyName) + " は他のプログラムが使っているため使えません";
 }
 
 }  // namespace vistrel

@@ -39,10 +39,16 @@ struct HotKey {
 constexpr HotKey kNoHotKey{};
 constexpr HotKey kDefaultHotKey{'V', kModControl | kModAlt};
 
+// Whether the hot key may be this: Ctrl, Alt or Win held with the key. A key
+// alone, or with Shift alone, is one the user types, and a hot key takes it
+// from every program. No hot key at all may always be chosen.
+bool AllowedHotKey(HotKey hotKey);
+
 // "hotkey". Absent, not a four-byte DWORD, or no combination a user could
 // have chosen (bits above the modifier byte, modifier bits RegisterHotKey
 // does not know, modifiers without a key, a mouse button or a modifier key
-// as the key): nullopt, and the default holds. 0 is kNoHotKey.
+// as the key, a key AllowedHotKey refuses): nullopt, and the default holds.
+// 0 is kNoHotKey.
 std::optional<HotKey> HotKeySetting(const std::optional<RegistryValue>& value);
 // The DWORD that stores it. What HotKeySetting, FromControl and ChosenHotKey
 // give, HotKeySetting reads back as it was.
@@ -71,6 +77,15 @@ HotKey FromControl(HotKeyControlValue value);
 // included; otherwise the control's.
 HotKey ChosenHotKey(HotKey given, HotKeyControlValue held);
 
+// The control's own rules (HKM_SETRULES): the combinations of Shift, Ctrl and
+// Alt that AllowedHotKey refuses, as the control's HKCOMB_* bits, and the
+// flags a key pressed with one of them gets in their place.
+struct HotKeyControlRules {
+    uint16_t refused = 0;
+    uint8_t flags = 0;
+};
+HotKeyControlRules ControlRules();
+
 // Names keys other than letters, digits and F1 to F24; an empty name when it
 // has none. On Windows the keyboard layout's, platform::KeyName.
 using KeyNamer = std::string (*)(uint8_t key);
@@ -79,5 +94,10 @@ using KeyNamer = std::string (*)(uint8_t key);
 // "Win+Shift+F12"; "なし" for no hot key. A key the namer cannot name shows
 // its virtual-key code ("0xBA").
 std::string HotKeyText(HotKey hotKey, KeyNamer keyName);
+
+// What the user is told of a hot key that cannot be had: AllowedHotKey
+// refuses it, or another program holds it.
+std::string HotKeyRefusedMessage(HotKey hotKey, KeyNamer keyName);
+std::string HotKeyTakenMessage(HotKey hotKey, KeyNamer keyName);
 
 }  // namespace vistrel

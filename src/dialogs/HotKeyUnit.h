@@ -1,9 +1,12 @@
 #pragma once
 // THotKeyDlg: "ホットキー設定". The user presses the key combination that
 // calls the program from anywhere; a cleared control (Backspace) is no hot
-// key at all. The caller registers what OK chose.
+// key at all. OK ends it only with a key AllowedHotKey allows that the
+// caller could register; otherwise a box says why and the dialog stays.
 
 #include <windows.h>
+
+#include <functional>
 
 #include "common/HotKeySetting.h"
 #include "toolkit/Button.h"
@@ -14,9 +17,13 @@ namespace vistrel {
 
 class THotKeyDlg : public tk::Form {
 public:
+    // Makes the key the hot key (kNoHotKey: none); false when another
+    // program holds it.
+    using TakeHotKey = std::function<bool(HotKey)>;
+
     // `current`: the hot key in use, shown in the control. `ownerForm`: the
     // program's window that waits for the dialog.
-    THotKeyDlg(HotKey current, HWND ownerForm);
+    THotKeyDlg(HotKey current, HWND ownerForm, TakeHotKey take);
 
     // The combination the control holds, kNoHotKey when cleared; `current`
     // as it came (Win included, which the control cannot show) while the
@@ -28,7 +35,10 @@ public:
     tk::Button CancelBtn;
 
 private:
+    void OKBtnClick();
+
     HotKey current_;
+    TakeHotKey take_;
 };
 
 }  // namespace vistrel

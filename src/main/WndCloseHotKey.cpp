@@ -16,13 +16,18 @@ constexpr int kHotKeyId = 1;
 }  // namespace
 
 void TPrintWndDlg::RegisterGlobalHotKey() {
-    hotKeyHeld_ = {};  // the old one given back first: it may be the one asked for again
-    if (hotKey_.None()) return;
-    hotKeyHeld_ = platform::HotKeyRegistration::Register(Handle(), kHotKeyId, hotKey_.modifiers, hotKey_.key);
     // Said once, where it does not stand in the way.
-    if (!hotKeyHeld_)
-        StatusBar1.SetSimpleText("ホットキー " + HotKeyText(hotKey_, platform::KeyName) +
-                                 " は他のプログラムが使っているため使えません");
+    if (!TakeHotKey(hotKey_)) StatusBar1.SetSimpleText(HotKeyTakenMessage(hotKey_, platform::KeyName));
+}
+
+bool TPrintWndDlg::TakeHotKey(HotKey hotKey) {
+    hotKeyHeld_ = {};  // the old one given back first: it may be the one asked for again
+    if (!hotKey.None()) {
+        hotKeyHeld_ = platform::HotKeyRegistration::Register(Handle(), kHotKeyId, hotKey.modifiers, hotKey.key);
+        if (!hotKeyHeld_) return false;
+    }
+    hotKey_ = hotKey;
+    return true;
 }
 
 void TPrintWndDlg::HotKeyPressed() {
@@ -46,11 +51,14 @@ void TPrintWndDlg::HotKeyMenuClick() {
     // A command for as long as the dialog runs: a close waits for its end.
     const auto running = gate_.TryBegin();
     if (!running) return;
-    THotKeyDlg dialog(hotKey_, Handle());
-    if (dialog.ShowModal() != tk::mrOk || ClosingStarted()) return;
-    hotKey_ = dialog.Chosen();
-    RegisterGlobalHotKey();
-    WriteHotKey();
+    // Let go while the dialog is open: pressed there, the hot key goes to
+    // the dialog's control rather than sending this window back.
+    hotKeyHeld_ = {};
+    THotKeyDlg dialog(hotKey_, Handle(), [this](HotKey chosen) { return TakeHotKey(chosen); });
+    if (dialog.ShowModal() == tk::mrOk)
+        WriteHotKey();  // OK took the chosen key
+    else if (!ClosingStarted())
+        RegisterGlobalHotKey();  // the one in use before
 }
 
 }  // namespace vistrel

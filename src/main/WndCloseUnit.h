@@ -346,6 +346,9 @@ private:
 
     // The global hot key (WndCloseHotKey.cpp)
     void RegisterGlobalHotKey();
+    // hotKey_ becomes it once it is held; false when another program holds
+    // it, and then nothing is held.
+    bool TakeHotKey(HotKey hotKey);
     void HotKeyPressed();
     void HotKeyMenuClick();
 

@@ -19,6 +19,10 @@ void HotKeyEdit::SetHotKey(HotKeyControlValue value) {
     if (Handle()) SendMessageA(Handle(), HKM_SETHOTKEY, MAKEWORD(value.key, value.flags), 0);
 }
 
+void HotKeyEdit::SetRules(HotKeyControlRules rules) {
+    if (Handle()) SendMessageA(Handle(), HKM_SETRULES, rules.refused, MAKELPARAM(rules.flags, 0));
+}
+
 bool HotKeyEdit::OnCommand(WORD, WORD code) {
     if (code != EN_CHANGE) return false;
     if (OnChange) OnChange(*this);

@@ -18,6 +18,9 @@ public:
 
     HotKeyControlValue HotKey() const;
     void SetHotKey(HotKeyControlValue value);  // no OnChange
+    // A key pressed with a refused combination gets the rules' flags instead;
+    // SetHotKey is not bound by them.
+    void SetRules(HotKeyControlRules rules);
 
     NotifyEvent OnChange;  // what it shows changed under the user's keys
 

@@ -142,12 +142,14 @@ void TypeChord(std::initializer_list<WORD> keys) {
         INPUT input{};
         input.type = INPUT_KEYBOARD;
         input.ki.wVk = key;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
         inputs.push_back(input);
     }
     for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
         INPUT input{};
         input.type = INPUT_KEYBOARD;
         input.ki.wVk = *key;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(*key, MAPVK_VK_TO_VSC));
         input.ki.dwFlags = KEYEVENTF_KEYUP;
         inputs.push_back(input);
     }

@@ -43,7 +43,9 @@ void PostCommand(HWND target, int id);
 void PressKey(HWND window, WPARAM key);
 
 // Real key input, as the user types it, to whichever window has the focus:
-// the keys of a chord pressed in order and released in reverse.
+// the keys of a chord pressed in order and released in reverse, with the
+// scan codes a keyboard sends (the hot key control reads the key of a
+// character message from its scan code).
 void TypeChord(std::initializer_list<WORD> keys);
 
 // The mouse pointer moved for the scope of a test and put back after it: a

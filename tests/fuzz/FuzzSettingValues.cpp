@@ -45,6 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!dword) FUZZ_CHECK(!hotKey);
     if (hotKey) {
         FUZZ_CHECK(HotKeyValue(*hotKey) == *dword);
+        FUZZ_CHECK(AllowedHotKey(*hotKey));
         const HotKey withoutWin{hotKey->key, static_cast<uint8_t>(hotKey->modifiers & ~kModWin)};
         FUZZ_CHECK(FromControl(ToControl(*hotKey)) == withoutWin);
         FUZZ_CHECK(ChosenHotKey(*hotKey, ToControl(*hotKey)) == *hotKey);

@@ -25,7 +25,10 @@ TEST(HotKeySetting, WhatTheStoredValueMeans) {
         {"a string", RegistryValue{1, "0x0356"}, nullopt},
         {"0 is none", Dword(0), kNoHotKey},
         {"Ctrl+Alt+V", Dword(0x0356), kDefaultHotKey},
-        {"a key alone", Dword(0x0078), HotKey{0x78, 0}},
+        {"a key alone", Dword(0x0078), nullopt},
+        {"Delete alone", Dword(0x002E), nullopt},
+        {"Shift alone", Dword(0x044B), nullopt},
+        {"Win alone", Dword(0x0845), HotKey{'E', kModWin}},
         {"all four modifiers", Dword(0x0F41), HotKey{'A', 0x0F}},
         {"bits above the modifiers", Dword(0x10356), nullopt},
         {"an unknown modifier", Dword(0x1356), nullopt},
@@ -86,6 +89,32 @@ TEST(HotKeySetting, WhatTheControlGivesAndWhatTheDialogReturns) {
         EXPECT_EQ(FromControl(c.held), c.fromControl);
         EXPECT_EQ(ChosenHotKey(winE, c.held), c.chosen);
     }
+}
+
+TEST(HotKeySetting, TheControlTurnsACombinationWithoutCtrlOrAltIntoOne) {
+    const HotKeyControlRules rules = ControlRules();
+    const struct {
+        const char* name;
+        uint8_t flags;
+        uint16_t combination;  // HKCOMB_*
+        bool refused;
+    } cases[] = {
+        {"none", 0, 0x01, true},
+        {"Shift", kHotKeyShift, 0x02, true},
+        {"Ctrl", kHotKeyControl, 0x04, false},
+        {"Alt", kHotKeyAlt, 0x08, false},
+        {"Shift+Ctrl", kHotKeyShift | kHotKeyControl, 0x10, false},
+        {"Shift+Alt", kHotKeyShift | kHotKeyAlt, 0x20, false},
+        {"Ctrl+Alt", kHotKeyControl | kHotKeyAlt, 0x40, false},
+        {"all three", kHotKeyShift | kHotKeyControl | kHotKeyAlt, 0x80, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ((rules.refused & c.combination) != 0, c.refused);
+        // Whatever the user presses, the control ends with a key OK takes.
+        EXPECT_TRUE(AllowedHotKey(FromControl({'K', c.refused ? rules.flags : c.flags})));
+    }
+    EXPECT_TRUE(AllowedHotKey(kNoHotKey)) << "a cleared control is no hot key, which may be chosen";
 }
 
 std::string TestNames(uint8_t key) { return key == 0x20 ? "Space" : ""; }
