@@ -31,7 +31,7 @@ bool TPrintWndDlg::TakeHotKey(HotKey hotKey) {
 }
 
 void TPrintWndDlg::HotKeyPressed() {
-    if (ClosingStarted()) return;
+    if (gate_.ClosingStarted()) return;
     // While the clipping list window is open this one stays hidden.
     const HWND window = trimView_ ? trimView_->Handle() : Handle();
     // A dialog of ours that is open stands for the window.
@@ -57,7 +57,7 @@ void TPrintWndDlg::HotKeyMenuClick() {
     THotKeyDlg dialog(hotKey_, Handle(), [this](HotKey chosen) { return TakeHotKey(chosen); });
     if (dialog.ShowModal() == tk::mrOk)
         WriteHotKey();  // OK took the chosen key
-    else if (!ClosingStarted())
+    else if (!gate_.ClosingStarted())
         RegisterGlobalHotKey();  // the one in use before
 }
 

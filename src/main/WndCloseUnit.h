@@ -256,8 +256,6 @@ private:
     void RerenderEntry(const ListHold& held, int item, bool minimised, bool parked);
     int ApplyThumbnailSize(bool apply);
 
-    // The program is on its way out (ClosingSequence::Started).
-    bool ClosingStarted() const { return closing_.Started(); }
     // The deferred close, resize and refresh (CommandGate::Deferred), run
     // from a message posted to this window.
     CommandGate::Deferred MakeDeferredRequests();
