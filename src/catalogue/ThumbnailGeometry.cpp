@@ -110,7 +110,8 @@ PicturePlan PlaceInThumbnail(const ClipRect& source, int thumbWidth, int thumbHe
 }  // namespace
 
 Size CapturedSize(Size window, Size screen) {
-    Size part{std::min(window.width, std::max(screen.width, 1)), std::min(window.height, std::max(screen.height, 1))};
+    Size part{std::min(window.width, std::max(screen.width, kLargestCapture.width)),
+              std::min(window.height, std::max(screen.height, kLargestCapture.height))};
     if (part.width <= 0 || part.height <= 0) return {std::max(part.width, 0), std::max(part.height, 0)};
     if (static_cast<long long>(part.width) * part.height > kMostCapturedPixels)
         part.height = static_cast<int>(kMostCapturedPixels / part.width);

@@ -76,13 +76,15 @@ struct PicturePlan {
 
 PicturePlan PlanThumbnail(const ThumbnailFacts& facts);
 
-// At most this many pixels of one window are captured: an 8K screen's worth,
-// 127 MB at 32 bits.
+// A window's picture is at most as wide and as high as an 8K screen, or as
+// the virtual screen where that is larger, and never more than an 8K screen's
+// worth of pixels (127 MB at 32 bits).
+constexpr Size kLargestCapture{7680, 4320};
 constexpr long long kMostCapturedPixels = 7680LL * 4320LL;
-// The size of a window's picture: the window whole when it fits on the
-// virtual screen (`screen`) and in the bound, else its top-left part that
-// does. A window may be far larger than any screen (30000 x 30000 asks for
-// 3.6 GB); what can never be seen at once is not captured at once.
+// The size of a window's picture: the window whole when it is within those
+// bounds, else its top-left part that is. A window may be far larger than any
+// screen (30000 x 30000 asks for 3.6 GB); one that can never be seen at once
+// is not captured at once. `screen` is the virtual screen's size.
 Size CapturedSize(Size window, Size screen);
 // One clipping region's picture for the clipping list window.
 PicturePlan PlanRegion(const ClipRect& slot, int windowWidth, int windowHeight, int thumbWidth,

@@ -145,13 +145,13 @@ TEST(ThumbnailGeometry, FitToBox) {
 TEST(ThumbnailGeometry, AWindowFarLargerThanTheScreenIsCapturedInPart) {
     const Size screen{1920, 1080};
     EXPECT_EQ(CapturedSize({800, 600}, screen), (Size{800, 600}));
-    EXPECT_EQ(CapturedSize({1920, 1080}, screen), screen);
-    EXPECT_EQ(CapturedSize({30000, 30000}, screen), screen) << "not 3.6 GB";
-    EXPECT_EQ(CapturedSize({30000, 300}, screen), (Size{1920, 300}));
+    EXPECT_EQ(CapturedSize({3000, 2000}, screen), (Size{3000, 2000})) << "larger than the screen, still whole";
+    EXPECT_EQ(CapturedSize({30000, 30000}, screen), (Size{7680, 4320})) << "not 3.6 GB";
+    EXPECT_EQ(CapturedSize({30000, 300}, screen), (Size{7680, 300}));
     EXPECT_EQ(CapturedSize({0, 500}, screen), (Size{0, 500})) << "nothing to capture stays nothing";
     // Monitors side by side past the bound: the height gives way.
     const Size wall{4 * 7680, 4320};
-    const Size part = CapturedSize({40000, 5000}, wall);
+    const Size part = CapturedSize({40000, 9000}, wall);
     EXPECT_EQ(part.width, wall.width);
     EXPECT_LE(static_cast<long long>(part.width) * part.height, kMostCapturedPixels);
     EXPECT_EQ(part.height, 1080);
