@@ -8,11 +8,18 @@ namespace vistrel::tk {
 namespace {
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+
+// A function of user32 that only newer systems have; null where it is missing.
+// user32 is loaded with the program, so looking it up loads nothing.
+template <class F>
+F User32Function(const char* name) {
+    return reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+}
 
 GetDpiForWindowFn DpiForWindow() {
-    // user32 is loaded with the program, so looking it up loads nothing.
-    static const auto function = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    static const auto function = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
     return function;
 }
 
@@ -30,5 +37,20 @@ int WindowDpi(HWND window) {
 }
 
 int ScaleFor(HWND window, int length96) { return ScaleToDpi(length96, WindowDpi(window)); }
+
+RECT FrameAt(DWORD style, DWORD exStyle, int dpi) {
+    static const auto adjust = User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+    RECT frame{0, 0, 0, 0};
+    if (!adjust || !adjust(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi))) {
+        frame = {0, 0, 0, 0};
+        AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    }
+    return frame;
+}
+
+int SystemMetricAt(int index, int dpi) {
+    static const auto metric = User32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
+    return metric ? metric(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
+}
 
 }  // namespace vistrel::tk

@@ -164,6 +164,44 @@ TEST_P(DisplayScaleTest, ThumbnailAndClippingDialogShowTheWindowWhole) {
     PostMessageA(dialog, WM_CLOSE, 0, 0);
 }
 
+// The main window on a monitor of the other scale (as the previous case
+// moves it): the dialogs it opens are sized and laid out for that scale, with
+// OK and キャンセル inside them. Wine gives every monitor the system's scale,
+// so the move is the message Windows sends, and Wine draws the dialogs'
+// frames at the system's scale: their client areas are what must fit.
+TEST_P(DisplayScaleTest, DialogsOpenAtTheScaleOfTheMainWindow) {
+    const HWND main = app_->MainWindow();
+    RECT r{};
+    GetWindowRect(main, &r);
+    const int other = GetParam() == 96 ? 144 : 96;
+    RemoteBuffer offered(app_->ProcessHandle(), sizeof(RECT));
+    offered.Put(RECT{r.left, r.top, r.left + 900, r.top + MulDiv(478, other, 96)});
+    SendBounded(main, WM_DPICHANGED, MAKEWPARAM(other, other), offered.lparam());
+
+    const struct {
+        int command;
+        const char* className;
+        SIZE client96;
+    } dialogs[] = {{ids::ToolButton18, "TLebelDlg", {212, 107}}, {ids::ToolButton14, "TJogaiDlg", {377, 286}}};
+    for (const auto& d : dialogs) {
+        SCOPED_TRACE(d.className);
+        app_->PostCommand(d.command);
+        const HWND dialog = app_->WaitForWindow(d.className);
+        RECT client{};
+        GetClientRect(dialog, &client);
+        EXPECT_NEAR(client.right, MulDiv(d.client96.cx, other, 96), 1);
+        EXPECT_NEAR(client.bottom, MulDiv(d.client96.cy, other, 96), 1);
+        for (int id : {IDOK, IDCANCEL}) {
+            const HWND button = FindChild(dialog, id);
+            EXPECT_TRUE(InsideClient(button, dialog)) << id;
+            EXPECT_NEAR(OuterSize(button).cx, MulDiv(75, other, 96), 2) << id;
+            EXPECT_NEAR(OuterSize(button).cy, MulDiv(25, other, 96), 2) << id;
+        }
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+        WaitFor([&] { return !IsWindowVisible(dialog) || !IsWindow(dialog); }, 5000, "the dialog to close");
+    }
+}
+
 // Another process's window prints nothing under Wine and is copied from the
 // screen: either way its picture is taken at the window's real size, so its
 // colour reaches the right and bottom edges of the thumbnail, with no empty
