@@ -10,6 +10,7 @@ namespace {
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
 
 // A function of user32 that only newer systems have; null where it is missing.
 // user32 is loaded with the program, so looking it up loads nothing.
@@ -51,6 +52,20 @@ RECT FrameAt(DWORD style, DWORD exStyle, int dpi) {
 int SystemMetricAt(int index, int dpi) {
     static const auto metric = User32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
     return metric ? metric(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
+}
+
+bool MenuLogFontAt(int dpi, LOGFONTW& font) {
+    static const auto parameters = User32Function<SystemParametersInfoForDpiFn>("SystemParametersInfoForDpi");
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (parameters && parameters(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi))) {
+        font = metrics.lfMenuFont;
+        return true;
+    }
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return false;
+    font = metrics.lfMenuFont;
+    font.lfHeight = Rescale(font.lfHeight, WindowDpi(nullptr), dpi);
+    return true;
 }
 
 }  // namespace vistrel::tk

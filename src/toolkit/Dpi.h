@@ -22,5 +22,9 @@ int ScaleFor(HWND window, int length96);
 RECT FrameAt(DWORD style, DWORD exStyle, int dpi);
 // GetSystemMetrics at `dpi` where the system can tell it, else the system's.
 int SystemMetricAt(int index, int dpi);
+// The system's menu font at `dpi`: as the system gives it for that DPI
+// (Windows 10 1607 on), else its font of the system DPI grown to `dpi`.
+// False when the system does not tell it.
+bool MenuLogFontAt(int dpi, LOGFONTW& font);
 
 }  // namespace vistrel::tk

@@ -264,7 +264,7 @@ void Form::OnResized() {
 LRESULT Form::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     std::string menuHint;
-    if (PopupMenu::HandleOwnerMessage(message, wParam, lParam, result, &menuHint)) {
+    if (PopupMenu::HandleOwnerMessage(message, wParam, lParam, result, &menuHint, Dpi())) {
         if (message == WM_MENUSELECT) Application::Instance().SetHint(menuHint);
         return result;
     }
