@@ -92,6 +92,7 @@ struct MarkCells {
     friend bool operator==(const MarkCells&, const MarkCells&) = default;
 };
 MarkCells PlaceMarks(int thumbWidth, int thumbHeight, int markSize);
+
 // One clipping region's picture for the clipping list window.
 PicturePlan PlanRegion(const ClipRect& slot, int windowWidth, int windowHeight, int thumbWidth,
                        int thumbHeight, bool stretch);
