@@ -95,7 +95,9 @@ namespace {
 
 constexpr int kInset = 2;
 constexpr int kMargin = 4;
-constexpr int kMarksMargin = 20;
+// Below the marks, and between them and right of them.
+constexpr int kMarksBelow = 2;
+constexpr int kMarksApart = 4;
 
 // The source drawn into the whole thumbnail, or fitted keeping its aspect.
 PicturePlan PlaceInThumbnail(const ClipRect& source, int thumbWidth, int thumbHeight, bool stretch,
@@ -132,7 +134,15 @@ PicturePlan PlanThumbnail(const ThumbnailFacts& facts) {
         source = ClampClipRect((*facts.clips)[slot], facts.windowWidth, facts.windowHeight);
     }
     return PlaceInThumbnail(source, facts.thumbWidth, facts.thumbHeight, options.stretch,
-                            options.openOnly ? kMarksMargin : kMargin);
+                            options.openOnly ? facts.markSize + kMarksApart : kMargin);
+}
+
+MarkCells PlaceMarks(int thumbWidth, int thumbHeight, int markSize) {
+    const int top = thumbHeight - kMarksBelow - markSize;
+    const int parkedLeft = thumbWidth - kMarksApart - markSize;
+    const int autoLeft = parkedLeft - kMarksApart - markSize;
+    return {{autoLeft, top, autoLeft + markSize, top + markSize},
+            {parkedLeft, top, parkedLeft + markSize, top + markSize}};
 }
 
 PicturePlan PlanRegion(const ClipRect& slot, int windowWidth, int windowHeight, int thumbWidth,

@@ -9,6 +9,9 @@
 
 namespace vistrel {
 
+// The side of a mark glyph at 96 DPI.
+constexpr int kMarkSize = 16;
+
 // One sixteenth of the primary screen, per axis (integer division).
 Size BaseCell(int screenWidth, int screenHeight);
 
@@ -63,11 +66,14 @@ struct ThumbnailFacts {
     RenderOptions options;
     // Rendered for the clipping list window: the whole box, no clipping.
     bool regionList = false;
+    // The side of the mark glyphs, which the Open Only strip holds: the
+    // glyphs' own size, 16 at 96 DPI and a whole multiple of it above.
+    int markSize = kMarkSize;
 };
 
 // The part of the window drawn (window coordinates) and where it lands in
 // the thumbnail: 2 pixels in (the frame and a white ring), 4 narrower, and at
-// the bottom the same 4 or a strip for the marks.
+// the bottom the same 4 or a strip for the marks (their side and 4).
 struct PicturePlan {
     ClipRect source;
     Rect picture;
@@ -86,6 +92,18 @@ constexpr long long kMostCapturedPixels = 7680LL * 4320LL;
 // screen (30000 x 30000 asks for 3.6 GB); one that can never be seen at once
 // is not captured at once. `screen` is the virtual screen's size.
 Size CapturedSize(Size window, Size screen);
+
+// The two cells of the marks in the bottom strip of a thumbnail, each as
+// large as the glyphs: the automatic-update mark and right of it the parked
+// mark, 4 pixels apart, 4 from the right edge and 2 from the bottom. With
+// 16-pixel glyphs they start at (W - 40, H - 18) and (W - 20, H - 18).
+struct MarkCells {
+    Rect autoUpdate;
+    Rect parked;
+    friend bool operator==(const MarkCells&, const MarkCells&) = default;
+};
+MarkCells PlaceMarks(int thumbWidth, int thumbHeight, int markSize);
+
 // One clipping region's picture for the clipping list window.
 PicturePlan PlanRegion(const ClipRect& slot, int windowWidth, int windowHeight, int thumbWidth,
                        int thumbHeight, bool stretch);

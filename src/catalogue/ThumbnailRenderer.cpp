@@ -23,7 +23,6 @@ constexpr COLORREF kFrameGrey = tk::clGray;
 constexpr COLORREF kFrameClipped = tk::clBlue;
 constexpr COLORREF kFrameNoAutoUpdate = tk::clRed;
 
-constexpr int kMarkSize = 16;
 constexpr int kGlyphShown = 0;
 constexpr int kGlyphMinimised = 5;
 constexpr int kGlyphParked = 6;
@@ -86,6 +85,7 @@ RenderResult ThumbnailRenderer::RenderThumbnail(const WindowEntry& entry, tk::Bi
     facts.thumbHeight = target.Height();
     facts.options = options;
     facts.regionList = clipList != nullptr;
+    facts.markSize = GlyphSize();
     const PicturePlan plan = PlanThumbnail(facts);
 
     const CapturedImage image = capture_.Capture(window, bounds, image_);
@@ -180,6 +180,11 @@ void ThumbnailRenderer::DrawRegions(const WindowEntry& entry, HWND window, HDC c
     }
 }
 
+int ThumbnailRenderer::GlyphSize() const {
+    const int side = glyphs_.Width();
+    return side > 0 ? side : kMarkSize;
+}
+
 void ThumbnailRenderer::DrawGlyph(int index, tk::Bitmap& glyph) const {
     glyph.GetCanvas().SetBrushColor(kWhite);
     glyph.GetCanvas().FillRect(RECT{0, 0, glyph.Width(), glyph.Height()});
@@ -187,11 +192,14 @@ void ThumbnailRenderer::DrawGlyph(int index, tk::Bitmap& glyph) const {
 }
 
 void ThumbnailRenderer::DrawStateMarks(tk::Bitmap& bitmap, bool parked, bool autoUpdate) const {
-    tk::Bitmap mark(kMarkSize, kMarkSize);
+    // The marks at the glyphs' own size: a larger display has larger glyphs,
+    // and a cell of the 96-DPI size would show only their top-left corner.
+    const int side = GlyphSize();
+    const MarkCells cells = PlaceMarks(bitmap.Width(), bitmap.Height(), side);
+    tk::Bitmap mark(side, side);
     tk::Canvas& canvas = bitmap.GetCanvas();
-    const int top = bitmap.Height() - 18;
-    auto drawCell = [&](int left, bool shown, int glyph) {
-        const RECT cell{left, top, left + kMarkSize, top + kMarkSize};
+    auto drawCell = [&](const Rect& at, bool shown, int glyph) {
+        const RECT cell = ToWin(at);
         if (shown) {
             DrawGlyph(glyph, mark);
             canvas.CopyFrom(mark.Dc(), cell, POINT{0, 0});
@@ -200,15 +208,15 @@ void ThumbnailRenderer::DrawStateMarks(tk::Bitmap& bitmap, bool parked, bool aut
             canvas.FillRect(cell);
         }
     };
-    drawCell(bitmap.Width() - 40, autoUpdate, kGlyphAutoUpdate);
-    drawCell(bitmap.Width() - 20, parked, kGlyphParked);
+    drawCell(cells.autoUpdate, autoUpdate, kGlyphAutoUpdate);
+    drawCell(cells.parked, parked, kGlyphParked);
 }
 
 void ThumbnailRenderer::DrawIconCard(HWND window, bool minimised, bool stretch,
                                      tk::Bitmap& work) const {
     const int width = work.Width();
     const int height = work.Height();
-    tk::Bitmap glyph(kMarkSize, kMarkSize);
+    tk::Bitmap glyph(GlyphSize(), GlyphSize());
     DrawGlyph(minimised ? kGlyphMinimised : kGlyphShown, glyph);
     tk::Canvas& canvas = work.GetCanvas();
     // Blocky on purpose: the card is the glyph's pixels enlarged, whatever mode

@@ -59,7 +59,7 @@ using LastPicture = std::function<bool(tk::Bitmap&)>;
 class ThumbnailRenderer {
 public:
     // Both stay owned by the caller and must outlive the renderer; `glyphs`
-    // is the 16 x 16 glyph list of the main window.
+    // is the glyph list of the main window (16 x 16 at 96 DPI, larger above).
     ThumbnailRenderer(const platform::PrintWindowApi& printWindow, const WindowCatalogue& catalogue,
                       const tk::ImageList& glyphs);
 
@@ -81,7 +81,8 @@ public:
     // answer, or no memory for the bitmap.
     bool CaptureFullSize(HWND window, tk::Bitmap& picture) const;
 
-    // The automatic-update mark and the parked mark, bottom right.
+    // The automatic-update mark and the parked mark, bottom right, at the
+    // size of the glyphs.
     void DrawStateMarks(tk::Bitmap& bitmap, bool parked, bool autoUpdate) const;
 
     // The picture of a window when windows cannot be printed: a glyph over the
@@ -93,6 +94,7 @@ private:
     void DrawRegions(const WindowEntry& entry, HWND window, HDC capture, int winWidth,
                      int winHeight, tk::Bitmap& target, bool stretch, RegionSink& clipList) const;
     void DrawGlyph(int index, tk::Bitmap& glyph) const;
+    int GlyphSize() const;
 
     const WindowCatalogue& catalogue_;
     const tk::ImageList& glyphs_;

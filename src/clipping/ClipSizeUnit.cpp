@@ -6,6 +6,7 @@
 #include "clipping/ClipSizeIds.h"
 #include "common/MonitorLayout.h"
 #include "toolkit/Colours.h"
+#include "toolkit/Dpi.h"
 
 namespace vistrel {
 
@@ -23,19 +24,20 @@ int blinkCounter = 0;
 using tk::Bounds;
 
 // The form's outer bounds for the picture, centred on the work area of the
-// owner's monitor and sized to fit it.
-RECT FormBounds(HWND owner, int displayedWidth, int displayedHeight, int dpi) {
+// owner's monitor and sized to fit it, at the DPI of that monitor.
+tk::FormPlace FormPlaceFor(HWND owner, int displayedWidth, int displayedHeight) {
     const RECT work = tk::PlacementWorkArea(owner);
-    RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    const int dpi = tk::PlacementDpi(owner);
+    const RECT frame = tk::FrameAt(kStyle, kExStyle, dpi);
     ClipDialogMetrics metrics;
     metrics.dpi = dpi;
-    metrics.captionButtonHeight = GetSystemMetrics(SM_CYSIZE);
+    metrics.captionButtonHeight = tk::SystemMetricAt(SM_CYSIZE, dpi);
     metrics.frame = {frame.right - frame.left, frame.bottom - frame.top};
     metrics.workArea = {work.right - work.left, work.bottom - work.top};
     const Size size = ClipDialogSize({displayedWidth, displayedHeight}, metrics);
     const Rect r = CentredIn({work.left, work.top, work.right, work.bottom}, size);
-    return {r.left, r.top, r.right, r.bottom};
+    const SIZE client{r.width() - metrics.frame.width, r.height() - metrics.frame.height};
+    return {{r.left, r.top, r.right, r.bottom}, dpi, client};
 }
 
 }  // namespace
@@ -45,7 +47,7 @@ TOKBottomDlg::TOKBottomDlg(HWND owner, const tk::Bitmap& picture, const ClipSet&
     displayedWidth_ = DisplayedSize(picture.Width());
     displayedHeight_ = DisplayedSize(picture.Height());
     SetColor(tk::clWhite);
-    CreateForm("TOKBottomDlg", "クリッピング設定", FormBounds(owner, displayedWidth_, displayedHeight_, Dpi()),
+    CreateForm("TOKBottomDlg", "クリッピング設定", FormPlaceFor(owner, displayedWidth_, displayedHeight_),
                kStyle, kExStyle, owner);
     SetFont(ScaledFont("ＭＳ Ｐゴシック", -12));
 

@@ -39,7 +39,7 @@ TTrimViewDlg::TTrimViewDlg(TrimViewHost& host, HWND mainWindow) : host_(host), r
     // No owner: the desktop is the parent, so the form has no taskbar button
     // and floats above the windows whose regions it shows. It takes the place
     // of the main window, on the main window's monitor.
-    CreateForm("TTrimViewDlg", "クリッピングの一覧", tk::CentredBounds(Scale(kFormWidth), Scale(kFormHeight), mainWindow),
+    CreateForm("TTrimViewDlg", "クリッピングの一覧", tk::CentredPlace(kFormWidth, kFormHeight, mainWindow),
                WS_OVERLAPPEDWINDOW, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
     SetWindowLongPtrA(Handle(), GWL_EXSTYLE, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
     SetMinSize(kMinimumSize, kMinimumSize);

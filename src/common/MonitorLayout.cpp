@@ -85,4 +85,9 @@ Rect CentredIn(const Rect& work, Size size) {
     return {left, top, left + width, top + height};
 }
 
+Rect FormBounds(const Rect& work, Size size96, const Rect& frame, int dpi) {
+    const Size size{ScaleToDpi(size96.width, dpi) + frame.width(), ScaleToDpi(size96.height, dpi) + frame.height()};
+    return CentredIn(work, size);
+}
+
 }  // namespace vistrel

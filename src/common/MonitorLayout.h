@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "common/DpiScale.h"
 #include "common/Geometry.h"
 
 namespace vistrel {
@@ -11,6 +12,7 @@ namespace vistrel {
 struct Monitor {
     Rect area;  // the whole monitor, in virtual-screen coordinates
     Rect work;  // its area without the task bar and docked bars
+    int dpi = kBaseDpi;  // its scale; the system's where the system tells no other
 };
 
 // The monitor holding the point, else the nearest one (as the system's
@@ -29,5 +31,13 @@ Rect BoundsOf(const std::vector<Rect>& rects);
 // area is cut to it, so that the form neither straddles two monitors nor
 // hangs off the screen.
 Rect CentredIn(const Rect& work, Size size);
+
+// The outer bounds of a form that opens in `work` on a monitor at `dpi`: its
+// 96-DPI size at that DPI, grown by `frame` (what the frame of that DPI adds
+// on each side, as AdjustWindowRectEx grows an empty rectangle: left and top
+// negative; empty when the size is the whole window's), then centred and cut
+// as CentredIn does. Sized for the monitor it opens on, not the system's
+// scale, so that the controls laid out at the monitor's DPI fit in it.
+Rect FormBounds(const Rect& work, Size size96, const Rect& frame, int dpi);
 
 }  // namespace vistrel

@@ -43,7 +43,7 @@ HCURSOR HandCursor() { return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_
 TVersionBox::TVersionBox(HWND owner, VersionAnimation::Random random)
     : animation_(std::move(random)) {
     CreateForm("TVersionBox", "ﾊﾞｰｼﾞｮﾝ情報",
-               tk::CentredClientBounds(Scale(kClientWidth), Scale(kClientHeight), kStyle, kExStyle, owner),
+               tk::CentredClientPlace(kClientWidth, kClientHeight, kStyle, kExStyle, owner),
                kStyle, kExStyle, owner);
     CreateControls();
     OnShow = [this](tk::Component&) { FormShow(); };

@@ -20,7 +20,7 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
 THotKeyDlg::THotKeyDlg(HotKey current, HWND ownerForm, TakeHotKey take) : current_(current), take_(std::move(take)) {
     CreateForm("THotKeyDlg", "ホットキー設定",
-               tk::CentredClientBounds(Scale(kClientWidth), Scale(kClientHeight), kStyle, 0, ownerForm), kStyle, 0,
+               tk::CentredClientPlace(kClientWidth, kClientHeight, kStyle, 0, ownerForm), kStyle, 0,
                ownerForm);
     SetFont(ScaledFont("ＭＳ Ｐゴシック", -12));
 

@@ -20,7 +20,7 @@ TLebelDlg::TLebelDlg(HWND preview, HWND ownerForm)
     // another program would share its input with this dialog, and a hung
     // one would freeze it.
     CreateForm("TLebelDlg", "透過設定",
-               tk::CentredClientBounds(Scale(kClientWidth), Scale(kClientHeight), kStyle, WS_EX_TOPMOST, ownerForm),
+               tk::CentredClientPlace(kClientWidth, kClientHeight, kStyle, WS_EX_TOPMOST, ownerForm),
                kStyle, WS_EX_TOPMOST, ownerForm);
     SetWindowLongPtrA(Handle(), GWL_EXSTYLE, WS_EX_TOPMOST);
     SetModalOwner(ownerForm);

@@ -26,7 +26,7 @@ constexpr int kDeleteGlyph = 24;
 TJogaiDlg::TJogaiDlg(ExclusionList& list, tk::Form& owner, tk::ImageList& glyphs, bool highColour)
     : list_(list), draft_(list.Lines()), highColour_(highColour) {
     CreateForm("TJogaiDlg", "除外リスト",
-               tk::CentredClientBounds(Scale(kClientWidth), Scale(kClientHeight), kStyle, kExStyle, owner.Handle()),
+               tk::CentredClientPlace(kClientWidth, kClientHeight, kStyle, kExStyle, owner.Handle()),
                kStyle, kExStyle, owner.Handle());
     SetFont(ScaledFont("ＭＳ Ｐゴシック", -12));
 

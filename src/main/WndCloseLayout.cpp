@@ -6,6 +6,7 @@
 #include "main/Glyphs.h"
 #include "main/WndCloseUnit.h"
 #include "toolkit/Colours.h"
+#include "toolkit/Dpi.h"
 
 namespace vistrel {
 
@@ -88,9 +89,8 @@ void TPrintWndDlg::SizeTopPanel() {
 // The width the form opens with: every control of the toolbar in sight, as
 // far as the monitor allows.
 int TPrintWndDlg::FirstWidth() const {
-    RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongA(Handle(), GWL_EXSTYLE)));
+    const RECT frame = tk::FrameAt(static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE)),
+                                   static_cast<DWORD>(GetWindowLongA(Handle(), GWL_EXSTYLE)), Dpi());
     const RECT work = tk::PlacementWorkArea(Handle());
     const int frameWidth = frame.right - frame.left;
     const int needed = std::max(Scale(kDesignWidth), ToolBar1.ContentWidth() + frameWidth);

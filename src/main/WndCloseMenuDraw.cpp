@@ -74,7 +74,7 @@ void DrawMenuItem(const tk::MenuItem& item, HDC dc, const RECT& rect, bool selec
             break;
         case MenuPaintKind::Text:
             if (!font) {
-                font = tk::MenuFont(paint.bold);
+                font = tk::MenuFont(dpi, paint.bold);
                 canvas.SetFont(font.get());
             }
             canvas.SetBrushStyle(tk::BrushStyle::Clear);
@@ -90,7 +90,7 @@ void MeasureMenuItem(const tk::MenuItem& item, HDC dc, int& width, int& height, 
     SIZE extent{0, 0};
     if (!look.separator) {
         const std::string text = MenuCaptionText(look.caption);
-        tk::FontOwner bold = look.isDefault ? tk::MenuFont(true) : tk::FontOwner();
+        tk::FontOwner bold = look.isDefault ? tk::MenuFont(dpi, true) : tk::FontOwner();
         std::optional<tk::Selection> selected;
         if (bold) selected.emplace(dc, bold.get());
         GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);

@@ -13,11 +13,11 @@ namespace vistrel {
 
 // The item's picture comes from the image list of the popup menu it was last
 // built into.
-// dpi: that of the menu's owner window.
+// dpi: that of the menu's owner window; the margins and the menu font follow it.
 void DrawMenuItem(const tk::MenuItem& item, HDC dc, const RECT& rect, bool selected,
                   const ColourScheme& colours, int dpi = 96);
 
-// For MenuItem::OnMeasureItem: dc holds the menu font.
+// For MenuItem::OnMeasureItem: dc holds the menu font at `dpi`.
 void MeasureMenuItem(const tk::MenuItem& item, HDC dc, int& width, int& height, int dpi = 96);
 
 }  // namespace vistrel

@@ -24,7 +24,7 @@ constexpr UINT kImageListGrowth = 16;
 TPrintWndDlg::TPrintWndDlg() : exclusion_(platform::EqualIgnoreCaseUser) {
     // The form as designed: system menu and maximise box, no minimise box;
     // it opens on the monitor of the mouse pointer, where the user started it.
-    CreateForm("TPrintWndDlg", kAppTitle, tk::CentredBounds(Scale(kDesignWidth), Scale(kDesignHeight), nullptr),
+    CreateForm("TPrintWndDlg", kAppTitle, tk::CentredPlace(kDesignWidth, kDesignHeight, nullptr),
                WS_OVERLAPPEDWINDOW & ~WS_MINIMIZEBOX);
     SetMinSize(200, 200);
     CreateControls();

@@ -1,5 +1,6 @@
 #include "platform/DisplayInfo.h"
 
+#include "platform/SystemLibrary.h"
 #include "platform/WindowDc.h"
 
 namespace vistrel::platform {
@@ -24,12 +25,34 @@ BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM rects) {
 
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
+// GetDpiForMonitor, from Windows 8.1 on; MDT_EFFECTIVE_DPI is 0.
+using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+constexpr int kEffectiveDpi = 0;
+
+GetDpiForMonitorFn DpiForMonitor() {
+    // Loaded once and kept for the program's run.
+    static const SystemLibrary shcore = SystemLibrary::Load("shcore.dll");
+    static const auto function = shcore.Proc<GetDpiForMonitorFn>("GetDpiForMonitor");
+    return function;
+}
+
+// The monitor's own scale; before Windows 8.1 every monitor has the system's.
+int MonitorDpi(HMONITOR monitor) {
+    UINT x = 0;
+    UINT y = 0;
+    if (const GetDpiForMonitorFn function = DpiForMonitor())
+        if (SUCCEEDED(function(monitor, kEffectiveDpi, &x, &y)) && x > 0) return static_cast<int>(x);
+    const WindowDc screen(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSX) : 0;
+    return dpi > 0 ? dpi : kBaseDpi;
+}
+
 BOOL CALLBACK AddMonitorInfo(HMONITOR monitor, HDC, LPRECT, LPARAM monitors) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
     if (!GetMonitorInfoA(monitor, &info)) return TRUE;
     auto& list = *reinterpret_cast<std::vector<Monitor>*>(monitors);
-    const Monitor m{ToRect(info.rcMonitor), ToRect(info.rcWork)};
+    const Monitor m{ToRect(info.rcMonitor), ToRect(info.rcWork), MonitorDpi(monitor)};
     // The primary first: where a choice ties, it is the one a user expects.
     if (info.dwFlags & MONITORINFOF_PRIMARY)
         list.insert(list.begin(), m);

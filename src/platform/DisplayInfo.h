@@ -16,7 +16,7 @@ RECT VirtualScreen();
 int ScreenHeight();
 // The area of every monitor, in screen coordinates.
 std::vector<RECT> MonitorRects();
-// Every monitor with its work area, the primary one first.
+// Every monitor with its work area and DPI, the primary one first.
 std::vector<Monitor> Monitors();
 // Where the mouse pointer is; (0, 0) when the system does not say (a
 // desktop that is not the input desktop).

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "common/MonitorLayout.h"
 #include "platform/DisplayInfo.h"
 #include "toolkit/Application.h"
+#include "toolkit/Dpi.h"
 #include "toolkit/HintText.h"
 #include "platform/Locale.h"
 #include "toolkit/Menu.h"
@@ -29,6 +31,22 @@ void Form::CreateForm(const char* className, const std::string& caption, const R
     CreateOwn(className, nullptr, style & ~WS_VISIBLE, exStyle, bounds, 0, caption, CS_DBLCLKS,
               nullptr, owner);
     dpi_ = Dpi();
+}
+
+void Form::CreateForm(const char* className, const std::string& caption, const FormPlace& place, DWORD style,
+                      DWORD exStyle, HWND owner) {
+    // Set first: the messages of the creation see the form at its DPI.
+    dpi_ = place.dpi;
+    CreateForm(className, caption, place.bounds, style, exStyle, owner);
+    if (place.client.cx <= 0 || place.client.cy <= 0) return;
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const int dx = place.client.cx - client.right;
+    const int dy = place.client.cy - client.bottom;
+    if (dx == 0 && dy == 0) return;
+    const RECT& b = place.bounds;
+    SetWindowPos(Handle(), nullptr, b.left - dx / 2, b.top - dy / 2, b.right - b.left + dx, b.bottom - b.top + dy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HFONT Form::ScaledFont(const char* face, int height96, bool bold, bool underline) {
@@ -117,31 +135,65 @@ void Form::Close() {
     if (Handle()) SendMessageA(Handle(), WM_CLOSE, 0, 0);
 }
 
-RECT PlacementWorkArea(HWND anchor) {
+namespace {
+
+// The monitor where a form anchored on `anchor` opens; none when the system
+// lists no monitor.
+std::optional<Monitor> PlacementMonitor(HWND anchor) {
     const std::vector<Monitor> monitors = platform::Monitors();
     RECT window{};
     const int index = anchor && GetWindowRect(anchor, &window)
                           ? MonitorOfRect(monitors, {window.left, window.top, window.right, window.bottom})
                           : MonitorAtPoint(monitors, platform::CursorPosition());
-    if (index < 0) {
-        RECT work{};
-        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-        return work;
-    }
-    const Rect& work = monitors[static_cast<size_t>(index)].work;
+    if (index < 0) return std::nullopt;
+    return monitors[static_cast<size_t>(index)];
+}
+
+Rect WorkAreaOf(const std::optional<Monitor>& monitor) {
+    if (monitor) return monitor->work;
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     return {work.left, work.top, work.right, work.bottom};
 }
 
-RECT CentredBounds(int width, int height, HWND anchor) {
-    const RECT work = PlacementWorkArea(anchor);
-    const Rect r = CentredIn({work.left, work.top, work.right, work.bottom}, {width, height});
-    return {r.left, r.top, r.right, r.bottom};
+RECT ToWin(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+struct Placement {
+    Rect work;
+    int dpi;
+};
+
+Placement PlacementOf(HWND anchor) {
+    const std::optional<Monitor> monitor = PlacementMonitor(anchor);
+    int dpi = monitor ? monitor->dpi : WindowDpi(nullptr);
+    if (anchor) {
+        const Window* window = Window::FromHandle(anchor);
+        dpi = window ? window->Dpi() : WindowDpi(anchor);
+    }
+    return {WorkAreaOf(monitor), dpi};
 }
 
-RECT CentredClientBounds(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, HWND anchor) {
-    RECT frame{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    return CentredBounds(frame.right - frame.left, frame.bottom - frame.top, anchor);
+}  // namespace
+
+RECT PlacementWorkArea(HWND anchor) { return ToWin(WorkAreaOf(PlacementMonitor(anchor))); }
+
+RECT CentredBounds(int width, int height, HWND anchor) {
+    return ToWin(CentredIn(WorkAreaOf(PlacementMonitor(anchor)), {width, height}));
+}
+
+int PlacementDpi(HWND anchor) { return PlacementOf(anchor).dpi; }
+
+FormPlace CentredPlace(int width96, int height96, HWND anchor) {
+    const Placement place = PlacementOf(anchor);
+    return {ToWin(FormBounds(place.work, {width96, height96}, {}, place.dpi)), place.dpi};
+}
+
+FormPlace CentredClientPlace(int clientWidth96, int clientHeight96, DWORD style, DWORD exStyle, HWND anchor) {
+    const Placement place = PlacementOf(anchor);
+    const RECT frame = FrameAt(style, exStyle, place.dpi);
+    const Rect grown{frame.left, frame.top, frame.right, frame.bottom};
+    const Rect bounds = FormBounds(place.work, {clientWidth96, clientHeight96}, grown, place.dpi);
+    return {ToWin(bounds), place.dpi, {bounds.width() - grown.width(), bounds.height() - grown.height()}};
 }
 
 int Form::ShowModal() {
@@ -213,7 +265,7 @@ void Form::OnResized() {
 LRESULT Form::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     std::string menuHint;
-    if (PopupMenu::HandleOwnerMessage(message, wParam, lParam, result, &menuHint)) {
+    if (PopupMenu::HandleOwnerMessage(message, wParam, lParam, result, &menuHint, Dpi())) {
         if (message == WM_MENUSELECT) Application::Instance().SetHint(menuHint);
         return result;
     }

@@ -20,10 +20,29 @@ enum ModalResult { mrNone = 0, mrOk = 1, mrCancel = 2 };
 // window of ours, usually the main window) stands on most, or the mouse
 // pointer's for no anchor; the user works there.
 RECT PlacementWorkArea(HWND anchor);
-// Form bounds centred in that work area, and no larger than it: of this outer
-// size, or with a client area of this size for the style.
+// Form bounds of this outer size in pixels, centred in that work area and no
+// larger than it.
 RECT CentredBounds(int width, int height, HWND anchor);
-RECT CentredClientBounds(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, HWND anchor);
+
+// Where a form opens, and the DPI it is laid out for there.
+struct FormPlace {
+    FormPlace(const RECT& where, int atDpi, SIZE clientArea = {0, 0})
+        : bounds(where), dpi(atDpi), client(clientArea) {}
+    RECT bounds;
+    int dpi;
+    // The client area the bounds leave inside the frame foreseen for that
+    // DPI; {0, 0} when only the outer size counts.
+    SIZE client;
+};
+// The DPI of the monitor where a form anchored on `anchor` opens: the DPI the
+// anchor is laid out for (a window moved to a monitor of another scale has
+// that one's), or for no anchor that of the mouse pointer's monitor. The
+// form's window does not exist yet, so the system cannot be asked for its.
+int PlacementDpi(HWND anchor);
+// Centred in PlacementWorkArea and sized at PlacementDpi: of this outer size
+// at 96 DPI, or with a client area of this size at 96 DPI for the style.
+FormPlace CentredPlace(int width96, int height96, HWND anchor);
+FormPlace CentredClientPlace(int clientWidth96, int clientHeight96, DWORD style, DWORD exStyle, HWND anchor);
 
 class Form : public Window {
 public:
@@ -33,6 +52,12 @@ public:
     // Creates the form hidden. style defaults to an overlapped window. An
     // owned form stays above its owner, and ShowModal disables the owner.
     void CreateForm(const char* className, const std::string& caption, const RECT& bounds,
+                    DWORD style = WS_OVERLAPPEDWINDOW, DWORD exStyle = 0, HWND owner = nullptr);
+    // The same, laid out for the DPI of the place: the one its bounds were
+    // sized for, so that the controls fit them. A frame other than the one
+    // foreseen (a system that scales no frames, or draws them at another
+    // scale) changes the outer size, never the client area.
+    void CreateForm(const char* className, const std::string& caption, const FormPlace& place,
                     DWORD style = WS_OVERLAPPEDWINDOW, DWORD exStyle = 0, HWND owner = nullptr);
 
     void Show();
@@ -67,8 +92,8 @@ public:
     // A font of this height at 96 DPI, at the form's DPI; the form keeps it
     // and makes it anew when the DPI changes (its controls get the new one).
     HFONT ScaledFont(const char* face, int height96, bool bold = false, bool underline = false);
-    // The DPI the form is laid out for: its monitor's when it was made, then
-    // the one of each WM_DPICHANGED.
+    // The DPI the form is laid out for: its place's, or its monitor's when it
+    // was made without one, then the one of each WM_DPICHANGED.
     int Dpi() const override { return dpi_ ? dpi_ : Window::Dpi(); }
 
     // Events, named as the VCL names them.

@@ -8,6 +8,7 @@
 
 #include "platform/WindowDc.h"
 #include "toolkit/Bitmap.h"
+#include "toolkit/Dpi.h"
 #include "toolkit/ImageList.h"
 
 namespace vistrel::tk {
@@ -77,13 +78,11 @@ BitmapOwner MakePicture(HIMAGELIST list, int index) {
 
 }  // namespace
 
-FontOwner MenuFont(bool bold) {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-        return FontOwner(nullptr);
-    if (bold) metrics.lfMenuFont.lfWeight = FW_BOLD;
-    return FontOwner(CreateFontIndirectA(&metrics.lfMenuFont));
+FontOwner MenuFont(int dpi, bool bold) {
+    LOGFONTW font{};
+    if (!MenuLogFontAt(dpi, font)) return FontOwner(nullptr);
+    if (bold) font.lfWeight = FW_BOLD;
+    return FontOwner(CreateFontIndirectW(&font));
 }
 
 // ---------------------------------------------------------------- MenuItem
@@ -202,7 +201,7 @@ SIZE PopupMenu::DefaultItemSize(const MenuItem& item, HDC dc) {
 }
 
 bool PopupMenu::HandleOwnerMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                                   std::string* hintOut) {
+                                   std::string* hintOut, int dpi) {
     switch (message) {
     case WM_MENUSELECT: {
         // wParam: item id, or the item's position when it opens a submenu;
@@ -228,7 +227,7 @@ bool PopupMenu::HandleOwnerMessage(UINT message, WPARAM wParam, LPARAM lParam, L
         MenuItem* item = MenuItem::FromItemData(measure->itemData);
         if (!item) return false;
         platform::WindowDc screen(nullptr);
-        FontOwner font = MenuFont();
+        FontOwner font = MenuFont(dpi);
         Selection selected(screen.get(), font ? static_cast<HGDIOBJ>(font.get())
                                               : GetStockObject(DEFAULT_GUI_FONT));
         const SIZE size = DefaultItemSize(*item, screen.get());

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "common/DpiScale.h"
 #include "toolkit/Component.h"
 #include "toolkit/GdiOwners.h"
 
@@ -25,9 +26,9 @@ namespace vistrel::tk {
 class ImageList;
 class PopupMenu;
 
-// The system's menu font, bold for a menu's default item; null when the
-// system does not tell it.
-FontOwner MenuFont(bool bold = false);
+// The system's menu font at `dpi` (the DPI of the window that shows the
+// menu), bold for a menu's default item; null when the system does not tell it.
+FontOwner MenuFont(int dpi, bool bold = false);
 
 class MenuItem : public CommandTarget {
 public:
@@ -102,8 +103,9 @@ public:
     // handled; result is then the window procedure's return value. For
     // WM_MENUSELECT *hintOut becomes the highlighted item's whole hint
     // ("short|long"), or empty when the menu closes or the item is not ours.
+    // Items are measured in the menu font at `dpi`, the owner's.
     static bool HandleOwnerMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                                   std::string* hintOut);
+                                   std::string* hintOut, int dpi = kBaseDpi);
 
     // The size the toolkit gives an owner-drawn item: room for a 16 x 16
     // picture (or the image list's size), the caption in the menu font and a

@@ -1,7 +1,8 @@
 // Vistrel on a display at 100 % and at 150 %: the forms at their sizes times
 // the scale, the toolbar whole in the first width, the clipping dialog's
-// buttons inside it, thumbnails that show their window whole, a move to a
-// monitor of the other scale, and a picture of the main window at 150 %
+// buttons inside it, thumbnails that show their window whole (one of another
+// process up to its edges), the marks of "Open Only" as whole glyphs, a move
+// to a monitor of the other scale, and a picture of the main window at 150 %
 // (build/screenshots/main-144.bmp).
 //
 // The scale is the Wine prefix's system DPI, which a process takes when it
@@ -10,12 +11,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "ListWaits.h"
 #include "PixelCapture.h"
 #include "VistrelSuites.h"
+#include "WindowPlaces.h"
 #include "platform/WindowDc.h"
 
 namespace vistrel::e2e {
@@ -37,6 +41,19 @@ bool InsideClient(HWND inner, HWND outer) {
     return r.left >= client.left && r.top >= client.top && r.right <= client.right && r.bottom <= client.bottom;
 }
 
+// The bounding box of a colour's pixels inside `area` of the capture; empty
+// when there are none.
+RECT BoxOf(const PixelCapture& capture, const RECT& area, uint32_t colour) {
+    RECT box{area.right, area.bottom, area.left, area.top};
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) {
+            if (capture.At(x, y) != colour) continue;
+            box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
+                   std::max<LONG>(box.bottom, y + 1)};
+        }
+    return box.right > box.left ? box : RECT{};
+}
+
 class DisplayScaleTest : public NeedsVistrel<::testing::TestWithParam<int>> {
 protected:
     void SetUp() override {
@@ -53,6 +70,20 @@ protected:
     void ExpectNear(SIZE seen, int width96, int height96, const char* what) const {
         EXPECT_NEAR(seen.cx, Scaled(width96), 2) << what;
         EXPECT_NEAR(seen.cy, Scaled(height96), 2) << what;
+    }
+
+    // A window of another process in sight below the main window, listed;
+    // its thumbnail's item.
+    int ListBelowTheMainWindow(TestWindows& helper, const std::string& title, int width, int height,
+                               uint32_t colour, HWND* window = nullptr) const {
+        RECT main{};
+        GetWindowRect(app_->MainWindow(), &main);
+        if (main.bottom + 8 + height > GetSystemMetrics(SM_CYSCREEN))
+            throw DriverError("no room below the main window for \"" + title + "\"");
+        const HWND made =
+            helper.Create(Plan(Kind::Frame, title, main.left, main.bottom + 8, width, height, colour).Quiet());
+        if (window) *window = made;
+        return ThumbnailProbe(*app_).WaitForItem(title);
     }
 
     std::optional<VistrelProcess> app_;
@@ -132,6 +163,97 @@ TEST_P(DisplayScaleTest, ThumbnailAndClippingDialogShowTheWindowWhole) {
         ExpectNear(OuterSize(button), 75, 25, "OK and cancel");
     }
     PostMessageA(dialog, WM_CLOSE, 0, 0);
+}
+
+// The main window on a monitor of the other scale (as the previous case
+// moves it): the dialogs it opens are sized and laid out for that scale, with
+// OK and キャンセル inside them. Wine gives every monitor the system's scale,
+// so the move is the message Windows sends, and Wine draws the dialogs'
+// frames at the system's scale: their client areas are what must fit.
+TEST_P(DisplayScaleTest, DialogsOpenAtTheScaleOfTheMainWindow) {
+    const HWND main = app_->MainWindow();
+    RECT r{};
+    GetWindowRect(main, &r);
+    const int other = GetParam() == 96 ? 144 : 96;
+    RemoteBuffer offered(app_->ProcessHandle(), sizeof(RECT));
+    offered.Put(RECT{r.left, r.top, r.left + 900, r.top + MulDiv(478, other, 96)});
+    SendBounded(main, WM_DPICHANGED, MAKEWPARAM(other, other), offered.lparam());
+
+    for (const auto& [command, className, client96] :
+         {std::tuple{ids::ToolButton18, "TLebelDlg", SIZE{212, 107}}, {ids::ToolButton14, "TJogaiDlg", {377, 286}}}) {
+        SCOPED_TRACE(className);
+        app_->PostCommand(command);
+        const HWND dialog = app_->WaitForWindow(className);
+        RECT client{};
+        GetClientRect(dialog, &client);
+        EXPECT_NEAR(client.right, MulDiv(client96.cx, other, 96), 1);
+        EXPECT_NEAR(client.bottom, MulDiv(client96.cy, other, 96), 1);
+        for (int id : {IDOK, IDCANCEL}) {
+            const HWND button = FindChild(dialog, id);
+            EXPECT_TRUE(InsideClient(button, dialog)) << id;
+            EXPECT_NEAR(OuterSize(button).cx, MulDiv(75, other, 96), 2) << id;
+            EXPECT_NEAR(OuterSize(button).cy, MulDiv(25, other, 96), 2) << id;
+        }
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+        WaitFor([&] { return !IsWindowVisible(dialog) || !IsWindow(dialog); }, 5000, "the dialog to close");
+    }
+}
+
+// Another process's window prints nothing under Wine and is copied from the
+// screen: either way its picture is taken at the window's real size, so its
+// colour reaches the right and bottom edges of the thumbnail, with no empty
+// or black band that a picture of a wrongly scaled size would leave.
+TEST_P(DisplayScaleTest, ThumbnailOfAnotherProcessReachesItsRightAndBottomEdges) {
+    TestWindows helper = TestWindows::StartExe();
+    constexpr uint32_t kColour = 0x40A060;
+    // 5 : 4, the thumbnail's own shape, so the picture fills the whole frame.
+    const int item = ListBelowTheMainWindow(helper, "Scale other process", 250, 200, kColour);
+    const ThumbnailProbe probe(*app_);
+    EXPECT_EQ(probe.WaitForFrameSize(item, ExpectedThumbnail(30)).cx, ExpectedThumbnail(30).cx);
+    ASSERT_TRUE(probe.WaitForColour(item, kColour, 0.5, 5000)) << "the window's picture";
+    const PixelCapture icon = probe.Icon(item);
+    const auto frame = ThumbnailProbe::FindFrame(icon);
+    ASSERT_TRUE(frame);
+    const RECT picture{frame->left + 2, frame->top + 2, frame->right - 2, frame->bottom - 2};
+    const RECT seen = BoxOf(icon, picture, kColour);
+    // Within the window's own frame, a few pixels at this scale.
+    EXPECT_GE(seen.right, picture.right - 8) << "a band on the right";
+    EXPECT_GE(seen.bottom, picture.bottom - 8) << "a band at the bottom";
+}
+
+// "Open Only": the automatic-update mark (a clock) and the parked mark (a
+// parking sign) at the size of the glyphs, 16 pixels at 100 % and 32 at
+// 150 %, whole and not their top-left quarter.
+TEST_P(DisplayScaleTest, OpenOnlyMarksAreWholeGlyphs) {
+    TestWindows helper = TestWindows::StartExe();
+    HWND window = nullptr;
+    const int item = ListBelowTheMainWindow(helper, "Scale parked", 250, 200, 0x606060, &window);
+    app_->ClickCheckBox(ids::CheckBox1);
+    helper.Minimise(window);
+    WaitFor([&] { return IsParked(window); }, 5000, "the window to be parked");
+
+    const int side = GetParam() == 144 ? 32 : 16;
+    constexpr uint32_t kParkingNavy = 0x6A240A;  // the sign's outline
+    const ThumbnailProbe probe(*app_);
+    RECT sign{}, clock{};
+    const bool whole = WaitUntil(
+        [&] {
+            return Settled([&] {
+                const PixelCapture icon = probe.Icon(item);
+                const auto frame = ThumbnailProbe::FindFrame(icon);
+                if (!frame) return false;
+                // The strip below the picture, on the right, where the marks sit.
+                const RECT strip{frame->right - 3 * side, frame->bottom - 2 - side, frame->right - 1,
+                                 frame->bottom - 1};
+                sign = BoxOf(icon, strip, kParkingNavy);
+                clock = BoxOf(icon, {strip.left, strip.top, sign.left, strip.bottom}, 0x000000);
+                return sign.right - sign.left == side && sign.bottom - sign.top == side;
+            });
+        },
+        5000);
+    EXPECT_TRUE(whole) << "the parking sign is " << sign.right - sign.left << " x " << sign.bottom - sign.top;
+    // The clock's black outline leaves a one-pixel ring of the glyph's cell.
+    EXPECT_EQ(clock.right - clock.left, side * 14 / 16);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, DisplayScaleTest, ::testing::Values(96, 144),

@@ -47,5 +47,31 @@ TEST(MonitorLayout, CentresInTheWorkAreaAndNeverPassesIt) {
     for (const auto& c : cases) EXPECT_EQ(CentredIn(c.work, c.size), c.bounds) << c.size.width;
 }
 
+// A dialog of a 212 x 107 client area at 96 DPI, and the main window of
+// 638 x 478 outer, on a 100 % primary and a 150 % or 200 % monitor right of
+// it. The frame is the one of the monitor's DPI.
+TEST(MonitorLayout, FormsAreSizedForTheMonitorTheyOpenOn) {
+    const Rect primary{0, 0, 1280, 984};
+    const Rect second{1280, 0, 3200, 1200};
+    const Rect frame96{-3, -22, 3, 3};
+    const Rect frame144{-4, -31, 4, 4};
+    const struct {
+        const char* what;
+        Rect work;
+        Size size96;
+        Rect frame;
+        int dpi;
+        Rect bounds;
+    } cases[] = {
+        {"dialog at 100 %", primary, {212, 107}, frame96, 96, {531, 426, 749, 558}},
+        {"dialog at 150 %", second, {212, 107}, frame144, 144, {2077, 502, 2403, 698}},
+        {"dialog at 125 %", second, {212, 107}, frame96, 120, {2104, 520, 2375, 679}},
+        {"main window at 150 %", second, {638, 478}, {}, 144, {1761, 241, 2718, 958}},
+        {"main window at 200 %", second, {638, 478}, {}, 192, {1602, 122, 2878, 1078}},
+        {"too large at 200 %: cut to the work area", primary, {800, 500}, frame96, 192, {0, 0, 1280, 984}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FormBounds(c.work, c.size96, c.frame, c.dpi), c.bounds) << c.what;
+}
+
 }  // namespace
 }  // namespace vistrel

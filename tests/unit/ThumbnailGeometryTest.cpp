@@ -198,5 +198,30 @@ TEST(ThumbnailGeometry, ThumbnailPlans) {
               (PicturePlan{clips[1], {2, 27, 138, 93}}));
 }
 
+// The Open Only strip holds the marks at the glyphs' size: 16 pixels at
+// 96 DPI, 32 at 144; the picture ends where they begin.
+TEST(ThumbnailGeometry, MarksStripFitsTheGlyphs) {
+    const struct {
+        int markSize;
+        int pictureBottom;  // of a stretched 140 x 120 thumbnail
+        MarkCells cells;
+    } cases[] = {
+        {16, 102, {{100, 102, 116, 118}, {120, 102, 136, 118}}},
+        {32, 86, {{68, 86, 100, 118}, {104, 86, 136, 118}}},
+    };
+    for (const auto& c : cases) {
+        ThumbnailFacts facts;
+        facts.windowWidth = 1000;
+        facts.windowHeight = 900;
+        facts.thumbWidth = 140;
+        facts.thumbHeight = 120;
+        facts.options.stretch = true;
+        facts.options.openOnly = true;
+        facts.markSize = c.markSize;
+        EXPECT_EQ(PlanThumbnail(facts).picture.bottom, c.pictureBottom) << c.markSize;
+        EXPECT_EQ(PlaceMarks(140, 120, c.markSize), c.cells) << c.markSize;
+    }
+}
+
 }  // namespace
 }  // namespace vistrel

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -171,6 +172,26 @@ TEST_F(MenuDrawTest, AccessKeyAmpersandIsNotDrawnAndTheCaptionStays) {
         EXPECT_TRUE(SamePixels(drawn, expected));
         EXPECT_EQ(item.Caption, c.caption);
     }
+}
+
+// The caption in the menu font of the owner's DPI: twice as tall at 192 as
+// at 96, in an item twice as large. (The small size may come from a bitmap
+// face of other widths: the height tells the font's size.)
+TEST_F(MenuDrawTest, CaptionIsInTheMenuFontOfTheOwnersDpi) {
+    const ColourScheme colours = ChooseColourScheme(32);
+    auto textHeight = [&](int dpi) {
+        const RECT area{0, 0, MulDiv(kWidth, dpi, 96), MulDiv(kHeight, dpi, 96)};
+        tk::Bitmap bitmap(area.right, area.bottom, tk::PixelFormat::Bgra32);
+        DrawMenuItem(item, bitmap.Dc(), area, false, colours, dpi);
+        int top = area.bottom, bottom = 0;
+        for (int y = 0; y < area.bottom; ++y)
+            for (int x = MulDiv(kTextArea.left, dpi, 96); x < area.right; ++x)
+                if (bitmap.PixelAt(x, y) == kMenuText) top = std::min(top, y), bottom = std::max(bottom, y + 1);
+        return bottom - top;
+    };
+    const int at96 = textHeight(96);
+    ASSERT_GT(at96, 5);
+    EXPECT_NEAR(textHeight(192), 2 * at96, 2);
 }
 
 TEST_F(MenuDrawTest, AThousandDrawsLeaveNoGdiObjectBehind) {

@@ -2,6 +2,7 @@
 // menu messages.
 
 #include "HostWindow.h"
+#include "toolkit/Form.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/Menu.h"
 #include "toolkit/Window.h"
@@ -251,6 +252,28 @@ TEST_F(MenuTest, OwnerDrawnItemsReachTheirHandlers) {
     ReleaseDC(nullptr, screen);
     EXPECT_EQ((std::vector<std::pair<MenuItem*, bool>>{{&clipMenu, false}, {&clipMenu, true}}),
               drawn);
+}
+
+// A form moved to a monitor of twice its scale measures its owner-drawn items
+// in the menu font of that scale: the caption twice as wide.
+TEST_F(MenuTest, AFormMeasuresItsItemsInTheMenuFontOfItsDpi) {
+    Form form;
+    form.CreateForm("VistrelMenuTestForm", "menu", RECT{0, 0, 300, 200});
+    top.OnDrawItem = [](MenuItem&, HDC, const RECT&, bool) {};
+    menu.Rebuild();
+    auto captionWidth = [&] {
+        MEASUREITEMSTRUCT m{};
+        m.CtlType = ODT_MENU;
+        m.itemData = reinterpret_cast<ULONG_PTR>(&top);
+        SendMessageA(form.Handle(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&m));
+        return static_cast<int>(m.itemWidth) - (16 + 15 + 7);  // less the picture column and margin
+    };
+    const int before = captionWidth();
+    const int doubled = form.Dpi() * 2;
+    RECT suggested{0, 0, 600, 400};
+    SendMessageA(form.Handle(), WM_DPICHANGED, MAKEWPARAM(doubled, doubled), reinterpret_cast<LPARAM>(&suggested));
+    ASSERT_EQ(doubled, form.Dpi());
+    EXPECT_NEAR(captionWidth(), 2 * before, 4) << "at " << before << " pixels before";
 }
 
 TEST_F(MenuTest, AccessKeysOfOwnerDrawnItemsAreOurs) {

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "OwnedWindow.h"
@@ -194,10 +195,13 @@ protected:
     static constexpr int kWidth = 100;
     static constexpr int kHeight = 80;
 
-    ThumbnailRendererTest() {
-        glyphs_.Create(kGlyphSize, kGlyphSize, ILC_COLOR32 | ILC_MASK, kGlyphCount, 4);
-        for (int i = 0; i < kGlyphCount; ++i)
-            glyphs_.AddPixels(GlyphPixels(i).data(), kGlyphSize, kGlyphSize);
+    ThumbnailRendererTest() { UseGlyphs(1); }
+
+    // The main window's glyph list as a display of this whole scale has it.
+    void UseGlyphs(int scale) {
+        const int side = kGlyphSize * scale;
+        glyphs_.Create(side, side, ILC_COLOR32 | ILC_MASK, kGlyphCount, 4);
+        for (int i = 0; i < kGlyphCount; ++i) glyphs_.AddPixels(GlyphPixels(i, scale).data(), side, side);
     }
 
     RenderResult Render(HWND window, tk::Bitmap& target, const RenderOptions& options,
@@ -278,19 +282,27 @@ TEST_F(ThumbnailRendererTest, PictureIsFittedUnlessStretchedOrTheClipListIsOpen)
     }
 }
 
+// The marks are whole glyphs at the glyphs' size: 16 pixels at 96 DPI, 32
+// at 144, in a strip as high as they need.
 TEST_F(ThumbnailRendererTest, OpenOnlyLeavesTheBottomStripToTheStateMarks) {
     Picture picture{kLeft, kLeft};
     test::WindowOwner window = MakeWindow(picture, 200, 160);
     struct Case {
+        int scale;
         bool parked;
         bool autoUpdate;
     };
-    for (const Case c : {Case{true, true}, Case{false, false}, Case{true, false}}) {
-        SCOPED_TRACE(testing::Message() << "parked " << c.parked << " autoUpdate " << c.autoUpdate);
+    for (const Case c : {Case{1, true, true}, Case{1, false, false}, Case{1, true, false}, Case{2, true, true},
+                         Case{2, false, true}}) {
+        SCOPED_TRACE(testing::Message() << "scale " << c.scale << " parked " << c.parked << " autoUpdate "
+                                        << c.autoUpdate);
+        UseGlyphs(c.scale);
+        const int side = kGlyphSize * c.scale;
+        const int stripTop = kHeight - side - 2;
         tk::Bitmap target = Target();
         Render(window.get(), target, {.stretch = true, .openOnly = true});
-        EXPECT_TRUE(AreaIs(target, {2, 2, kWidth - 2, kHeight - 18}, kLeft));
-        EXPECT_TRUE(AreaIs(target, {1, kHeight - 18, kWidth - 1, kHeight - 1}, kWhite));
+        EXPECT_TRUE(AreaIs(target, {2, 2, kWidth - 2, stripTop}, kLeft));
+        EXPECT_TRUE(AreaIs(target, {1, stripTop, kWidth - 1, kHeight - 1}, kWhite));
 
         renderer_.DrawStateMarks(target, c.parked, c.autoUpdate);
         struct Cell {
@@ -298,17 +310,17 @@ TEST_F(ThumbnailRendererTest, OpenOnlyLeavesTheBottomStripToTheStateMarks) {
             bool shown;
             int glyph;
         };
-        for (const Cell cell : {Cell{kWidth - 40, c.autoUpdate, 18}, Cell{kWidth - 20, c.parked, 6}}) {
-            const auto pixels = GlyphPixels(cell.glyph);
-            for (int y = 0; y < kGlyphSize; ++y)
-                for (int x = 0; x < kGlyphSize; ++x) {
-                    const COLORREF expected = cell.shown ? OverWhite(pixels[y * kGlyphSize + x]) : kWhite;
-                    ASSERT_EQ(expected, target.PixelAt(cell.left + x, kHeight - 18 + y))
+        for (const Cell cell : {Cell{kWidth - 8 - 2 * side, c.autoUpdate, 18}, Cell{kWidth - 4 - side, c.parked, 6}}) {
+            const auto pixels = GlyphPixels(cell.glyph, c.scale);
+            for (int y = 0; y < side; ++y)
+                for (int x = 0; x < side; ++x) {
+                    const COLORREF expected = cell.shown ? OverWhite(pixels[y * side + x]) : kWhite;
+                    ASSERT_EQ(expected, target.PixelAt(cell.left + x, stripTop + y))
                         << "glyph " << cell.glyph << " at " << x << ", " << y;
                 }
         }
         // The picture above and the frame are left alone.
-        EXPECT_TRUE(AreaIs(target, {2, 2, kWidth - 2, kHeight - 18}, kLeft));
+        EXPECT_TRUE(AreaIs(target, {2, 2, kWidth - 2, stripTop}, kLeft));
         EXPECT_TRUE(RingIs(target, {0, 0, kWidth, kHeight}, kGrey));
     }
 }
@@ -509,8 +521,11 @@ TEST_F(ThumbnailRendererTest, IconCardIsTheGlyphEnlargedWithTheExecutablesIconCe
     const tk::IconOwner icon = platform::GetFileIcon(catalogue_.ExecutablePath(window.get()), false);
     ASSERT_TRUE(icon) << "the shell gives this executable no icon";
 
-    for (const bool minimised : {false, true}) {
-        SCOPED_TRACE(minimised ? "minimised" : "shown");
+    // The glyph list of a display at 144 DPI holds the same art doubled,
+    // which the card enlarges to the same picture.
+    for (const auto& [scale, minimised] : {std::pair{1, false}, std::pair{1, true}, std::pair{2, false}}) {
+        SCOPED_TRACE(testing::Message() << "scale " << scale << (minimised ? " minimised" : " shown"));
+        UseGlyphs(scale);
         const auto glyph = GlyphPixels(minimised ? 5 : 0);
         auto glyphAt = [&](int x, int y) { return OverWhite(glyph[(y / 8) * kGlyphSize + x / 10]); };
         // The centre as it should be: the enlarged glyph with the icon on top.
