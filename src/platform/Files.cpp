@@ -83,6 +83,12 @@ bool CreateFolders(const std::string& path) {
     return DirectoryExists(folder);
 }
 
+std::optional<uint64_t> FileSize(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    return (uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+}
+
 std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t limit) {
     UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -106,6 +112,14 @@ std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t limit
 }
 
 bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    return ReplaceFileWith(path, [bytes](const std::string& newFile) {
+        UniqueHandle file(CreateFileA(newFile.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        return file && WriteAll(file.get(), bytes);
+    });
+}
+
+bool ReplaceFileWith(const std::string& path, const std::function<bool(const std::string& newFile)>& write) {
     // A file rewritten in place is lost when the write fails half-way (full
     // disk, power cut). The new bytes go to a temporary file beside it, made
     // durable first, and only a rename, which the file system performs whole,
@@ -115,10 +129,11 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
     char temporaryName[MAX_PATH + 1] = {};
     if (!GetTempFileNameA(folder, "vtr", 0, temporaryName)) return false;
     TemporaryFile temporary(temporaryName);
+    if (!write(temporary.path())) return false;
     {
-        UniqueHandle file(CreateFileA(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr,
-                                      TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file || !WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get())) return false;
+        UniqueHandle file(CreateFileA(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file || !FlushFileBuffers(file.get())) return false;
     }
     if (!MoveFileExA(temporary.path().c_str(), path.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

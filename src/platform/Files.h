@@ -4,6 +4,7 @@
 // backslash.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,8 @@ bool CreateFolders(const std::string& path);
 // kilobytes; a file past this size is none of them, and is not held in
 // memory whole.
 constexpr uint64_t kDataFileLimit = 4 * 1024 * 1024;
+// The file's size in bytes; nullopt when it cannot be asked.
+std::optional<uint64_t> FileSize(const std::string& path);
 // The file's bytes; nullopt when it cannot be read or holds more than
 // `limit` bytes, so that a caller treats a huge file as unreadable.
 std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t limit = kDataFileLimit);
@@ -30,6 +33,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t limit
 // same folder, which then takes the old file's place. If anything fails the
 // old file stays exactly as it was and the result is false.
 bool ReplaceFileContents(const std::string& path, std::string_view bytes);
+// The same for a new file that another writer fills: `write` is given the
+// path of an empty file in the same folder. Its false, or any failure after
+// it, leaves the old file exactly as it was.
+bool ReplaceFileWith(const std::string& path, const std::function<bool(const std::string& newFile)>& write);
 
 // The logged-on user's name (GetUserNameA); empty when it cannot be read.
 std::string UserName();

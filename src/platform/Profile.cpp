@@ -2,11 +2,8 @@
 
 #include <windows.h>
 
-#include <string_view>
-#include <utility>
 #include <vector>
 
-#include "common/IniText.h"
 #include "platform/Files.h"
 
 namespace vistrel::platform {
@@ -35,19 +32,20 @@ std::string ReadProfileString(const std::string& file, const std::string& sectio
 bool WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value) {
     if (file.empty() || section.empty()) return false;
-    // Not the system's writer, which rewrites the file in place: a full disk
-    // or a crash half-way would cut every section short. A file that is
-    // there but cannot be read whole is left alone.
-    std::string text;
-    if (FileExists(file)) {
-        auto read = ReadWholeFile(file);
-        if (!read) return false;
-        text = std::move(*read);
-    }
-    const auto same = [](std::string_view a, std::string_view b) {
-        return lstrcmpiA(std::string(a).c_str(), std::string(b).c_str()) == 0;
-    };
-    return ReplaceFileContents(file, WithIniValue(text, section, key, value, same));
+    // The system's writer rewrites the file in place, where a full disk or a
+    // crash half-way would cut every section short: it writes a copy here,
+    // which then takes the file's place. A file too large to be one of ours
+    // is left alone.
+    const bool exists = FileExists(file);
+    const auto size = FileSize(file);
+    if (exists && (!size || *size > kDataFileLimit)) return false;
+    return ReplaceFileWith(file, [&](const std::string& copy) {
+        if (exists && !CopyFileA(file.c_str(), copy.c_str(), FALSE)) return false;
+        if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), copy.c_str())) return false;
+        // Written out of the system's cache now (what this says is no answer).
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, copy.c_str());
+        return true;
+    });
 }
 
 bool ProfileHasKey(const std::string& file, const std::string& section, const std::string& key) {
