@@ -354,8 +354,15 @@ void TTrimViewDlg::DeleteMenuClick() {
     const int row = CurrentRow();
     if (row < 0) return;
     Timer1.SetEnabled(false);
+    const int removed = rows_[row].pictureIndex;
     host_.HideRegion(rows_[row]);
     DeleteRow(rows_, row);
+    // Its picture goes with it at once, the later ones one place down with
+    // their rows: the passes may be stopped.
+    std::vector<int> from;
+    for (int k = 0; k < ImageList1.Count(); ++k)
+        if (k != removed) from.push_back(k);
+    ImageList1.Rearrange(from);
     LayOut(UpDown1.Position());
     StringGrid1.Repaint();
     Timer1.SetEnabled(true);

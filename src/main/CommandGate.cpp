@@ -19,14 +19,22 @@ bool CommandGate::MayBegin() const {
     return work_ && !closing_.Started() && !Busy() && !tk::Application::Instance().ServingAnyCall();
 }
 
+std::optional<CommandGate::Command> CommandGate::HoldUnlessEnding() {
+    // Taking the hold waits for a running pass, serving sent messages: the
+    // end of the session may come there.
+    Command hold = Hold();
+    if (closing_.Started()) return std::nullopt;
+    return hold;
+}
+
 std::optional<CommandGate::Command> CommandGate::TryBegin() {
     if (!MayBegin()) return std::nullopt;
-    return Hold();
+    return HoldUnlessEnding();
 }
 
 std::optional<CommandGate::Command> CommandGate::HoldForChangeTick() {
     if (!work_ || closing_.Started() || Busy()) return std::nullopt;
-    return Hold();
+    return HoldUnlessEnding();
 }
 
 CommandGate::Command CommandGate::HoldForClose() {
@@ -53,7 +61,7 @@ bool CommandGate::MustDefer() {
 
 std::optional<CommandGate::Command> CommandGate::Admit(Request request, RefreshKind kind) {
     if (!work_ || closing_.Started()) return std::nullopt;
-    if (!MustDefer()) return Hold();
+    if (!MustDefer()) return HoldUnlessEnding();
     if (request == Request::Resize)
         resizeAsked_ = true;
     else

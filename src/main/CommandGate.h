@@ -80,6 +80,7 @@ public:
 private:
     bool MustDefer();
     Command Hold() { return Command(work_); }
+    std::optional<Command> HoldUnlessEnding();
 
     ClosingSequence& closing_;
     std::function<void()> post_;

@@ -54,11 +54,19 @@ void TPrintWndDlg::HotKeyMenuClick() {
     // Let go while the dialog is open: pressed there, the hot key goes to
     // the dialog's control rather than sending this window back.
     hotKeyHeld_ = {};
+    // However the dialog ends (an exception included), the key in use before
+    // is held again unless OK took the chosen one.
+    struct HeldAgain {
+        TPrintWndDlg& form;
+        bool taken = false;
+        ~HeldAgain() {
+            if (!taken && !form.gate_.ClosingStarted()) form.RegisterGlobalHotKey();
+        }
+    } again{*this};
     THotKeyDlg dialog(hotKey_, Handle(), [this](HotKey chosen) { return TakeHotKey(chosen); });
-    if (dialog.ShowModal() == tk::mrOk)
-        WriteHotKey();  // OK took the chosen key
-    else if (!gate_.ClosingStarted())
-        RegisterGlobalHotKey();  // the one in use before
+    if (dialog.ShowModal() != tk::mrOk) return;
+    again.taken = true;
+    WriteHotKey();
 }
 
 }  // namespace vistrel

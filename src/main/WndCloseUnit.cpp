@@ -61,7 +61,6 @@ TPrintWndDlg::~TPrintWndDlg() {
     // and windows come home, translucency goes and list.dat is kept.
     closing_.Finish();
     RemoveCrashRescue();
-    tk::Application::Instance().ForgetCallsServed(this);
     tk::Application::Instance().OnHint = nullptr;
 }
 
@@ -210,20 +209,6 @@ LRESULT TPrintWndDlg::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         if (!gate_.MayCloseNow()) return 0;
-        break;
-    case WM_COMMAND:
-        // Inside a worker's call (a menu choice the rebuild's pump takes, a
-        // command another program sends while a step waits for a window) no
-        // command may pull the list from under the step below: it waits in
-        // our own queue until the call is over, never in the queue that pump
-        // drains.
-        if (tk::Application::Instance().ServingAnyCall()) {
-            const HWND self = Handle();
-            tk::Application::Instance().WhenCallsServed(this, [self, wParam, lParam] {
-                SendMessageA(self, WM_COMMAND, wParam, lParam);
-            });
-            return 0;
-        }
         break;
     case WM_QUERYENDSESSION:
         // We never hold up the end of the session. The parked windows go

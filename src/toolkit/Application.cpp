@@ -115,7 +115,10 @@ void Application::RunCallsServed() {
     // call is served: retrieved by a pump inside a call, it waits for that
     // call's end, which posts again.
     callsServedPosted_ = false;
-    if (ServingAnyCall()) return;
+    // Nor inside one of the queue's own: a command run from here waits with
+    // messages, and the next one would meet it still running.
+    if (ServingAnyCall() || runningCallsServed_) return;
+    runningCallsServed_ = true;
     // One at a time from the queue itself, so that an owner that goes while
     // one runs takes the rest of its own with it; what is queued meanwhile
     // waits for the next message.
@@ -128,6 +131,7 @@ void Application::RunCallsServed() {
             HandleException();
         }
     }
+    runningCallsServed_ = false;
     if (!afterCalls_.empty()) PostCallsServed();
 }
 
@@ -208,6 +212,9 @@ bool Application::HandleMessage(MSG& msg) {
 }
 
 void Application::ProcessMessages() {
+    // The messages that wait now: one another program keeps posting must not
+    // keep the caller here, so the pump ends after the first that came later.
+    const DWORD entered = GetTickCount();
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
@@ -217,6 +224,7 @@ void Application::ProcessMessages() {
             break;
         }
         HandleMessage(msg);
+        if (static_cast<LONG>(msg.time - entered) > 0) break;
     }
 }
 

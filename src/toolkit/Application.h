@@ -27,7 +27,8 @@ public:
 
     // Shows the main form and runs the message loop until it is destroyed.
     void Run(Form& mainForm);
-    // Handles every message waiting in this thread's queue, then returns.
+    // Handles the messages waiting in this thread's queue, then returns (after
+    // the first one that came later, so that a steady stream cannot hold it).
     void ProcessMessages();
     // Waits for a kernel object while serving this thread's messages, so a
     // worker blocked in a synchronised call can always finish.
@@ -112,6 +113,7 @@ private:
     // What waits until no call is served, in the order it was queued.
     std::vector<std::pair<const void*, std::function<void()>>> afterCalls_;
     bool callsServedPosted_ = false;
+    bool runningCallsServed_ = false;
     // The workers' failures not yet reported; any thread adds to them.
     std::mutex failuresMutex_;
     std::vector<std::exception_ptr> failures_;

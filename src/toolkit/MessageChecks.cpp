@@ -18,7 +18,7 @@ constexpr LONG kMostExtent = 0x7FFF;
 LRESULT CALLBACK PostedFilter(int code, WPARAM removal, LPARAM lParam) {
     if (code == HC_ACTION && lParam) {
         auto* msg = reinterpret_cast<MSG*>(lParam);
-        if (PostedWithPointer(msg->message)) msg->message = WM_NULL;
+        if (OnlyEverSent(msg->message)) msg->message = WM_NULL;
     }
     return CallNextHookEx(nullptr, code, removal, lParam);
 }
@@ -53,7 +53,7 @@ bool ReadableMemory(const void* address, size_t size) {
     return true;
 }
 
-bool PostedWithPointer(UINT message) {
+bool OnlyEverSent(UINT message) {
     // Not WM_TIMER: the system checks a timer's procedure before it calls it,
     // and the controls' own timers come that way.
     switch (message) {
@@ -75,6 +75,8 @@ bool PostedWithPointer(UINT message) {
     case WM_NOTIFY:
     case WM_HELP:
     case WM_DPICHANGED:
+    case WM_QUERYENDSESSION:
+    case WM_ENDSESSION:
         return true;
     default:
         return false;

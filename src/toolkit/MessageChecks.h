@@ -14,9 +14,11 @@ namespace vistrel::tk {
 // that may be read.
 bool ReadableMemory(const void* address, size_t size);
 
-// A posted message that would make its receiver read lParam as a pointer:
-// only another program posts such a thing.
-bool PostedWithPointer(UINT message);
+// A message the system only ever sends, so that posted it comes from another
+// program: one whose receiver would read lParam as a pointer, and the end of
+// the session (posted, it would end the program or bring the parked windows
+// home for nothing).
+bool OnlyEverSent(UINT message);
 
 // A WM_NOTIFY's lParam as a control of ours sends it: a readable header
 // naming a window of this thread. (Whether the message came from another
@@ -29,8 +31,8 @@ bool OwnNotification(LPARAM lParam);
 // pointing at a readable rectangle of a plausible size. Null otherwise.
 const RECT* OfferedRectangle(WPARAM wParam, LPARAM lParam);
 
-// Installs, once per thread, the filter that turns every message
-// PostedWithPointer into WM_NULL before any loop of the thread (modal ones,
+// Installs, once per thread, the filter that turns every posted message
+// OnlyEverSent into WM_NULL before any loop of the thread (modal ones,
 // the system's menus among them) dispatches it.
 void FilterPostedPointers();
 

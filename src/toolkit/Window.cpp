@@ -42,6 +42,7 @@ void RegisterOwnClass(const char* name, UINT style, HBRUSH background, WNDPROC p
 }  // namespace
 
 Window::~Window() {
+    Application::Instance().ForgetCallsServed(this);
     for (Window* child : children_) child->parent_ = nullptr;
     if (parent_) {
         auto& siblings = parent_->children_;
@@ -144,6 +145,16 @@ LRESULT Window::SafeWndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // A notification whose header lies in another program's memory, or
     // nowhere, is none of our controls'.
     if (message == WM_NOTIFY && !OwnNotification(lParam)) return 0;
+    // Inside a worker's call (a menu choice a pump there takes, a command
+    // another program sends while a step waits for a window) no command may
+    // pull the list from under the step below: it waits in the application's
+    // own queue until the call is over, never in the queue that pump drains.
+    auto& app = Application::Instance();
+    if (message == WM_COMMAND && !originalProc_ && app.ServingAnyCall()) {
+        const HWND self = hwnd_;
+        app.WhenCallsServed(this, [self, wParam, lParam] { SendMessageA(self, WM_COMMAND, wParam, lParam); });
+        return 0;
+    }
     try {
         return WndProc(message, wParam, lParam);
     } catch (...) {

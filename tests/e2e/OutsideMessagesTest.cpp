@@ -94,6 +94,9 @@ TEST_F(OutsideMessagesTest, StrangersPrivateAndPointerMessagesNeverCrashIt) {
             SendMessageTimeoutA(list, message, MAKEWPARAM(144, 144), value, SMTO_ABORTIFHUNG, 2000, &answer);
         }
     }
+    // The end of the session is only ever sent, by the system.
+    PostMessageA(main, WM_QUERYENDSESSION, 0, 0);
+    PostMessageA(main, WM_ENDSESSION, TRUE, 0);
     ExpectStillWorking(helper);
 }
 

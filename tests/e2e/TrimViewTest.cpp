@@ -243,14 +243,18 @@ TEST_F(TrimViewTest, ARebuildKeepsCellsOnTheirWindowsAndThumbnailsWhole) {
     }
 }
 
-// With the passes stopped, only they could picture anything: a window
-// renamed meanwhile does not reach the cells, and once a window has left and
-// the rows are made anew, each cell still shows its own window's region.
+// With the passes stopped, only they could picture anything: after a cell
+// was deleted, and once a window has left and the rows are made anew, each
+// cell still shows its own window's region, and a window renamed meanwhile
+// does not reach the cells.
 TEST_F(TrimViewTest, StoppedCellsKeepShowingTheirOwnWindowsWhenTheRowsAreMadeAnew) {
     SetUpWindows();
     OpenList();
     ASSERT_TRUE(CellsShow({kColourA, inverseA_, kColourB, inverseB_}));
     ClickButton(FindChild(dialog_, ids::TrimViewStopSpBtn));
+    ClickCell(1);
+    SendCommand(dialog_, ids::TrimViewDeleteMenu);
+    EXPECT_TRUE(CellsShow({kColourA, kColourB, inverseB_}));
     guest_->SetColour(windowB_, 0x10C0C0);
     guest_->Rename(windowB_, "Trim B renamed");
     WaitForList(*app_, [](const std::vector<std::string>& titles) { return Contains(titles, "Trim B renamed"); },
