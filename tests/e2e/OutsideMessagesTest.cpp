@@ -53,9 +53,18 @@ TEST_F(OutsideMessagesTest, CommandsPostedWhileTheListIsRebuiltNeverFreezeIt) {
             // Moving forward with nothing selected: a command that waits for
             // nothing and changes nothing.
             PostMessageA(main, WM_COMMAND, MAKEWPARAM(ids::ToolButton16, 0), 0);
-            Sleep(2);
+            Sleep(5);
         }
     });
+    // Stopped however the loop below ends, a driver's error included.
+    struct StopPosting {
+        std::atomic<bool>& posting;
+        std::thread& poster;
+        ~StopPosting() {
+            posting = false;
+            poster.join();
+        }
+    } stop{posting, poster};
     for (int i = 0; i < 12; ++i) {
         const std::string title = "Outside " + std::to_string(i);
         const HWND window = helper.Create(Plan(Kind::Frame, title, 760, 300, 300, 200, 0x3050D0).Quiet());
@@ -66,8 +75,6 @@ TEST_F(OutsideMessagesTest, CommandsPostedWhileTheListIsRebuiltNeverFreezeIt) {
             break;
         }
     }
-    posting = false;
-    poster.join();
     ExpectStillWorking(helper);
 }
 
