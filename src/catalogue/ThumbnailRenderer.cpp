@@ -64,15 +64,8 @@ ThumbnailRenderer::ThumbnailRenderer(const platform::PrintWindowApi& printWindow
 RenderResult ThumbnailRenderer::RenderThumbnail(const WindowEntry& entry, tk::Bitmap& target,
                                                 const RenderOptions& options, RegionSink* clipList,
                                                 const LastPicture& lastPicture) const {
-    // The facts of the window, gathered once: an application window without
-    // area stands in for the frame window it owns.
-    HWND window = WindowOf(entry);
-    RECT bounds = platform::WindowRect(window);
-    if (window && (bounds.right == bounds.left || bounds.bottom == bounds.top)) {
-        window = catalogue_.PlacementTarget(window);
-        bounds = platform::WindowRect(window);
-    }
-    bounds = CapturedRect(bounds);
+    // The facts of the window, gathered once.
+    const auto [window, bounds] = Pictured(WindowOf(entry));
     const int winWidth = bounds.right - bounds.left;
     const int winHeight = bounds.bottom - bounds.top;
     ThumbnailFacts facts;
@@ -132,13 +125,17 @@ RenderResult ThumbnailRenderer::RenderThumbnail(const WindowEntry& entry, tk::Bi
     return {window, true};
 }
 
-bool ThumbnailRenderer::CaptureFullSize(HWND window, tk::Bitmap& picture) const {
+std::pair<HWND, RECT> ThumbnailRenderer::Pictured(HWND window) const {
     RECT bounds = platform::WindowRect(window);
-    if (bounds.right - bounds.left <= 0 || bounds.bottom - bounds.top <= 0) {
+    if (window && (bounds.right <= bounds.left || bounds.bottom <= bounds.top)) {
         window = catalogue_.PlacementTarget(window);
         bounds = platform::WindowRect(window);
     }
-    bounds = CapturedRect(bounds);
+    return {window, CapturedRect(bounds)};
+}
+
+bool ThumbnailRenderer::CaptureFullSize(HWND listed, tk::Bitmap& picture) const {
+    const auto [window, bounds] = Pictured(listed);
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
     if (width <= 0 || height <= 0) return false;

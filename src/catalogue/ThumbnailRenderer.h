@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
 #include <string>
 
@@ -95,6 +96,10 @@ private:
                      int winHeight, tk::Bitmap& target, bool stretch, RegionSink& clipList) const;
     void DrawGlyph(int index, tk::Bitmap& glyph) const;
     int GlyphSize() const;
+    // The window pictured for `window` (an application window without area
+    // stands for the frame window it owns) and the part of its rectangle
+    // that is captured.
+    std::pair<HWND, RECT> Pictured(HWND window) const;
 
     const WindowCatalogue& catalogue_;
     const tk::ImageList& glyphs_;
