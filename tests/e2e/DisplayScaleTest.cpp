@@ -201,15 +201,17 @@ TEST_P(DisplayScaleTest, DialogsOpenAtTheScaleOfTheMainWindow) {
 
 // Another process's window prints nothing under Wine and is copied from the
 // screen: either way its picture is taken at the window's real size, so its
-// colour reaches the right and bottom edges of the thumbnail, with no empty
-// or black band that a picture of a wrongly scaled size would leave.
-TEST_P(DisplayScaleTest, ThumbnailOfAnotherProcessReachesItsRightAndBottomEdges) {
+// colour reaches the right and bottom edges of the thumbnail, with no band a
+// wrongly scaled size would leave. Parked in "Open Only", its marks (a clock
+// and a parking sign) are whole glyphs, 16 pixels at 100 % and 32 at 150 %,
+// not their top-left quarter.
+TEST_P(DisplayScaleTest, AnotherProcessIsPicturedToItsEdgesAndItsMarksAreWholeGlyphs) {
     TestWindows helper = TestWindows::StartExe();
     constexpr uint32_t kColour = 0x40A060;
+    HWND window = nullptr;
     // 5 : 4, the thumbnail's own shape, so the picture fills the whole frame.
-    const int item = ListBelowTheMainWindow(helper, "Scale other process", 250, 200, kColour);
+    const int item = ListBelowTheMainWindow(helper, "Scale other process", 250, 200, kColour, &window);
     const ThumbnailProbe probe(*app_);
-    EXPECT_EQ(probe.WaitForFrameSize(item, ExpectedThumbnail(30)).cx, ExpectedThumbnail(30).cx);
     ASSERT_TRUE(probe.WaitForColour(item, kColour, 0.5, 5000)) << "the window's picture";
     const PixelCapture icon = probe.Icon(item);
     const auto frame = ThumbnailProbe::FindFrame(icon);
@@ -219,34 +221,23 @@ TEST_P(DisplayScaleTest, ThumbnailOfAnotherProcessReachesItsRightAndBottomEdges)
     // Within the window's own frame, a few pixels at this scale.
     EXPECT_GE(seen.right, picture.right - 8) << "a band on the right";
     EXPECT_GE(seen.bottom, picture.bottom - 8) << "a band at the bottom";
-}
 
-// "Open Only": the automatic-update mark (a clock) and the parked mark (a
-// parking sign) at the size of the glyphs, 16 pixels at 100 % and 32 at
-// 150 %, whole and not their top-left quarter.
-TEST_P(DisplayScaleTest, OpenOnlyMarksAreWholeGlyphs) {
-    TestWindows helper = TestWindows::StartExe();
-    HWND window = nullptr;
-    const int item = ListBelowTheMainWindow(helper, "Scale parked", 250, 200, 0x606060, &window);
     app_->ClickCheckBox(ids::CheckBox1);
     helper.Minimise(window);
     WaitFor([&] { return IsParked(window); }, 5000, "the window to be parked");
-
     const int side = GetParam() == 144 ? 32 : 16;
     constexpr uint32_t kParkingNavy = 0x6A240A;  // the sign's outline
-    const ThumbnailProbe probe(*app_);
     RECT sign{}, clock{};
     const bool whole = WaitUntil(
         [&] {
             return Settled([&] {
-                const PixelCapture icon = probe.Icon(item);
-                const auto frame = ThumbnailProbe::FindFrame(icon);
-                if (!frame) return false;
+                const PixelCapture marked = probe.Icon(item);
+                const auto box = ThumbnailProbe::FindFrame(marked);
+                if (!box) return false;
                 // The strip below the picture, on the right, where the marks sit.
-                const RECT strip{frame->right - 3 * side, frame->bottom - 2 - side, frame->right - 1,
-                                 frame->bottom - 1};
-                sign = BoxOf(icon, strip, kParkingNavy);
-                clock = BoxOf(icon, {strip.left, strip.top, sign.left, strip.bottom}, 0x000000);
+                const RECT strip{box->right - 3 * side, box->bottom - 2 - side, box->right - 1, box->bottom - 1};
+                sign = BoxOf(marked, strip, kParkingNavy);
+                clock = BoxOf(marked, {strip.left, strip.top, sign.left, strip.bottom}, 0x000000);
                 return sign.right - sign.left == side && sign.bottom - sign.top == side;
             });
         },
