@@ -124,8 +124,8 @@ void Profile(MainWindowHarness& main) {
                 const WindowEntry* entry = dlg.EntryOf(i);
                 if (!entry) break;
                 volatile bool iconic = platform::IsMinimised(WindowOf(*entry));
-                const std::string caption = dlg.List().Caption(i);
-                const std::string title = platform::WindowTitle(WindowOf(*entry));
+                const std::u16string caption = dlg.List().Caption(i);
+                const std::u16string title = platform::WindowTitle(WindowOf(*entry));
                 (void)iconic;
                 if (caption != title) break;
             }

@@ -16,6 +16,7 @@
 #include "catalogue/WindowCatalogue.h"
 #include "exclusion/ExclusionList.h"
 #include "platform/Locale.h"
+#include "platform/Text.h"
 #include "platform/OptionalApis.h"
 #include "platform/WindowDc.h"
 #include "toolkit/Bitmap.h"
@@ -35,7 +36,7 @@ void Run() {
     MainWindowHarness main;
     TPrintWndDlg& dlg = *main;
     const int item = main.ItemOf(window);
-    if (item < 0 || dlg.List().Caption(item) != kTitle) {
+    if (item < 0 || dlg.List().Caption(item) != platform::Widen(kTitle)) {
         Print("thumbnail refresh: the window is not listed; skipped\n");
         return;
     }

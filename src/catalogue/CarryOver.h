@@ -58,13 +58,13 @@ std::vector<size_t> StableOrder(size_t size, const std::function<bool(size_t, si
 int32_t PositionKeyValue(const std::string& key);
 
 struct SortItem {
-    std::string caption;
+    std::u16string caption;
     std::string positionKey;
 };
 
-// Three-way comparison of captions (lstrcmpA on Windows): negative, zero or
+// Three-way comparison of captions (lstrcmp on Windows): negative, zero or
 // positive.
-using CaptionCompare = std::function<int(const std::string&, const std::string&)>;
+using CaptionCompare = std::function<int(const std::u16string&, const std::u16string&)>;
 
 // The order of the rebuilt list: by caption, then by position key with equal
 // keys keeping the caption order. Windows listed before keep their order and

@@ -43,8 +43,8 @@ constexpr int kItemChanged = 3;    // a minimised state or a title changed
 struct ItemNow {
     bool markedMinimised = false;  // the entry's minimized mark
     bool iconic = false;           // IsIconic now
-    std::string caption;           // the item's caption
-    std::string title;             // the window's title now
+    std::u16string caption;        // the item's caption
+    std::u16string title;          // the window's title now
     // Among the qualifying windows now. One that left while another came (a
     // switch of virtual desktops cloaks some windows and shows as many
     // others) leaves the count as it was.

@@ -1,85 +1,86 @@
 #include "catalogue/ListFilter.h"
 
+#include "catalogue/FindFolding.h"
+#include "common/Mbcs.h"
+
 namespace vistrel {
 
 namespace {
 
-bool IsControl(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
-
-// A byte no double-byte code page takes as a trail byte: below 0x40 (control
-// characters, digits and most punctuation), DEL and 0xFF.
-bool CannotBeTrail(unsigned char byte) { return byte < 0x40 || byte == 0x7F || byte == 0xFF; }
+bool IsControl(char16_t unit) { return unit < 0x20 || unit == 0x7F; }
+bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 }  // namespace
 
-bool ListFilter::AppendByte(unsigned char byte) {
-    if (pendingLead_ != 0) {
-        const unsigned char lead = pendingLead_;
-        pendingLead_ = 0;
-        if (!CannotBeTrail(byte)) {
-            AppendPair(lead, byte);
-            return true;
-        }
+FindQuery::FindQuery(std::u16string_view typed) : folded_(FoldForFind(typed)), reading_(ReadRomaji(folded_)) {
+    byReading_ = reading_.kana != folded_ || !reading_.next.empty();
+}
+
+bool FindQuery::Matches(std::u16string_view title, std::u16string_view exePath) const {
+    if (folded_.empty()) return true;
+    FoldBuffer buffer;
+    return FoundIn(buffer.Fold(title)) || FoundIn(buffer.Fold(FileNamePart(exePath)));
+}
+
+bool FindQuery::FoundIn(std::u32string_view text) const {
+    if (text.find(folded_) != std::u32string_view::npos) return true;
+    if (!byReading_) return false;
+    const std::u32string_view kana = reading_.kana;
+    for (size_t at = text.find(kana); at != std::u32string_view::npos; at = text.find(kana, at + 1)) {
+        if (reading_.next.empty()) return true;
+        const std::u32string_view after = text.substr(at + kana.size());
+        for (const std::u32string& next : reading_.next)
+            if (after.starts_with(next)) return true;
     }
-    if (IsControl(byte)) return false;
-    if (isLeadByte_(byte)) {
-        pendingLead_ = byte;
+    return false;
+}
+
+bool ListFilter::Append(char16_t unit) {
+    const char16_t high = pendingHigh_;
+    pendingHigh_ = 0;
+    if (IsControl(unit)) return false;
+    if (IsHighSurrogate(unit)) {
+        pendingHigh_ = unit;
         return false;
     }
-    text_ += static_cast<char>(byte);
+    if (IsLowSurrogate(unit)) {
+        if (high == 0) return false;
+        text_ += high;
+    }
+    text_ += unit;
+    TextChanged();
     return true;
-}
-
-bool ListFilter::AppendImeChar(unsigned int code) {
-    pendingLead_ = 0;
-    if (code <= 0xFF) return AppendByte(static_cast<unsigned char>(code));
-    const auto lead = static_cast<unsigned char>(code >> 8);
-    const auto trail = static_cast<unsigned char>(code);
-    if (code > 0xFFFF || !isLeadByte_(lead) || CannotBeTrail(trail)) return false;
-    AppendPair(lead, trail);
-    return true;
-}
-
-void ListFilter::AppendPair(unsigned char lead, unsigned char trail) {
-    text_ += static_cast<char>(lead);
-    text_ += static_cast<char>(trail);
 }
 
 bool ListFilter::RemoveLast() {
-    pendingLead_ = 0;
+    pendingHigh_ = 0;
     if (text_.empty()) return false;
-    // A trail byte may look like a lead byte, so the last character is found
-    // by walking from the start.
-    size_t last = 0;
-    for (size_t i = 0; i < text_.size(); i += isLeadByte_(static_cast<unsigned char>(text_[i])) ? 2 : 1) last = i;
-    text_.erase(last);
+    // Append keeps only whole pairs, so a low surrogate at the end has its high one before it.
+    const size_t length = IsLowSurrogate(text_.back()) && text_.size() >= 2 ? 2 : 1;
+    text_.resize(text_.size() - length);
+    TextChanged();
     return true;
 }
 
 bool ListFilter::Clear() {
-    pendingLead_ = 0;
+    pendingHigh_ = 0;
     if (text_.empty()) return false;
     text_.clear();
+    TextChanged();
     return true;
 }
 
-bool ListFilter::Matches(std::string_view title, std::string_view exePath) const {
-    return MatchesFilter(text_, title, exePath, isLeadByte_);
+bool MatchesFilter(std::u16string_view filter, std::u16string_view title, std::u16string_view exePath) {
+    return FindQuery(filter).Matches(title, exePath);
 }
 
-bool MatchesFilter(std::string_view filter, std::string_view title, std::string_view exePath,
-                   LeadBytePredicate isLeadByte) {
-    if (filter.empty()) return true;
-    if (FindIgnoringAsciiCase(title, filter, isLeadByte) != std::string_view::npos) return true;
-    return FindIgnoringAsciiCase(FileNamePart(exePath, isLeadByte), filter, isLeadByte) != std::string_view::npos;
-}
-
-std::string FilterStatusText(std::string_view filter, size_t shown) {
-    std::string text = "検索: ";
+std::u16string FilterStatusText(std::u16string_view filter, size_t shown) {
+    std::u16string text = u"検索: ";
     text += filter;
-    text += " (";
-    text += std::to_string(shown);
-    text += ')';
+    text += u" (";
+    for (const char digit : std::to_string(shown)) text += static_cast<char16_t>(digit);
+    text += u')';
     return text;
 }
 

@@ -1,42 +1,59 @@
 #pragma once
 // "Type to find" in the main list: the characters the user types into the
 // list make a filter text, and only the windows whose title or program file
-// name contains it stay shown.
+// name holds it stay shown.
 //
-// In a window of the ANSI code page a double-byte character typed through the
-// IME comes either as two WM_CHAR messages (lead byte, then trail byte) or as
-// one WM_IME_CHAR holding both. A lead byte is therefore held back until its
-// trail byte comes, and the text only ever holds whole characters. (A window
-// that takes WM_IME_CHAR must not pass it on to DefWindowProc, which would
-// send the same character again as two WM_CHARs.)
+// The list is a Unicode window: each WM_CHAR brings one UTF-16 code unit, and
+// a character beyond the BMP comes as two, its high surrogate first. What the
+// IME composes arrives the same way, character by character. A high surrogate
+// is therefore held back until its low one comes, and the text only ever holds
+// whole characters.
+//
+// The comparison forgives what a user cannot see or does not mean to type
+// (FindFolding.h: case, width, katakana or hiragana, accents, invisible
+// characters) and reads typed romaji as kana too (RomajiReading.h), so that
+// "memo" finds "無題 - メモ帳".
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-#include "common/Mbcs.h"
+#include "catalogue/RomajiReading.h"
 
 namespace vistrel {
 
+// A filter text made ready for comparing with many windows: folded, and read
+// as kana, once.
+class FindQuery {
+public:
+    FindQuery() = default;
+    explicit FindQuery(std::u16string_view typed);
+
+    // See MatchesFilter.
+    bool Matches(std::u16string_view title, std::u16string_view exePath) const;
+
+private:
+    bool FoundIn(std::u32string_view folded) const;
+
+    std::u32string folded_;
+    RomajiReading reading_;
+    bool byReading_ = false;  // the reading differs from the folded text
+};
+
 class ListFilter {
 public:
-    explicit ListFilter(LeadBytePredicate isLeadByte) : isLeadByte_(isLeadByte) {}
+    ListFilter() = default;
 
-    // One byte of a WM_CHAR. Control characters (below 0x20, and 0x7F) are
+    // One WM_CHAR code unit. Control characters (below 0x20, and 0x7F) are
     // not text and are ignored: Backspace and Escape are the caller's keys
-    // for RemoveLast and Clear. A lead byte waits for the next byte; when that
-    // cannot be a trail byte the lead byte is dropped and the byte is taken
-    // on its own. Returns whether the text changed.
-    bool AppendByte(unsigned char byte);
+    // for RemoveLast and Clear. A high surrogate waits for its low one; one
+    // that meets anything else instead is dropped, and so is a low surrogate
+    // that comes alone. Returns whether the text changed.
+    bool Append(char16_t unit);
 
-    // The wParam of a WM_IME_CHAR: a double-byte character as lead byte * 256
-    // + trail byte, a single-byte one as itself. Returns whether the text
-    // changed.
-    bool AppendImeChar(unsigned int code);
-
-    // Backspace: the last whole character goes, both bytes of a double-byte
-    // one at once. A lead byte still waiting for its trail goes too, unseen.
-    // Returns whether the text changed.
+    // Backspace: the last whole character goes, both halves of a surrogate
+    // pair at once. A high surrogate still waiting for its low one goes too,
+    // unseen. Returns whether the text changed.
     bool RemoveLast();
 
     // Escape. Returns whether there was text.
@@ -45,32 +62,33 @@ public:
     // Nothing typed: every window is shown.
     bool Empty() const { return text_.empty(); }
 
-    // The text, whole characters only (a waiting lead byte is not part of it).
-    const std::string& Text() const { return text_; }
+    // The text as typed (not folded), whole characters only.
+    const std::u16string& Text() const { return text_; }
 
     // Whether a window stays shown; see MatchesFilter.
-    bool Matches(std::string_view title, std::string_view exePath) const;
+    bool Matches(std::u16string_view title, std::u16string_view exePath) const {
+        return query_.Matches(title, exePath);
+    }
 
 private:
-    void AppendPair(unsigned char lead, unsigned char trail);
+    void TextChanged() { query_ = FindQuery(text_); }
 
-    LeadBytePredicate isLeadByte_;
-    std::string text_;
-    unsigned char pendingLead_ = 0;  // 0: none (0 is never a lead byte)
+    std::u16string text_;
+    char16_t pendingHigh_ = 0;  // 0: none
+    FindQuery query_;
 };
 
 // Whether a window stays in the list under `filter`: its title or the file
 // name of its executable (the last component of the path, "notepad.exe" of
-// "C:\Windows\notepad.exe") contains the filter text, ASCII letters compared
-// without regard to case. A match starts on a character, never on the trail
-// byte of a double-byte one. An empty filter keeps every window; an unknown
-// path (empty) matches through the title only. Allocates nothing, so the
-// whole list can be run through on every key.
-bool MatchesFilter(std::string_view filter, std::string_view title, std::string_view exePath,
-                   LeadBytePredicate isLeadByte);
+// "C:\Windows\notepad.exe") holds the filter text, folded as FindFolding.h
+// tells; or holds the kana reading of the filter's romaji, where letters still
+// waiting at its end may be the start of the kana that follows ("mem" finds
+// メモ帳). An empty filter keeps every window; an unknown path (empty) matches
+// through the title only.
+bool MatchesFilter(std::u16string_view filter, std::u16string_view title, std::u16string_view exePath);
 
 // The status line while the filter is not empty: "検索: " and the filter text,
 // then the number of windows shown in parentheses, as "検索: abc (3)".
-std::string FilterStatusText(std::string_view filter, size_t shown);
+std::u16string FilterStatusText(std::u16string_view filter, size_t shown);
 
 }  // namespace vistrel

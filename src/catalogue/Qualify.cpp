@@ -10,21 +10,21 @@ bool Qualifies(const WindowFacts& facts, QualifyMode mode, const TextEqualsIgnor
     return NamesQualify(facts.title, facts.className, mode, equalIgnoreCase) && StateQualifies(facts, mode);
 }
 
-bool NamesQualify(const std::string& title, const std::string& className, QualifyMode mode,
+bool NamesQualify(const std::u16string& title, const std::u16string& className, QualifyMode mode,
                   const TextEqualsIgnoreCase& equalIgnoreCase) {
-    const auto titleIs = [&](const char* text) { return equalIgnoreCase(title, text); };
-    const auto classIs = [&](const char* text) { return equalIgnoreCase(className, text); };
+    const auto titleIs = [&](const char16_t* text) { return equalIgnoreCase(title, text); };
+    const auto classIs = [&](const char16_t* text) { return equalIgnoreCase(className, text); };
 
     // Our own windows: the main window by title and class, its hint popups
     // and the level dialog by class.
-    if (titleIs(kAppTitle)) return false;
-    if (classIs("THintWindow")) return false;
-    if (classIs("TPrintWndDlg")) return false;
+    if (titleIs(kAppTitle16)) return false;
+    if (classIs(u"THintWindow")) return false;
+    if (classIs(u"TPrintWndDlg")) return false;
     if (titleIs(kSiblingToolTitle1)) return false;
     if (titleIs(kSiblingToolTitle2)) return false;
-    if (classIs("TLebelDlg")) return false;
-    if (mode == QualifyMode::Visible && classIs("TApplication")) return false;
-    return !title.empty() && !classIs("Progman");
+    if (classIs(u"TLebelDlg")) return false;
+    if (mode == QualifyMode::Visible && classIs(u"TApplication")) return false;
+    return !title.empty() && !classIs(u"Progman");
 }
 
 bool StateQualifies(const WindowFacts& facts, QualifyMode mode) {

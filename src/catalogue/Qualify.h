@@ -12,8 +12,8 @@ namespace vistrel {
 struct WindowFacts {
     int width = 0;   // of the window rectangle, frame included
     int height = 0;
-    std::string title;
-    std::string className;
+    std::u16string title;
+    std::u16string className;
     bool hasOwner = false;   // GetWindow(GW_OWNER) is not null
     bool hasParent = false;  // GetParent is not null
     bool visible = false;    // IsWindowVisible
@@ -28,9 +28,8 @@ struct WindowFacts {
 // that starts using one must have it gathered there too.
 enum class QualifyMode { List, Visible };
 
-// Case-insensitive equality of two texts in the system code page (lstrcmpiA
-// on Windows).
-using TextEqualsIgnoreCase = std::function<bool(const std::string&, const std::string&)>;
+// Case-insensitive equality of two UTF-16 texts (lstrcmpi on Windows).
+using TextEqualsIgnoreCase = std::function<bool(const std::u16string&, const std::u16string&)>;
 
 // Every test but the exclusion list, in the order the rules are stated: the
 // two halves below together.
@@ -38,7 +37,7 @@ bool Qualifies(const WindowFacts& facts, QualifyMode mode, const TextEqualsIgnor
 // The rules on the window's title and class alone: our own windows, the
 // desktop, an untitled window, and for Visible the TApplication window. They
 // answer the same for as long as the title does (a class never changes).
-bool NamesQualify(const std::string& title, const std::string& className, QualifyMode mode,
+bool NamesQualify(const std::u16string& title, const std::u16string& className, QualifyMode mode,
                   const TextEqualsIgnoreCase& equalIgnoreCase);
 // The rules on everything but the names (the facts' title and class are not
 // read): owner, area, parent, visibility, cloaking.

@@ -201,7 +201,7 @@ int ThumbnailList::FirstShown() const {
     return -1;
 }
 
-const std::string& ThumbnailList::ProgramPath(HWND window) {
+const std::u16string& ThumbnailList::ProgramPath(HWND window) {
     // Asked once per window: opening its process for every key typed would
     // make filtering a long list slow.
     const auto known = programPaths_.find(window);
@@ -230,7 +230,7 @@ std::vector<WindowHandle> ThumbnailList::BuildItems(CarryOverSnapshot& snapshot,
         std::string positionKey = kNewPositionKey;
         // Without pictures there is no clipping to carry.
         snapshot.TakeOver(listed.handle, *entry, positionKey, pictures);
-        keys.push_back({listed.title, std::move(positionKey)});
+        keys.push_back({std::u16string(listed.Title()), std::move(positionKey)});
         entries_.push_back(std::move(entry));
     }
     const std::vector<size_t> order = RefreshOrder(keys, platform::CompareLstr);
@@ -399,7 +399,7 @@ bool ThumbnailList::CaptureFullSize(const ListHold&, HWND window, tk::Bitmap& pi
     return renderer_.CaptureFullSize(window, picture);
 }
 
-void ThumbnailList::SetTitle(int item, const std::string& title) {
+void ThumbnailList::SetTitle(int item, const std::u16string& title) {
     if (WindowEntry* entry = EntryOf(item)) entry->title = title;
     listView_.SetCaption(item, title);
 }

@@ -83,7 +83,7 @@ public:
     // and the thumbnails stay as they are.
     void RefreshForPass(HWND window, int item) { Refresh(window, item, regionSink_); }
     // The item's caption, and its entry's title with it.
-    void SetTitle(int item, const std::string& title);
+    void SetTitle(int item, const std::u16string& title);
     // The window's picture at its real size (see ThumbnailRenderer).
     bool CaptureFullSize(const ListHold& held, HWND window, tk::Bitmap& picture);
 
@@ -94,7 +94,7 @@ public:
     std::vector<HWND> Windows() const;
     std::vector<HWND> PlacementTargets(const std::vector<HWND>& windows);
     HWND PlacementTargetOf(HWND window);
-    std::string ExecutablePath(HWND window) const { return catalogue_.ExecutablePath(window); }
+    std::u16string ExecutablePath(HWND window) const { return catalogue_.ExecutablePath(window); }
     // How many windows qualify for the list now; what each of them looked
     // like then is read by ListedNow (null for one that does not qualify).
     int CountQualifying();
@@ -151,7 +151,7 @@ private:
     // Which items the filter hides, when that differs from what is hidden now.
     std::optional<std::vector<bool>> HiddenByFilter();
     // The program file of each listed window, asked once.
-    const std::string& ProgramPath(HWND window);
+    const std::u16string& ProgramPath(HWND window);
 
     tk::ListView& listView_;
     tk::ImageList& pictures_;
@@ -164,7 +164,7 @@ private:
     // The cell each item was last placed in (its rank among the shown ones),
     // -1 for a hidden one or one not placed since it came back.
     std::vector<int> placedRank_;
-    ListFilter filter_{platform::IsLeadByte};
+    ListFilter filter_;
     // The view as InView last saw it.
     struct SeenView {
         bool known = false;
@@ -172,7 +172,7 @@ private:
         int height = 0;
         ListGrid grid;
     } seen_;
-    std::unordered_map<HWND, std::string> programPaths_;
+    std::unordered_map<HWND, std::u16string> programPaths_;
     // DIB sections: the image list takes their pixels several times faster
     // than a device bitmap's, and they are scaled into as fast.
     tk::Bitmap workBitmap_{tk::PixelFormat::Bgra32};   // single refreshes and icon cards

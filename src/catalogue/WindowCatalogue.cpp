@@ -1,7 +1,7 @@
 #include "catalogue/WindowCatalogue.h"
 
 #include <algorithm>
-#include <cstring>
+#include <iterator>
 
 #include "catalogue/ScreenParts.h"
 #include "exclusion/ExclusionList.h"
@@ -26,7 +26,7 @@ void WindowCatalogue::NoteScreen() {
     screen_ = {screen.left, screen.top, screen.right, screen.bottom};
 }
 
-bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::string_view* title,
+bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::u16string_view* title,
                                 bool* minimised) const {
     // Every rule rejects on its own, so checking visibility first changes no
     // answer; it spares the other look-ups for the many hidden windows of a
@@ -36,7 +36,7 @@ bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::string_view*
     if (!state.visible) return false;
     // GetWindowText of another process's window reads the text the system
     // keeps and sends no message, so a hung window cannot hang the test.
-    const std::string_view windowTitle = platform::WindowTitle(window, title_);
+    const std::u16string_view windowTitle = platform::WindowTitle(window, title_);
     const auto key = reinterpret_cast<uintptr_t>(window);
     if (!memo_.NamesQualify(
             key, windowTitle, mode,
@@ -68,7 +68,7 @@ bool WindowCatalogue::Qualifies(HWND window, QualifyMode mode, std::string_view*
     return true;
 }
 
-std::string WindowCatalogue::ExecutablePath(HWND window) const {
+std::u16string WindowCatalogue::ExecutablePath(HWND window) const {
     return platform::ExecutablePath(window, processPaths_);
 }
 
@@ -93,15 +93,16 @@ const EnumeratedWindow* WindowCatalogue::FindListed(HWND window) const {
 BOOL CALLBACK WindowCatalogue::ListCallback(HWND window, LPARAM param) {
     auto* self = reinterpret_cast<WindowCatalogue*>(param);
     if (self->listedCount_ >= kCapacity) return FALSE;
-    std::string_view title;
+    std::u16string_view title;
     bool minimised = false;
     if (!self->Qualifies(window, QualifyMode::List, &title, &minimised)) return TRUE;
     EnumeratedWindow& entry = self->listed_[self->listedCount_++];
     entry.handle = window;
     entry.minimized = minimised;
-    const size_t length = std::min(title.size(), sizeof entry.title - 1);
-    std::memcpy(entry.title, title.data(), length);
-    entry.title[length] = '\0';
+    const size_t length = std::min(title.size(), std::size(entry.title) - 1);
+    std::copy_n(title.data(), length, entry.title);
+    entry.title[length] = u'\0';
+    entry.titleLength = length;
     // A window that does not answer stays minimised (QuietShow asks first);
     // once the program is ending (its question may meet the end of the
     // session), no window is restored to be parked any more.

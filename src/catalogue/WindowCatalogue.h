@@ -30,7 +30,9 @@ inline HWND WindowOf(const WindowEntry& entry) { return static_cast<HWND>(entry.
 struct EnumeratedWindow {
     HWND handle = nullptr;
     bool minimized = false;
-    char title[259] = {};  // at most 255 characters and the terminator
+    char16_t title[256] = {};  // at most 255 UTF-16 units and the terminator
+    size_t titleLength = 0;
+    std::u16string_view Title() const { return {title, titleLength}; }
 };
 
 class WindowCatalogue {
@@ -41,9 +43,9 @@ public:
 
     // The qualifying test; on acceptance *title views the title it read (until
     // the next question) and *minimised receives the window's minimised state.
-    bool Qualifies(HWND window, QualifyMode mode, std::string_view* title = nullptr,
+    bool Qualifies(HWND window, QualifyMode mode, std::u16string_view* title = nullptr,
                    bool* minimised = nullptr) const;
-    std::string ExecutablePath(HWND window) const;
+    std::u16string ExecutablePath(HWND window) const;
 
     // Fills the enumeration table in Z order. With restoreMinimised (a refresh
     // in Open Only mode) every minimised listed window is quietly restored; its

@@ -29,7 +29,7 @@ struct WindowEntry {
     WindowHandle handle = nullptr;
     // The title the list shows for it (its item's caption), kept here too
     // so that the change tick need not ask the list for it.
-    std::string title;
+    std::u16string title;  // as the window holds it
     bool minimized = false;
     bool parked = false;
     bool autoUpdate = true;

@@ -31,7 +31,7 @@ public:
     // `readClass` the first time the window is met; the rules are asked again
     // only when the title is not the one they were last asked about.
     template <class ReadClass>
-    bool NamesQualify(uint64_t window, std::string_view title, QualifyMode mode, ReadClass&& readClass,
+    bool NamesQualify(uint64_t window, std::u16string_view title, QualifyMode mode, ReadClass&& readClass,
                       const TextEqualsIgnoreCase& equalIgnoreCase) {
         Known& known = Meet(window);
         if (!known.classRead) {
@@ -59,9 +59,9 @@ public:
 
 private:
     struct Known {
-        std::string className;
+        std::u16string className;
         bool classRead = false;
-        std::string title;
+        std::u16string title;
         bool judged = false;
         bool inList = false;
         bool inVisible = false;

@@ -7,6 +7,7 @@
 #include "clipping/TrimViewIds.h"
 #include "common/SaveNaming.h"
 #include "platform/Locale.h"
+#include "platform/Text.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/Colours.h"
 #include "toolkit/PictureFiles.h"
@@ -338,8 +339,7 @@ void TTrimViewDlg::Copy1Click() {
 void TTrimViewDlg::Save1Click() {
     if (CurrentRow() < 0) return;
     if (!SaveDialog1.Execute(Handle())) return;
-    const std::string name =
-        ForceExtension(SaveDialog1.FileName, SaveExtension(SaveDialog1.FilterIndex), platform::IsLeadByte);
+    const std::u16string name = ForceExtension(SaveDialog1.FileName, SaveExtension(SaveDialog1.FilterIndex));
     // The rows may have changed while the dialog was open: the current row
     // is asked for again.
     const tk::Bitmap* shown = PictureOfRow(CurrentRow());
@@ -347,7 +347,7 @@ void TTrimViewDlg::Save1Click() {
     tk::Bitmap picture(shown->Width(), shown->Height());
     picture.GetCanvas().Draw(0, 0, *shown);
     if (!tk::SavePictureFile(name, SaveDialog1.FilterIndex == 1, picture))
-        throw std::runtime_error(CannotWriteMessage(name));
+        throw std::runtime_error(CannotWriteMessage(platform::Narrow(name)));
 }
 
 void TTrimViewDlg::DeleteMenuClick() {

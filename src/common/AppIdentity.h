@@ -6,7 +6,11 @@
 
 namespace vistrel {
 
-constexpr const char* kAppTitle = "Vistrel α";
+// Spelled once for both kinds of text: our own (ANSI, the compiler's code
+// page) and the UTF-16 in which other programs' titles are compared with it.
+#define VISTREL_APP_TITLE "Vistrel α"
+constexpr const char* kAppTitle = VISTREL_APP_TITLE;
+constexpr const char16_t* kAppTitle16 = u"" VISTREL_APP_TITLE;
 
 // Shown after the title when another instance already runs.
 constexpr const char* kAlreadyRunningSuffix = " は実行中です。";
@@ -31,7 +35,7 @@ constexpr const char* kCopyrightLine = "(C) 2026 Quillon";
 // Main window titles of the maker's other tools. Those tools float thumbnail
 // or capture windows of their own over the desktop; listing them here would
 // only picture one tool inside another.
-constexpr const char* kSiblingToolTitle1 = "Quillon Capture";
-constexpr const char* kSiblingToolTitle2 = "Quillon Clipper";
+constexpr const char16_t* kSiblingToolTitle1 = u"Quillon Capture";
+constexpr const char16_t* kSiblingToolTitle2 = u"Quillon Clipper";
 
 }  // namespace vistrel

@@ -85,6 +85,11 @@ std::string_view FileNamePart(std::string_view path, LeadBytePredicate isLeadByt
     return last == std::string_view::npos ? path : path.substr(last + 1);
 }
 
+std::u16string_view FileNamePart(std::u16string_view path) {
+    const size_t last = path.find_last_of(u"\\/:");
+    return last == std::u16string_view::npos ? path : path.substr(last + 1);
+}
+
 size_t FindIgnoringAsciiCase(std::string_view text, std::string_view part, LeadBytePredicate isLeadByte) {
     if (part.empty()) return 0;
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };

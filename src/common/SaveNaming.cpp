@@ -4,50 +4,57 @@ namespace vistrel {
 
 namespace {
 
+constexpr std::u16string_view kFolderEnds = u"\\/:";
+
 // Where the extension's dot is, or npos.
-size_t ExtensionStart(const std::string& name, LeadBytePredicate isLeadByte) {
-    const size_t separator = FindLastOf(name, "\\/:", isLeadByte);
-    const size_t dot = FindLastOf(name, ".", isLeadByte);
-    if (dot == std::string::npos) return std::string::npos;
-    if (separator != std::string::npos && dot < separator) return std::string::npos;
+size_t ExtensionStart(const std::u16string& name) {
+    const size_t separator = name.find_last_of(kFolderEnds);
+    const size_t dot = name.find_last_of(u'.');
+    if (dot == std::u16string::npos) return std::u16string::npos;
+    if (separator != std::u16string::npos && dot < separator) return std::u16string::npos;
     return dot;
+}
+
+std::u16string Decimal(int number) {
+    std::u16string text;
+    for (const char digit : std::to_string(number)) text += static_cast<char16_t>(digit);
+    return text;
 }
 
 }  // namespace
 
-std::string SaveExtension(int filterIndex) { return filterIndex == 1 ? ".bmp" : ".jpg"; }
+std::u16string SaveExtension(int filterIndex) { return filterIndex == 1 ? u".bmp" : u".jpg"; }
 
-std::string ForceExtension(const std::string& name, const std::string& extension,
-                           LeadBytePredicate isLeadByte) {
-    return BaseName(name, isLeadByte) + extension;
+std::u16string ForceExtension(const std::u16string& name, const std::u16string& extension) {
+    return BaseName(name) + extension;
 }
 
-std::string BaseName(const std::string& name, LeadBytePredicate isLeadByte) {
-    const size_t dot = ExtensionStart(name, isLeadByte);
-    std::string base = dot == std::string::npos ? name : name.substr(0, dot);
-    // A character cut off at the end (a title cut to fit a buffer) would take
-    // the dot of the extension, or the digit of a numbered name, for its
-    // second byte, and the file would have no extension.
-    if (EndsInCutOffCharacter(base, isLeadByte)) base.pop_back();
+std::u16string BaseName(const std::u16string& name) {
+    const size_t dot = ExtensionStart(name);
+    std::u16string base = dot == std::u16string::npos ? name : name.substr(0, dot);
+    // A title cut to fit a buffer may end in the first half of a character
+    // outside the BMP; the extension must not become its second half.
+    if (!base.empty() && base.back() >= 0xD800 && base.back() <= 0xDBFF) base.pop_back();
     return base;
 }
 
-std::string NumberedName(const std::string& baseName, int position, const std::string& extension) {
-    return baseName + std::to_string(position) + extension;
+std::u16string NumberedName(const std::u16string& baseName, int position, const std::u16string& extension) {
+    return baseName + Decimal(position) + extension;
 }
 
-std::string ProposedName(const std::string& title, bool titleIsFolder, LeadBytePredicate isLeadByte) {
+std::u16string ProposedName(const std::u16string& title, bool titleIsFolder) {
     if (!titleIsFolder) return title;
-    const std::string folder = ExcludeTrailingSeparators(title, isLeadByte);
-    const size_t separator = FindLastOf(folder, "\\/:", isLeadByte);
-    return separator == std::string::npos ? folder : folder.substr(separator + 1);
+    const size_t end = title.find_last_not_of(kFolderEnds.substr(0, 2));
+    const std::u16string folder = end == std::u16string::npos ? std::u16string() : title.substr(0, end + 1);
+    const size_t separator = folder.find_last_of(kFolderEnds);
+    return separator == std::u16string::npos ? folder : folder.substr(separator + 1);
 }
 
 std::string CannotWriteMessage(const std::string& path) { return path + " に書き込めません"; }
 
-std::string NothingCapturedMessage(const std::vector<std::string>& titles) {
-    std::string text = "次のウィンドウの画像を取り込めませんでした";
-    for (const std::string& title : titles) text += "\n" + title;
+std::u16string NothingCapturedMessage(const std::vector<std::u16string>& titles) {
+    std::u16string text = u"次のウィンドウの画像を取り込めませんでした";
+    for (const std::u16string& title : titles) text += u"\n" + title;
     return text;
 }
 

@@ -1,41 +1,40 @@
 #pragma once
 // The names under which pictures are saved: the extension the chosen file
-// type forces, and the numbered names of several pictures.
+// type forces, and the numbered names of several pictures. Names are UTF-16:
+// they start as window titles, and the user may choose any folder.
 
 #include <string>
 #include <vector>
 
-#include "common/Mbcs.h"
-
 namespace vistrel {
 
 // Filter index 1 of the save dialog is the bitmap, anything else JPEG.
-std::string SaveExtension(int filterIndex);
+std::u16string SaveExtension(int filterIndex);
 
 // The dialog's file name with its extension replaced by `extension`. The
 // extension is the part from the last dot after the last '\', '/' or ':';
 // a name without one gets `extension` appended.
 // That is BaseName + `extension`.
-std::string ForceExtension(const std::string& name, const std::string& extension,
-                           LeadBytePredicate isLeadByte);
+std::u16string ForceExtension(const std::u16string& name, const std::u16string& extension);
 
-// The name without its extension, and without a cut-off last character.
-std::string BaseName(const std::string& name, LeadBytePredicate isLeadByte);
+// The name without its extension, and without half a character (a lone
+// high surrogate) at the end.
+std::u16string BaseName(const std::u16string& name);
 
 // Several pictures: base name + list position (from 1) + extension.
-std::string NumberedName(const std::string& baseName, int position, const std::string& extension);
+std::u16string NumberedName(const std::u16string& baseName, int position, const std::u16string& extension);
 
 // The error of a file that cannot be written, shown in the standard error box.
 std::string CannotWriteMessage(const std::string& path);
 // The error box's text when windows gave no picture (they did not answer, or
 // have no area), naming each by its title.
-std::string NothingCapturedMessage(const std::vector<std::string>& titles);
+std::u16string NothingCapturedMessage(const std::vector<std::u16string>& titles);
 // The error box's text when the save dialog could not be opened; `code` is
 // what the common dialogs reported.
 std::string SaveDialogFailedMessage(unsigned long code);
 
 // What the dialog proposes for a window title: the title itself, or only its
 // last path component when the title names an existing folder.
-std::string ProposedName(const std::string& title, bool titleIsFolder, LeadBytePredicate isLeadByte);
+std::u16string ProposedName(const std::u16string& title, bool titleIsFolder);
 
 }  // namespace vistrel

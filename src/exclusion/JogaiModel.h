@@ -11,9 +11,9 @@ namespace vistrel {
 
 class ExclusionDraft {
 public:
-    explicit ExclusionDraft(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+    explicit ExclusionDraft(std::vector<std::u16string> lines) : lines_(std::move(lines)) {}
 
-    const std::vector<std::string>& Lines() const { return lines_; }
+    const std::vector<std::u16string>& Lines() const { return lines_; }
     int Count() const { return static_cast<int>(lines_.size()); }
 
     // Removes the lines that `selected` marks, one flag per line (lines
@@ -23,7 +23,7 @@ public:
     std::vector<int> DeleteSelected(const std::vector<bool>& selected);
 
 private:
-    std::vector<std::string> lines_;
+    std::vector<std::u16string> lines_;
 };
 
 // COLORREF values, 0x00BBGGRR.

@@ -55,13 +55,13 @@ TJogaiDlg::TJogaiDlg(ExclusionList& list, tk::Form& owner, tk::ImageList& glyphs
     PopupMenu1.OnPopup = [this](tk::Component&) { PopupMenu1Popup(); };
 
     const platform::VersionInfoApi versions = platform::VersionInfoApi::Load();
-    for (const std::string& line : draft_.Lines()) {
+    for (const std::u16string& line : draft_.Lines()) {
         // An empty line names no file: asked about "", the shell answers with
         // the icon of a folder.
         if (line.empty())
             programs_.emplace_back();
         else
-            programs_.push_back({versions.ProductName(line), ExtractFileName(line, platform::IsLeadByte),
+            programs_.push_back({versions.ProductName(line), std::u16string(FileNamePart(line)),
                                  platform::GetFileIcon(line, false)});
         ListBox1.Add(line);
     }
@@ -81,12 +81,13 @@ void TJogaiDlg::Delete1Click() {
         ListBox1.Delete(index);
         programs_.erase(programs_.begin() + index);
     }
-    Edit1.SetText("");
+    Edit1.SetText(std::string());
 }
 
 void TJogaiDlg::ListBox1Click() {
     const int index = ListBox1.ItemIndex();
-    Edit1.SetText(index >= 0 && index < draft_.Count() ? draft_.Lines()[static_cast<size_t>(index)] : "");
+    Edit1.SetText(index >= 0 && index < draft_.Count() ? draft_.Lines()[static_cast<size_t>(index)]
+                                                       : std::u16string());
 }
 
 void TJogaiDlg::ListBox1DrawItem(int index, const RECT& rect, bool selected) {

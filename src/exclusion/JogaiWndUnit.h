@@ -26,7 +26,7 @@ class TJogaiDlg : public tk::Form {
     // What is shown of one line, read when the dialog opens.
     struct Program {
         std::string productName;
-        std::string fileName;
+        std::u16string fileName;
         tk::IconOwner icon;  // none when the shell has no icon for the path
     };
     // Before the controls: they go first, and none holds a font or draws an

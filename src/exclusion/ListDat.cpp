@@ -1,9 +1,13 @@
 #include "exclusion/ListDat.h"
 
+#include "common/Utf8.h"
+
 namespace vistrel {
 
-std::vector<std::string> ParseListDat(std::string_view bytes) {
-    std::vector<std::string> lines;
+namespace {
+
+std::vector<std::string_view> SplitLines(std::string_view bytes) {
+    std::vector<std::string_view> lines;
     size_t start = 0;
     size_t i = 0;
     while (i < bytes.size()) {
@@ -12,19 +16,40 @@ std::vector<std::string> ParseListDat(std::string_view bytes) {
             ++i;
             continue;
         }
-        lines.emplace_back(bytes.substr(start, i - start));
+        lines.push_back(bytes.substr(start, i - start));
         ++i;
         if (c == '\r' && i < bytes.size() && bytes[i] == '\n') ++i;
         start = i;
     }
-    if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
+    if (start < bytes.size()) lines.push_back(bytes.substr(start));
     return lines;
 }
 
-std::string FormatListDat(const std::vector<std::string>& lines) {
+}  // namespace
+
+std::vector<std::u16string> ParseListDat(std::string_view bytes, const AnsiDecoder& decode) {
+    const bool utf8 = bytes.starts_with(kUtf8Bom);
+    if (utf8) bytes.remove_prefix(kUtf8Bom.size());
+    std::vector<std::u16string> lines;
+    for (const std::string_view line : SplitLines(bytes)) lines.push_back(utf8 ? Utf16FromUtf8(line) : decode(line));
+    return lines;
+}
+
+std::string FormatListDat(const std::vector<std::u16string>& lines, const AnsiEncoder& encode) {
     std::string text;
-    for (const std::string& line : lines) {
-        text += line;
+    for (const std::u16string& line : lines) {
+        const std::optional<std::string> ansi = encode(line);
+        if (!ansi) {
+            // The code page cannot hold this path: the whole file goes UTF-8,
+            // so that no line is written in a form that names another file.
+            text = kUtf8Bom;
+            for (const std::u16string& each : lines) {
+                text += Utf8FromUtf16(each);
+                text += "\r\n";
+            }
+            return text;
+        }
+        text += *ansi;
         text += "\r\n";
     }
     return text;

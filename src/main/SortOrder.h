@@ -18,7 +18,7 @@ enum class SortKey { Title = 0, Clipping = 1, AutoUpdate = 2 };
 SortKey SortKeyOfTag(int tag);
 
 struct ListOrderItem {
-    std::string title;
+    std::u16string title;
     bool clipped = false;
     bool autoUpdate = true;
 };

@@ -102,12 +102,12 @@ void TPrintWndDlg::RunWindowCommand(WindowCommand command, bool bringToFront) {
     }
 }
 
-bool TPrintWndDlg::ListView1Char(BYTE character) {
+bool TPrintWndDlg::ListView1Char(char16_t unit) {
     // Backspace and Escape come as keys (ListView1KeyDown); as characters
     // they are not the list's type-ahead either.
-    if (character == '\b' || character == 0x1B) return true;
-    if (character < 0x20) return false;
-    if (list_->Filter().AppendByte(character)) FindChanged();
+    if (unit == u'\b' || unit == 0x1B) return true;
+    if (unit < 0x20) return false;
+    if (list_->Filter().Append(unit)) FindChanged();
     return true;
 }
 
@@ -126,7 +126,8 @@ bool TPrintWndDlg::FindChanged() {
 
 void TPrintWndDlg::ShowFindStatus(int shown) {
     const ListFilter& filter = list_->Filter();
-    StatusBar1.SetSimpleText(filter.Empty() ? std::string() : FilterStatusText(filter.Text(), static_cast<size_t>(shown)));
+    StatusBar1.SetSimpleText(filter.Empty() ? std::u16string()
+                                            : FilterStatusText(filter.Text(), static_cast<size_t>(shown)));
 }
 
 bool TPrintWndDlg::ListView1KeyDown(WORD key) {

@@ -21,7 +21,13 @@ constexpr const char* kTrimKey = "trim";
 }  // namespace
 
 std::string TPrintWndDlg::ClipSection(int item) const {
-    return ClipSectionName(ListView1.Caption(item), platform::IsLeadByte);
+    // trm.ini stays in the ANSI code page: a section is named by the title as
+    // an ANSI program reads it (a 256-byte buffer), so the regions stored
+    // before find their windows still. Titles that differ only in characters
+    // the code page lacks share a section.
+    constexpr size_t kTitleBytes = 255;
+    const std::string title = platform::Narrow(ListView1.Caption(item));
+    return ClipSectionName(std::string(CutToBytes(title, kTitleBytes, platform::IsLeadByte)), platform::IsLeadByte);
 }
 
 bool TPrintWndDlg::ClippingStored(int item) const {

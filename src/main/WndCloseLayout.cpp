@@ -54,7 +54,7 @@ void TPrintWndDlg::CreateControls() {
         PopupMenu2.Popup(Handle(), screen.x, screen.y);
     };
     ListView1.OnKeyDown = [this](tk::ListView&, WORD key) { return ListView1KeyDown(key); };
-    ListView1.OnChar = [this](tk::ListView&, BYTE character) { return ListView1Char(character); };
+    ListView1.OnChar = [this](tk::ListView&, char16_t unit) { return ListView1Char(unit); };
 
     CreateToolBar();
     CreatePanels();

@@ -47,38 +47,37 @@ void TPrintWndDlg::N12Click(PictureScale scale) {
     for (int i = ListView1.FirstSelected(); i >= 0; i = ListView1.NextSelected(i)) selected.push_back(i);
     if (selected.empty()) return;
 
-    const std::string title = ListView1.Caption(selected.front());
-    SaveDialog1.FileName =
-        ProposedName(title, platform::DirectoryExists(title), platform::IsLeadByte);
+    const std::u16string title = ListView1.Caption(selected.front());
+    SaveDialog1.FileName = ProposedName(title, platform::DirectoryExists(title));
     if (!SaveDialog1.Execute(Handle()) || gate_.ClosingStarted()) {
         // A dialog that could not open is not the user's cancel.
         if (SaveDialog1.Failure() && !gate_.ClosingStarted())
             tk::Application::Instance().ShowError(SaveDialogFailedMessage(SaveDialog1.Failure()));
         return;
     }
-    const std::string extension = SaveExtension(SaveDialog1.FilterIndex);
-    const std::string fileName = ForceExtension(SaveDialog1.FileName, extension, platform::IsLeadByte);
-    const std::string baseName = BaseName(fileName, platform::IsLeadByte);
+    const std::u16string extension = SaveExtension(SaveDialog1.FilterIndex);
+    const std::u16string fileName = ForceExtension(SaveDialog1.FileName, extension);
+    const std::u16string baseName = BaseName(fileName);
 
     // Several pictures get names the user never saw in the dialog: files of
     // those names are not replaced without asking.
-    std::vector<std::string> names;
+    std::vector<std::u16string> names;
     for (int item : selected)
         names.push_back(selected.size() == 1 ? fileName : NumberedName(baseName, item + 1, extension));
     if (selected.size() > 1) {
-        std::string existing;
-        for (const std::string& name : names)
-            if (platform::FileExists(name)) existing += "\n" + name;
+        std::u16string existing;
+        for (const std::u16string& name : names)
+            if (platform::FileExists(name)) existing += u"\n" + name;
         if (!existing.empty()) {
-            const std::string question = "次のファイルは既にあります。置き換えますか？\n" + existing;
-            if (MessageBoxA(Handle(), question.c_str(), kAppTitle,
+            const std::u16string question = u"次のファイルは既にあります。置き換えますか？\n" + existing;
+            if (MessageBoxW(Handle(), platform::AsWide(question), platform::AsWide(platform::Widen(kAppTitle)),
                             MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
                 return;
         }
     }
 
     tk::Bitmap picture;
-    std::vector<std::string> notCaptured;
+    std::vector<std::u16string> notCaptured;
     for (size_t i = 0; i < selected.size(); ++i) {
         if (gate_.ClosingStarted()) return;
         // A window with nothing to show writes nothing rather than an empty
@@ -89,7 +88,7 @@ void TPrintWndDlg::N12Click(PictureScale scale) {
         }
         const bool written = tk::SavePictureFile(names[i], SaveDialog1.FilterIndex == 1, picture);
         // The standard error box; the remaining files are not written.
-        if (!written) throw std::runtime_error(CannotWriteMessage(names[i]));
+        if (!written) throw std::runtime_error(CannotWriteMessage(platform::Narrow(names[i])));
     }
     if (!notCaptured.empty() && !gate_.ClosingStarted())
         tk::Application::Instance().ShowError(NothingCapturedMessage(notCaptured));

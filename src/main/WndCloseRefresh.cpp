@@ -110,7 +110,7 @@ int TPrintWndDlg::ChangeCheck() {
         item.qualifies = listed != nullptr;
         if (!listed) return true;
         item.iconic = listed->minimized;
-        item.title = listed->title;
+        item.title = listed->Title();
         return true;
     };
     return ChangeKind(input);
@@ -153,7 +153,7 @@ void TPrintWndDlg::ApplyItemChanges(const ListHold& held) {
         }
         if (plan.remark) RerenderEntry(held, i, plan.minimisedMark, false);
         if (plan.redraw) platform::RedrawNow(h);
-        const std::string title = platform::WindowTitle(h);
+        const std::u16string title = platform::WindowTitle(h);
         if (title != ListView1.Caption(i)) {
             list_->SetTitle(i, title);
             retitled = true;

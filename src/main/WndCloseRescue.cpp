@@ -30,7 +30,10 @@ void TPrintWndDlg::OpenChangeRecord(const std::string& dataFolder) {
     // leave the windows where they are.
     changes_.OnCannotWrite = [this](const std::string& file) { StatusBar1.SetSimpleText(CannotWriteMessage(file)); };
     changes_.OnRefused = [this](HWND window) {
-        StatusBar1.SetSimpleText("「" + platform::WindowTitle(window) + "」は画面の外へ移せませんでした");
+        std::u16string text = u"「";
+        text += platform::WindowTitle(window);
+        text += u"」は画面の外へ移せませんでした";
+        StatusBar1.SetSimpleText(text);
     };
     changes_.Open(dataFolder);
 }

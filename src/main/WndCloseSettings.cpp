@@ -68,7 +68,7 @@ void TPrintWndDlg::WriteHotKey() {
 void TPrintWndDlg::LoadExclusionList() {
     if (!platform::FileExists(exclusionFile_)) return;
     if (auto bytes = platform::ReadWholeFile(exclusionFile_))
-        exclusion_.Replace(ParseListDat(*bytes));
+        exclusion_.Replace(ParseListDat(*bytes, platform::Widen));
     else
         exclusionUnreadable_ = true;
 }
@@ -81,7 +81,7 @@ void TPrintWndDlg::SaveExclusionList(bool reportFailure) {
     if (!platform::DirectoryExists(folder)) platform::CreateFolders(folder);
     // Written to a temporary file and moved over the old one: a full disk or a
     // crash never leaves a truncated list, and a failed write keeps the old.
-    if (!platform::ReplaceFileContents(exclusionFile_, FormatListDat(exclusion_.Lines())) && reportFailure)
+    if (!platform::ReplaceFileContents(exclusionFile_, FormatListDat(exclusion_.Lines(), platform::NarrowExactly)) && reportFailure)
         tk::Application::Instance().ShowError(CannotWriteMessage(exclusionFile_));
 }
 

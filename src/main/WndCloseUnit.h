@@ -61,6 +61,7 @@
 #include "main/WndCloseIds.h"
 #include "platform/Keyboard.h"
 #include "platform/OptionalApis.h"
+#include "platform/Text.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Form.h"
@@ -291,7 +292,7 @@ private:
     bool ListView1KeyDown(WORD key);
     // Type to find: a character typed into the list, the filter applied
     // anew (true: the key was used), and the filter in the status line.
-    bool ListView1Char(BYTE character);
+    bool ListView1Char(char16_t unit);
     bool FindChanged();
     void ShowFindStatus(int shown);
     void ListView1DblClick(tk::Component& sender);

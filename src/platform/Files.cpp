@@ -3,35 +3,58 @@
 #include "common/Mbcs.h"
 #include "platform/Handles.h"
 #include "platform/Locale.h"
+#include "platform/Text.h"
 
 #include <windows.h>
 
+#include <cwchar>
 #include <vector>
 
 namespace vistrel::platform {
 
 namespace {
 
-DWORD Attributes(const std::string& path) {
-    return path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+DWORD Attributes(const std::u16string& path) {
+    return path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(AsWide(path));
 }
 
 // The temporary file of a replacement: deleted unless it took the target's place.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
+    explicit TemporaryFile(std::u16string path) : path_(std::move(path)) {}
     ~TemporaryFile() {
-        if (!path_.empty()) DeleteFileA(path_.c_str());
+        if (!path_.empty()) DeleteFileW(AsWide(path_));
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-    const std::string& path() const { return path_; }
+    const std::u16string& path() const { return path_; }
     void Keep() { path_.clear(); }
 
 private:
-    std::string path_;
+    std::u16string path_;
 };
+
+bool Replace(const std::u16string& path, const std::function<bool(const std::u16string& newFile)>& write) {
+    // A file rewritten in place is lost when the write fails half-way (full
+    // disk, power cut). The new bytes go to a temporary file beside it, made
+    // durable first, and only a rename, which the file system performs whole,
+    // puts them in its place.
+    const std::u16string folder(path.substr(0, path.size() - FileNamePart(path).size()));
+    wchar_t temporaryName[MAX_PATH + 1] = {};
+    if (!GetTempFileNameW(folder.empty() ? L"." : AsWide(folder), L"vtr", 0, temporaryName)) return false;
+    TemporaryFile temporary(FromWide(temporaryName, wcslen(temporaryName)));
+    if (!write(temporary.path())) return false;
+    {
+        UniqueHandle file(CreateFileW(AsWide(temporary.path()), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file || !FlushFileBuffers(file.get())) return false;
+    }
+    if (!MoveFileExW(AsWide(temporary.path()), AsWide(path), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return false;
+    temporary.Keep();
+    return true;
+}
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -59,12 +82,16 @@ std::string ModuleFolder() {
     }
 }
 
-bool FileExists(const std::string& path) {
+bool FileExists(const std::string& path) { return FileExists(Widen(path)); }
+
+bool DirectoryExists(const std::string& path) { return DirectoryExists(Widen(path)); }
+
+bool FileExists(const std::u16string& path) {
     const DWORD attributes = Attributes(path);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool DirectoryExists(const std::string& path) {
+bool DirectoryExists(const std::u16string& path) {
     const DWORD attributes = Attributes(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
@@ -112,34 +139,21 @@ std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t limit
 }
 
 bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
-    return ReplaceFileWith(path, [bytes](const std::string& newFile) {
-        UniqueHandle file(CreateFileA(newFile.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+    return ReplaceFileContents(Widen(path), bytes);
+}
+
+bool ReplaceFileContents(const std::u16string& path, std::string_view bytes) {
+    return Replace(path, [bytes](const std::u16string& newFile) {
+        UniqueHandle file(CreateFileW(AsWide(newFile), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
         return file && WriteAll(file.get(), bytes);
     });
 }
 
 bool ReplaceFileWith(const std::string& path, const std::function<bool(const std::string& newFile)>& write) {
-    // A file rewritten in place is lost when the write fails half-way (full
-    // disk, power cut). The new bytes go to a temporary file beside it, made
-    // durable first, and only a rename, which the file system performs whole,
-    // puts them in its place.
-    const std::string pathFolder = ExtractFolder(path, IsLeadByte);
-    const char* folder = pathFolder.empty() ? "." : pathFolder.c_str();
-    char temporaryName[MAX_PATH + 1] = {};
-    if (!GetTempFileNameA(folder, "vtr", 0, temporaryName)) return false;
-    TemporaryFile temporary(temporaryName);
-    if (!write(temporary.path())) return false;
-    {
-        UniqueHandle file(CreateFileA(temporary.path().c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file || !FlushFileBuffers(file.get())) return false;
-    }
-    if (!MoveFileExA(temporary.path().c_str(), path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return false;
-    temporary.Keep();
-    return true;
+    // The temporary file lies in the path's own folder, which the code page
+    // holds, so its ANSI name is exact.
+    return Replace(Widen(path), [&write](const std::u16string& newFile) { return write(Narrow(newFile)); });
 }
 
 std::string UserName() {

@@ -1,7 +1,8 @@
 #pragma once
-// Files and folders, by ANSI path. Paths are split with the system code
-// page's lead bytes, so a Shift-JIS trail byte 0x5C is never taken for a
-// backslash.
+// Files and folders. The program's own files go by ANSI path, split with the
+// system code page's lead bytes, so a Shift-JIS trail byte 0x5C is never
+// taken for a backslash; a path the user chose (a picture saved) is UTF-16,
+// as it may name a folder in any script.
 
 #include <cstdint>
 #include <functional>
@@ -16,6 +17,8 @@ std::string ModuleFolder();
 
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
+bool FileExists(const std::u16string& path);
+bool DirectoryExists(const std::u16string& path);
 // Creates the folder and all its missing parents; true when it exists
 // afterwards. A trailing backslash is allowed.
 bool CreateFolders(const std::string& path);
@@ -33,6 +36,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t limit
 // same folder, which then takes the old file's place. If anything fails the
 // old file stays exactly as it was and the result is false.
 bool ReplaceFileContents(const std::string& path, std::string_view bytes);
+bool ReplaceFileContents(const std::u16string& path, std::string_view bytes);
 // The same for a new file that another writer fills: `write` is given the
 // path of an empty file in the same folder. Its false, or any failure after
 // it, leaves the old file exactly as it was.

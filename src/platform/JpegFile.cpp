@@ -113,7 +113,7 @@ bool Compress(MemoryDestination& destination, int width, int height, const uint8
 
 }  // namespace
 
-bool WriteJpegFile(const std::string& path, int width, int height,
+bool WriteJpegFile(const std::u16string& path, int width, int height,
                    const uint8_t* bgrTopDownRows, int stride, int quality) {
     if (width <= 0 || height <= 0 || bgrTopDownRows == nullptr ||
         static_cast<long long>(stride) < 3LL * width) {

@@ -1,5 +1,7 @@
 #include "platform/Shell.h"
 
+#include "platform/Text.h"
+
 #include <objbase.h>
 #include <shellapi.h>
 
@@ -17,10 +19,10 @@ bool OpenWithDefaultHandler(HWND owner, const std::string& target, const std::st
     return result > 32;
 }
 
-IconOwner GetFileIcon(const std::string& path, bool small) {
-    SHFILEINFOA info{};
+IconOwner GetFileIcon(const std::u16string& path, bool small) {
+    SHFILEINFOW info{};
     const UINT flags = SHGFI_ICON | (small ? SHGFI_SMALLICON : 0);
-    if (!SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, flags)) return {};
+    if (!SHGetFileInfoW(AsWide(path), 0, &info, sizeof info, flags)) return {};
     return IconOwner(info.hIcon);
 }
 

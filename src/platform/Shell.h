@@ -19,6 +19,6 @@ bool OpenWithDefaultHandler(HWND owner, const std::string& target, const std::st
 
 // The shell's icon of a file (32 x 32, or 16 x 16 when small); empty when the
 // shell has none. An empty path asks about the empty string.
-IconOwner GetFileIcon(const std::string& path, bool small);
+IconOwner GetFileIcon(const std::u16string& path, bool small);
 
 }  // namespace vistrel::platform

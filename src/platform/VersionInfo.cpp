@@ -4,14 +4,18 @@
 
 #include "common/VersionText.h"
 #include "platform/Locale.h"
+#include "platform/Text.h"
 
 namespace vistrel::platform {
 
 VersionInfoApi VersionInfoApi::Load() {
     VersionInfoApi api;
     api.library_ = SystemLibrary::Load("version.dll");
-    api.size_ = api.library_.Proc<SizeFn>("GetFileVersionInfoSizeA");
-    api.read_ = api.library_.Proc<ReadFn>("GetFileVersionInfoA");
+    // The file by its UTF-16 name; its texts through the ANSI query, which
+    // converts them in the room the size leaves for it (the ANSI functions
+    // read the file through these same ones).
+    api.size_ = api.library_.Proc<SizeFn>("GetFileVersionInfoSizeW");
+    api.read_ = api.library_.Proc<ReadFn>("GetFileVersionInfoW");
     api.query_ = api.library_.Proc<QueryFn>("VerQueryValueA");
     if (!api.Available()) api.Free();
     return api;
@@ -24,13 +28,13 @@ void VersionInfoApi::Free() noexcept {
     library_.Free();
 }
 
-std::string VersionInfoApi::ProductName(const std::string& path) const {
+std::string VersionInfoApi::ProductName(const std::u16string& path) const {
     if (!Available()) return {};
     DWORD ignored = 0;
-    const DWORD size = size_(path.c_str(), &ignored);
+    const DWORD size = size_(AsWide(path), &ignored);
     if (size == 0) return {};
     std::vector<char> resource(size);
-    if (!read_(path.c_str(), 0, size, resource.data())) return {};
+    if (!read_(AsWide(path), 0, size, resource.data())) return {};
     const char* const begin = resource.data();
     const char* const end = begin + resource.size();
     const VersionLookup lookup = [&](const std::string& key) -> std::optional<VersionValue> {

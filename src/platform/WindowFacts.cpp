@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Handles.h"
+#include "platform/Text.h"
 
 #include <exception>
 
@@ -45,24 +46,24 @@ bool HasArea(HWND window) {
     return r.right > r.left && r.bottom > r.top;
 }
 
-std::string WindowTitle(HWND window) {
+std::u16string WindowTitle(HWND window) {
     TitleBuffer buffer;
-    return std::string(WindowTitle(window, buffer));
+    return std::u16string(WindowTitle(window, buffer));
 }
 
-std::string_view WindowTitle(HWND window, TitleBuffer& buffer) {
-    // GetWindowTextA sends WM_GETTEXT only to windows of our own process; for
+std::u16string_view WindowTitle(HWND window, TitleBuffer& buffer) {
+    // GetWindowTextW sends WM_GETTEXT only to windows of our own process; for
     // other processes it reads the stored caption, so a hung window cannot
-    // block us here.
-    buffer[0] = '\0';
-    const int length = GetWindowTextA(window, buffer.data(), static_cast<int>(buffer.size()));
+    // block us here. Read in UTF-16, nothing of the title is lost on the way.
+    buffer[0] = u'\0';
+    const int length = GetWindowTextW(window, AsWide(buffer.data()), static_cast<int>(buffer.size()));
     return {buffer.data(), static_cast<size_t>(std::clamp(length, 0, static_cast<int>(buffer.size()) - 1))};
 }
 
-std::string WindowClass(HWND window) {
-    char buffer[kTextBuffer] = {};
-    const int length = GetClassNameA(window, buffer, kTextBuffer);
-    return std::string(buffer, length > 0 ? length : 0);
+std::u16string WindowClass(HWND window) {
+    wchar_t buffer[kTextBuffer] = {};
+    const int length = GetClassNameW(window, buffer, kTextBuffer);
+    return FromWide(buffer, static_cast<size_t>(std::clamp(length, 0, kTextBuffer - 1)));
 }
 
 HWND WindowOwner(HWND window) { return GetWindow(window, GW_OWNER); }
@@ -209,7 +210,7 @@ void ForEachTopLevelWindow(const std::function<bool(HWND)>& visit) {
     if (state.error) std::rethrow_exception(state.error);
 }
 
-std::string ExecutablePath(HWND window, const ProcessPathApi& api) {
+std::u16string ExecutablePath(HWND window, const ProcessPathApi& api) {
     if (!api.Available()) return {};
     DWORD processId = 0;
     if (!GetWindowThreadProcessId(window, &processId) || processId == 0) return {};
@@ -218,12 +219,7 @@ std::string ExecutablePath(HWND window, const ProcessPathApi& api) {
     wchar_t path[kPathUnits + 1] = {};
     const DWORD length = api.ModuleFileName(process.get(), nullptr, path, kPathUnits);
     if (length == 0) return {};
-    const int units = static_cast<int>(length < kPathUnits ? length : kPathUnits);
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, path, units, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0) return {};
-    std::string result(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, path, units, result.data(), bytes, nullptr, nullptr);
-    return result;
+    return FromWide(path, length < kPathUnits ? length : kPathUnits);
 }
 
 bool Answers(HWND window) { return Responds(window, kAnswerTimeoutMs); }

@@ -20,12 +20,12 @@ RECT WindowRect(HWND window);
 // Whether the window covers any pixel (an application window of some
 // toolkits has none, and stands for the frame window it owns).
 bool HasArea(HWND window);
-// At most 255 characters (a 256-byte buffer), in the ANSI code page.
-std::string WindowTitle(HWND window);
-using TitleBuffer = std::array<char, 256>;
+// At most 255 UTF-16 units, as the window holds it.
+std::u16string WindowTitle(HWND window);
+using TitleBuffer = std::array<char16_t, 256>;
 // The same, read into `buffer` (nothing allocated); views the buffer.
-std::string_view WindowTitle(HWND window, TitleBuffer& buffer);
-std::string WindowClass(HWND window);
+std::u16string_view WindowTitle(HWND window, TitleBuffer& buffer);
+std::u16string WindowClass(HWND window);
 HWND WindowOwner(HWND window);
 // GetParent: the parent of a child window, and also the owner of an owned
 // pop-up window; null for an owned overlapped window.
@@ -91,9 +91,6 @@ bool Minimise(HWND window);
 // rather than unwound through the system's frames.
 void ForEachTopLevelWindow(const std::function<bool(HWND)>& visit);
 
-// The path of the executable of the window's process, in the ANSI code page;
-// empty when the process cannot be opened, its path cannot be read, or
-// GetModuleFileNameExW is not available.
 // Whether the window's thread answers a message within the time: a hung
 // window must never hang us. A window of the calling thread always answers,
 // and one that has gone cannot block anyone.
@@ -102,6 +99,9 @@ bool Responds(HWND window, UINT timeoutMs);
 constexpr UINT kAnswerTimeoutMs = 100;
 bool Answers(HWND window);
 
-std::string ExecutablePath(HWND window, const ProcessPathApi& api);
+// The path of the executable of the window's process, at most 260 UTF-16
+// units; empty when the process cannot be opened, its path cannot be read, or
+// GetModuleFileNameExW is not available.
+std::u16string ExecutablePath(HWND window, const ProcessPathApi& api);
 
 }  // namespace vistrel::platform

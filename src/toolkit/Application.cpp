@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/Text.h"
 #include "toolkit/Form.h"
 #include "toolkit/MessageChecks.h"
 #include "toolkit/Messages.h"
@@ -14,7 +15,7 @@ namespace vistrel::tk {
 
 namespace {
 
-constexpr const char* kUtilityClass = "VistrelUtilityWindow";
+constexpr const wchar_t* kUtilityClass = L"VistrelUtilityWindow";
 
 }  // namespace
 
@@ -56,7 +57,7 @@ LRESULT CALLBACK Application::UtilityProc(HWND hwnd, UINT message, WPARAM wParam
         Application::Instance().HandleException();
         return 0;
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 bool Application::IsPendingCall(WPARAM threadId, LPARAM call) {
@@ -176,13 +177,13 @@ void Application::Initialize() {
     mainThreadId_ = GetCurrentThreadId();
     FilterPostedPointers();
     if (utility_) return;
-    WNDCLASSEXA wc{};
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = UtilityProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = kUtilityClass;
-    RegisterClassExA(&wc);
-    utility_ = CreateWindowExA(0, kUtilityClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+    RegisterClassExW(&wc);
+    utility_ = CreateWindowExW(0, kUtilityClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                wc.hInstance, nullptr);
 }
 
@@ -191,7 +192,7 @@ void Application::Run(Form& mainForm) {
     mainForm.Show();
     MSG msg;
     while (!terminated_) {
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0 || got == -1) break;
         HandleMessage(msg);
     }
@@ -207,7 +208,7 @@ bool Application::HandleMessage(MSG& msg) {
         if (form && form->DialogKey(static_cast<UINT>(msg.wParam))) return true;
     }
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
     return true;
 }
 
@@ -216,7 +217,7 @@ void Application::ProcessMessages() {
     // keep the caller here, so the pump ends after the first that came later.
     const DWORD entered = GetTickCount();
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             // Leave the quit for the main loop to see.
             PostQuitMessage(static_cast<int>(msg.wParam));
@@ -249,7 +250,7 @@ bool Application::WaitServingCalls(HANDLE object, DWORD milliseconds) {
         if (r != WAIT_OBJECT_0 + 1) return true;  // signalled, or the handle is bad
         // Delivers the messages sent to this thread and nothing else.
         MSG msg;
-        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
 }
 
@@ -273,12 +274,15 @@ void Application::SetHint(const std::string& hint) {
 
 void Application::ShowException(const std::exception& error) { ShowError(error.what()); }
 
-void Application::ShowError(const std::string& text) {
+void Application::ShowError(const std::string& text) { ShowError(platform::Widen(text)); }
+
+void Application::ShowError(const std::u16string& text) {
     if (OnErrorBox) {
         OnErrorBox(text);
         return;
     }
-    MessageBoxA(nullptr, text.c_str(), Title.c_str(), MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    MessageBoxW(nullptr, platform::AsWide(text), platform::AsWide(platform::Widen(Title)),
+                MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 
 void Application::HandleException() {

@@ -77,9 +77,11 @@ public:
     // The standard error box, as shown for an exception that escapes a handler.
     void ShowException(const std::exception& error);
     void ShowError(const std::string& text);
+    // A text that names other programs' windows as they name themselves.
+    void ShowError(const std::u16string& text);
     void HandleException();  // call inside a catch block
     // Takes the place of the standard box when set (tests).
-    std::function<void(const std::string&)> OnErrorBox;
+    std::function<void(const std::u16string&)> OnErrorBox;
 
     // The message-only window of the user-interface thread: timers and
     // synchronised calls are delivered to it. Message-only windows are never

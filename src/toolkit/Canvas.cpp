@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "toolkit/Bitmap.h"
+#include "platform/Text.h"
 
 namespace vistrel::tk {
 
@@ -206,6 +207,11 @@ void Canvas::DrawIcon(int x, int y, HICON icon, int width, int height) {
 void Canvas::TextOut(int x, int y, const std::string& text) {
     PrepareText();
     if (dc_) ::TextOutA(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+void Canvas::TextOut(int x, int y, const std::u16string& text) {
+    PrepareText();
+    if (dc_) ::TextOutW(dc_, x, y, platform::AsWide(text), static_cast<int>(text.size()));
 }
 
 SIZE Canvas::TextExtent(const std::string& text) {

@@ -77,6 +77,8 @@ public:
     void DrawIcon(int x, int y, HICON icon, int width = 0, int height = 0);
 
     void TextOut(int x, int y, const std::string& text);
+    // Text of other programs (a title, a file name), as they hold it.
+    void TextOut(int x, int y, const std::u16string& text);
     SIZE TextExtent(const std::string& text);
     int TextWidth(const std::string& text) { return TextExtent(text).cx; }
     int TextHeight(const std::string& text) { return TextExtent(text).cy; }

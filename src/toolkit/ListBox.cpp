@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "common/DpiScale.h"
+#include "platform/Text.h"
 #include "toolkit/Menu.h"
 
 namespace vistrel::tk {
@@ -39,6 +40,10 @@ std::string ListBox::Item(int index) const {
 
 void ListBox::Add(const std::string& text) {
     if (Handle()) SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ListBox::Add(const std::u16string& text) {
+    if (Handle()) SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::AsWide(text)));
 }
 
 void ListBox::SetItem(int index, const std::string& text) {

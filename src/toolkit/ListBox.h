@@ -34,6 +34,8 @@ public:
     int Count() const;
     std::string Item(int index) const;
     void Add(const std::string& text);
+    // A line that names another program's file or window as the system does.
+    void Add(const std::u16string& text);
     void SetItem(int index, const std::string& text);
     void Delete(int index);
     void Clear();

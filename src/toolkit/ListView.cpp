@@ -1,5 +1,7 @@
 #include "toolkit/ListView.h"
 
+#include "platform/Text.h"
+
 #include <commctrl.h>
 #include <windowsx.h>
 
@@ -99,15 +101,16 @@ void ListView::IndexShown() {
 }
 
 int ListView::InsertShown(int shown, const ItemSnapshot& snapshot) {
-    LVITEMA item{};
+    LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
     item.iItem = shown;
-    item.pszText = const_cast<char*>(snapshot.caption.c_str());
+    std::u16string caption = snapshot.caption;
+    item.pszText = platform::AsWide(caption.data());
     item.lParam = snapshot.data;
     item.iImage = snapshot.image < 0 ? I_IMAGENONE : snapshot.image;
-    const int at = static_cast<int>(SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    const int at = static_cast<int>(SendMessageW(Handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     for (size_t sub = 0; sub < snapshot.subItems.size(); ++sub)
-        SetItemText(at, static_cast<int>(sub) + 1, snapshot.subItems[sub]);
+        SetItemText(at, static_cast<int>(sub) + 1, platform::Widen(snapshot.subItems[sub]));
     return at;
 }
 
@@ -150,21 +153,21 @@ void ListView::SetHidden(const std::vector<bool>& hidden) {
     restructuring_ = false;
 }
 
-int ListView::AddItem(const std::string& caption, LPARAM data) {
+int ListView::AddItem(const std::u16string& caption, LPARAM data) {
     // Not I_IMAGECALLBACK (-1), which would make the control ask us for it.
     return AddItem(caption, data, I_IMAGENONE);
 }
 
-int ListView::AddItem(const std::string& caption, LPARAM data, int image) {
+int ListView::AddItem(std::u16string caption, LPARAM data, int image) {
     if (!Handle()) return -1;
-    LVITEMA item{};
+    LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
     item.iItem = INT_MAX;  // past the end: appended, without asking for the count
-    item.pszText = const_cast<char*>(caption.c_str());
+    item.pszText = platform::AsWide(caption.data());
     item.lParam = data;
     item.iImage = image;
     const int shown =
-        static_cast<int>(SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+        static_cast<int>(SendMessageW(Handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     if (stash_.empty() || shown < 0) return shown;
     // Appended, and shown.
     stash_.emplace_back();
@@ -179,43 +182,44 @@ void ListView::Clear() {
     if (Handle()) SendMessageA(Handle(), LVM_DELETEALLITEMS, 0, 0);
 }
 
-std::string ListView::ItemText(int item, int subItem) const {
+std::u16string ListView::ItemText(int item, int subItem) const {
     if (!Handle()) return {};
-    std::string buffer(256, '\0');
+    std::u16string buffer(256, u'\0');
     for (;;) {
-        LVITEMA request{};
+        LVITEMW request{};
         request.iSubItem = subItem;
-        request.pszText = buffer.data();
+        request.pszText = platform::AsWide(buffer.data());
         request.cchTextMax = static_cast<int>(buffer.size());
-        const auto length = static_cast<size_t>(SendMessageA(
-            Handle(), LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(&request)));
+        const auto length = static_cast<size_t>(SendMessageW(
+            Handle(), LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&request)));
         // A full buffer may mean a cut text: read again with more room.
         if (length + 1 < buffer.size() || buffer.size() >= 0x10000) {
             buffer.resize(std::min(length, buffer.size()));
             return buffer;
         }
-        buffer.assign(buffer.size() * 4, '\0');
+        buffer.assign(buffer.size() * 4, u'\0');
     }
 }
 
-void ListView::SetItemText(int item, int subItem, const std::string& text) {
+void ListView::SetItemText(int item, int subItem, std::u16string text) {
     if (!Handle()) return;
-    LVITEMA request{};
+    LVITEMW request{};
     request.iSubItem = subItem;
-    request.pszText = const_cast<char*>(text.c_str());
-    SendMessageA(Handle(), LVM_SETITEMTEXTA, item, reinterpret_cast<LPARAM>(&request));
+    request.pszText = platform::AsWide(text.data());
+    SendMessageW(Handle(), LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&request));
 }
 
-std::string ListView::Caption(int item) const {
+std::u16string ListView::Caption(int item) const {
     if (const ItemSnapshot* stashed = Stashed(item)) return stashed->caption;
     return ItemText(Shown(item), 0);
 }
 
-void ListView::SetCaption(int item, const std::string& caption) {
-    if (ItemSnapshot* stashed = Stashed(item))
+void ListView::SetCaption(int item, const std::u16string& caption) {
+    if (ItemSnapshot* stashed = Stashed(item)) {
         stashed->caption = caption;
-    else
-        SetItemText(Shown(item), 0, caption);
+        return;
+    }
+    SetItemText(Shown(item), 0, caption);
 }
 
 std::string ListView::SubItem(int item, int sub) const {
@@ -223,7 +227,7 @@ std::string ListView::SubItem(int item, int sub) const {
     if (const ItemSnapshot* stashed = Stashed(item))
         return static_cast<size_t>(sub) < stashed->subItems.size() ? stashed->subItems[static_cast<size_t>(sub)]
                                                                     : std::string();
-    return ItemText(Shown(item), sub + 1);
+    return platform::Narrow(ItemText(Shown(item), sub + 1));
 }
 
 void ListView::SetSubItem(int item, int sub, const std::string& text) {
@@ -234,7 +238,7 @@ void ListView::SetSubItem(int item, int sub, const std::string& text) {
         stashed->subItems[static_cast<size_t>(sub)] = text;
         return;
     }
-    SetItemText(Shown(item), sub + 1, text);
+    SetItemText(Shown(item), sub + 1, platform::Widen(text));
 }
 
 int ListView::SubItemCount() const { return std::max(columnCount_ - 1, 0); }
@@ -493,7 +497,7 @@ LRESULT ListView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     case WM_CHAR:
-        if (OnChar && OnChar(*this, static_cast<BYTE>(wParam))) return 0;
+        if (OnChar && OnChar(*this, static_cast<char16_t>(wParam))) return 0;
         break;
     default:
         break;

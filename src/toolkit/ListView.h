@@ -30,7 +30,7 @@ class ListView : public Window {
 public:
     // Everything one item shows and carries, apart from its selection and position.
     struct ItemSnapshot {
-        std::string caption;
+        std::u16string caption;
         std::vector<std::string> subItems;
         LPARAM data = 0;
         int image = -1;
@@ -44,13 +44,14 @@ public:
 
     int Count() const;
     // Appends an item without a picture; returns its index.
-    int AddItem(const std::string& caption, LPARAM data = 0);
+    int AddItem(const std::u16string& caption, LPARAM data = 0);
     // Appends an item with its picture in one message.
-    int AddItem(const std::string& caption, LPARAM data, int image);
+    int AddItem(std::u16string caption, LPARAM data, int image);
     void Clear();
 
-    std::string Caption(int item) const;
-    void SetCaption(int item, const std::string& caption);
+    // Captions are other programs' window titles: UTF-16, as they hold them.
+    std::u16string Caption(int item) const;
+    void SetCaption(int item, const std::u16string& caption);
     // sub 0 is the first sub-item; a missing one reads as the empty text.
     std::string SubItem(int item, int sub) const;
     void SetSubItem(int item, int sub, const std::string& text);
@@ -109,10 +110,11 @@ public:
     // A key pressed in the list (WM_KEYDOWN): true when it was used, and the
     // control's own handling of it is skipped.
     std::function<bool(ListView& sender, WORD key)> OnKeyDown;
-    // A character typed (one byte; a double-byte character comes as two):
+    // A character typed, one UTF-16 unit at a time (one outside the BMP comes
+    // as its two surrogates; the IME's characters come whole):
     // true when it was used, so the control's own type-ahead does not move
     // the selection.
-    std::function<bool(ListView& sender, BYTE character)> OnChar;
+    std::function<bool(ListView& sender, char16_t unit)> OnChar;
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -123,8 +125,9 @@ private:
     // The context menu asked for from the keyboard: at the focused item,
     // else the first selected one, else the list's top-left corner.
     void KeyboardPopup();
-    std::string ItemText(int item, int subItem) const;
-    void SetItemText(int item, int subItem, const std::string& text);
+    // The control's texts, captions and sub-items alike, by the control's index.
+    std::u16string ItemText(int item, int subItem) const;
+    void SetItemText(int item, int subItem, std::u16string text);
     // The control's index of an item, -1 for a hidden one, and the other way.
     int Shown(int item) const;
     int ItemAt(int shown) const;

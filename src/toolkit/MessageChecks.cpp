@@ -26,7 +26,7 @@ LRESULT CALLBACK PostedFilter(int code, WPARAM removal, LPARAM lParam) {
 // The filter of one thread, removed when the thread ends.
 class FilterHook {
 public:
-    FilterHook() : hook_(SetWindowsHookExA(WH_GETMESSAGE, PostedFilter, nullptr, GetCurrentThreadId())) {}
+    FilterHook() : hook_(SetWindowsHookExW(WH_GETMESSAGE, PostedFilter, nullptr, GetCurrentThreadId())) {}
     ~FilterHook() {
         if (hook_) UnhookWindowsHookEx(hook_);
     }

@@ -1,5 +1,7 @@
 #include "toolkit/Panel.h"
 
+#include "platform/Text.h"
+
 namespace vistrel::tk {
 
 void Panel::Create(Window* parent, int id, const RECT& bounds, COLORREF color) {
@@ -16,7 +18,9 @@ void Panel::SetColor(COLORREF color) {
     Invalidate();
 }
 
-void Panel::SetCaption(const std::string& caption) {
+void Panel::SetCaption(const std::string& caption) { SetCaption(platform::Widen(caption)); }
+
+void Panel::SetCaption(const std::u16string& caption) {
     caption_ = caption;
     SetText(caption);  // also the window text, so that others can read what is shown
     Invalidate();
@@ -38,7 +42,7 @@ void Panel::Paint() {
                                                       : DT_CENTER;
         RECT text = r;
         InflateRect(&text, -2, 0);
-        DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text, format);
+        DrawTextW(dc, platform::AsWide(caption_), static_cast<int>(caption_.size()), &text, format);
     }
     EndPaint(Handle(), &ps);
 }

@@ -16,7 +16,9 @@ public:
     HBRUSH Brush() const { return brush_.get(); }
     void SetColor(COLORREF color);
     void SetCaption(const std::string& caption);
-    const std::string& Caption() const { return caption_; }
+    // A caption that names another program's window, as it names itself.
+    void SetCaption(const std::u16string& caption);
+    const std::u16string& Caption() const { return caption_; }
     void SetCaptionAlign(TextAlign align) { captionAlign_ = align; }
     void SetFontColor(COLORREF color) { fontColor_ = color; }
 
@@ -29,7 +31,7 @@ private:
     COLORREF color_ = RGB(255, 255, 255);
     COLORREF fontColor_ = RGB(0, 0, 0);
     BrushOwner brush_;
-    std::string caption_;
+    std::u16string caption_;
     TextAlign captionAlign_ = TextAlign::Center;
 };
 

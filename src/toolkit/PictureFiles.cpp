@@ -43,7 +43,7 @@ std::vector<uint8_t> Rows(Bitmap& picture, int bits, BITMAPINFOHEADER& header) {
 
 }  // namespace
 
-bool SaveBitmapFile(const std::string& path, Bitmap& picture) {
+bool SaveBitmapFile(const std::u16string& path, Bitmap& picture) {
     if (picture.Width() <= 0 || picture.Height() <= 0) return false;
     BITMAPINFOHEADER info;
     const std::vector<uint8_t> rows = Rows(picture, DisplayBits(), info);
@@ -59,7 +59,7 @@ bool SaveBitmapFile(const std::string& path, Bitmap& picture) {
     return platform::ReplaceFileContents(path, bytes);
 }
 
-bool SaveJpegFile(const std::string& path, const Bitmap& picture, int quality) {
+bool SaveJpegFile(const std::u16string& path, const Bitmap& picture, int quality) {
     if (picture.Width() <= 0 || picture.Height() <= 0) return false;
     // A 24-bit top-down copy: the layout the JPEG writer reads.
     Bitmap rgb(picture.Width(), picture.Height(), PixelFormat::Bgr24);
@@ -68,7 +68,7 @@ bool SaveJpegFile(const std::string& path, const Bitmap& picture, int quality) {
     return platform::WriteJpegFile(path, rgb.Width(), rgb.Height(), rgb.Bits(), rgb.Stride(), quality);
 }
 
-bool SavePictureFile(const std::string& path, bool asBitmap, Bitmap& picture) {
+bool SavePictureFile(const std::u16string& path, bool asBitmap, Bitmap& picture) {
     return asBitmap ? SaveBitmapFile(path, picture) : SaveJpegFile(path, picture, kJpegQuality);
 }
 

@@ -4,7 +4,8 @@
 #include <commdlg.h>
 
 #include <algorithm>
-#include <vector>
+
+#include "platform/Text.h"
 
 namespace vistrel::tk {
 
@@ -17,29 +18,29 @@ bool SaveDialog::Execute(HWND owner) {
     return false;
 }
 
-bool SaveDialog::Show(HWND owner, const std::string& proposed) {
+bool SaveDialog::Show(HWND owner, const std::u16string& proposed) {
     // The dialog wants its filter as strings ended by NUL, the last by two.
-    std::string filter = Filter;
-    std::replace(filter.begin(), filter.end(), '|', '\0');
-    filter.append(2, '\0');
-    std::vector<char> name(MAX_PATH * 4, '\0');
+    std::u16string filter = platform::Widen(Filter);
+    std::replace(filter.begin(), filter.end(), u'|', u'\0');
+    filter.append(2, u'\0');
+    std::u16string name(MAX_PATH * 4, u'\0');
     proposed.copy(name.data(), std::min(proposed.size(), name.size() - 1));
 
-    OPENFILENAMEA dialog{};
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFilter = platform::AsWide(filter);
     dialog.nFilterIndex = static_cast<DWORD>(FilterIndex);
-    dialog.lpstrFile = name.data();
+    dialog.lpstrFile = platform::AsWide(name.data());
     dialog.nMaxFile = static_cast<DWORD>(name.size());
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameA(&dialog)) {
+    if (!GetSaveFileNameW(&dialog)) {
         failure_ = CommDlgExtendedError();
         return false;
     }
     failure_ = 0;
     FilterIndex = static_cast<int>(dialog.nFilterIndex);
-    FileName = name.data();
+    FileName = name.c_str();
     return true;
 }
 

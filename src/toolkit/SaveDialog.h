@@ -13,8 +13,9 @@ public:
     std::string Filter;
     // 1-based; the user's last choice after Execute.
     int FilterIndex = 1;
-    // Proposed before Execute, chosen after it (the full path).
-    std::string FileName;
+    // Proposed before Execute, chosen after it (the full path). UTF-16: it
+    // starts as a window's title, and the user may choose any folder.
+    std::u16string FileName;
 
     // Shows the dialog modally over `owner`; false when the user cancelled
     // or the dialog could not be shown (Failure() tells which). No default
@@ -25,7 +26,7 @@ public:
     DWORD Failure() const { return failure_; }
 
 private:
-    bool Show(HWND owner, const std::string& proposed);
+    bool Show(HWND owner, const std::u16string& proposed);
 
     DWORD failure_ = 0;
 };

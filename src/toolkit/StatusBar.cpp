@@ -1,5 +1,7 @@
 #include "toolkit/StatusBar.h"
 
+#include "platform/Text.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -17,10 +19,12 @@ void StatusBar::Create(Window* parent, int id) {
     SendMessageA(Handle(), SB_SIMPLE, TRUE, 0);
 }
 
-void StatusBar::SetSimpleText(const std::string& text) {
+void StatusBar::SetSimpleText(const std::string& text) { SetSimpleText(platform::Widen(text)); }
+
+void StatusBar::SetSimpleText(const std::u16string& text) {
     simpleText_ = text;
     if (Handle())
-        SendMessageA(Handle(), SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageW(Handle(), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(platform::AsWide(simpleText_)));
 }
 
 LRESULT StatusBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -15,16 +15,19 @@ public:
 
     void Create(Window* parent, int id);
 
+    // The program's own texts, and those that name another program's window
+    // as it names itself.
     void SetSimpleText(const std::string& text);
+    void SetSimpleText(const std::u16string& text);
     // Kept here: reading the simple part back is not alike in all versions
     // of the control (an outside reader asks for part 0, see the tests).
-    const std::string& SimpleText() const { return simpleText_; }
+    const std::u16string& SimpleText() const { return simpleText_; }
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    std::string simpleText_;
+    std::u16string simpleText_;
 };
 
 }  // namespace vistrel::tk

@@ -4,6 +4,7 @@
 #include "toolkit/Dpi.h"
 #include "toolkit/MessageChecks.h"
 #include "common/DpiScale.h"
+#include "platform/Text.h"
 
 #include <commctrl.h>
 
@@ -23,20 +24,30 @@ std::unordered_map<HWND, Window*>& Objects() {
     return objects;
 }
 
-void RegisterOwnClass(const char* name, UINT style, HBRUSH background, WNDPROC proc) {
-    static std::set<std::string> registered;
+// Class names are ASCII, the same in every code page.
+std::u16string ClassName(const char* name) {
+    std::u16string wide;
+    for (; *name; ++name) wide += static_cast<char16_t>(static_cast<unsigned char>(*name));
+    return wide;
+}
+
+// Every window of ours is a Unicode window: the titles of other programs
+// that it shows, and the characters typed into it, reach it whole. The
+// program's own ANSI texts are widened by the system on the way in.
+void RegisterOwnClass(const std::u16string& name, UINT style, HBRUSH background, WNDPROC proc) {
+    static std::set<std::u16string> registered;
     if (!registered.insert(name).second) return;
-    WNDCLASSEXA wc{};
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = style;
     wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.hbrBackground = background;
-    wc.lpszClassName = name;
-    wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(1));
+    wc.lpszClassName = platform::AsWide(name);
+    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
     wc.hIconSm = wc.hIcon;
-    RegisterClassExA(&wc);
+    RegisterClassExW(&wc);
 }
 
 }  // namespace
@@ -84,8 +95,8 @@ void Window::Attach(HWND hwnd, Window* parent) {
 void Window::Detach() {
     if (!hwnd_) return;
     if (originalProc_ &&
-        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd_, GWLP_WNDPROC)) == ControlProc)
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
+        reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd_, GWLP_WNDPROC)) == ControlProc)
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
     originalProc_ = nullptr;
     Objects().erase(hwnd_);
     hwnd_ = nullptr;
@@ -94,38 +105,40 @@ void Window::Detach() {
 void Window::CreateOwn(const char* className, Window* parent, DWORD style, DWORD exStyle,
                        const RECT& bounds, int id, const std::string& text, UINT classStyle,
                        HBRUSH background, HWND owner) {
-    RegisterOwnClass(className, classStyle, background, OwnClassProc);
+    const std::u16string wideClass = ClassName(className);
+    RegisterOwnClass(wideClass, classStyle, background, OwnClassProc);
     HWND parentHandle = parent ? parent->Handle() : owner;
     HMENU menuOrId =
         (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
     pendingParent_ = parent;
-    CreateWindowExA(exStyle, className, text.c_str(), style, bounds.left, bounds.top,
-                    bounds.right - bounds.left, bounds.bottom - bounds.top, parentHandle,
-                    menuOrId, GetModuleHandleA(nullptr), this);
+    CreateWindowExW(exStyle, platform::AsWide(wideClass), platform::AsWide(platform::Widen(text)), style,
+                    bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                    parentHandle, menuOrId, GetModuleHandleW(nullptr), this);
 }
 
 void Window::CreateControl(const char* className, Window* parent, DWORD style, DWORD exStyle,
                            const RECT& bounds, int id, const std::string& text) {
-    HWND hwnd = CreateWindowExA(exStyle, className, text.c_str(), style | WS_CHILD, bounds.left,
+    HWND hwnd = CreateWindowExW(exStyle, platform::AsWide(ClassName(className)),
+                                platform::AsWide(platform::Widen(text)), style | WS_CHILD, bounds.left,
                                 bounds.top, bounds.right - bounds.left,
                                 bounds.bottom - bounds.top, parent ? parent->Handle() : nullptr,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                GetModuleHandleA(nullptr), nullptr);
+                                GetModuleHandleW(nullptr), nullptr);
     if (!hwnd) return;
     Attach(hwnd, parent);
     originalProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
     if (parent && parent->Font()) SetFont(parent->Font());
 }
 
 LRESULT CALLBACK Window::OwnClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         if (auto* self = static_cast<Window*>(create->lpCreateParams))
             self->Attach(hwnd, self->pendingParent_);
     }
     Window* self = FromHandle(hwnd);
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     LRESULT result = self->SafeWndProc(message, wParam, lParam);
     if (message == WM_NCDESTROY) self->Detach();
     return result;
@@ -133,7 +146,7 @@ LRESULT CALLBACK Window::OwnClassProc(HWND hwnd, UINT message, WPARAM wParam, LP
 
 LRESULT CALLBACK Window::ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* self = FromHandle(hwnd);
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     LRESULT result = self->SafeWndProc(message, wParam, lParam);
     if (message == WM_NCDESTROY) self->Detach();
     return result;
@@ -186,8 +199,11 @@ bool Window::HandleSelfPaint(UINT message, WPARAM wParam, const std::function<vo
 }
 
 LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (originalProc_) return CallWindowProcA(originalProc_, hwnd_, message, wParam, lParam);
-    return DefWindowProcA(hwnd_, message, wParam, lParam);
+    if (originalProc_) return CallWindowProcW(originalProc_, hwnd_, message, wParam, lParam);
+    // Our controls' notifications stay ANSI, as their handlers read them:
+    // a Unicode parent would otherwise be sent the W forms.
+    if (message == WM_NOTIFYFORMAT && lParam == NF_QUERY) return NFR_ANSI;
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
 bool Window::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -337,6 +353,10 @@ std::string Window::Text() const {
 
 void Window::SetText(const std::string& text) {
     if (hwnd_) SetWindowTextA(hwnd_, text.c_str());
+}
+
+void Window::SetText(const std::u16string& text) {
+    if (hwnd_) SetWindowTextW(hwnd_, platform::AsWide(text));
 }
 
 bool Window::Focused() const { return hwnd_ && GetFocus() == hwnd_; }

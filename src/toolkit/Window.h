@@ -58,6 +58,8 @@ public:
     void SetEnabled(bool enabled);
     std::string Text() const;
     void SetText(const std::string& text);
+    // A text that names another program's window, as it names itself.
+    void SetText(const std::u16string& text);
     bool Focused() const;
     void SetFocus();
     void Invalidate();

@@ -413,14 +413,16 @@ TEST_F(ActionsTest, HelpOpensTheHelpFileBesideTheProgram) {
     const std::string record = folder.File("opened.txt");
     const RecordingOpener opener(".htm", record);
     app_->Command(ids::ToolButton13);
-    WaitFor([&] { return FileExists(record); }, 15000, "the help file to be opened");
-    // The helper wrote its working folder and the name it was given: the
-    // full path, never a bare name the shell could find somewhere else.
     auto lower = [](std::string text) {
         for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return text;
     };
-    const std::string opened = lower(*ReadWholeFile(record));
+    // The record may be seen before its writer has finished it.
+    const auto written = [&] { return lower(ReadWholeFile(record).value_or("")); };
+    WaitFor([&] { return written().ends_with(".htm"); }, 15000, "the help file to be opened");
+    // The helper wrote its working folder and the name it was given: the
+    // full path, never a bare name the shell could find somewhere else.
+    const std::string opened = written();
     EXPECT_EQ(opened, lower(app_->Folder() + "Help\n" + app_->Folder() + "Help\\Vistrel.htm"));
     EXPECT_TRUE(FileExists(app_->Folder() + "Help\\Vistrel.htm"));
 }

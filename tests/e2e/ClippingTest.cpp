@@ -100,6 +100,19 @@ TEST_F(ClippingTest, ImportedRegionsShowAndSwitchAndExportBack) {
     EXPECT_TRUE(WaitUntil([&] { return Share(kColour) > 0.3 && Share(inverse) > 0.03; }, 5000));
 }
 
+// A trm.ini written before titles were read in UTF-16: its Shift-JIS sections
+// still name their windows.
+TEST_F(ClippingTest, AShiftJisSectionStillAppliesToItsWindow) {
+    const std::string title = "表示ソフト メモ帳";  // two trail bytes are a backslash
+    WriteFileBytes(app_->DataFolder() + "trm.ini", "[" + title + "]\r\ntrim=" + kTrim + "\r\n");
+    guest_->Create(Plan(Kind::Frame, title, kBesideVistrelX, 80, kWidth, kHeight, kColour).Quiet());
+    OnTarget(ids::TrmInpotMenu, title);
+    app_->Command(ids::ClipMenu);
+    EXPECT_TRUE(WaitUntil([&] { return Share(kColour, title) > 0.6 && Share(protocol::InverseColour(kColour), title) == 0; },
+                          5000))
+        << "region 0 is the window's colour alone";
+}
+
 // A control of the dialog by id, at any depth.
 HWND DialogControl(HWND dialog, int id) {
     struct Search {

@@ -1,5 +1,7 @@
 #include "Driver.h"
 
+#include "platform/Text.h"
+
 #include <cstdio>
 #include <vector>
 
@@ -116,25 +118,26 @@ struct CreatedProcess {
     UniqueHandle thread;  // the first thread, for a process created suspended
 };
 
-CreatedProcess CreateProcessIn(const std::string& exe, const std::string& arguments, const std::string& folder,
+CreatedProcess CreateProcessIn(const std::u16string& exe, const std::string& arguments, const std::string& folder,
                                DWORD flags) {
-    std::string line = "\"" + exe + "\"";
-    if (!arguments.empty()) line += " " + arguments;
-    std::vector<char> mutableLine(line.begin(), line.end());
+    std::u16string line = u"\"" + exe + u"\"";
+    if (!arguments.empty()) line += u" " + platform::Widen(arguments);
+    std::vector<wchar_t> mutableLine(line.begin(), line.end());
     mutableLine.push_back(0);
-    STARTUPINFOA startup{};
+    const std::u16string wideFolder = platform::Widen(folder);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     // Wine now and then answers the start of an exe copied a moment before
     // with ERROR_INTERNAL_ERROR; the same start a moment later works.
     constexpr int kAttempts = 3;
     for (int attempt = 1;; ++attempt) {
-        if (CreateProcessA(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, flags, nullptr,
-                           folder.empty() ? nullptr : folder.c_str(), &startup, &info))
+        if (CreateProcessW(platform::AsWide(exe), mutableLine.data(), nullptr, nullptr, FALSE, flags, nullptr,
+                           folder.empty() ? nullptr : platform::AsWide(wideFolder), &startup, &info))
             break;
         const DWORD error = GetLastError();
         if (error != ERROR_INTERNAL_ERROR || attempt == kAttempts)
-            throw DriverError("cannot start " + exe + " (error " + std::to_string(error) + ")");
+            throw DriverError("cannot start " + platform::Narrow(exe) + " (error " + std::to_string(error) + ")");
     }
     CreatedProcess created;
     created.process.handle.reset(info.hProcess);
@@ -146,13 +149,18 @@ CreatedProcess CreateProcessIn(const std::string& exe, const std::string& argume
 }  // namespace
 
 Process StartProcess(const std::string& exe, const std::string& arguments, const std::string& folder) {
+    return StartProcess(platform::Widen(exe), arguments, folder);
+}
+
+Process StartProcess(const std::u16string& exe, const std::string& arguments, const std::string& folder) {
     return CreateProcessIn(exe, arguments, folder, 0).process;
 }
 
 std::vector<Process> StartTogether(const std::string& exe, int count, const std::string& folder) {
     std::vector<CreatedProcess> created;
     try {
-        for (int i = 0; i < count; ++i) created.push_back(CreateProcessIn(exe, "", folder, CREATE_SUSPENDED));
+        for (int i = 0; i < count; ++i)
+            created.push_back(CreateProcessIn(platform::Widen(exe), "", folder, CREATE_SUSPENDED));
     } catch (...) {
         // A suspended process never ends by itself.
         for (CreatedProcess& c : created) TerminateProcess(c.process.handle.get(), 1);

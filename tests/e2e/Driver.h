@@ -103,6 +103,8 @@ struct Process {
     DWORD id = 0;
 };
 Process StartProcess(const std::string& exe, const std::string& arguments, const std::string& folder);
+// The same for a program whose path the code page cannot hold.
+Process StartProcess(const std::u16string& exe, const std::string& arguments, const std::string& folder);
 // `count` processes of one program, started as nearly at the same moment as
 // the system allows: all are created suspended first, so that none is ahead
 // by a whole process creation, then resumed one after the other.

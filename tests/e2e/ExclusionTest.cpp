@@ -10,7 +10,10 @@
 
 #include "ListWaits.h"
 #include "VistrelSuites.h"
+#include "TempFolder.h"
+#include "common/Utf8.h"
 #include "exclusion/JogaiIds.h"
+#include "platform/Text.h"
 
 namespace vistrel::e2e {
 namespace {
@@ -199,6 +202,46 @@ struct ExclusionDialog {
     ListBoxProbe list;
     HWND edit;
 };
+
+// A program in a folder the code page cannot name: list.dat turns UTF-8 to
+// hold it, and keeps it out after a restart as it keeps any other.
+TEST_F(ExclusionTest, AProgramInAFolderOfAnyScriptIsExcludedAndStaysExcluded) {
+    test::TempFolder temp("vistrel-exclude");
+    const std::u16string folder = platform::Widen(temp.Path()) + u"probe-uni 한국어 😀";
+    const std::u16string exe = folder + u"\\testwindows.exe";
+    ASSERT_TRUE(CreateDirectoryW(platform::AsWide(folder), nullptr));
+    ASSERT_TRUE(CopyFileW(platform::AsWide(platform::Widen(TestWindowsExePath())), platform::AsWide(exe), FALSE));
+    std::string saved;
+    {
+        TestWindows helper = TestWindows::StartExeAt(exe, {Plan(Kind::Frame, "From a far folder", 700, 560, 220, 140)});
+        VistrelProcess app = VistrelProcess::Start();
+        TestWindows guest = app.InjectTestWindows();
+        GuestWindow(app, guest);
+        ListViewProbe list = app.List();
+        ASSERT_TRUE(Contains(ListWithGuest(app), "From a far folder"));
+        list.Select(-1, false);
+        list.Select(list.Find("From a far folder"));
+        app.Command(ids::N9);
+        GuestWindow(app, guest, "Made after the exclusion");
+        EXPECT_FALSE(Contains(ListWithGuest(app, "Made after the exclusion"), "From a far folder"));
+        guest.CloseAll();
+        ASSERT_EQ(app.Close(), 0u);
+        saved = ReadWholeFile(app.DataFolder() + "list.dat").value_or("");
+        EXPECT_EQ(saved, "\xEF\xBB\xBF" + Utf8FromUtf16(exe) + "\r\n");
+
+        VistrelOptions options;
+        options.listDat = saved;
+        VistrelProcess again = VistrelProcess::Start(options);
+        TestWindows guestAgain = again.InjectTestWindows();
+        GuestWindow(again, guestAgain);
+        EXPECT_FALSE(Contains(ListWithGuest(again), "From a far folder")) << "after a restart";
+        guestAgain.CloseAll();
+        ASSERT_EQ(again.Close(), 0u);
+        EXPECT_EQ(ReadWholeFile(again.DataFolder() + "list.dat"), saved) << "read back as it was written";
+    }
+    DeleteFileW(platform::AsWide(exe));
+    RemoveDirectoryW(platform::AsWide(folder));
+}
 
 TEST_F(ExclusionTest, TheDialogListsTheLinesAndOkKeepsWhatWasNotDeleted) {
     const std::string explorer = WindowsFile("explorer.exe");

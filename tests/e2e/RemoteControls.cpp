@@ -208,6 +208,30 @@ std::string ListViewProbe::Text(int index, int subItem) const {
     return remote.GetText(sizeof(LVITEMA), kTextCapacity);
 }
 
+std::u16string ListViewProbe::WideText(int index) const {
+    CheckIndex(index);
+    constexpr size_t kUnits = kTextCapacity;
+    RemoteBuffer remote(process_.get(), sizeof(LVITEMW) + kUnits * sizeof(char16_t));
+    LVITEMW item{};
+    item.pszText = static_cast<wchar_t*>(remote.address(sizeof(LVITEMW)));
+    item.cchTextMax = static_cast<int>(kUnits);
+    remote.Put(item);
+    const char16_t zero = 0;
+    remote.Write(&zero, sizeof zero, sizeof(LVITEMW));
+    const auto length =
+        static_cast<size_t>(SendBounded(list_, LVM_GETITEMTEXTW, static_cast<WPARAM>(index), remote.lparam()));
+    std::u16string text(std::min(length, kUnits - 1), u'\0');
+    remote.Read(text.data(), text.size() * sizeof(char16_t), sizeof(LVITEMW));
+    return text;
+}
+
+std::vector<std::u16string> ListViewProbe::WideTexts() const {
+    std::vector<std::u16string> texts;
+    const int count = Count();
+    for (int i = 0; i < count; ++i) texts.push_back(WideText(i));
+    return texts;
+}
+
 std::vector<std::string> ListViewProbe::Texts() const {
     std::vector<std::string> texts;
     const int count = Count();

@@ -81,6 +81,9 @@ public:
     // subItem 0 is the caption; 1 is the first sub-item (a framework's SubItems[0]).
     std::string Text(int index, int subItem = 0) const;
     std::vector<std::string> Texts() const;  // every caption, in list order
+    // A caption in UTF-16 (LVM_GETITEMTEXTW), as the list holds it.
+    std::u16string WideText(int index) const;
+    std::vector<std::u16string> WideTexts() const;
     int Find(const std::string& caption) const;  // -1 when absent
     POINT Position(int index) const;
     RECT Bounds(int index, int part = LVIR_BOUNDS) const;

@@ -1,5 +1,7 @@
 #include "TestWindows.h"
 
+#include "platform/Text.h"
+
 #include <cstring>
 
 namespace vistrel::e2e {
@@ -34,7 +36,8 @@ Command ToCommand(const WindowPlan& plan) {
     c.owner = Wire(plan.owner);
     c.group = plan.group;
     c.flags = (plan.hidden ? protocol::kFlagHidden : 0) | (plan.noActivate ? protocol::kFlagNoActivate : 0) |
-              (plan.refusesClose ? protocol::kFlagRefuseClose : 0) | (plan.refusesMove ? protocol::kFlagRefuseMove : 0);
+              (plan.refusesClose ? protocol::kFlagRefuseClose : 0) | (plan.refusesMove ? protocol::kFlagRefuseMove : 0) |
+              (plan.utf8Title ? protocol::kFlagUtf8Title : 0);
     CopyText(c.title, sizeof c.title, plan.title, "window title");
     CopyText(c.className, sizeof c.className, plan.className, "class name");
     return c;
@@ -112,6 +115,11 @@ TestWindows TestWindows::Connect(DWORD pid, bool guest, UniqueHandle process, in
 TestWindows TestWindows::StartExe(const std::vector<WindowPlan>& initial, bool exitWhenEmpty) {
     const std::string exe = TestWindowsExePath();
     if (!FileExists(exe)) throw DriverError("testwindows.exe is missing: " + exe);
+    return StartExeAt(platform::Widen(exe), initial, exitWhenEmpty);
+}
+
+TestWindows TestWindows::StartExeAt(const std::u16string& exe, const std::vector<WindowPlan>& initial,
+                                    bool exitWhenEmpty) {
     std::string arguments;
     for (const WindowPlan& plan : initial) {
         if (!arguments.empty()) arguments += ' ';

@@ -17,6 +17,7 @@
 
 #include "Driver.h"
 #include "TestWindowsProtocol.h"
+#include "common/Utf8.h"
 
 namespace vistrel::e2e {
 
@@ -39,6 +40,7 @@ struct WindowPlan {
     bool noActivate = false;
     bool refusesClose = false;
     bool refusesMove = false;
+    bool utf8Title = false;
 
     // Shown without taking activation: Vistrel drops behind every other
     // window when it loses activation, which would hide its list.
@@ -70,6 +72,12 @@ struct WindowPlan {
     // Stays where it is when another program moves it.
     WindowPlan& RefusingMove() {
         refusesMove = true;
+        return *this;
+    }
+    // A title in any script, held as the window's UTF-16 text.
+    WindowPlan& Titled(const std::u16string& text) {
+        title = Utf8FromUtf16(text);
+        utf8Title = true;
         return *this;
     }
 
@@ -116,6 +124,9 @@ public:
     // testwindows.exe with the given initial windows (made before this
     // returns). exitWhenEmpty: the helper ends once its last window closes.
     static TestWindows StartExe(const std::vector<WindowPlan>& initial = {}, bool exitWhenEmpty = false);
+    // The same from a copy of the helper elsewhere (a folder named in any script).
+    static TestWindows StartExeAt(const std::u16string& exe, const std::vector<WindowPlan>& initial = {},
+                                  bool exitWhenEmpty = false);
     // testwindows.dll loaded into the process (once; a second call attaches
     // to the helper already there). The helper makes its windows on threads
     // of its own inside that process.

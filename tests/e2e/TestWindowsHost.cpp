@@ -375,6 +375,13 @@ HWND Host::CreateTestWindow(const Command& c) {
         w->alive = false;
         return nullptr;
     }
+    if (c.flags & protocol::kFlagUtf8Title) {
+        // Stored as the system's own text, in UTF-16: what another program
+        // reads of it without asking the window.
+        wchar_t wide[protocol::kTitleSize] = {};
+        MultiByteToWideChar(CP_UTF8, 0, c.title, -1, wide, protocol::kTitleSize - 1);
+        DefWindowProcW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide));
+    }
     if (!(c.flags & protocol::kFlagHidden)) {
         ShowWindow(hwnd, (c.flags & protocol::kFlagNoActivate) ? SW_SHOWNA : SW_SHOW);
         UpdateWindow(hwnd);

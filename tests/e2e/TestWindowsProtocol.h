@@ -73,6 +73,7 @@ constexpr uint32_t kFlagHidden = 1;      // created but never shown
 constexpr uint32_t kFlagNoActivate = 2;  // shown without taking activation
 constexpr uint32_t kFlagRefuseClose = 4; // WM_CLOSE is counted and refused, as by "save changes?"
 constexpr uint32_t kFlagRefuseMove = 8;  // stays where it is whoever moves it, as a program run as administrator
+constexpr uint32_t kFlagUtf8Title = 16;  // the title is UTF-8, and the window holds it in UTF-16 as given
 
 constexpr int kTitleSize = 256;
 constexpr int kClassSize = 64;

@@ -1,15 +1,15 @@
 #pragma once
-// Case-insensitive for ASCII letters only, as lstrcmpiA is for the texts of
-// these tests (paths and titles); the bytes of double-byte characters compare
-// exactly. The host build has no lstrcmpiA to call.
+// Case-insensitive for ASCII letters only, as lstrcmpi is for the texts of
+// these tests (paths and titles); every other character compares exactly.
+// The host build has no lstrcmpi to call.
 
 #include <string>
 
 namespace vistrel::test {
 
-inline bool AsciiEqualIgnoreCase(const std::string& a, const std::string& b) {
+inline bool AsciiEqualIgnoreCase(const std::u16string& a, const std::u16string& b) {
     if (a.size() != b.size()) return false;
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; };
     for (size_t i = 0; i < a.size(); ++i)
         if (lower(a[i]) != lower(b[i])) return false;
     return true;

@@ -106,12 +106,12 @@ TEST(CarryOver, PositionKeyValue) {
     for (const auto& c : cases) EXPECT_EQ(PositionKeyValue(c.key), c.value) << '"' << c.key << '"';
 }
 
-int Lstrcmp(const std::string& a, const std::string& b) {
+int Lstrcmp(const std::u16string& a, const std::u16string& b) {
     return a.compare(b);
 }
 
-std::vector<std::string> Captions(const std::vector<SortItem>& items, const std::vector<size_t>& order) {
-    std::vector<std::string> out;
+std::vector<std::u16string> Captions(const std::vector<SortItem>& items, const std::vector<size_t>& order) {
+    std::vector<std::u16string> out;
     for (size_t i : order) out.push_back(items[i].caption);
     return out;
 }
@@ -120,27 +120,27 @@ TEST(CarryOver, RefreshOrderKeepsOldOrderAndAppendsNewByTitle) {
     // Before: "Zeta" at 0, "Alpha" at 1. "Zeta" was renamed "Omega"; two new
     // windows appeared. Items come in enumeration order.
     const std::vector<SortItem> items = {
-        {"Delta", "10000"}, {"Alpha", "1"}, {"Charlie", "10000"}, {"Omega", "0"},
+        {u"Delta", "10000"}, {u"Alpha", "1"}, {u"Charlie", "10000"}, {u"Omega", "0"},
     };
     EXPECT_EQ(Captions(items, RefreshOrder(items, Lstrcmp)),
-              (std::vector<std::string>{"Omega", "Alpha", "Charlie", "Delta"}));
+              (std::vector<std::u16string>{u"Omega", u"Alpha", u"Charlie", u"Delta"}));
 }
 
 TEST(CarryOver, RefreshOrderTiesAndOddKeys) {
     const std::vector<SortItem> items = {
-        {"b", "x"},        // not a number: counts as 0
-        {"a", "0"},
-        {"same", "10000"}, // equal captions keep enumeration order
-        {"c", "-1"},
-        {"same", "10000"},
+        {u"b", "x"},        // not a number: counts as 0
+        {u"a", "0"},
+        {u"same", "10000"}, // equal captions keep enumeration order
+        {u"c", "-1"},
+        {u"same", "10000"},
     };
     const std::vector<size_t> order = RefreshOrder(items, Lstrcmp);
     EXPECT_EQ(order, (std::vector<size_t>{3, 1, 0, 2, 4}));
 }
 
 TEST(CarryOver, RefreshOrderUsesTheInjectedComparison) {
-    const std::vector<SortItem> items = {{"a", "10000"}, {"b", "10000"}, {"c", "10000"}};
-    const auto reversed = [](const std::string& x, const std::string& y) { return y.compare(x); };
+    const std::vector<SortItem> items = {{u"a", "10000"}, {u"b", "10000"}, {u"c", "10000"}};
+    const auto reversed = [](const std::u16string& x, const std::u16string& y) { return y.compare(x); };
     EXPECT_EQ(RefreshOrder(items, reversed), (std::vector<size_t>{2, 1, 0}));
     EXPECT_TRUE(RefreshOrder({}, Lstrcmp).empty());
 }

@@ -36,25 +36,25 @@ TEST(ChangeCheck, ToolbarStates) {
 TEST(ChangeCheck, ItemChanged) {
     const struct {
         bool marked, iconic;
-        const char* caption;
-        const char* title;
+        const char16_t* caption;
+        const char16_t* title;
         bool openOnly, changed;
     } cases[] = {
-        {false, false, "a", "a", false, false},
-        {true, true, "a", "a", false, false},
-        {false, true, "a", "a", false, true},   // minimised by the user
-        {true, false, "a", "a", false, true},   // restored by the user
-        {false, false, "a", "b", false, true},  // renamed
-        {false, false, "a", "", false, true},   // closed: its title reads empty
-        {false, false, "a", "a", true, false},
-        {true, false, "a", "a", true, true},    // marked but not yet parked
-        {false, true, "a", "a", true, true},    // minimised: to be parked
-        {false, false, "a", "A", true, true},   // case matters
+        {false, false, u"a", u"a", false, false},
+        {true, true, u"a", u"a", false, false},
+        {false, true, u"a", u"a", false, true},   // minimised by the user
+        {true, false, u"a", u"a", false, true},   // restored by the user
+        {false, false, u"a", u"b", false, true},  // renamed
+        {false, false, u"a", u"", false, true},   // closed: its title reads empty
+        {false, false, u"a", u"a", true, false},
+        {true, false, u"a", u"a", true, true},    // marked but not yet parked
+        {false, true, u"a", u"a", true, true},    // minimised: to be parked
+        {false, false, u"a", u"A", true, true},   // case matters
     };
     for (const auto& c : cases) {
         const ItemNow item{c.marked, c.iconic, c.caption, c.title};
         EXPECT_EQ(ItemChanged(item, c.openOnly), c.changed)
-            << c.marked << c.iconic << ' ' << c.caption << '/' << c.title << ' ' << c.openOnly;
+            << c.marked << c.iconic << ' ' << c.openOnly;
     }
 }
 
@@ -85,7 +85,7 @@ struct FakeList {
 
 TEST(ChangeCheck, KindsInOrder) {
     FakeList list;
-    list.items = {{false, false, "a", "a"}, {false, true, "b", "b"}, {false, false, "c", "x"}};
+    list.items = {{false, false, u"a", u"a"}, {false, true, u"b", u"b"}, {false, false, u"c", u"x"}};
     list.qualifying = 4;
 
     EXPECT_EQ(ChangeKind(list.Input(3, 2)), kLayoutChanged);
@@ -111,7 +111,7 @@ TEST(ChangeCheck, KindsInOrder) {
 
 TEST(ChangeCheck, AbandonedCheckReportsNoChange) {
     FakeList list;
-    list.items = {{false, false, "a", "a"}, {false, false, "b", "renamed"}};
+    list.items = {{false, false, u"a", u"a"}, {false, false, u"b", u"renamed"}};
     list.qualifying = 2;
     list.abortAt = 1;
     EXPECT_EQ(ChangeKind(list.Input(1, 1)), kNoChange);

@@ -8,113 +8,153 @@
 namespace vistrel {
 namespace {
 
-// Bytes of the characters below in code page 932, which the literals become:
-// ア 83 41 ('A' as trail), ヂ 83 61 ('a' as trail), ャ 83 83 (a lead byte as
-// trail), 表 95 5C and ソ 83 5C ('\' as trail), ポ 83 7C ('|' as trail).
+using testing::PrintToString;
 
 TEST(ListFilter, Matches) {
     const struct {
-        const char* filter;
-        const char* title;
-        const char* path;
+        const char16_t* filter;
+        const char16_t* title;
+        const char16_t* path;
         bool shown;
     } cases[] = {
-        {"", "anything", "", true},
-        // ASCII letters fold; nothing else does.
-        {"notepad", "NotePad", "", true},
-        {"ＡＢ", "ａｂ", "", false},  // full-width letters stay as they are
-        {"ｱ", "ｱｲｳ", "", true},     // half-width katakana are single bytes
-        // A match never starts on a trail byte.
-        {"\\", "表示", "", false},
-        {"\\", "a\\b", "", true},
-        {"|", "ポート", "", false},
-        {"a", "アプリ", "", false},
-        {"ア", "ヂ", "", false},      // the trail bytes differ only in ASCII case
-        {"ア", "ャア", "", true},
-        {"ア", "ャA", "", false},     // 83 41 appears, from the trail of ャ on
-        {"a", "a\x95", "", true},         // a title cut off in its last character
-        {"表", "x\x95", "", false},
+        {u"", u"anything", u"", true},
+        // Case and accents, precomposed or not, in every script.
+        {u"CAFE", u"Café au lait", u"", true},
+        {u"CAFE", u"Cafe\u0301 au lait", u"", true},
+        {u"cafe\u0301", u"CAFÉ", u"", true},
+        {u"ΕΛΛΆΔΑ", u"ελλάδα", u"", true},
+        {u"москва", u"МОСКВА", u"", true},
+        {u"𐐀", u"x𐐨", u"", true},  // a case pair beyond the BMP
+        // Width and kana type.
+        {u"notepad", u"ＮＯＴＥＰＡＤ", u"", true},
+        {u"めも", u"無題 - メモ帳", u"", true},
+        {u"ﾒﾓ", u"無題 - メモ帳", u"", true},
+        {u"ＭＥＭＯ", u"無題 - メモ帳", u"", true},
+        // Voicing is no accent: a voiced kana in any form is that kana.
+        {u"ｶﾞ", u"ガイド", u"", true},
+        {u"が", u"ｶﾞｲﾄﾞ", u"", true},
+        {u"が", u"か\u3099", u"", true},
+        {u"ぱ", u"ハ゜ス", u"", true},
+        {u"か", u"が", u"", false},
+        {u"か", u"ｶﾞ", u"", false},
+        {u"か", u"か\u3099", u"", false},
+        // Invisible characters, in the title or typed.
+        {u"microsoft edge", u"News - Microsoft\u200B Edge", u"", true},
+        {u"ab", u"a\u00ADb\uFE0F", u"", true},
+        {u"a\u200Db", u"ab", u"", true},
+        // Romaji read as kana.
+        {u"memo", u"無題 - メモ帳", u"", true},
+        {u"kyoutsuu", u"キョウツウ", u"", true},
+        {u"kyoutuu", u"キョウツウ", u"", true},
+        {u"kyotsu", u"キョウツウ", u"", false},  // long vowels as typed
+        {u"kyôtsû", u"キョウツウ", u"", false},
+        {u"shinbun", u"シンブン", u"", true},
+        {u"sinbun", u"シンブン", u"", true},
+        {u"shimbun", u"シンブン", u"", true},
+        {u"matcha", u"マッチャ", u"", true},
+        {u"gakkou", u"ガッコウ", u"", true},
+        {u"chi-zu", u"チーズ", u"", true},
+        {u"kanji", u"かんじ", u"", true},
+        {u"kannji", u"かんじ", u"", true},
+        {u"kan'i", u"カンイ", u"", true},
+        {u"kan'i", u"カニ", u"", false},
+        {u"kani", u"カンイ", u"", false},
+        {u"memo 2", u"メモ 2", u"", true},
+        // Letters still being typed: the next kana may start with them.
+        {u"mem", u"無題 - メモ帳", u"", true},
+        {u"ky", u"キョウ", u"", true},
+        {u"ky", u"キカイ", u"", false},
+        {u"kan", u"カナ", u"", true},
+        {u"kan", u"カンジ", u"", true},
+        {u"kan", u"カメ", u"", false},
+        {u"gak", u"ガッコウ", u"", true},  // k may be the first of kk
+        // Kanji are found by themselves, never by a reading.
+        {u"memochou", u"無題 - メモ帳", u"", false},
+        {u"kanji", u"漢字", u"", false},
+        {u"漢字", u"漢字の練習", u"", true},
         // The program's file name, the last component of its path.
-        {"notepad", "無題 - メモ帳", "C:\\Windows\\notepad.exe", true},
-        {"EXE", "無題", "C:\\Windows\\notepad.exe", true},
-        {"windows", "無題", "C:\\Windows\\notepad.exe", false},
-        {"ソ", "x", "C:\\ソフト\\ソ", true},   // ソ ends in 0x5C: still the name
-        {"表", "x", "C:\\表\\a.exe", false},
-        {"表", "x", "D:\\アプリ\\表.exe", true},
-        {"x", "無題", "", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(MatchesFilter(c.filter, c.title, c.path, ShiftJisLeadByte), c.shown)
-            << "filter '" << c.filter << "' title '" << c.title << "' path '" << c.path << "'";
-}
-
-// Keys as they reach the list: bytes of WM_CHAR, WM_IME_CHAR codes,
-// Backspace and Escape.
-struct Key {
-    enum { Byte, Ime, Back, Escape } kind;
-    unsigned int code = 0;
-};
-
-Key B(unsigned int byte) { return {Key::Byte, byte}; }
-Key I(unsigned int code) { return {Key::Ime, code}; }
-const Key kBack{Key::Back};
-const Key kEscape{Key::Escape};
-
-TEST(ListFilter, Typing) {
-    const struct {
-        std::vector<Key> keys;
-        std::string text;
-        bool lastChanged;  // what the last key answered
-    } cases[] = {
-        {{B('a'), B('B')}, "aB", true},
-        {{B(0x95), B(0x5C)}, "表", true},
-        {{B(0x83), B(0x83)}, "ャ", true},        // a lead byte is a trail byte here
-        {{B(0x83), B(0x83), B(0x83)}, "ャ", false},
-        // A lead byte waits for its trail, out of the text.
-        {{B('a'), B(0x95)}, "a", false},
-        {{B(0x95), B('1')}, "1", true},          // '1' is no trail: the lead goes
-        {{B(0x95), B('\r')}, "", false},
-        {{B(0x95), I(0x835C)}, "ソ", true},
-        // Control characters are no text.
-        {{B(0x08), B(0x1B), B(0x01), B(0x7F), B('\t')}, "", false},
-        // WM_IME_CHAR carries both bytes.
-        {{I(0x955C), I(0x8341)}, "表ア", true},
-        {{I(0x4141)}, "", false},                // no lead byte
-        {{I(0x9530)}, "", false},                // no trail byte
-        {{I(0x95)}, "", false},                  // a lead byte alone waits...
-        {{I(0x95), B(0x5C)}, "表", true},        // ...for the next WM_CHAR
-        // Backspace takes whole characters.
-        {{B('a'), I(0x955C), kBack}, "a", true},
-        {{I(0x8383), I(0x8383), kBack}, "ャ", true},
-        {{I(0x955C), B('\\'), kBack}, "表", true},
-        {{B('a'), B(0x95), kBack}, "", true},    // the waiting lead and the 'a'
-        {{B(0x95), kBack, B(0x5C)}, "\\", true},  // the lead did not outlive it
-        {{B('a'), I(0x955C), kEscape}, "", true},
-        {{B(0x95), kEscape, B(0x5C)}, "\\", true},
-        {{kEscape}, "", false},
+        {u"notepad", u"無題 - メモ帳", u"C:\\Windows\\notepad.exe", true},
+        {u"EXE", u"無題", u"C:\\Windows\\notepad.exe", true},
+        {u"windows", u"無題", u"C:\\Windows\\notepad.exe", false},
+        {u"メモ", u"x", u"D:\\アプリ\\めも.exe", true},
+        {u"アプリ", u"x", u"D:/アプリ/めも.exe", false},
+        {u"c", u"x", u"C:notes.exe", false},
+        {u"x", u"無題", u"", false},
+        // Unpaired surrogates are kept as they are, and read safely.
+        {u"a", u"\xDC00" u"a\xD800", u"", true},
+        {u"b", u"\xD800", u"\xDC00", false},
     };
     for (const auto& c : cases) {
-        ListFilter filter(ShiftJisLeadByte);
-        bool changed = false;
-        for (const Key& key : c.keys) {
-            switch (key.kind) {
-            case Key::Byte: changed = filter.AppendByte(static_cast<unsigned char>(key.code)); break;
-            case Key::Ime: changed = filter.AppendImeChar(key.code); break;
-            case Key::Back: changed = filter.RemoveLast(); break;
-            case Key::Escape: changed = filter.Clear(); break;
-            }
-            EXPECT_FALSE(HasBrokenCharacter(filter.Text(), ShiftJisLeadByte)) << c.text;
-        }
-        EXPECT_EQ(filter.Text(), c.text);
-        EXPECT_EQ(filter.Empty(), c.text.empty()) << c.text;
-        EXPECT_EQ(changed, c.lastChanged) << c.text;
+        EXPECT_EQ(MatchesFilter(c.filter, c.title, c.path), c.shown)
+            << PrintToString(c.filter) << " in " << PrintToString(c.title) << " / " << PrintToString(c.path);
     }
 }
 
+// Keys as they reach the list: the code units of WM_CHAR, Backspace and Escape.
+constexpr int kBack = -1;
+constexpr int kEscape = -2;
+constexpr int kHigh = 0xD83D, kLow = 0xDE00;  // U+1F600
+
+TEST(ListFilter, Typing) {
+    const struct {
+        std::vector<int> keys;
+        std::u16string text;
+        bool lastChanged;  // what the last key answered
+    } cases[] = {
+        {{'a', 'B'}, u"aB", true},
+        {{u'メ', u'モ'}, u"メモ", true},
+        {{kHigh, kLow}, u"😀", true},
+        // A high surrogate waits for its low one, out of the text.
+        {{'a', kHigh}, u"a", false},
+        {{kHigh, 'x'}, u"x", true},
+        {{kHigh, kHigh, kLow}, u"😀", true},
+        {{kHigh, '\r', kLow}, u"", false},
+        {{kLow}, u"", false},
+        // Control characters are no text.
+        {{0x08, 0x1B, 0x01, 0x7F, '\t'}, u"", false},
+        // Backspace takes whole characters.
+        {{'a', kHigh, kLow, kBack}, u"a", true},
+        {{kHigh, kLow, kHigh, kLow, kBack}, u"😀", true},
+        {{'a', kHigh, kBack}, u"", true},  // the waiting high surrogate and the 'a'
+        {{kHigh, kBack, kLow}, u"", false},
+        {{kBack}, u"", false},
+        {{'a', kHigh, kLow, kEscape}, u"", true},
+        {{kHigh, kEscape, kLow}, u"", false},
+        {{kEscape}, u"", false},
+    };
+    for (const auto& c : cases) {
+        ListFilter filter;
+        bool changed = false;
+        for (int key : c.keys) {
+            if (key == kBack)
+                changed = filter.RemoveLast();
+            else if (key == kEscape)
+                changed = filter.Clear();
+            else
+                changed = filter.Append(static_cast<char16_t>(key));
+        }
+        EXPECT_EQ(filter.Text(), c.text);
+        EXPECT_EQ(filter.Empty(), c.text.empty()) << PrintToString(c.text);
+        EXPECT_EQ(changed, c.lastChanged) << PrintToString(c.text);
+    }
+}
+
+TEST(ListFilter, MatchesFollowTheTypedText) {
+    ListFilter filter;
+    for (char16_t key : std::u16string(u"memo")) filter.Append(key);
+    EXPECT_TRUE(filter.Matches(u"無題 - メモ帳", u""));
+    EXPECT_FALSE(filter.Matches(u"Paint", u""));
+    while (filter.RemoveLast()) {
+    }
+    EXPECT_TRUE(filter.Matches(u"Paint", u""));
+    filter.Append(u'x');
+    EXPECT_FALSE(filter.Matches(u"Paint", u""));
+    filter.Clear();
+    EXPECT_TRUE(filter.Matches(u"Paint", u""));
+}
+
 TEST(ListFilter, StatusTextShowsTheWholeFilterAndTheCount) {
-    ListFilter filter(ShiftJisLeadByte);
-    for (unsigned char byte : std::string("a表")) filter.AppendByte(byte);
-    EXPECT_EQ(FilterStatusText(filter.Text(), 12), "検索: a表 (12)");
+    EXPECT_EQ(FilterStatusText(u"aメモ😀", 12), u"検索: aメモ😀 (12)");
 }
 
 }  // namespace

@@ -14,8 +14,8 @@ WindowFacts Ordinary() {
     WindowFacts f;
     f.width = 640;
     f.height = 480;
-    f.title = "Notepad";
-    f.className = "Notepad";
+    f.title = u"Notepad";
+    f.className = u"Notepad";
     f.visible = true;
     return f;
 }
@@ -37,24 +37,24 @@ WindowFacts With(Change change) {
 TEST(Qualify, DecisionTable) {
     const QualifyCase cases[] = {
         {"ordinary window", Ordinary(), true, true},
-        {"our title", With([](WindowFacts& f) { f.title = kAppTitle; }), false, false},
-        {"our title in capitals", With([](WindowFacts& f) { f.title = "VISTREL α"; }), false, false},
-        {"hint window", With([](WindowFacts& f) { f.className = "THintWindow"; }), false, false},
-        {"main window class", With([](WindowFacts& f) { f.className = "tprintwnddlg"; }), false, false},
-        {"level dialog", With([](WindowFacts& f) { f.className = "TLebelDlg"; }), false, false},
+        {"our title", With([](WindowFacts& f) { f.title = kAppTitle16; }), false, false},
+        {"our title in capitals", With([](WindowFacts& f) { f.title = u"VISTREL α"; }), false, false},
+        {"hint window", With([](WindowFacts& f) { f.className = u"THintWindow"; }), false, false},
+        {"main window class", With([](WindowFacts& f) { f.className = u"tprintwnddlg"; }), false, false},
+        {"level dialog", With([](WindowFacts& f) { f.className = u"TLebelDlg"; }), false, false},
         {"first sibling tool", With([](WindowFacts& f) { f.title = kSiblingToolTitle1; }), false, false},
         {"second sibling tool", With([](WindowFacts& f) { f.title = kSiblingToolTitle2; }), false, false},
         {"owned dialog", With([](WindowFacts& f) { f.hasOwner = true; }), false, true},
         {"zero-size application window", With([](WindowFacts& f) { f.width = f.height = 0; }), true, false},
         {"zero width only", With([](WindowFacts& f) { f.width = 0; }), true, false},
         {"child window", With([](WindowFacts& f) { f.hasParent = true; }), true, false},
-        {"TApplication", With([](WindowFacts& f) { f.className = "TApplication"; }), true, false},
+        {"TApplication", With([](WindowFacts& f) { f.className = u"TApplication"; }), true, false},
         {"hidden", With([](WindowFacts& f) { f.visible = false; }), false, false},
         {"cloaked: another desktop, a suspended app", With([](WindowFacts& f) { f.cloaked = true; }), false, false},
         {"empty title", With([](WindowFacts& f) { f.title.clear(); }), false, false},
-        {"desktop", With([](WindowFacts& f) { f.className = "progman"; f.title = "Program Manager"; }), false, false},
-        {"Japanese title", With([](WindowFacts& f) { f.title = "無題 - メモ帳"; }), true, true},
-        {"title merely containing ours", With([](WindowFacts& f) { f.title = "Vistrel α 2"; }), true, true},
+        {"desktop", With([](WindowFacts& f) { f.className = u"progman"; f.title = u"Program Manager"; }), false, false},
+        {"Japanese title", With([](WindowFacts& f) { f.title = u"無題 - メモ帳"; }), true, true},
+        {"title merely containing ours", With([](WindowFacts& f) { f.title = u"Vistrel α 2"; }), true, true},
     };
     for (const QualifyCase& c : cases) {
         EXPECT_EQ(Qualifies(c.facts, QualifyMode::List, AsciiEqualIgnoreCase), c.inList) << c.what;
@@ -65,9 +65,9 @@ TEST(Qualify, DecisionTable) {
 TEST(Qualify, NamesCompareOnlyThroughTheInjectedPredicate) {
     // A predicate that never matches lets our own title through: no
     // comparison bypasses it.
-    const auto never = [](const std::string&, const std::string&) { return false; };
-    EXPECT_TRUE(Qualifies(With([](WindowFacts& f) { f.title = kAppTitle; }), QualifyMode::List, never));
-    EXPECT_TRUE(Qualifies(With([](WindowFacts& f) { f.className = "Progman"; }), QualifyMode::List, never));
+    const auto never = [](const std::u16string&, const std::u16string&) { return false; };
+    EXPECT_TRUE(Qualifies(With([](WindowFacts& f) { f.title = kAppTitle16; }), QualifyMode::List, never));
+    EXPECT_TRUE(Qualifies(With([](WindowFacts& f) { f.className = u"Progman"; }), QualifyMode::List, never));
 }
 
 }  // namespace
@@ -80,7 +80,7 @@ namespace {
 // fact under Wine): list mode never looks at the area or the parent, visible
 // mode never at the owner. A rule that starts to must have its fact gathered.
 TEST(Qualify, EachModeReadsOnlyItsOwnFacts) {
-    for (const char* title : {"Notepad", "", "Vistrel α"}) {
+    for (const char16_t* title : {u"Notepad", u"", u"Vistrel α"}) {
         for (int variant = 0; variant < 4; ++variant) {
             WindowFacts plain = Ordinary();
             plain.title = title;
@@ -114,8 +114,8 @@ namespace {
 // accepts: that gives the same answers because the owner rule only rejects.
 TEST(Qualify, TheOwnerAskedLastGivesTheSameAnswers) {
     const WindowFacts variants[] = {
-        Ordinary(), With([](WindowFacts& f) { f.title = kAppTitle; }), With([](WindowFacts& f) { f.title.clear(); }),
-        With([](WindowFacts& f) { f.visible = false; }), With([](WindowFacts& f) { f.className = "Progman"; }),
+        Ordinary(), With([](WindowFacts& f) { f.title = kAppTitle16; }), With([](WindowFacts& f) { f.title.clear(); }),
+        With([](WindowFacts& f) { f.visible = false; }), With([](WindowFacts& f) { f.className = u"Progman"; }),
     };
     for (WindowFacts facts : variants)
         for (bool owned : {false, true}) {
@@ -123,7 +123,7 @@ TEST(Qualify, TheOwnerAskedLastGivesTheSameAnswers) {
             WindowFacts withoutOwner = facts;
             withoutOwner.hasOwner = false;
             const bool lastAsked = Qualifies(withoutOwner, QualifyMode::List, AsciiEqualIgnoreCase) && !owned;
-            EXPECT_EQ(Qualifies(facts, QualifyMode::List, AsciiEqualIgnoreCase), lastAsked) << facts.title << owned;
+            EXPECT_EQ(Qualifies(facts, QualifyMode::List, AsciiEqualIgnoreCase), lastAsked) << owned;
         }
 }
 
@@ -138,27 +138,27 @@ TEST(WindowMemo, AsksClassAndOwnerOncePerWindowTheRulesOncePerTitleAndForgetsWin
     int comparisons = 0;
     const auto readClass = [&] {
         ++classReads;
-        return std::string("TApplication");
+        return std::u16string(u"TApplication");
     };
-    const TextEqualsIgnoreCase counting = [&](const std::string& a, const std::string& b) {
+    const TextEqualsIgnoreCase counting = [&](const std::u16string& a, const std::u16string& b) {
         ++comparisons;
         return AsciiEqualIgnoreCase(a, b);
     };
-    const auto ask = [&](uint64_t window, std::string_view title, QualifyMode mode) {
+    const auto ask = [&](uint64_t window, std::u16string_view title, QualifyMode mode) {
         return cache.NamesQualify(window, title, mode, readClass, counting);
     };
     cache.BeginPass();
-    EXPECT_TRUE(ask(1, "Editor", QualifyMode::List));
-    EXPECT_FALSE(ask(1, "Editor", QualifyMode::Visible)) << "the verdict of each mode is kept";
-    EXPECT_FALSE(ask(2, kAppTitle, QualifyMode::List));
+    EXPECT_TRUE(ask(1, u"Editor", QualifyMode::List));
+    EXPECT_FALSE(ask(1, u"Editor", QualifyMode::Visible)) << "the verdict of each mode is kept";
+    EXPECT_FALSE(ask(2, kAppTitle16, QualifyMode::List));
     EXPECT_TRUE(cache.Owned(1, readOwned));
     cache.EndPass();
     const int comparisonsOfTwoTitles = comparisons;
 
     cache.BeginPass();
-    EXPECT_TRUE(ask(1, "Editor", QualifyMode::List));
+    EXPECT_TRUE(ask(1, u"Editor", QualifyMode::List));
     EXPECT_EQ(comparisons, comparisonsOfTwoTitles) << "the same title is not compared again";
-    EXPECT_FALSE(ask(1, kAppTitle, QualifyMode::List)) << "a new title is";
+    EXPECT_FALSE(ask(1, kAppTitle16, QualifyMode::List)) << "a new title is";
     EXPECT_TRUE(cache.Owned(1, readOwned));
     cache.EndPass();
     EXPECT_EQ(classReads, 2);
@@ -166,7 +166,7 @@ TEST(WindowMemo, AsksClassAndOwnerOncePerWindowTheRulesOncePerTitleAndForgetsWin
     EXPECT_EQ(cache.Size(), 1u) << "window 2 was not met";
 
     cache.BeginPass();
-    EXPECT_FALSE(ask(2, kAppTitle, QualifyMode::List));  // a window met again is asked again
+    EXPECT_FALSE(ask(2, kAppTitle16, QualifyMode::List));  // a window met again is asked again
     EXPECT_TRUE(cache.Owned(2, readOwned));
     cache.EndPass();
     EXPECT_EQ(classReads, 3);

@@ -7,47 +7,40 @@
 namespace vistrel {
 namespace {
 
-// "表" in Shift-JIS is 0x95 0x5C: its trail byte is a backslash.
-constexpr LeadBytePredicate ShiftJisLead = ShiftJisLeadByte;
-
 TEST(SaveNaming, TheChosenTypeDecidesTheExtension) {
     struct Case {
-        std::string typed;
+        std::u16string typed;
         int filter;
-        std::string saved;
+        std::u16string saved;
     };
     const Case cases[] = {
-        {"shot.jpeg", 2, "shot.jpg"},
-        {"shot", 2, "shot.jpg"},
-        {"shot.jpg", 1, "shot.bmp"},
-        {"Minutes 3.5", 2, "Minutes 3.jpg"},  // ".5" counts as the extension
-        {"C:\\pics.d\\shot", 1, "C:\\pics.d\\shot.bmp"},  // a dot in a folder is not one
-        {"C:\\pics\\.hidden", 2, "C:\\pics\\.jpg"},
-        {"D:shot.x", 1, "D:shot.bmp"},
-        {"\x95\x5C.txt", 2, "\x95\x5C.jpg"},  // the trail byte is no separator
-        {"a\x95\x5C" "b", 1, "a\x95\x5C" "b.bmp"},
-        // A title cut off inside its last character loses that byte: it would
-        // take the dot for its second one.
-        {"C:\\\x95\x5C\x8E", 2, "C:\\\x95\x5C.jpg"},
+        {u"shot.jpeg", 2, u"shot.jpg"},
+        {u"shot", 2, u"shot.jpg"},
+        {u"shot.jpg", 1, u"shot.bmp"},
+        {u"Minutes 3.5", 2, u"Minutes 3.jpg"},  // ".5" counts as the extension
+        {u"C:\\pics.d\\shot", 1, u"C:\\pics.d\\shot.bmp"},  // a dot in a folder is not one
+        {u"C:\\pics\\.hidden", 2, u"C:\\pics\\.jpg"},
+        {u"D:shot.x", 1, u"D:shot.bmp"},
+        {u"C:\\表示\\한국어 😀.txt", 2, u"C:\\表示\\한국어 😀.jpg"},
+        // A title cut off inside its last character loses that half: the
+        // extension must not follow a lone surrogate.
+        {std::u16string(u"C:\\a\xD83D"), 2, u"C:\\a.jpg"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ForceExtension(c.typed, SaveExtension(c.filter), ShiftJisLead), c.saved) << c.typed;
+    for (const Case& c : cases) EXPECT_EQ(ForceExtension(c.typed, SaveExtension(c.filter)), c.saved);
 }
 
 TEST(SaveNaming, SeveralPicturesAreNumberedByListPosition) {
-    const std::string base = BaseName("C:\\out\\Editor.jpg", ShiftJisLead);
-    EXPECT_EQ(base, "C:\\out\\Editor");
-    EXPECT_EQ(NumberedName(base, 2, ".jpg"), "C:\\out\\Editor2.jpg");
-    EXPECT_EQ(NumberedName(base, 5, ".jpg"), "C:\\out\\Editor5.jpg");
-    EXPECT_EQ(NumberedName(base, 9, ".jpg"), "C:\\out\\Editor9.jpg");
-    EXPECT_EQ(NumberedName(BaseName("Editor\x95", ShiftJisLead), 3, ".bmp"), "Editor3.bmp");
+    const std::u16string base = BaseName(u"C:\\out\\Editor.jpg");
+    EXPECT_EQ(base, u"C:\\out\\Editor");
+    EXPECT_EQ(NumberedName(base, 2, u".jpg"), u"C:\\out\\Editor2.jpg");
+    EXPECT_EQ(NumberedName(base, 12, u".jpg"), u"C:\\out\\Editor12.jpg");
 }
 
 TEST(SaveNaming, AFolderTitleProposesItsLastComponent) {
-    EXPECT_EQ(ProposedName("C:\\Users\\me\\Documents", true, ShiftJisLead), "Documents");
-    EXPECT_EQ(ProposedName("C:\\Users\\me\\Documents\\", true, ShiftJisLead), "Documents");
-    EXPECT_EQ(ProposedName("C:\\Users\\me\\Documents", false, ShiftJisLead), "C:\\Users\\me\\Documents");
-    EXPECT_EQ(ProposedName("メモ帳", false, ShiftJisLead), "メモ帳");
+    EXPECT_EQ(ProposedName(u"C:\\Users\\me\\Documents", true), u"Documents");
+    EXPECT_EQ(ProposedName(u"C:\\Users\\me\\Documents\\", true), u"Documents");
+    EXPECT_EQ(ProposedName(u"C:\\Users\\me\\Documents", false), u"C:\\Users\\me\\Documents");
+    EXPECT_EQ(ProposedName(u"メモ帳 café", false), u"メモ帳 café");
 }
 
 }  // namespace

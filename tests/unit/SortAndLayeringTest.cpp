@@ -9,9 +9,10 @@ namespace vistrel {
 namespace {
 
 // A locale's word order in small: letters by their lower case first.
-int WordOrder(const std::string& a, const std::string& b) {
+int WordOrder(const std::u16string& a, const std::u16string& b) {
+    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? c - u'A' + u'a' : int{c}; };
     for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
-        const int la = std::tolower(static_cast<unsigned char>(a[i])), lb = std::tolower(static_cast<unsigned char>(b[i]));
+        const int la = lower(a[i]), lb = lower(b[i]);
         if (la != lb) return la - lb;
     }
     return static_cast<int>(a.size()) - static_cast<int>(b.size());
@@ -19,7 +20,7 @@ int WordOrder(const std::string& a, const std::string& b) {
 
 TEST(SortOrder, EachKeyKeepsTheOrderOfEqualItems) {
     const std::vector<ListOrderItem> items = {
-        {"beta", false, true}, {"Alpha", true, false}, {"alpha", false, false}, {"Gamma", true, true}, {"delta", false, true},
+        {u"beta", false, true}, {u"Alpha", true, false}, {u"alpha", false, false}, {u"Gamma", true, true}, {u"delta", false, true},
     };
     struct Case {
         SortKey key;

@@ -16,6 +16,7 @@
 #include "platform/DisplayInfo.h"
 #include "platform/Locale.h"
 #include "platform/OptionalApis.h"
+#include "platform/Text.h"
 #include "platform/WindowFacts.h"
 
 namespace vistrel {
@@ -66,12 +67,12 @@ TEST_F(Catalogue, ListsApplicationWindowsAndRejectsTheOtherKinds) {
     EXPECT_TRUE(Has(listed, zeroSize.get())) << "list mode has no size test";
     for (HWND rejected : {hidden.get(), untitled.get(), dialog.get(), ownTitle.get(), hint.get(),
                           level.get()})
-        EXPECT_FALSE(Has(listed, rejected)) << platform::WindowTitle(rejected);
+        EXPECT_FALSE(Has(listed, rejected)) << platform::Narrow(platform::WindowTitle(rejected));
 
     // The title the table keeps is the one the test read.
     for (int i = 0; i < catalogue_.ListedCount(); ++i) {
         if (catalogue_.Listed(i).handle == plain.get()) {
-            EXPECT_STREQ(catalogue_.Listed(i).title, "カタログ plain");
+            EXPECT_EQ(catalogue_.Listed(i).Title(), u"カタログ plain");
         }
     }
 }
@@ -100,9 +101,9 @@ TEST_F(Catalogue, ExcludedExecutablesLoseAllTheirWindows) {
     auto second = Make("second of ours", kShown, {10, 10, 300, 200});
     ASSERT_TRUE(Has(Listed(), first.get()));
 
-    std::string path = catalogue_.ExecutablePath(first.get());
+    std::u16string path = catalogue_.ExecutablePath(first.get());
     ASSERT_FALSE(path.empty());
-    CharUpperA(path.data());  // the list compares without regard to case
+    CharUpperW(platform::AsWide(path.data()));  // the list compares without regard to case
     exclusion_.AddUnique(path);
     const auto listed = Listed();
     EXPECT_FALSE(Has(listed, first.get()));

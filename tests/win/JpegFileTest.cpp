@@ -1,4 +1,5 @@
 #include "platform/JpegFile.h"
+#include "platform/Text.h"
 
 #include <windows.h>
 
@@ -114,7 +115,7 @@ TEST(JpegFileTest, WritesWholeFilesThatDecodeToThePicture) {
                      std::to_string(c.quality));
         const Picture picture = Gradient(c.width, c.height, c.red);
         const std::string path = folder.File("picture.jpg");
-        ASSERT_TRUE(WriteJpegFile(path, c.width, c.height, picture.pixels.data(),
+        ASSERT_TRUE(WriteJpegFile(vistrel::platform::Widen(path), c.width, c.height, picture.pixels.data(),
                                   picture.stride, c.quality));
         EXPECT_EQ(folder.Files(), std::set<std::string>{"picture.jpg"});
 
@@ -157,7 +158,7 @@ TEST(JpegFileTest, ReplacesAnExistingFile) {
         old << "not a picture";
     }
     const Picture picture = Gradient(16, 16, 0);
-    ASSERT_TRUE(WriteJpegFile(path, 16, 16, picture.pixels.data(), picture.stride, 90));
+    ASSERT_TRUE(WriteJpegFile(vistrel::platform::Widen(path), 16, 16, picture.pixels.data(), picture.stride, 90));
     const std::vector<unsigned char> bytes = ReadAll(path);
     ASSERT_GE(bytes.size(), 2u);
     EXPECT_EQ(bytes[0], 0xFF);
@@ -176,7 +177,7 @@ TEST(JpegFileTest, LeavesAFileOfTheTemporaryNameAlone) {
         out << "the user's notes";
     }
     const Picture picture = Gradient(16, 16, 0);
-    ASSERT_TRUE(WriteJpegFile(path, 16, 16, picture.pixels.data(), picture.stride, 90));
+    ASSERT_TRUE(WriteJpegFile(vistrel::platform::Widen(path), 16, 16, picture.pixels.data(), picture.stride, 90));
     const std::vector<unsigned char> kept = ReadAll(neighbour);
     EXPECT_EQ(std::string(kept.begin(), kept.end()), "the user's notes");
     EXPECT_EQ(folder.Files(), (std::set<std::string>{"shot.jpg", "shot.jpg.tmp"}));
@@ -205,7 +206,7 @@ TEST(JpegFileTest, FailsWithoutLeavingAnything) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_FALSE(WriteJpegFile(c.path, c.width, c.height, c.pixels, c.stride, 90));
+        EXPECT_FALSE(WriteJpegFile(vistrel::platform::Widen(c.path), c.width, c.height, c.pixels, c.stride, 90));
         EXPECT_FALSE(Exists(c.path));
         EXPECT_TRUE(folder.Files().empty());
     }

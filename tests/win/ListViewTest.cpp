@@ -3,6 +3,7 @@
 #include "HostWindow.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/ListView.h"
+#include "platform/Text.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -16,6 +17,8 @@
 
 namespace vistrel::tk {
 namespace {
+
+using platform::Widen;
 
 // WM_SETREDRAW as the control receives it.
 std::vector<WPARAM> redraws;
@@ -38,7 +41,7 @@ protected:
     // Items "0" ... "n-1", data 100 + i, image i, sub-item 0 "key i".
     void Fill(int n) {
         for (int i = 0; i < n; ++i) {
-            const int index = list.AddItem(std::to_string(i), 100 + i);
+            const int index = list.AddItem(Widen(std::to_string(i)), 100 + i);
             list.SetImageIndex(index, i);
             list.SetSubItem(index, 0, "key " + std::to_string(i));
         }
@@ -50,17 +53,17 @@ protected:
 
 TEST_F(ListViewTest, ItemsKeepCaptionsSubItemsDataAndPictures) {
     struct Item {
-        std::string caption;
+        std::u16string caption;
         std::string sub0;
         std::string sub2;
         LPARAM data;
         int image;
     };
     const Item items[] = {
-        {"Notepad", "10000", "", 1, 0},
-        {"表示 - ソフト", "3", "x", 0x7FFF0000, 2},  // trail bytes equal to '\'
-        {std::string(700, 'w'), "0", "", -5, -1},   // longer than the first read buffer
-        {"", "", "third", 0, 5},
+        {u"Notepad", "10000", "", 1, 0},
+        {u"表示 - ソフト café 한국어 😀", "3", "x", 0x7FFF0000, 2},  // as the window says it
+        {std::u16string(700, u'w'), "0", "", -5, -1},   // longer than the first read buffer
+        {u"", "", "third", 0, 5},
     };
     for (const Item& item : items) {
         const int index = list.AddItem(item.caption, item.data);
@@ -81,9 +84,9 @@ TEST_F(ListViewTest, ItemsKeepCaptionsSubItemsDataAndPictures) {
         EXPECT_EQ(items[i].data, list.Data(i));
         EXPECT_EQ(items[i].image, list.ImageIndex(i));
     }
-    list.SetCaption(1, "renamed");
+    list.SetCaption(1, u"renamed");
     list.SetData(1, 42);
-    EXPECT_EQ("renamed", list.Caption(1));
+    EXPECT_EQ(u"renamed", list.Caption(1));
     EXPECT_EQ(42, list.Data(1));
 
     list.Clear();
@@ -135,7 +138,7 @@ TEST_F(ListViewTest, SwapItemsExchangesContentsButNotSelectionOrPosition) {
             int from = i;
             if (c.swaps && i == c.a) from = c.b;
             if (c.swaps && i == c.b) from = c.a;
-            EXPECT_EQ(std::to_string(from), list.Caption(i));
+            EXPECT_EQ(Widen(std::to_string(from)), list.Caption(i));
             EXPECT_EQ("key " + std::to_string(from), list.SubItem(i, 0));
             EXPECT_EQ(from == 3 ? "only on 3" : "", list.SubItem(i, 1));
             EXPECT_EQ(100 + from, list.Data(i));
@@ -162,7 +165,7 @@ TEST_F(ListViewTest, ReorderAppliesAStablePermutationAndClearsTheSelection) {
     EXPECT_TRUE(list.Reorder(order));
     for (int i = 0; i < 6; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(std::to_string(order[i]), list.Caption(i));
+        EXPECT_EQ(Widen(std::to_string(order[i])), list.Caption(i));
         EXPECT_EQ("key " + std::to_string(order[i]), list.SubItem(i, 0));
         EXPECT_EQ(static_cast<LPARAM>(100 + order[i]), list.Data(i));
         EXPECT_EQ(static_cast<int>(order[i]), list.ImageIndex(i));
@@ -175,7 +178,7 @@ TEST_F(ListViewTest, ReorderAppliesAStablePermutationAndClearsTheSelection) {
         {0, 1, 2, 3, 4}, {0, 1, 2, 3, 4, 5, 0}, {0, 0, 2, 3, 4, 5}, {0, 1, 2, 3, 4, 6}};
     for (const auto& bad : invalid) {
         EXPECT_FALSE(list.Reorder(bad));
-        for (int i = 0; i < 6; ++i) EXPECT_EQ(std::to_string(order[i]), list.Caption(i));
+        for (int i = 0; i < 6; ++i) EXPECT_EQ(Widen(std::to_string(order[i])), list.Caption(i));
     }
 }
 
@@ -287,8 +290,8 @@ TEST_F(ListViewTest, HiddenItemsKeepTheirPlaceAndTravelWithTheirContents) {
     EXPECT_EQ(shown(), (std::vector<std::string>{"0", "2", "4"}));
     EXPECT_EQ(list.Count(), 5);
     EXPECT_EQ(list.ShownCount(), 3);
-    list.SetCaption(3, "three");  // a hidden item changes all the same
-    EXPECT_EQ(list.Caption(3), "three");
+    list.SetCaption(3, u"three");  // a hidden item changes all the same
+    EXPECT_EQ(list.Caption(3), u"three");
     EXPECT_EQ(list.Data(3), 103);
     EXPECT_EQ(list.SubItem(4, 0), "key 4");
     EXPECT_FALSE(list.Selected(1)) << "a hidden item is not selected";
@@ -303,7 +306,7 @@ TEST_F(ListViewTest, HiddenItemsKeepTheirPlaceAndTravelWithTheirContents) {
     EXPECT_EQ(shown(), (std::vector<std::string>{"0", "2", "4"}));
     ASSERT_TRUE(list.Reorder({4, 3, 2, 1, 0}));
     EXPECT_EQ(shown(), (std::vector<std::string>{"4", "2", "0"}));
-    EXPECT_EQ(list.Caption(2), "three");
+    EXPECT_EQ(list.Caption(2), u"three");
 
     list.SetHidden(std::vector<bool>(5, false));
     EXPECT_EQ(shown(), (std::vector<std::string>{"4", "2", "three", "1", "0"}));

@@ -9,6 +9,7 @@
 
 #include "TempFolder.h"
 #include "platform/Shell.h"
+#include "platform/Text.h"
 #include "platform/VersionInfo.h"
 #include "toolkit/GdiOwners.h"
 
@@ -37,7 +38,7 @@ TEST(GetFileIconTest, LargeAndSmallShellIcons) {
     const Case cases[] = {{notepad, false, 32}, {notepad, true, 16}, {"C:\\no\\such\\file.exe", false, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path + (c.small ? " small" : " large"));
-        const IconOwner icon = GetFileIcon(c.path, c.small);
+        const IconOwner icon = GetFileIcon(Widen(c.path), c.small);
         ASSERT_EQ(c.size != 0, static_cast<bool>(icon));
         if (!icon) continue;
         ICONINFO info{};
@@ -54,11 +55,21 @@ TEST(VersionInfoTest, ProductNamesOfExecutables) {
     ASSERT_TRUE(api.Available());
     for (const std::string& path :
          {WindowsFolder() + "\\explorer.exe", SystemFolder() + "\\taskmgr.exe", WindowsFolder() + "\\regedit.exe"}) {
-        const std::string name = api.ProductName(path);
+        const std::string name = api.ProductName(Widen(path));
         EXPECT_FALSE(name.empty()) << path;
         EXPECT_LE(name.size(), 255u) << path;
         EXPECT_EQ(name.find('\0'), std::string::npos) << path;
     }
+    // A program in a folder the code page cannot name is read all the same.
+    test::TempFolder folder("vistrel-version");
+    const std::u16string other = Widen(folder.File("")) + u"한국어 😀";
+    ASSERT_TRUE(CreateDirectoryW(AsWide(other), nullptr));
+    const std::u16string copy = other + u"\\explorer.exe";
+    ASSERT_TRUE(CopyFileW(AsWide(Widen(WindowsFolder() + "\\explorer.exe")), AsWide(copy), FALSE));
+    EXPECT_EQ(api.ProductName(copy), api.ProductName(Widen(WindowsFolder() + "\\explorer.exe")));
+    EXPECT_TRUE(GetFileIcon(copy, true));
+    DeleteFileW(AsWide(copy));
+    RemoveDirectoryW(AsWide(other));
 }
 
 TEST(VersionInfoTest, NoResourceNoFileOrNoLibraryGiveNoName) {
@@ -71,11 +82,11 @@ TEST(VersionInfoTest, NoResourceNoFileOrNoLibraryGiveNoName) {
     CloseHandle(file);
 
     const VersionInfoApi api = VersionInfoApi::Load();
-    EXPECT_EQ(api.ProductName(text), "") << "no version resource";
-    EXPECT_EQ(api.ProductName("C:\\no\\such\\file.exe"), "");
-    EXPECT_EQ(api.ProductName(""), "");
+    EXPECT_EQ(api.ProductName(Widen(text)), "") << "no version resource";
+    EXPECT_EQ(api.ProductName(u"C:\\no\\such\\file.exe"), "");
+    EXPECT_EQ(api.ProductName(u""), "");
     const VersionInfoApi missing;
-    EXPECT_EQ(missing.ProductName(WindowsFolder() + "\\explorer.exe"), "") << "without version.dll";
+    EXPECT_EQ(missing.ProductName(Widen(WindowsFolder() + "\\explorer.exe")), "") << "without version.dll";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "OwnedWindow.h"
 #include "platform/DisplayInfo.h"
 #include "platform/OptionalApis.h"
+#include "platform/Text.h"
 #include "platform/WindowFacts.h"
 
 #include <gtest/gtest.h>
@@ -108,8 +109,8 @@ TEST_F(PlatformWindows, FactsOfTheTestWindows) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_TRUE(WindowExists(c.window));
-        EXPECT_EQ(c.title, WindowTitle(c.window));
-        EXPECT_EQ(kClassName, WindowClass(c.window));
+        EXPECT_EQ(c.title, Narrow(WindowTitle(c.window)));
+        EXPECT_EQ(kClassName, Narrow(WindowClass(c.window)));
         EXPECT_EQ(c.owner, WindowOwner(c.window));
         EXPECT_EQ(c.parent, WindowParent(c.window));
         EXPECT_EQ(c.visible, IsVisible(c.window));
@@ -132,15 +133,20 @@ TEST_F(PlatformWindows, TitlesStopAt255Characters) {
     };
     for (const auto& c : cases) {
         SetWindowTextA(normal_.get(), c.set.c_str());
-        EXPECT_EQ(c.expected, WindowTitle(normal_.get()));
+        EXPECT_EQ(c.expected, Narrow(WindowTitle(normal_.get())));
     }
 }
 
-TEST_F(PlatformWindows, JapaneseTitlesKeepTheirShiftJisBytes) {
-    if (GetACP() != 932) GTEST_SKIP() << "needs the Japanese ANSI code page";
-    const std::string japanese = "表示テスト α";  // two of its bytes are 0x5C
-    SetWindowTextA(normal_.get(), japanese.c_str());
-    EXPECT_EQ(japanese, WindowTitle(normal_.get()));
+// Read in UTF-16: nothing is lost to the code page, not even half of a
+// character beyond the BMP.
+TEST_F(PlatformWindows, TitlesReadWholeInEveryScript) {
+    // A Unicode window, as other programs' windows are.
+    const test::WindowOwner unicode(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                                    nullptr, nullptr));
+    for (const std::u16string title : {u"表示テスト α", u"probe-uni café 한국어 😀 Ελλάδα", u"News - Microsoft\u200B Edge"}) {
+        SetWindowTextW(unicode.get(), AsWide(title));
+        EXPECT_EQ(title, WindowTitle(unicode.get()));
+    }
 }
 
 TEST_F(PlatformWindows, VanishedWindowsReadAsEmpty) {
@@ -148,10 +154,10 @@ TEST_F(PlatformWindows, VanishedWindowsReadAsEmpty) {
     zeroSize_.reset();
     EXPECT_FALSE(WindowExists(gone));
     EXPECT_TRUE(SameRect(RECT{}, WindowRect(gone)));
-    EXPECT_EQ("", WindowTitle(gone));
-    EXPECT_EQ("", WindowClass(gone));
+    EXPECT_EQ(u"", WindowTitle(gone));
+    EXPECT_EQ(u"", WindowClass(gone));
     EXPECT_FALSE(IsVisible(gone));
-    EXPECT_EQ("", ExecutablePath(gone, ProcessPathApi::Load()));
+    EXPECT_EQ(u"", ExecutablePath(gone, ProcessPathApi::Load()));
 }
 
 TEST_F(PlatformWindows, EnumerationSeesEveryTopLevelWindowButNoChild) {
@@ -162,7 +168,7 @@ TEST_F(PlatformWindows, EnumerationSeesEveryTopLevelWindowButNoChild) {
     });
     for (HWND w : {normal_.get(), ownedPopup_.get(), ownedOverlapped_.get(), zeroSize_.get(),
                    invisible_.get()})
-        EXPECT_EQ(1u, seen.count(w)) << WindowTitle(w);
+        EXPECT_EQ(1u, seen.count(w)) << Narrow(WindowTitle(w));
     EXPECT_EQ(0u, seen.count(child_.get()));
 }
 
@@ -184,13 +190,13 @@ TEST_F(PlatformWindows, EnumerationStopsOnFalseAndPassesExceptionsOn) {
 }
 
 TEST_F(PlatformWindows, ExecutablePathOfOwnWindowIsTheTestProgram) {
-    char self[MAX_PATH + 1] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    const std::string path = ExecutablePath(normal_.get(), ProcessPathApi::Load());
-    EXPECT_EQ(std::string(self).size(), path.size()) << path;
-    EXPECT_EQ(0, lstrcmpiA(self, path.c_str())) << path;
+    wchar_t self[MAX_PATH + 1] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const std::u16string path = ExecutablePath(normal_.get(), ProcessPathApi::Load());
+    EXPECT_EQ(wcslen(self), path.size());
+    EXPECT_EQ(0, lstrcmpiW(self, AsWide(path)));
     // Without GetModuleFileNameExW every path is the empty text.
-    EXPECT_EQ("", ExecutablePath(normal_.get(), ProcessPathApi{}));
+    EXPECT_EQ(u"", ExecutablePath(normal_.get(), ProcessPathApi{}));
 }
 
 TEST_F(PlatformWindows, QuietMinimiseAndQuietShowRoundTrip) {

@@ -214,7 +214,7 @@ protected:
 
     platform::PrintWindowApi print_ = platform::PrintWindowApi::Load();
     platform::ProcessPathApi paths_ = platform::ProcessPathApi::Load();
-    ExclusionList exclusion_{[](const std::string& a, const std::string& b) { return a == b; }};
+    ExclusionList exclusion_{[](const std::u16string& a, const std::u16string& b) { return a == b; }};
     WindowCatalogue catalogue_{paths_, exclusion_};
     tk::ImageList glyphs_;
     ThumbnailRenderer renderer_{print_, catalogue_, glyphs_};

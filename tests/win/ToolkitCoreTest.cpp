@@ -163,13 +163,13 @@ protected:
 
 // A worker's failure is reported in the user-interface thread as any is.
 TEST_F(ToolkitCore, AWorkersFailureIsReported) {
-    std::string reported;
-    Application::Instance().OnErrorBox = [&](const std::string& text) { reported = text; };
+    std::u16string reported;
+    Application::Instance().OnErrorBox = [&](const std::u16string& text) { reported = text; };
     FailingWorker worker;
     worker.Resume();
     EXPECT_TRUE(PumpUntil([&] { return !reported.empty(); }));
     Application::Instance().OnErrorBox = nullptr;
-    EXPECT_EQ(reported, "worker failed");
+    EXPECT_EQ(reported, u"worker failed");
 }
 
 // Blocked in a call that no request to end can interrupt, as a broken
