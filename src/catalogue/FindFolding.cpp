@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <iterator>
 
+#include "common/Utf8.h"
+
 namespace vistrel {
 
 namespace {
@@ -52,8 +54,6 @@ char32_t FoldByTable(char32_t cp) {
     return cp;
 }
 
-bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 }  // namespace
 

@@ -2,14 +2,13 @@
 
 #include "catalogue/FindFolding.h"
 #include "common/Mbcs.h"
+#include "common/Utf8.h"
 
 namespace vistrel {
 
 namespace {
 
 bool IsControl(char16_t unit) { return unit < 0x20 || unit == 0x7F; }
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "common/SaveNaming.h"
 
+#include "common/Utf8.h"
+
 namespace vistrel {
 
 namespace {
@@ -34,7 +36,7 @@ std::u16string BaseName(const std::u16string& name) {
     std::u16string base = dot == std::u16string::npos ? name : name.substr(0, dot);
     // A title cut to fit a buffer may end in the first half of a character
     // outside the BMP; the extension must not become its second half.
-    if (!base.empty() && base.back() >= 0xD800 && base.back() <= 0xDBFF) base.pop_back();
+    while (!base.empty() && IsHighSurrogate(base.back())) base.pop_back();
     return base;
 }
 

@@ -6,8 +6,6 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 void AppendUtf8(std::string& out, char32_t c) {
     const auto byte = [&](char32_t b) { out += static_cast<char>(b); };

@@ -12,6 +12,10 @@ std::string Utf8FromUtf16(std::u16string_view text);
 // U+FFFD, one per byte that cannot start a character.
 std::u16string Utf16FromUtf8(std::string_view bytes);
 
+// The halves of a UTF-16 character beyond the BMP.
+constexpr bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+constexpr bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
 // The byte-order mark that starts a UTF-8 file of ours.
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 

@@ -25,6 +25,7 @@ TEST(SaveNaming, TheChosenTypeDecidesTheExtension) {
         // A title cut off inside its last character loses that half: the
         // extension must not follow a lone surrogate.
         {std::u16string(u"C:\\a\xD83D"), 2, u"C:\\a.jpg"},
+        {std::u16string(u"C:\\a\xD83D\xD83D.txt"), 2, u"C:\\a.jpg"},
     };
     for (const Case& c : cases) EXPECT_EQ(ForceExtension(c.typed, SaveExtension(c.filter)), c.saved);
 }
