@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <iterator>
 
-#include "common/Utf8.h"
+#include "common/Utf16.h"
 
 namespace vistrel {
 
@@ -53,7 +53,6 @@ char32_t FoldByTable(char32_t cp) {
     }
     return cp;
 }
-
 
 }  // namespace
 

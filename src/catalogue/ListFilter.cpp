@@ -1,8 +1,7 @@
 #include "catalogue/ListFilter.h"
 
 #include "catalogue/FindFolding.h"
-#include "common/Mbcs.h"
-#include "common/Utf8.h"
+#include "common/Utf16.h"
 
 namespace vistrel {
 
@@ -78,7 +77,7 @@ std::u16string FilterStatusText(std::u16string_view filter, size_t shown) {
     std::u16string text = u"検索: ";
     text += filter;
     text += u" (";
-    for (const char digit : std::to_string(shown)) text += static_cast<char16_t>(digit);
+    text += AsciiToUtf16(std::to_string(shown));
     text += u')';
     return text;
 }

@@ -1,13 +1,12 @@
 #include "clipping/TrimViewUnit.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 
 #include "clipping/TrimViewIds.h"
 #include "common/SaveNaming.h"
-#include "platform/Locale.h"
 #include "platform/Text.h"
+#include "toolkit/Application.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/Colours.h"
 #include "toolkit/PictureFiles.h"
@@ -347,7 +346,7 @@ void TTrimViewDlg::Save1Click() {
     tk::Bitmap picture(shown->Width(), shown->Height());
     picture.GetCanvas().Draw(0, 0, *shown);
     if (!tk::SavePictureFile(name, SaveDialog1.FilterIndex == 1, picture))
-        throw std::runtime_error(CannotWriteMessage(platform::Narrow(name)));
+        throw tk::WideError(CannotWriteMessage(name));
 }
 
 void TTrimViewDlg::DeleteMenuClick() {

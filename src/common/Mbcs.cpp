@@ -85,38 +85,6 @@ std::string_view FileNamePart(std::string_view path, LeadBytePredicate isLeadByt
     return last == std::string_view::npos ? path : path.substr(last + 1);
 }
 
-std::u16string_view FileNamePart(std::u16string_view path) {
-    const size_t last = path.find_last_of(u"\\/:");
-    return last == std::u16string_view::npos ? path : path.substr(last + 1);
-}
-
-size_t FindIgnoringAsciiCase(std::string_view text, std::string_view part, LeadBytePredicate isLeadByte) {
-    if (part.empty()) return 0;
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    // Both texts are walked character by character in step: the bytes
-    // compared agree, so a character starts in one where it starts in the
-    // other, and only a single-byte character is folded.
-    const auto matchesAt = [&](size_t start) {
-        size_t j = 0;
-        while (j < part.size()) {
-            if (isLeadByte(static_cast<unsigned char>(part[j])) && j + 1 < part.size()) {
-                if (text[start + j] != part[j] || text[start + j + 1] != part[j + 1]) return false;
-                j += 2;
-                continue;
-            }
-            if (lower(text[start + j]) != lower(part[j])) return false;
-            ++j;
-        }
-        return true;
-    };
-    size_t i = 0;
-    while (i + part.size() <= text.size()) {
-        if (matchesAt(i)) return i;
-        i += isLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
-    }
-    return std::string_view::npos;
-}
-
 std::string_view CutToBytes(std::string_view text, size_t maxBytes, LeadBytePredicate isLeadByte) {
     if (text.size() <= maxBytes) return text;
     size_t end = 0;

@@ -44,15 +44,6 @@ std::string ExtractFileName(const std::string& path, LeadBytePredicate isLeadByt
 // The same part as a view into the path, for callers that look at many paths
 // and keep none.
 std::string_view FileNamePart(std::string_view path, LeadBytePredicate isLeadByte);
-// The same of a UTF-16 path, as the system holds program paths.
-std::u16string_view FileNamePart(std::u16string_view path);
-
-// Position of the first occurrence of `part` in `text` that starts on a
-// character of its own (never on a trail byte), comparing ASCII letters
-// without regard to case and every other byte exactly (the two bytes of a
-// double-byte character too: its trail byte may equal a letter). 0 for an
-// empty part; npos when there is none.
-size_t FindIgnoringAsciiCase(std::string_view text, std::string_view part, LeadBytePredicate isLeadByte);
 
 // The longest start of `text` of at most `maxBytes` bytes that does not end
 // halfway through a double-byte character.

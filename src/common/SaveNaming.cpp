@@ -1,6 +1,6 @@
 #include "common/SaveNaming.h"
 
-#include "common/Utf8.h"
+#include "common/Utf16.h"
 
 namespace vistrel {
 
@@ -15,12 +15,6 @@ size_t ExtensionStart(const std::u16string& name) {
     if (dot == std::u16string::npos) return std::u16string::npos;
     if (separator != std::u16string::npos && dot < separator) return std::u16string::npos;
     return dot;
-}
-
-std::u16string Decimal(int number) {
-    std::u16string text;
-    for (const char digit : std::to_string(number)) text += static_cast<char16_t>(digit);
-    return text;
 }
 
 }  // namespace
@@ -41,7 +35,7 @@ std::u16string BaseName(const std::u16string& name) {
 }
 
 std::u16string NumberedName(const std::u16string& baseName, int position, const std::u16string& extension) {
-    return baseName + Decimal(position) + extension;
+    return baseName + AsciiToUtf16(std::to_string(position)) + extension;
 }
 
 std::u16string ProposedName(const std::u16string& title, bool titleIsFolder) {
@@ -52,7 +46,11 @@ std::u16string ProposedName(const std::u16string& title, bool titleIsFolder) {
     return separator == std::u16string::npos ? folder : folder.substr(separator + 1);
 }
 
-std::string CannotWriteMessage(const std::string& path) { return path + " に書き込めません"; }
+std::u16string CannotWriteMessage(std::u16string_view path) {
+    std::u16string text(path);
+    text += u" に書き込めません";
+    return text;
+}
 
 std::u16string NothingCapturedMessage(const std::vector<std::u16string>& titles) {
     std::u16string text = u"次のウィンドウの画像を取り込めませんでした";

@@ -25,7 +25,7 @@ std::u16string BaseName(const std::u16string& name);
 std::u16string NumberedName(const std::u16string& baseName, int position, const std::u16string& extension);
 
 // The error of a file that cannot be written, shown in the standard error box.
-std::string CannotWriteMessage(const std::string& path);
+std::u16string CannotWriteMessage(std::u16string_view path);
 // The error box's text when windows gave no picture (they did not answer, or
 // have no area), naming each by its title.
 std::u16string NothingCapturedMessage(const std::vector<std::u16string>& titles);

@@ -1,9 +1,8 @@
 #include "exclusion/JogaiWndUnit.h"
 
 #include "common/DpiScale.h"
-#include "common/Mbcs.h"
+#include "common/Utf16.h"
 #include "common/PixelTint.h"
-#include "platform/Locale.h"
 #include "platform/Shell.h"
 #include "platform/VersionInfo.h"
 

@@ -1,6 +1,6 @@
 #include "exclusion/ListDat.h"
 
-#include "common/Utf8.h"
+#include "common/Utf16.h"
 
 namespace vistrel {
 
@@ -27,18 +27,23 @@ std::vector<std::string_view> SplitLines(std::string_view bytes) {
 
 }  // namespace
 
-std::vector<std::u16string> ParseListDat(std::string_view bytes, const AnsiDecoder& decode) {
+std::vector<std::u16string> ParseListDat(std::string_view bytes, const AnsiDecoder& decode, StoredLines* stored) {
     const bool utf8 = bytes.starts_with(kUtf8Bom);
     if (utf8) bytes.remove_prefix(kUtf8Bom.size());
     std::vector<std::u16string> lines;
-    for (const std::string_view line : SplitLines(bytes)) lines.push_back(utf8 ? Utf16FromUtf8(line) : decode(line));
+    for (const std::string_view line : SplitLines(bytes)) {
+        lines.push_back(utf8 ? Utf16FromUtf8(line) : decode(line));
+        if (!utf8 && stored) stored->emplace(lines.back(), line);
+    }
     return lines;
 }
 
-std::string FormatListDat(const std::vector<std::u16string>& lines, const AnsiEncoder& encode) {
+std::string FormatListDat(const std::vector<std::u16string>& lines, const AnsiEncoder& encode,
+                          const StoredLines* stored) {
     std::string text;
     for (const std::u16string& line : lines) {
-        const std::optional<std::string> ansi = encode(line);
+        const auto kept = stored ? stored->find(line) : StoredLines::const_iterator();
+        const std::optional<std::string> ansi = stored && kept != stored->end() ? kept->second : encode(line);
         if (!ansi) {
             // The code page cannot hold this path: the whole file goes UTF-8,
             // so that no line is written in a form that names another file.

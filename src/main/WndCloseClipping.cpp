@@ -1,13 +1,13 @@
 // TPrintWndDlg: the clipping commands: release, choose, switch, the
 // automatic clipping view, and export to and import from trm.ini.
 
-#include <stdexcept>
 #include <string>
 
 #include "clipping/ClipData.h"
 #include "clipping/ClipSizeUnit.h"
 #include "common/SaveNaming.h"
 #include "main/WndCloseUnit.h"
+#include "toolkit/Application.h"
 #include "platform/Files.h"
 #include "platform/Locale.h"
 #include "platform/Profile.h"
@@ -22,9 +22,12 @@ constexpr const char* kTrimKey = "trim";
 
 std::string TPrintWndDlg::ClipSection(int item) const {
     // trm.ini stays in the ANSI code page: a section is named by the title as
-    // an ANSI program reads it (a 256-byte buffer), so the regions stored
-    // before find their windows still. Titles that differ only in characters
-    // the code page lacks share a section.
+    // an ANSI program reads it on Windows (a 256-byte buffer, whole
+    // characters), so the regions stored before find their windows still.
+    // Titles that differ only in characters the code page lacks share a
+    // section. (Wine's GetWindowTextA could end a title of more than 255
+    // bytes in half a character, which named its section in hexadecimal; such
+    // a section is not found again.)
     constexpr size_t kTitleBytes = 255;
     const std::string title = platform::Narrow(ListView1.Caption(item));
     return ClipSectionName(std::string(CutToBytes(title, kTitleBytes, platform::IsLeadByte)), platform::IsLeadByte);
@@ -94,7 +97,7 @@ void TPrintWndDlg::TrimSaveMenuClick(tk::Component& sender) {
         // The profile functions keep every other section and key of the file.
         if (!platform::WriteProfileString(clippingFile_, ClipSection(item), kTrimKey,
                                           EncodeClipText(*entry->clips)))
-            throw std::runtime_error(CannotWriteMessage(clippingFile_));
+            throw tk::WideError(CannotWriteMessage(platform::Widen(clippingFile_)));
         return;
     }
     const auto running = gate_.TryBegin();

@@ -1,7 +1,6 @@
 // TPrintWndDlg: the pictures of the listed windows for use elsewhere: copied
 // to the clipboard, or saved as bitmap or JPEG files.
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -9,7 +8,6 @@
 #include "common/SaveNaming.h"
 #include "main/WndCloseUnit.h"
 #include "platform/Files.h"
-#include "platform/Locale.h"
 #include "toolkit/Application.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/PictureFiles.h"
@@ -88,7 +86,7 @@ void TPrintWndDlg::N12Click(PictureScale scale) {
         }
         const bool written = tk::SavePictureFile(names[i], SaveDialog1.FilterIndex == 1, picture);
         // The standard error box; the remaining files are not written.
-        if (!written) throw std::runtime_error(CannotWriteMessage(platform::Narrow(names[i])));
+        if (!written) throw tk::WideError(CannotWriteMessage(names[i]));
     }
     if (!notCaptured.empty() && !gate_.ClosingStarted())
         tk::Application::Instance().ShowError(NothingCapturedMessage(notCaptured));

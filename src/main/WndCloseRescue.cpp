@@ -28,7 +28,9 @@ LONG WINAPI RescueOnCrash(EXCEPTION_POINTERS* exception) {
 void TPrintWndDlg::OpenChangeRecord(const std::string& dataFolder) {
     // Said once, in the status line: parking goes on, only a kill would now
     // leave the windows where they are.
-    changes_.OnCannotWrite = [this](const std::string& file) { StatusBar1.SetSimpleText(CannotWriteMessage(file)); };
+    changes_.OnCannotWrite = [this](const std::string& file) {
+        StatusBar1.SetSimpleText(CannotWriteMessage(platform::Widen(file)));
+    };
     changes_.OnRefused = [this](HWND window) {
         std::u16string text = u"「";
         text += platform::WindowTitle(window);

@@ -68,7 +68,7 @@ void TPrintWndDlg::WriteHotKey() {
 void TPrintWndDlg::LoadExclusionList() {
     if (!platform::FileExists(exclusionFile_)) return;
     if (auto bytes = platform::ReadWholeFile(exclusionFile_))
-        exclusion_.Replace(ParseListDat(*bytes, platform::Widen));
+        exclusion_.Replace(ParseListDat(*bytes, platform::Widen, &exclusionStored_));
     else
         exclusionUnreadable_ = true;
 }
@@ -81,8 +81,9 @@ void TPrintWndDlg::SaveExclusionList(bool reportFailure) {
     if (!platform::DirectoryExists(folder)) platform::CreateFolders(folder);
     // Written to a temporary file and moved over the old one: a full disk or a
     // crash never leaves a truncated list, and a failed write keeps the old.
-    if (!platform::ReplaceFileContents(exclusionFile_, FormatListDat(exclusion_.Lines(), platform::NarrowExactly)) && reportFailure)
-        tk::Application::Instance().ShowError(CannotWriteMessage(exclusionFile_));
+    const std::string text = FormatListDat(exclusion_.Lines(), platform::NarrowExactly, &exclusionStored_);
+    if (!platform::ReplaceFileContents(exclusionFile_, text) && reportFailure)
+        tk::Application::Instance().ShowError(CannotWriteMessage(platform::Widen(exclusionFile_)));
 }
 
 }  // namespace vistrel

@@ -53,6 +53,7 @@
 #include "controls/NewTrackBar.h"
 #include "controls/SwitchButton.h"
 #include "exclusion/ExclusionList.h"
+#include "exclusion/ListDat.h"
 #include "main/ClosingSequence.h"
 #include "main/ColourScheme.h"
 #include "main/CommandGate.h"
@@ -388,6 +389,7 @@ private:
     LayeredWindows layered_{changes_};  // the translucency given to other windows
 
     ExclusionList exclusion_;
+    StoredLines exclusionStored_;  // list.dat's lines as the file held them
     bool exclusionUnreadable_ = false;
     // The listed windows, their entries and pictures (made in FormCreate).
     std::unique_ptr<ThumbnailList> list_;

@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 
 #include "common/Mbcs.h"
+#include "common/Utf16.h"
 #include "platform/Handles.h"
 #include "platform/Locale.h"
 #include "platform/Text.h"

@@ -288,6 +288,8 @@ void Application::ShowError(const std::u16string& text) {
 void Application::HandleException() {
     try {
         throw;
+    } catch (const WideError& error) {
+        ShowError(error.Text());
     } catch (const std::exception& error) {
         ShowException(error);
     } catch (...) {

@@ -14,6 +14,18 @@
 
 namespace vistrel::tk {
 
+// An error whose text names other programs' files or windows as they name
+// themselves: shown whole in the standard error box, as any error is.
+class WideError : public std::exception {
+public:
+    explicit WideError(std::u16string text) : text_(std::move(text)) {}
+    const char* what() const noexcept override { return "WideError"; }
+    const std::u16string& Text() const { return text_; }
+
+private:
+    std::u16string text_;
+};
+
 class Form;
 
 class Application {

@@ -104,8 +104,7 @@ int ListView::InsertShown(int shown, const ItemSnapshot& snapshot) {
     LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
     item.iItem = shown;
-    std::u16string caption = snapshot.caption;
-    item.pszText = platform::AsWide(caption.data());
+    item.pszText = const_cast<wchar_t*>(platform::AsWide(snapshot.caption));  // only read
     item.lParam = snapshot.data;
     item.iImage = snapshot.image < 0 ? I_IMAGENONE : snapshot.image;
     const int at = static_cast<int>(SendMessageW(Handle(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
@@ -184,7 +183,8 @@ void ListView::Clear() {
 
 std::u16string ListView::ItemText(int item, int subItem) const {
     if (!Handle()) return {};
-    std::u16string buffer(256, u'\0');
+    // Room for a whole title (255 units) and its terminator at the first read.
+    std::u16string buffer(257, u'\0');
     for (;;) {
         LVITEMW request{};
         request.iSubItem = subItem;

@@ -2,7 +2,7 @@
 // ListView: a SysListView32 in large-icon view with multi-selection and items
 // placed explicitly (no auto-arrange). The control's own items are the only
 // copy of captions, sub-item texts, data, pictures and positions: other
-// processes (the end-to-end driver) read them with LVM_GETITEMTEXTA and
+// processes (the end-to-end driver) read them with LVM_GETITEMTEXT and
 // LVM_GETITEMPOSITION, so nothing is kept on the side.
 //
 // Sub-item texts live in hidden columns: sub-item 0 of an item is the

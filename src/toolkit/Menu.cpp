@@ -253,9 +253,13 @@ bool PopupMenu::HandleOwnerMessage(UINT message, WPARAM wParam, LPARAM lParam, L
     }
     case WM_MENUCHAR: {
         // Windows matches access keys of owner-drawn items only through us.
+        // The owner is a Unicode window: the key comes as a UTF-16 unit, and
+        // our access keys are ASCII letters and digits.
         auto menu = reinterpret_cast<HMENU>(lParam);
-        const char typed = AccessKey(std::string("&") + static_cast<char>(LOWORD(wParam)));
-        if (!menu || !typed) return false;
+        const WORD unit = LOWORD(wParam);
+        if (!menu || unit >= 0x80) return false;
+        const char typed = AccessKey(std::string("&") + static_cast<char>(unit));
+        if (!typed) return false;
         const int count = GetMenuItemCount(menu);
         for (int position = 0; position < count; ++position) {
             MENUITEMINFOA info{};

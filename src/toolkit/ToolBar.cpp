@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/Locale.h"
+#include "platform/Text.h"
 #include "toolkit/HintText.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/Menu.h"
@@ -268,14 +269,9 @@ bool ToolBar::TooltipText(NMHDR& header) {
         // Tooltips are Unicode windows and may ask in Unicode: convert from
         // the system code page the hints are written in.
         auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
-        const int length =
-            MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-        tooltipTextWide_.assign(static_cast<size_t>(std::max(length, 0)), L'\0');
-        if (length > 0)
-            MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                tooltipTextWide_.data(), length);
+        tooltipTextWide_ = platform::Widen(text);
         info.hinst = nullptr;
-        info.lpszText = tooltipTextWide_.data();
+        info.lpszText = platform::AsWide(tooltipTextWide_.data());
     }
     return true;
 }

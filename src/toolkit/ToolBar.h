@@ -103,7 +103,7 @@ private:
     std::vector<ToolButton*> buttons_;
     std::vector<Window*> controls_;  // their separators carry the control in dwData
     std::string tooltipText_;        // must outlive the TTN_GETDISPINFO answer
-    std::wstring tooltipTextWide_;
+    std::u16string tooltipTextWide_;
 };
 
 }  // namespace vistrel::tk

@@ -4,6 +4,7 @@
 #include "toolkit/Dpi.h"
 #include "toolkit/MessageChecks.h"
 #include "common/DpiScale.h"
+#include "common/Utf16.h"
 #include "platform/Text.h"
 
 #include <commctrl.h>
@@ -22,13 +23,6 @@ namespace {
 std::unordered_map<HWND, Window*>& Objects() {
     static std::unordered_map<HWND, Window*> objects;
     return objects;
-}
-
-// Class names are ASCII, the same in every code page.
-std::u16string ClassName(const char* name) {
-    std::u16string wide;
-    for (; *name; ++name) wide += static_cast<char16_t>(static_cast<unsigned char>(*name));
-    return wide;
 }
 
 // Every window of ours is a Unicode window: the titles of other programs
@@ -105,7 +99,7 @@ void Window::Detach() {
 void Window::CreateOwn(const char* className, Window* parent, DWORD style, DWORD exStyle,
                        const RECT& bounds, int id, const std::string& text, UINT classStyle,
                        HBRUSH background, HWND owner) {
-    const std::u16string wideClass = ClassName(className);
+    const std::u16string wideClass = AsciiToUtf16(className);
     RegisterOwnClass(wideClass, classStyle, background, OwnClassProc);
     HWND parentHandle = parent ? parent->Handle() : owner;
     HMENU menuOrId =
@@ -118,7 +112,7 @@ void Window::CreateOwn(const char* className, Window* parent, DWORD style, DWORD
 
 void Window::CreateControl(const char* className, Window* parent, DWORD style, DWORD exStyle,
                            const RECT& bounds, int id, const std::string& text) {
-    HWND hwnd = CreateWindowExW(exStyle, platform::AsWide(ClassName(className)),
+    HWND hwnd = CreateWindowExW(exStyle, platform::AsWide(AsciiToUtf16(className)),
                                 platform::AsWide(platform::Widen(text)), style | WS_CHILD, bounds.left,
                                 bounds.top, bounds.right - bounds.left,
                                 bounds.bottom - bounds.top, parent ? parent->Handle() : nullptr,

@@ -121,7 +121,10 @@ struct CreatedProcess {
 CreatedProcess CreateProcessIn(const std::u16string& exe, const std::string& arguments, const std::string& folder,
                                DWORD flags) {
     std::u16string line = u"\"" + exe + u"\"";
-    if (!arguments.empty()) line += u" " + platform::Widen(arguments);
+    if (!arguments.empty()) {
+        line += u' ';
+        line += platform::Widen(arguments);
+    }
     std::vector<wchar_t> mutableLine(line.begin(), line.end());
     mutableLine.push_back(0);
     const std::u16string wideFolder = platform::Widen(folder);

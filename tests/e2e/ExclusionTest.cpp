@@ -11,7 +11,7 @@
 #include "ListWaits.h"
 #include "VistrelSuites.h"
 #include "TempFolder.h"
-#include "common/Utf8.h"
+#include "common/Utf16.h"
 #include "exclusion/JogaiIds.h"
 #include "platform/Text.h"
 

@@ -17,7 +17,7 @@
 
 #include "Driver.h"
 #include "TestWindowsProtocol.h"
-#include "common/Utf8.h"
+#include "common/Utf16.h"
 
 namespace vistrel::e2e {
 

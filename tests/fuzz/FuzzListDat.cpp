@@ -9,7 +9,7 @@
 #include "exclusion/ExclusionList.h"
 #include "exclusion/ListDat.h"
 #include "../unit/Latin1CodePage.h"
-#include "common/Utf8.h"
+#include "common/Utf16.h"
 
 namespace vistrel {
 namespace {

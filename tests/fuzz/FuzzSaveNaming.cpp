@@ -7,7 +7,7 @@
 
 #include "FuzzCheck.h"
 #include "common/SaveNaming.h"
-#include "common/Utf8.h"
+#include "common/Utf16.h"
 
 namespace {
 

@@ -34,8 +34,9 @@ TEST(ListDat, Parse) {
         // With the mark the bytes are UTF-8, whatever the code page.
         {"UTF-8", "\xEF\xBB\xBF" "C:\\\xED\x95\x9C\\a.exe\r\nC:\\\xF0\x9F\x98\x80.exe"sv, {u"C:\\한\\a.exe", u"C:\\😀.exe"}},
         {"UTF-8, only the mark", "\xEF\xBB\xBF"sv, {}},
-        {"damaged UTF-8 reads as replacement characters", "\xEF\xBB\xBF" "a\xC3\r\n\xED\xA0\x80"sv,
-         {u"a\uFFFD", u"\uFFFD\uFFFD\uFFFD"}},
+        {"damaged UTF-8 reads as replacement characters", "\xEF\xBB\xBF" "a\xC3\r\n\xC0\xAF"sv,
+         {u"a\uFFFD", u"\uFFFD\uFFFD"}},
+        {"a lone surrogate of a file name", "\xEF\xBB\xBF" "C:\\\xED\xA0\x80.exe"sv, {u"C:\\\xD800.exe"}},
         {"a mark not at the start is content", "a\r\n\xEF\xBB\xBF"sv, {u"a", u"\u00EF\u00BB\u00BF"}},
     };
     for (const auto& c : cases) EXPECT_EQ(ParseListDat(c.bytes, Latin1Decode), c.lines) << c.what;
@@ -59,9 +60,28 @@ TEST(ListDat, RoundTrip) {
         {u"C:\\Program Files\\App\\app.exe"},
         {u"c:\\a.exe", u"C:\\A.EXE", u"", u"D:\\café\\ÿ.exe"},
         {u"C:\\probe-uni café 한국어 😀 Ελλάδα\\app.exe", u"", u"C:\\a.exe"},
+        {u"C:\\a\xDC00" u"b\\c.exe", u"C:\\한.exe"},  // NTFS takes a lone surrogate in a name
     };
     for (const Lines& lines : tables)
         EXPECT_EQ(ParseListDat(FormatListDat(lines, Latin1Encode), Latin1Decode), lines);
+}
+
+// A code page that reads some bytes loosely (as Shift-JIS reads a damaged
+// pair, or a character that has two codes) must not change the file.
+TEST(ListDat, LinesOfTheCodePageAreWrittenBackAsTheFileHeldThem) {
+    const auto loose = [](std::string_view bytes) {
+        std::u16string text = Latin1Decode(bytes);
+        for (char16_t& unit : text)
+            if (unit >= 0x80 && unit < 0xA0) unit = u'?';
+        return text;
+    };
+    const std::string file = "C:\\\x81\x9F.exe\r\nC:\\a.exe\r\n";
+    StoredLines stored;
+    Lines lines = ParseListDat(file, loose, &stored);
+    EXPECT_EQ(lines, (Lines{u"C:\\??.exe", u"C:\\a.exe"}));
+    EXPECT_EQ(FormatListDat(lines, Latin1Encode, &stored), file);
+    lines.push_back(u"C:\\café.exe");
+    EXPECT_EQ(FormatListDat(lines, Latin1Encode, &stored), file + "C:\\caf\xE9.exe\r\n");
 }
 
 }  // namespace
