@@ -142,7 +142,8 @@ MarkCells PlaceMarks(int thumbWidth, int thumbHeight, int markSize) {
     const int parkedLeft = thumbWidth - kMarksApart - markSize;
     const int autoLeft = parkedLeft - kMarksApart - markSize;
     return {{autoLeft, top, autoLeft + markSize, top + markSize},
-            {parkedLeft, top, parkedLeft + markSize, top + markSize}};
+            {parkedLeft, top, parkedLeft + markSize, top + markSize},
+            {kMarksApart, top, kMarksApart + markSize, top + markSize}};
 }
 
 PicturePlan PlanRegion(const ClipRect& slot, int windowWidth, int windowHeight, int thumbWidth,

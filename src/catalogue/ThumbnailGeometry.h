@@ -96,10 +96,13 @@ Size CapturedSize(Size window, Size screen);
 // The two cells of the marks in the bottom strip of a thumbnail, each as
 // large as the glyphs: the automatic-update mark and right of it the parked
 // mark, 4 pixels apart, 4 from the right edge and 2 from the bottom. With
-// 16-pixel glyphs they start at (W - 40, H - 18) and (W - 20, H - 18).
+// 16-pixel glyphs they start at (W - 40, H - 18) and (W - 20, H - 18). The
+// program's icon sits in the same row at the other end, 4 from the left
+// edge, where no mark goes (its one-pixel border stays inside the frame).
 struct MarkCells {
     Rect autoUpdate;
     Rect parked;
+    Rect icon;
     friend bool operator==(const MarkCells&, const MarkCells&) = default;
 };
 MarkCells PlaceMarks(int thumbWidth, int thumbHeight, int markSize);

@@ -30,7 +30,10 @@ ThumbnailList::ThumbnailList(tk::ListView& listView, tk::ImageList& pictures,
       printWindow_(printWindow),
       options_(std::move(options)),
       catalogue_(processPaths, exclusion),
-      renderer_(printWindow, catalogue_, glyphs) {}
+      icons_(catalogue_),
+      renderer_(printWindow, catalogue_, glyphs) {
+    renderer_.SetIcons(&icons_);
+}
 
 ThumbnailList::~ThumbnailList() { ReleaseEntries(); }
 
@@ -91,6 +94,7 @@ void ThumbnailList::Rebuild(const ListHold&, int columns) {
     std::erase_if(programPaths_, [&](const auto& known) {
         return std::find(windows.begin(), windows.end(), known.first) == windows.end();
     });
+    icons_.KeepOnly(windows);
     // 9. Clipping of windows that are gone goes with the snapshot.
 }
 

@@ -21,6 +21,7 @@
 #include "catalogue/ListFilter.h"
 #include "catalogue/ListHold.h"
 #include "catalogue/ListPlace.h"
+#include "catalogue/ProgramIcons.h"
 #include "catalogue/ThumbnailRenderer.h"
 #include "catalogue/WindowCatalogue.h"
 #include "catalogue/WindowEntry.h"
@@ -95,6 +96,11 @@ public:
     std::vector<HWND> PlacementTargets(const std::vector<HWND>& windows);
     HWND PlacementTargetOf(HWND window);
     std::u16string ExecutablePath(HWND window) const { return catalogue_.ExecutablePath(window); }
+    // The same, asked once while the window stays listed.
+    const std::u16string& ProgramPath(HWND window);
+    // Listed windows whose own icon came since the last call.
+    std::vector<HWND> TakeArrivedIcons() { return icons_.TakeArrived(); }
+    bool IconsArrived() const { return icons_.Arrived(); }
     // How many windows qualify for the list now; what each of them looked
     // like then is read by ListedNow (null for one that does not qualify).
     int CountQualifying();
@@ -150,14 +156,13 @@ private:
     void PlaceShown(bool all);
     // Which items the filter hides, when that differs from what is hidden now.
     std::optional<std::vector<bool>> HiddenByFilter();
-    // The program file of each listed window, asked once.
-    const std::u16string& ProgramPath(HWND window);
 
     tk::ListView& listView_;
     tk::ImageList& pictures_;
     const platform::PrintWindowApi& printWindow_;
     std::function<RenderOptions()> options_;
     WindowCatalogue catalogue_;
+    ProgramIcons icons_;  // before the renderer, which draws them
     ThumbnailRenderer renderer_;
     RegionSink* regionSink_ = nullptr;
     int columns_ = 1;  // of the grid the items were last laid out in

@@ -1,5 +1,7 @@
 #include "catalogue/ThumbnailRenderer.h"
 
+#include "catalogue/ProgramIcons.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -20,6 +22,7 @@ namespace {
 
 constexpr COLORREF kWhite = tk::clWhite;
 constexpr COLORREF kFrameGrey = tk::clGray;
+constexpr COLORREF kIconBorder = 0xF0F0F0;
 constexpr COLORREF kFrameClipped = tk::clBlue;
 constexpr COLORREF kFrameNoAutoUpdate = tk::clRed;
 
@@ -122,6 +125,7 @@ RenderResult ThumbnailRenderer::RenderThumbnail(const WindowEntry& entry, tk::Bi
     if (!entry.autoUpdate) frame = kFrameNoAutoUpdate;
     canvas.SetBrushColor(frame);
     canvas.FrameRect(whole);
+    DrawProgramIcon(WindowOf(entry), target);
     return {window, true};
 }
 
@@ -169,12 +173,25 @@ void ThumbnailRenderer::DrawRegions(const WindowEntry& entry, HWND window, HDC c
         if (capture) {
             const PicturePlan plan = PlanRegion(rect, winWidth, winHeight, target.Width(), target.Height(), stretch);
             canvas.StretchBltFrom(capture, ToWin(ToGeometry(plan.source)), ToWin(plan.picture));
+            // A blank cell says the window did not answer: nothing on it.
+            DrawProgramIcon(WindowOf(entry), target);
         }
         if (picture == RegionPicture::Append)
             clipList.Append(target);
         else
             clipList.Overwrite(place, target);
     }
+}
+
+void ThumbnailRenderer::DrawProgramIcon(HWND listed, tk::Bitmap& bitmap) const {
+    const HICON icon = icons_ ? icons_->IconOf(listed) : nullptr;
+    if (!icon) return;
+    const int side = GlyphSize();
+    const RECT cell = ToWin(PlaceMarks(bitmap.Width(), bitmap.Height(), side).icon);
+    tk::Canvas& canvas = bitmap.GetCanvas();
+    canvas.SetBrushColor(kIconBorder);
+    canvas.FillRect(RECT{cell.left - 1, cell.top - 1, cell.right + 1, cell.bottom + 1});
+    DrawIconEx(bitmap.Dc(), cell.left, cell.top, icon, side, side, 0, nullptr, DI_NORMAL);
 }
 
 int ThumbnailRenderer::GlyphSize() const {

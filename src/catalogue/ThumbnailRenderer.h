@@ -25,6 +25,8 @@
 
 namespace vistrel {
 
+class ProgramIcons;
+
 class WindowCatalogue;
 namespace platform {
 struct PrintWindowApi;
@@ -86,6 +88,10 @@ public:
     // size of the glyphs.
     void DrawStateMarks(tk::Bitmap& bitmap, bool parked, bool autoUpdate) const;
 
+    // Where the windows' icons come from; without it thumbnails carry none.
+    // It stays the caller's and must outlive the renderer.
+    void SetIcons(ProgramIcons* icons) { icons_ = icons; }
+
     // The picture of a window when windows cannot be printed: a glyph over the
     // whole card and the icon of the window's executable on it.
     void DrawIconCard(HWND window, bool minimised, bool stretch, tk::Bitmap& work) const;
@@ -95,6 +101,9 @@ private:
     void DrawRegions(const WindowEntry& entry, HWND window, HDC capture, int winWidth,
                      int winHeight, tk::Bitmap& target, bool stretch, RegionSink& clipList) const;
     void DrawGlyph(int index, tk::Bitmap& glyph) const;
+    // The listed window's icon, bottom left at the glyphs' size, on a light
+    // border that reads on dark pictures and light ones.
+    void DrawProgramIcon(HWND listed, tk::Bitmap& bitmap) const;
     int GlyphSize() const;
     // The window pictured for `window` (an application window without area
     // stands for the frame window it owns) and the part of its rectangle
@@ -104,6 +113,7 @@ private:
     const WindowCatalogue& catalogue_;
     const tk::ImageList& glyphs_;
     WindowCapture capture_;
+    ProgramIcons* icons_ = nullptr;
     // The full-size picture of the window being rendered; kept between
     // captures, so that windows of one size need no new bitmap each time.
     mutable tk::Bitmap image_{tk::PixelFormat::Bgra32};

@@ -90,4 +90,15 @@ Rect FormBounds(const Rect& work, Size size96, const Rect& frame, int dpi) {
     return CentredIn(work, size);
 }
 
+Point TipPlace(const Rect& item, Size tip, const Rect& work) {
+    constexpr int kGap = 2;
+    const int x = std::max(work.left, std::min(item.left, work.right - tip.width));
+    const int below = item.bottom + kGap;
+    const int above = item.top - kGap - tip.height;
+    if (below + tip.height <= work.bottom) return {x, below};
+    if (above >= work.top) return {x, above};
+    const bool roomBelow = work.bottom - item.bottom >= item.top - work.top;
+    return {x, roomBelow ? std::max(work.top, work.bottom - tip.height) : work.top};
+}
+
 }  // namespace vistrel

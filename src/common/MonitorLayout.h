@@ -40,4 +40,11 @@ Rect CentredIn(const Rect& work, Size size);
 // scale, so that the controls laid out at the monitor's DPI fit in it.
 Rect FormBounds(const Rect& work, Size size96, const Rect& frame, int dpi);
 
+// Where a tip of this size goes for the thing at `item` (both in screen
+// coordinates), inside `work`: below it, else above it, so that it never
+// covers what it describes; where neither has room, on the side with more,
+// as far from it as the work area allows. Its left edge is the item's,
+// moved in to keep it on the work area.
+Point TipPlace(const Rect& item, Size tip, const Rect& work);
+
 }  // namespace vistrel

@@ -31,13 +31,19 @@ void TPrintWndDlg::ToolButton3Click(tk::Component& sender) {
 }
 
 void TPrintWndDlg::RunWindowCommand(WindowCommand command, bool bringToFront) {
+    std::vector<int> items;
+    for (int i = ListView1.FirstSelected(); i >= 0; i = ListView1.NextSelected(i)) items.push_back(i);
+    RunWindowCommandOn(command, bringToFront, items);
+}
+
+void TPrintWndDlg::RunWindowCommandOn(WindowCommand command, bool bringToFront, const std::vector<int>& items) {
     // One command at a time: another that waits for its windows holds the list.
     const auto running = gate_.TryBegin();
     if (!running) return;
     const bool openOnly = OpenOnlyInForce();
     std::vector<Selected> selected;
     std::vector<HWND> windows;
-    for (int i = ListView1.FirstSelected(); i >= 0; i = ListView1.NextSelected(i))
+    for (const int i : items)
         if (const WindowEntry* entry = EntryOf(i)) {
             selected.push_back({i, WindowOf(*entry), entry->minimized, entry->parked});
             windows.push_back(WindowOf(*entry));

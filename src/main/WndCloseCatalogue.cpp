@@ -1,5 +1,6 @@
 // TPrintWndDlg: refresh list and the commands that act on list items.
 
+#include "catalogue/HoverText.h"
 #include "main/WndCloseUnit.h"
 #include "platform/WindowFacts.h"
 
@@ -30,6 +31,16 @@ void TPrintWndDlg::ListView1Click(tk::Component&) {
     const int item = ListView1.FirstSelected();
     if (item < 0) return;
     if (const WindowEntry* entry = EntryOf(item)) platform::RedrawNow(WindowOf(*entry));
+}
+
+std::u16string TPrintWndDlg::ListView1HoverText(int item) {
+    const WindowEntry* entry = EntryOf(item);
+    if (!entry) return {};
+    const HWND window = WindowOf(*entry);
+    // Translucency is given to the window that stands for it on the screen.
+    const WindowChange* change = changes_.Find(list_->PlacementTargetOf(window));
+    const HoverStates states{entry->minimized, entry->parked, change && change->layer, entry->clips != nullptr};
+    return HoverText(ListView1.Caption(item), list_->ProgramPath(window), states);
 }
 
 void TPrintWndDlg::ListView1SelectItem(int item, bool selected) {

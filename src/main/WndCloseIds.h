@@ -45,6 +45,7 @@ constexpr int Window1 = 3001;
 constexpr int N3 = 3002;
 constexpr int N8 = 3003;
 constexpr int ON2 = 3004;
+constexpr int ProgramSortMenu = 3005;  // sorts by program file name
 constexpr int TopWndMenu = 3010;
 constexpr int Close1 = 3011;
 constexpr int Clip1 = 3012;

@@ -55,6 +55,11 @@ void TPrintWndDlg::CreateControls() {
     };
     ListView1.OnKeyDown = [this](tk::ListView&, WORD key) { return ListView1KeyDown(key); };
     ListView1.OnChar = [this](tk::ListView&, char16_t unit) { return ListView1Char(unit); };
+    ListView1.OnHoverText = [this](tk::ListView&, int item) { return ListView1HoverText(item); };
+    // A middle click closes the window under it, as on the task bar's thumbnails.
+    ListView1.OnMiddleClick = [this](tk::ListView&, int item) {
+        RunWindowCommandOn(WindowCommand::Close, false, {item});
+    };
 
     CreateToolBar();
     CreatePanels();

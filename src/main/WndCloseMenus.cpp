@@ -34,10 +34,11 @@ void TPrintWndDlg::CreateMenus() {
         {SortMenu, "", "Sort|ウィンドウの名前でソート", 19, 0},
         {N8, "クリッピング", "設定の有無でソート", 13, 1},
         {ON2, "自動更新", "", 18, 2},
+        {ProgramSortMenu, "プログラム", "プログラムのファイル名でソート", kNone, 3},
     };
     for (const ItemSpec& spec : first) Describe(spec);
     N1.Items = {&Window1, &N3};
-    SortMenu.Items = {&N8, &ON2};
+    SortMenu.Items = {&N8, &ON2, &ProgramSortMenu};
     PopupMenu1.Images = &ImageList2;
     PopupMenu1.Items = {&N1, &SortMenu};
 

@@ -69,8 +69,24 @@ void TPrintWndDlg::ChangeTick() {
     UpdateToolbarStates();
     const int kind = ChangeCheck();
     background_->SetStopRequest(kind);
-    if (kind == kNoChange || background_->PassRunning()) return;
-    if (const auto held = gate_.HoldForChangeTick()) ApplyChange(*held, kind);
+    if (background_->PassRunning()) return;
+    // A tick that finds nothing to do holds nothing: the passes go on.
+    if (kind == kNoChange && !list_->IconsArrived()) return;
+    if (const auto held = gate_.HoldForChangeTick()) {
+        if (kind != kNoChange) ApplyChange(*held, kind);
+        RedrawArrivedIcons(*held);
+    }
+}
+
+void TPrintWndDlg::RedrawArrivedIcons(const ListHold&) {
+    // A window's own icon came after its thumbnail was drawn with its
+    // program's: drawn again, once.
+    const std::vector<HWND> arrived = list_->TakeArrivedIcons();
+    if (!PrintWindowAvailable()) return;
+    for (const HWND window : arrived) {
+        if (gate_.ClosingStarted()) return;
+        if (const int item = ItemOfWindow(window); item >= 0) RefreshThumbnail(window, item);
+    }
 }
 
 void TPrintWndDlg::UpdateToolbarStates() {

@@ -1,10 +1,12 @@
 // TPrintWndDlg: the order of the list (by title, clipped first, updated
-// automatically first) and the automatic-update mark of the selected windows.
+// automatically first, by program) and the automatic-update mark of the
+// selected windows.
 
 #include <algorithm>
 #include <vector>
 
 #include "main/SortOrder.h"
+#include "common/Utf16.h"
 #include "main/WndCloseUnit.h"
 #include "platform/Locale.h"
 
@@ -15,6 +17,7 @@ void TPrintWndDlg::ConnectSortAndTranslucency() {
     SortToolBtn.OnClick = sort;
     N8.OnClick = sort;
     ON2.OnClick = sort;
+    ProgramSortMenu.OnClick = sort;
     ON1.OnClick = [this](tk::Component&) { ON1Click(true); };
     OFF1.OnClick = [this](tk::Component&) { ON1Click(false); };
     for (tk::ToolButton* button : {&ToolButton7, &ToolButton9, &ToolButton10})
@@ -28,7 +31,8 @@ void TPrintWndDlg::SortToolBtnClick(tk::Component& sender) {
     std::vector<WindowHandle> selected;
     for (int i = 0; i < ListView1.Count(); ++i) {
         const WindowEntry* entry = EntryOf(i);
-        ListOrderItem item{ListView1.Caption(i), entry && entry->clips, !entry || entry->autoUpdate};
+        ListOrderItem item{ListView1.Caption(i), entry && entry->clips, !entry || entry->autoUpdate,
+                           entry ? std::u16string(FileNamePart(list_->ProgramPath(WindowOf(*entry)))) : u""};
         items.push_back(item);
         if (entry && ListView1.Selected(i)) selected.push_back(entry->handle);
     }

@@ -112,6 +112,7 @@ public:
     }
     void ChangeTick();
     void RefreshThumbnail(HWND window, int item);
+    void RedrawArrivedIcons(const ListHold& held);
     // One item of an automatic pass; whether it was captured.
     bool PassStep(int tick, int index);
 
@@ -174,6 +175,7 @@ private:
     tk::MenuItem SortMenu;
     tk::MenuItem N8{ids::N8};
     tk::MenuItem ON2{ids::ON2};
+    tk::MenuItem ProgramSortMenu{ids::ProgramSortMenu};
 
     tk::PopupMenu PopupMenu2;
     tk::MenuItem TopWndMenu{ids::TopWndMenu};
@@ -289,11 +291,15 @@ private:
     // Show, minimise or close the selected windows; shown ones brought to
     // the front (the keyboard's Enter) or the focus kept here.
     void RunWindowCommand(WindowCommand command, bool bringToFront);
+    // The same on the windows of these items.
+    void RunWindowCommandOn(WindowCommand command, bool bringToFront, const std::vector<int>& items);
     // The list's keys beyond its own (arrows, Home, End, the page keys).
     bool ListView1KeyDown(WORD key);
     // Type to find: a character typed into the list, the filter applied
     // anew (true: the key was used), and the filter in the status line.
     bool ListView1Char(char16_t unit);
+    // The tooltip of a thumbnail: whole title, program, states.
+    std::u16string ListView1HoverText(int item);
     bool FindChanged();
     void ShowFindStatus(int shown);
     void ListView1DblClick(tk::Component& sender);

@@ -9,9 +9,17 @@
 #include <climits>
 #include <vector>
 
+#include "common/MonitorLayout.h"
 #include "toolkit/ImageList.h"
 
 namespace vistrel::tk {
+
+namespace {
+
+// How wide an item's tip grows before its lines wrap, at 96 DPI.
+constexpr int kTipWidth96 = 480;
+
+}  // namespace
 
 void ListView::Create(Window* parent, int id, const RECT& bounds) {
     RegisterCommonControls(ICC_LISTVIEW_CLASSES);
@@ -24,6 +32,11 @@ void ListView::Create(Window* parent, int id, const RECT& bounds) {
     columnCount_ = 0;
     updateCount_ = 0;
     EnsureSubItemColumns(1);
+    if (!Handle()) return;
+    // Tips for the items; asked in UTF-16, as titles are, once the control
+    // asks its parent again now that it is known as ours.
+    SendMessageW(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_INFOTIP, LVS_EX_INFOTIP);
+    SendMessageW(Handle(), WM_NOTIFYFORMAT, reinterpret_cast<WPARAM>(parent ? parent->Handle() : nullptr), NF_REQUERY);
 }
 
 void ListView::EnsureSubItemColumns(int count) {
@@ -207,6 +220,31 @@ void ListView::SetItemText(int item, int subItem, std::u16string text) {
     request.iSubItem = subItem;
     request.pszText = platform::AsWide(text.data());
     SendMessageW(Handle(), LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&request));
+}
+
+void ListView::PlaceTip(HWND tip) const {
+    RECT item{};
+    item.left = LVIR_BOUNDS;
+    if (!SendMessageW(Handle(), LVM_GETITEMRECT, hovered_, reinterpret_cast<LPARAM>(&item))) return;
+    MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&item), 2);
+    RECT size{};
+    GetWindowRect(tip, &size);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromRect(&item, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT& work = monitor.rcWork;
+    const Point at = TipPlace({item.left, item.top, item.right, item.bottom},
+                              {size.right - size.left, size.bottom - size.top},
+                              {work.left, work.top, work.right, work.bottom});
+    SetWindowPos(tip, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int ListView::ItemAtPoint(POINT client) const {
+    if (!Handle()) return -1;
+    LVHITTESTINFO hit{};
+    hit.pt = client;
+    const int shown = static_cast<int>(SendMessageW(Handle(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    return shown >= 0 && (hit.flags & LVHT_ONITEM) ? ItemAt(shown) : -1;
 }
 
 std::u16string ListView::Caption(int item) const {
@@ -499,6 +537,21 @@ LRESULT ListView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR:
         if (OnChar && OnChar(*this, static_cast<char16_t>(wParam))) return 0;
         break;
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        const auto tip = reinterpret_cast<HWND>(SendMessageW(Handle(), LVM_GETTOOLTIPS, 0, 0));
+        if (header.code == TTN_SHOW && header.hwndFrom == tip && tip && hovered_ >= 0 && OnHoverText) {
+            PlaceTip(tip);
+            return TRUE;  // placed: the tooltip keeps where we put it
+        }
+        break;
+    }
+    case WM_MBUTTONUP:
+        if (OnMiddleClick) {
+            const int item = ItemAtPoint(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            if (item >= 0) OnMiddleClick(*this, item);
+        }
+        break;
     default:
         break;
     }
@@ -516,6 +569,21 @@ bool ListView::OnNotify(NMHDR& header, LRESULT& result) {
     case NM_DBLCLK:
         if (OnDblClick) OnDblClick(*this);
         return true;
+    case LVN_GETINFOTIPW: {
+        auto& request = reinterpret_cast<NMLVGETINFOTIPW&>(header);
+        if (!OnHoverText || !request.pszText || request.cchTextMax <= 0) return false;
+        hovered_ = request.iItem;
+        const std::u16string text = OnHoverText(*this, ItemAt(request.iItem));
+        const size_t length = std::min(text.size(), static_cast<size_t>(request.cchTextMax) - 1);
+        std::copy_n(text.begin(), length, request.pszText);
+        request.pszText[length] = L'\0';
+        // In the list's font, and as many lines as the text has.
+        if (const auto tip = reinterpret_cast<HWND>(SendMessageW(Handle(), LVM_GETTOOLTIPS, 0, 0))) {
+            SendMessageW(tip, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+            SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, Scale(kTipWidth96));
+        }
+        return true;
+    }
     case LVN_DELETEALLITEMS:
         result = TRUE;  // no LVN_DELETEITEM for each item: nobody listens
         return true;

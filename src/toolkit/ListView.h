@@ -115,10 +115,16 @@ public:
     // true when it was used, so the control's own type-ahead does not move
     // the selection.
     std::function<bool(ListView& sender, char16_t unit)> OnChar;
+    // The middle button released over an item.
+    std::function<void(ListView& sender, int item)> OnMiddleClick;
+    // The tooltip of an item the mouse rests on; none when unset. It shows
+    // in the list's font, below or above the item, never over it.
+    std::function<std::u16string(ListView& sender, int item)> OnHoverText;
 
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
+    bool NotifiesInUnicode() const override { return true; }
 
 private:
     void EnsureSubItemColumns(int count);
@@ -128,6 +134,11 @@ private:
     // The control's texts, captions and sub-items alike, by the control's index.
     std::u16string ItemText(int item, int subItem) const;
     void SetItemText(int item, int subItem, std::u16string text);
+    // The hovered item's tip, beside the item rather than where the control
+    // would put it.
+    void PlaceTip(HWND tip) const;
+    // The item at a point of the client area, or -1.
+    int ItemAtPoint(POINT client) const;
     // The control's index of an item, -1 for a hidden one, and the other way.
     int Shown(int item) const;
     int ItemAt(int shown) const;
@@ -139,6 +150,7 @@ private:
     // While items are hidden: per item, its contents when hidden; and the
     // control's index of each item (-1 hidden) and the item of each of the
     // control's. Empty while every item is shown.
+    int hovered_ = -1;  // the control's index of the item whose tip was asked for last
     std::vector<std::optional<ItemSnapshot>> stash_;
     std::vector<int> shownIndex_;
     std::vector<int> itemOfShown_;

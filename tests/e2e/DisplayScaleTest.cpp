@@ -247,6 +247,39 @@ TEST_P(DisplayScaleTest, AnotherProcessIsPicturedToItsEdgesAndItsMarksAreWholeGl
     EXPECT_EQ(clock.right - clock.left, side * 14 / 16);
 }
 
+// The program's icon in the thumbnail's bottom-left corner, at the glyphs'
+// size, with its light border: what the window's class holds.
+TEST_P(DisplayScaleTest, TheWindowsIconSitsInTheThumbnailsCornerAtTheGlyphsSize) {
+    // A window of Vistrel's process: Wine reads no other process's class icon.
+    TestWindows inside = app_->InjectTestWindows();
+    RECT main{};
+    GetWindowRect(app_->MainWindow(), &main);
+    inside.Create(Plan(Kind::Frame, "Scale icon", main.left, main.bottom + 8, 250, 200, 0x40A060)
+                      .OfClass(protocol::kIconClass)
+                      .Quiet());
+    app_->Command(ids::ToolButton1);
+    const ThumbnailProbe probe(*app_);
+    const int item = probe.WaitForItem("Scale icon");
+    const int side = GetParam() == 144 ? 32 : 16;
+    RECT seen{};
+    const bool whole = WaitUntil(
+        [&] {
+            return Settled([&] {
+                const PixelCapture shot = probe.Icon(item);
+                const auto box = ThumbnailProbe::FindFrame(shot);
+                if (!box) return false;
+                const RECT corner{box->left, box->bottom - 3 * side, box->left + 3 * side, box->bottom};
+                seen = BoxOf(shot, corner, protocol::kIconColour);
+                return seen.right - seen.left == side && seen.bottom - seen.top == side &&
+                       seen.left - box->left <= 5 && box->bottom - seen.bottom <= 3;
+            });
+        },
+        5000);
+    EXPECT_TRUE(whole) << "the icon is " << seen.right - seen.left << " x " << seen.bottom - seen.top << " at "
+                       << seen.left << "," << seen.top;
+    inside.CloseAll();
+}
+
 INSTANTIATE_TEST_SUITE_P(Dpi, DisplayScaleTest, ::testing::Values(96, 144),
                          [](const ::testing::TestParamInfo<int>& info) { return "At" + std::to_string(info.param); });
 

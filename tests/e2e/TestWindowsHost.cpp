@@ -15,6 +15,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 #include <memory>
 #include <string>
 
@@ -304,6 +305,29 @@ size_t Host::LivingCount() {
     return n;
 }
 
+// An icon all of one colour, which a thumbnail's corner shows as it is.
+HICON SolidIcon(COLORREF colour) {
+    constexpr int kSide = 32;
+    HDC screen = GetDC(nullptr);
+    HBITMAP colourBits = CreateCompatibleBitmap(screen, kSide, kSide);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, colourBits);
+    HBRUSH brush = CreateSolidBrush(colour);
+    const RECT all{0, 0, kSide, kSide};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    std::vector<BYTE> opaque(kSide * kSide / 8, 0);  // a mask of 0: every pixel shows
+    HBITMAP mask = CreateBitmap(kSide, kSide, 1, 1, opaque.data());
+    ICONINFO info{TRUE, 0, 0, mask, colourBits};
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(mask);
+    DeleteObject(colourBits);
+    return icon;
+}
+
 bool Host::EnsureClass(const char* name) {
     WNDCLASSA existing;
     if (GetClassInfoA(instance_, name, &existing)) return true;
@@ -312,7 +336,8 @@ bool Host::EnsureClass(const char* name) {
     wc.lpfnWndProc = TestWindowProc;
     wc.hInstance = instance_;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+    wc.hIcon = std::strcmp(name, protocol::kIconClass) == 0 ? SolidIcon(protocol::kIconColour)
+                                                             : LoadIcon(nullptr, IDI_APPLICATION);
     wc.lpszClassName = name;
     return RegisterClassA(&wc) != 0;
 }
@@ -374,6 +399,13 @@ HWND Host::CreateTestWindow(const Command& c) {
     if (!hwnd) {
         w->alive = false;
         return nullptr;
+    }
+    if (std::strcmp(c.className, protocol::kIconClass) == 0) {
+        // Its own icon too, as most programs set one: what WM_GETICON answers
+        // (Wine reads no other process's class icon).
+        const auto icon = static_cast<LPARAM>(GetClassLongPtrA(hwnd, GCLP_HICON));
+        SendMessageA(hwnd, WM_SETICON, ICON_SMALL, icon);
+        SendMessageA(hwnd, WM_SETICON, ICON_BIG, icon);
     }
     if (c.flags & protocol::kFlagUtf8Title) {
         // Stored as the system's own text, in UTF-16: what another program

@@ -29,6 +29,9 @@
 namespace vistrel::e2e::protocol {
 
 constexpr const char* kControlClassPrefix = "VistrelTestControl";
+// Windows of this class carry a class icon of one colour, kIconColour.
+constexpr const char* kIconClass = "VistrelTestIcon";
+constexpr uint32_t kIconColour = 0xFF00FF;  // COLORREF: magenta, in no test picture
 constexpr const char* kReplyMappingPrefix = "VistrelTestReply";
 constexpr const char* kCountsEventPrefix = "VistrelTestCounts";
 

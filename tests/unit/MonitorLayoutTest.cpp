@@ -75,3 +75,28 @@ TEST(MonitorLayout, FormsAreSizedForTheMonitorTheyOpenOn) {
 
 }  // namespace
 }  // namespace vistrel
+
+namespace vistrel {
+namespace {
+
+// A thumbnail's tip never covers the thumbnail while the work area has room
+// below or above it, and never leaves the work area.
+TEST(MonitorLayout, ATipGoesBelowOrAboveWhatItDescribes) {
+    const Rect work{0, 0, 1000, 800};
+    const struct {
+        const char* what;
+        Rect item;
+        Size tip;
+        Point at;
+    } cases[] = {
+        {"below", {100, 100, 300, 260}, {200, 60}, {100, 262}},
+        {"above at the foot of the screen", {100, 700, 300, 790}, {200, 60}, {100, 638}},
+        {"moved in from the right edge", {900, 100, 1000, 200}, {200, 60}, {800, 202}},
+        {"no room either way: the larger side, inside", {0, 100, 300, 760}, {200, 300}, {0, 0}},
+        {"no room either way, more below", {0, 10, 300, 500}, {200, 400}, {0, 400}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(TipPlace(c.item, c.tip, work), c.at) << c.what;
+}
+
+}  // namespace
+}  // namespace vistrel

@@ -20,7 +20,8 @@ int WordOrder(const std::u16string& a, const std::u16string& b) {
 
 TEST(SortOrder, EachKeyKeepsTheOrderOfEqualItems) {
     const std::vector<ListOrderItem> items = {
-        {u"beta", false, true}, {u"Alpha", true, false}, {u"alpha", false, false}, {u"Gamma", true, true}, {u"delta", false, true},
+        {u"beta", false, true, u"b.exe"}, {u"Alpha", true, false, u"A.exe"}, {u"alpha", false, false, u"b.exe"},
+        {u"Gamma", true, true, u"a.exe"}, {u"delta", false, true, u""},
     };
     struct Case {
         SortKey key;
@@ -30,8 +31,12 @@ TEST(SortOrder, EachKeyKeepsTheOrderOfEqualItems) {
         {SortKey::Title, {1, 2, 0, 4, 3}},
         {SortKey::Clipping, {1, 3, 0, 2, 4}},
         {SortKey::AutoUpdate, {0, 3, 4, 1, 2}},
+        // One program's windows side by side, by title among them; an
+        // unknown program first.
+        {SortKey::Program, {4, 1, 3, 2, 0}},
     };
     for (const Case& c : cases) EXPECT_EQ(SortOrderOf(items, c.key, WordOrder), c.order) << int(c.key);
+    EXPECT_EQ(SortKeyOfTag(3), SortKey::Program);
     EXPECT_EQ(SortKeyOfTag(7), SortKey::Title);
     EXPECT_TRUE(SortOrderOf({}, SortKey::Title, WordOrder).empty());
 }

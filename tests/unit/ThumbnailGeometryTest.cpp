@@ -206,8 +206,8 @@ TEST(ThumbnailGeometry, MarksStripFitsTheGlyphs) {
         int pictureBottom;  // of a stretched 140 x 120 thumbnail
         MarkCells cells;
     } cases[] = {
-        {16, 102, {{100, 102, 116, 118}, {120, 102, 136, 118}}},
-        {32, 86, {{68, 86, 100, 118}, {104, 86, 136, 118}}},
+        {16, 102, {{100, 102, 116, 118}, {120, 102, 136, 118}, {4, 102, 20, 118}}},
+        {32, 86, {{68, 86, 100, 118}, {104, 86, 136, 118}, {4, 86, 36, 118}}},
     };
     for (const auto& c : cases) {
         ThumbnailFacts facts;
