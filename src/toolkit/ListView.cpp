@@ -32,11 +32,6 @@ void ListView::Create(Window* parent, int id, const RECT& bounds) {
     columnCount_ = 0;
     updateCount_ = 0;
     EnsureSubItemColumns(1);
-    if (!Handle()) return;
-    // Tips for the items; asked in UTF-16, as titles are, once the control
-    // asks its parent again now that it is known as ours.
-    SendMessageW(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_INFOTIP, LVS_EX_INFOTIP);
-    SendMessageW(Handle(), WM_NOTIFYFORMAT, reinterpret_cast<WPARAM>(parent ? parent->Handle() : nullptr), NF_REQUERY);
 }
 
 void ListView::EnsureSubItemColumns(int count) {
@@ -222,29 +217,56 @@ void ListView::SetItemText(int item, int subItem, std::u16string text) {
     SendMessageW(Handle(), LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&request));
 }
 
-void ListView::PlaceTip(HWND tip) const {
+void ListView::ShowTip(int shown) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = Handle();
+    tool.uId = 1;
+    if (!tip_) {
+        tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0,
+                               0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+        if (!tip_) return;
+        tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+        tool.lpszText = const_cast<wchar_t*>(L"");
+        SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    tipShown_ = -1;
+    SendMessageW(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
     RECT item{};
     item.left = LVIR_BOUNDS;
-    if (!SendMessageW(Handle(), LVM_GETITEMRECT, hovered_, reinterpret_cast<LPARAM>(&item))) return;
+    if (shown < 0 || !SendMessageW(Handle(), LVM_GETITEMRECT, shown, reinterpret_cast<LPARAM>(&item))) return;
+    std::u16string text = OnHoverText(*this, ItemAt(shown));
+    if (text.empty()) return;
+    // In the list's font, and as many lines as the text has.
+    SendMessageW(tip_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, Scale(kTipWidth96));
+    tool.lpszText = platform::AsWide(text.data());
+    SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    // Below or above the item, never over it, on the item's monitor.
     MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&item), 2);
-    RECT size{};
-    GetWindowRect(tip, &size);
+    const LRESULT size = SendMessageW(tip_, TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&tool));
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoW(MonitorFromRect(&item, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    GetMonitorInfoW(MonitorFromRect(&item, MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT& work = monitor.rcWork;
-    const Point at = TipPlace({item.left, item.top, item.right, item.bottom},
-                              {size.right - size.left, size.bottom - size.top},
+    const Point at = TipPlace({item.left, item.top, item.right, item.bottom}, {LOWORD(size), HIWORD(size)},
                               {work.left, work.top, work.right, work.bottom});
-    SetWindowPos(tip, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
+    SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    tipShown_ = shown;
 }
 
-int ListView::ItemAtPoint(POINT client) const {
+int ListView::ShownAtPoint(POINT client) const {
     if (!Handle()) return -1;
     LVHITTESTINFO hit{};
     hit.pt = client;
     const int shown = static_cast<int>(SendMessageW(Handle(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-    return shown >= 0 && (hit.flags & LVHT_ONITEM) ? ItemAt(shown) : -1;
+    return shown >= 0 && (hit.flags & LVHT_ONITEM) ? shown : -1;
+}
+
+int ListView::ItemAtPoint(POINT client) const {
+    const int shown = ShownAtPoint(client);
+    return shown >= 0 ? ItemAt(shown) : -1;
 }
 
 std::u16string ListView::Caption(int item) const {
@@ -525,6 +547,7 @@ LRESULT ListView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
+        if (tipShown_ >= 0) ShowTip(-1);  // the list may change under it
         const WORD key = static_cast<WORD>(wParam);
         // The menu key and Shift+F10, however the control would take them.
         if (OnContextPopup && (key == VK_APPS || (key == VK_F10 && GetKeyState(VK_SHIFT) < 0))) {
@@ -537,15 +560,30 @@ LRESULT ListView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR:
         if (OnChar && OnChar(*this, static_cast<char16_t>(wParam))) return 0;
         break;
-    case WM_NOTIFY: {
-        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-        const auto tip = reinterpret_cast<HWND>(SendMessageW(Handle(), LVM_GETTOOLTIPS, 0, 0));
-        if (header.code == TTN_SHOW && header.hwndFrom == tip && tip && hovered_ >= 0 && OnHoverText) {
-            PlaceTip(tip);
-            return TRUE;  // placed: the tooltip keeps where we put it
+    case WM_MOUSEMOVE: {
+        // The control tracks the mouse too, and a window has one tracking:
+        // ours is asked after the control's, again at each move, so that a
+        // rest over another item shows its tip.
+        const LRESULT result = Window::WndProc(message, wParam, lParam);
+        if (OnHoverText) {
+            TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, Handle(), HOVER_DEFAULT};
+            TrackMouseEvent(&track);
+            const int shown = ShownAtPoint(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            if (tipShown_ >= 0 && shown != tipShown_) ShowTip(-1);
         }
-        break;
+        return result;
     }
+    case WM_MOUSEHOVER:
+        if (OnHoverText) ShowTip(ShownAtPoint(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
+        break;
+    case WM_MOUSELEAVE:
+    case WM_MOUSEWHEEL:
+    case WM_VSCROLL:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        if (tipShown_ >= 0) ShowTip(-1);
+        break;
     case WM_MBUTTONUP:
         if (OnMiddleClick) {
             const int item = ItemAtPoint(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
@@ -569,21 +607,6 @@ bool ListView::OnNotify(NMHDR& header, LRESULT& result) {
     case NM_DBLCLK:
         if (OnDblClick) OnDblClick(*this);
         return true;
-    case LVN_GETINFOTIPW: {
-        auto& request = reinterpret_cast<NMLVGETINFOTIPW&>(header);
-        if (!OnHoverText || !request.pszText || request.cchTextMax <= 0) return false;
-        hovered_ = request.iItem;
-        const std::u16string text = OnHoverText(*this, ItemAt(request.iItem));
-        const size_t length = std::min(text.size(), static_cast<size_t>(request.cchTextMax) - 1);
-        std::copy_n(text.begin(), length, request.pszText);
-        request.pszText[length] = L'\0';
-        // In the list's font, and as many lines as the text has.
-        if (const auto tip = reinterpret_cast<HWND>(SendMessageW(Handle(), LVM_GETTOOLTIPS, 0, 0))) {
-            SendMessageW(tip, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
-            SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, Scale(kTipWidth96));
-        }
-        return true;
-    }
     case LVN_DELETEALLITEMS:
         result = TRUE;  // no LVN_DELETEITEM for each item: nobody listens
         return true;

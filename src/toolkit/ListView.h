@@ -124,7 +124,6 @@ public:
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
-    bool NotifiesInUnicode() const override { return true; }
 
 private:
     void EnsureSubItemColumns(int count);
@@ -134,11 +133,12 @@ private:
     // The control's texts, captions and sub-items alike, by the control's index.
     std::u16string ItemText(int item, int subItem) const;
     void SetItemText(int item, int subItem, std::u16string text);
-    // The hovered item's tip, beside the item rather than where the control
-    // would put it.
-    void PlaceTip(HWND tip) const;
+    // The tip of the item the mouse rests on, below or above the item; -1
+    // hides it.
+    void ShowTip(int shown);
     // The item at a point of the client area, or -1.
     int ItemAtPoint(POINT client) const;
+    int ShownAtPoint(POINT client) const;  // the control's index
     // The control's index of an item, -1 for a hidden one, and the other way.
     int Shown(int item) const;
     int ItemAt(int shown) const;
@@ -150,7 +150,8 @@ private:
     // While items are hidden: per item, its contents when hidden; and the
     // control's index of each item (-1 hidden) and the item of each of the
     // control's. Empty while every item is shown.
-    int hovered_ = -1;  // the control's index of the item whose tip was asked for last
+    HWND tip_ = nullptr;  // our own tooltip, made at the first hover; the control owns it
+    int tipShown_ = -1;   // the control's index of the item whose tip shows
     std::vector<std::optional<ItemSnapshot>> stash_;
     std::vector<int> shownIndex_;
     std::vector<int> itemOfShown_;

@@ -196,10 +196,7 @@ LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (originalProc_) return CallWindowProcW(originalProc_, hwnd_, message, wParam, lParam);
     // Our controls' notifications stay ANSI, as their handlers read them:
     // a Unicode parent would otherwise be sent the W forms.
-    if (message == WM_NOTIFYFORMAT && lParam == NF_QUERY) {
-        const Window* child = FromHandle(reinterpret_cast<HWND>(wParam));
-        return child && child->NotifiesInUnicode() ? NFR_UNICODE : NFR_ANSI;
-    }
+    if (message == WM_NOTIFYFORMAT && lParam == NF_QUERY) return NFR_ANSI;
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 

@@ -114,9 +114,6 @@ protected:
     // when handled; result is what the parent's window procedure returns.
     virtual bool OnCommand(WORD id, WORD code);
     virtual bool OnNotify(NMHDR& header, LRESULT& result);
-    // Whether the control's notifications come in UTF-16 (they carry other
-    // programs' text); the parent answers WM_NOTIFYFORMAT so.
-    virtual bool NotifiesInUnicode() const { return false; }
     virtual bool OnScroll(WORD code);
     virtual bool OnColor(HDC dc, LRESULT& brush);
     // WM_DRAWITEM of an owner-drawn control (menus have theirs in Menu.h).

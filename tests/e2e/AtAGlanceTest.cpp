@@ -3,12 +3,16 @@
 // the window under it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cwchar>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "ListWaits.h"
 #include "VistrelSuites.h"
 #include "WindowPlaces.h"
+#include "platform/Text.h"
 
 namespace vistrel::e2e {
 namespace {
@@ -63,6 +67,54 @@ TEST_F(AtAGlanceTest, AMiddleClickClosesTheWindowUnderItAndNoOther) {
     WaitForList(app, [](const std::vector<std::string>& titles) { return !Contains(titles, "Middle close"); },
                 "the thumbnail to go");
     EXPECT_TRUE(Contains(app.ListTitles(), "Middle stay"));
+}
+
+// The whole title that the caption cuts, in the list's tooltip, which stands
+// below the thumbnail and never over it.
+TEST_F(AtAGlanceTest, HoveringAThumbnailShowsItsWholeTitleBesideIt) {
+    const std::u16string title = u"A title far too long to be shown whole below its thumbnail: Ελλάδα 한국어";
+    TestWindows helper = TestWindows::StartExe();
+    helper.Create(Plan(Kind::Frame, "", kBesideVistrelX, 80, 200, 150).Titled(title).Quiet());
+    VistrelProcess app = VistrelProcess::Start();
+    const ThumbnailProbe probe(app);
+    int item = -1;
+    WaitFor([&] {
+        const std::vector<std::u16string> shown = app.List().WideTexts();
+        item = static_cast<int>(std::find(shown.begin(), shown.end(), title) - shown.begin());
+        return item < static_cast<int>(shown.size());
+    }, 10000, "the long title");
+    const RECT thumbnail = probe.IconOnScreen(item);
+    const PointerMoved pointer;
+    RECT status{};
+    GetWindowRect(app.Control(ids::StatusBar1), &status);
+    pointer.MoveTo(status.left + 20, (status.top + status.bottom) / 2);
+    const POINT centre{(thumbnail.left + thumbnail.right) / 2, (thumbnail.top + thumbnail.bottom) / 2};
+    pointer.MoveTo(centre.x - 2, centre.y);
+    pointer.MoveTo(centre.x, centre.y);
+
+    // A tooltip of the main window's, shown, that tells the title.
+    HWND tip = nullptr;
+    std::u16string text;
+    const bool shown = WaitUntil(
+        [&] {
+            tip = nullptr;
+            for (HWND w = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); w && !tip;
+                 w = FindWindowExW(nullptr, w, TOOLTIPS_CLASSW, nullptr))
+                if (GetWindow(w, GW_OWNER) == app.MainWindow() && IsWindowVisible(w)) tip = w;
+            if (!tip) return false;
+            wchar_t buffer[512] = L"";
+            DWORD_PTR copied = 0;
+            SendMessageTimeoutW(tip, WM_GETTEXT, std::size(buffer), reinterpret_cast<LPARAM>(buffer),
+                                SMTO_ABORTIFHUNG, 2000, &copied);
+            text = platform::FromWide(buffer, wcslen(buffer));
+            return text.starts_with(title);
+        },
+        10000);
+    EXPECT_TRUE(shown) << Utf8FromUtf16(text);
+    RECT at{}, overlap{};
+    GetWindowRect(tip, &at);
+    EXPECT_FALSE(IntersectRect(&overlap, &at, &thumbnail)) << "the tip covers the thumbnail";
+    EXPECT_NE(text.find(u"testwindows.exe"), std::u16string::npos) << "the program's file name";
 }
 
 }  // namespace
