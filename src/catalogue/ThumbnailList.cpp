@@ -95,6 +95,8 @@ void ThumbnailList::Rebuild(const ListHold&, int columns) {
         return std::find(windows.begin(), windows.end(), known.first) == windows.end();
     });
     icons_.KeepOnly(windows);
+    // Icons that came while the items were made are on their pictures already.
+    icons_.TakeArrived();
     // 9. Clipping of windows that are gone goes with the snapshot.
 }
 
@@ -394,6 +396,16 @@ void ThumbnailList::Refresh(HWND window, int item, RegionSink* regionSink) {
         renderer_.DrawStateMarks(workBitmap_, IsWindowParked(window, catalogue_.PlacementTarget(window)),
                                  entry->autoUpdate);
     pictures_.Replace(listView_.ImageIndex(item), workBitmap_);
+    listView_.RedrawItem(item);
+}
+
+void ThumbnailList::RedrawIcon(HWND window, int item) {
+    // The picture as it is, with the icon that came: no capture, so a
+    // thumbnail that is not updated automatically keeps its picture.
+    const int image = listView_.ImageIndex(item);
+    if (image < 0 || !pictures_.CopyImage(image, workBitmap_.Dc())) return;
+    renderer_.DrawProgramIcon(window, workBitmap_);
+    pictures_.Replace(image, workBitmap_);
     listView_.RedrawItem(item);
 }
 

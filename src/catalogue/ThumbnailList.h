@@ -98,6 +98,8 @@ public:
     std::u16string ExecutablePath(HWND window) const { return catalogue_.ExecutablePath(window); }
     // The same, asked once while the window stays listed.
     const std::u16string& ProgramPath(HWND window);
+    // The item's picture with its window's icon drawn anew.
+    void RedrawIcon(HWND window, int item);
     // Listed windows whose own icon came since the last call.
     std::vector<HWND> TakeArrivedIcons() { return icons_.TakeArrived(); }
     bool IconsArrived() const { return icons_.Arrived(); }

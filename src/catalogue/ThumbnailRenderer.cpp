@@ -189,8 +189,10 @@ void ThumbnailRenderer::DrawProgramIcon(HWND listed, tk::Bitmap& bitmap) const {
     const int side = GlyphSize();
     const RECT cell = ToWin(PlaceMarks(bitmap.Width(), bitmap.Height(), side).icon);
     tk::Canvas& canvas = bitmap.GetCanvas();
+    const COLORREF brush = canvas.BrushColor();
     canvas.SetBrushColor(kIconBorder);
     canvas.FillRect(RECT{cell.left - 1, cell.top - 1, cell.right + 1, cell.bottom + 1});
+    canvas.SetBrushColor(brush);  // the next cell's blank is white, as before
     DrawIconEx(bitmap.Dc(), cell.left, cell.top, icon, side, side, 0, nullptr, DI_NORMAL);
 }
 

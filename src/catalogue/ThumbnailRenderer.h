@@ -88,6 +88,10 @@ public:
     // size of the glyphs.
     void DrawStateMarks(tk::Bitmap& bitmap, bool parked, bool autoUpdate) const;
 
+    // The listed window's icon, bottom left at the glyphs' size, on a light
+    // border that reads on dark pictures and light ones.
+    void DrawProgramIcon(HWND listed, tk::Bitmap& bitmap) const;
+
     // Where the windows' icons come from; without it thumbnails carry none.
     // It stays the caller's and must outlive the renderer.
     void SetIcons(ProgramIcons* icons) { icons_ = icons; }
@@ -101,9 +105,6 @@ private:
     void DrawRegions(const WindowEntry& entry, HWND window, HDC capture, int winWidth,
                      int winHeight, tk::Bitmap& target, bool stretch, RegionSink& clipList) const;
     void DrawGlyph(int index, tk::Bitmap& glyph) const;
-    // The listed window's icon, bottom left at the glyphs' size, on a light
-    // border that reads on dark pictures and light ones.
-    void DrawProgramIcon(HWND listed, tk::Bitmap& bitmap) const;
     int GlyphSize() const;
     // The window pictured for `window` (an application window without area
     // stands for the frame window it owns) and the part of its rectangle

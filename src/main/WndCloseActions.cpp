@@ -31,15 +31,24 @@ void TPrintWndDlg::ToolButton3Click(tk::Component& sender) {
 }
 
 void TPrintWndDlg::RunWindowCommand(WindowCommand command, bool bringToFront) {
-    std::vector<int> items;
-    for (int i = ListView1.FirstSelected(); i >= 0; i = ListView1.NextSelected(i)) items.push_back(i);
-    RunWindowCommandOn(command, bringToFront, items);
-}
-
-void TPrintWndDlg::RunWindowCommandOn(WindowCommand command, bool bringToFront, const std::vector<int>& items) {
     // One command at a time: another that waits for its windows holds the list.
     const auto running = gate_.TryBegin();
     if (!running) return;
+    std::vector<int> items;
+    for (int i = ListView1.FirstSelected(); i >= 0; i = ListView1.NextSelected(i)) items.push_back(i);
+    RunWindowCommandOn(*running, command, bringToFront, items);
+}
+
+void TPrintWndDlg::CloseOneWindow(HWND window) {
+    const auto running = gate_.TryBegin();
+    if (!running) return;
+    // Found again once the list is ours: the click named a window, not a place.
+    if (const int item = ItemOfWindow(window); item >= 0)
+        RunWindowCommandOn(*running, WindowCommand::Close, false, {item});
+}
+
+void TPrintWndDlg::RunWindowCommandOn(const ListHold& held, WindowCommand command, bool bringToFront,
+                                      const std::vector<int>& items) {
     const bool openOnly = OpenOnlyInForce();
     std::vector<Selected> selected;
     std::vector<HWND> windows;
@@ -60,14 +69,14 @@ void TPrintWndDlg::RunWindowCommandOn(WindowCommand command, bool bringToFront, 
         switch (command) {
         case WindowCommand::Show:
             if (openOnly) {
-                if (s.parked) UnparkWindow(*running, s.window, target);
+                if (s.parked) UnparkWindow(held, s.window, target);
             } else if (s.minimized) {
                 platform::QuietShow(s.window);
             }
             break;
         case WindowCommand::Minimise:
             if (openOnly) {
-                if (!s.parked) ParkWindow(*running, s.window, target);
+                if (!s.parked) ParkWindow(held, s.window, target);
             } else if (!s.minimized) {
                 platform::QuietMinimise(s.window);
             }
@@ -82,7 +91,7 @@ void TPrintWndDlg::RunWindowCommandOn(WindowCommand command, bool bringToFront, 
     const AwaitedState awaited = StateToAwait(command, openOnly);
     for (const Selected& s : selected) {
         if (gate_.ClosingStarted()) return;
-        AwaitState(*running, s.window, awaited);
+        AwaitState(held, s.window, awaited);
     }
     // Closed windows leave the list when the change tick sees them gone.
     if (command == WindowCommand::Close || gate_.ClosingStarted()) return;
@@ -92,7 +101,7 @@ void TPrintWndDlg::RunWindowCommandOn(WindowCommand command, bool bringToFront, 
     for (size_t n = 0; n < selected.size(); ++n) {
         if (gate_.ClosingStarted()) return;
         const Selected& s = selected[n];
-        RerenderEntry(*running, s.item, minimisedNow, IsWindowParked(s.window, targetsNow[n]));
+        RerenderEntry(held, s.item, minimisedNow, IsWindowParked(s.window, targetsNow[n]));
         if (s.minimized) platform::RedrawNow(s.window);
     }
     if (command != WindowCommand::Show) return;

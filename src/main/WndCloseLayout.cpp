@@ -58,7 +58,7 @@ void TPrintWndDlg::CreateControls() {
     ListView1.OnHoverText = [this](tk::ListView&, int item) { return ListView1HoverText(item); };
     // A middle click closes the window under it, as on the task bar's thumbnails.
     ListView1.OnMiddleClick = [this](tk::ListView&, int item) {
-        RunWindowCommandOn(WindowCommand::Close, false, {item});
+        if (const WindowEntry* entry = EntryOf(item)) CloseOneWindow(WindowOf(*entry));
     };
 
     CreateToolBar();

@@ -80,13 +80,11 @@ void TPrintWndDlg::ChangeTick() {
 
 void TPrintWndDlg::RedrawArrivedIcons(const ListHold&) {
     // A window's own icon came after its thumbnail was drawn with its
-    // program's: drawn again, once.
+    // program's: put on the picture it has.
     const std::vector<HWND> arrived = list_->TakeArrivedIcons();
     if (!PrintWindowAvailable()) return;
-    for (const HWND window : arrived) {
-        if (gate_.ClosingStarted()) return;
-        if (const int item = ItemOfWindow(window); item >= 0) RefreshThumbnail(window, item);
-    }
+    for (const HWND window : arrived)
+        if (const int item = ItemOfWindow(window); item >= 0) list_->RedrawIcon(window, item);
 }
 
 void TPrintWndDlg::UpdateToolbarStates() {

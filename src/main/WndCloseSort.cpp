@@ -27,16 +27,18 @@ void TPrintWndDlg::ConnectSortAndTranslucency() {
 
 void TPrintWndDlg::SortToolBtnClick(tk::Component& sender) {
     if (!gate_.MayBegin() || ListView1.Count() < 2) return;
+    const SortKey key = SortKeyOfTag(sender.Tag);
     std::vector<ListOrderItem> items;
     std::vector<WindowHandle> selected;
     for (int i = 0; i < ListView1.Count(); ++i) {
         const WindowEntry* entry = EntryOf(i);
-        ListOrderItem item{ListView1.Caption(i), entry && entry->clips, !entry || entry->autoUpdate,
-                           entry ? std::u16string(FileNamePart(list_->ProgramPath(WindowOf(*entry)))) : u""};
+        ListOrderItem item{ListView1.Caption(i), entry && entry->clips, !entry || entry->autoUpdate, {}};
+        // Only this order asks for the programs: a process opened per window.
+        if (entry && key == SortKey::Program) item.program = FileNamePart(list_->ProgramPath(WindowOf(*entry)));
         items.push_back(item);
         if (entry && ListView1.Selected(i)) selected.push_back(entry->handle);
     }
-    const std::vector<size_t> order = SortOrderOf(items, SortKeyOfTag(sender.Tag), platform::CompareLstr);
+    const std::vector<size_t> order = SortOrderOf(items, key, platform::CompareLstr);
     ListView1.BeginUpdate();
     if (ListView1.Reorder(order)) {
         for (int i = 0; i < ListView1.Count(); ++i) {

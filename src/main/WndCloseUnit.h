@@ -291,8 +291,11 @@ private:
     // Show, minimise or close the selected windows; shown ones brought to
     // the front (the keyboard's Enter) or the focus kept here.
     void RunWindowCommand(WindowCommand command, bool bringToFront);
-    // The same on the windows of these items.
-    void RunWindowCommandOn(WindowCommand command, bool bringToFront, const std::vector<int>& items);
+    // The same on the windows of these items, the list held.
+    void RunWindowCommandOn(const ListHold& held, WindowCommand command, bool bringToFront,
+                            const std::vector<int>& items);
+    // A middle click on a thumbnail: that window asked to close.
+    void CloseOneWindow(HWND window);
     // The list's keys beyond its own (arrows, Home, End, the page keys).
     bool ListView1KeyDown(WORD key);
     // Type to find: a character typed into the list, the filter applied

@@ -54,6 +54,10 @@ struct DestroyIconHandle {
 struct DestroyMenuHandle {
     void operator()(HMENU h) const { DestroyMenu(h); }
 };
+// A window of ours that no Window object stands for (a tooltip a control keeps).
+struct DestroyWindowHandle {
+    void operator()(HWND h) const { DestroyWindow(h); }
+};
 
 using BrushOwner = Owner<HBRUSH, DeleteGdiObject>;
 using PenOwner = Owner<HPEN, DeleteGdiObject>;
@@ -62,5 +66,6 @@ using BitmapOwner = Owner<HBITMAP, DeleteGdiObject>;
 using MemoryDcOwner = Owner<HDC, DeleteDcHandle>;
 using IconOwner = Owner<HICON, DestroyIconHandle>;
 using MenuOwner = Owner<HMENU, DestroyMenuHandle>;
+using WindowHandleOwner = Owner<HWND, DestroyWindowHandle>;
 
 }  // namespace vistrel::platform

@@ -122,6 +122,7 @@ int ListView::InsertShown(int shown, const ItemSnapshot& snapshot) {
 }
 
 void ListView::SetHidden(const std::vector<bool>& hidden) {
+    HideTip();
     const int count = Count();
     if (!Handle() || static_cast<int>(hidden.size()) != count) return;
     const bool none = std::find(hidden.begin(), hidden.end(), true) == hidden.end();
@@ -183,6 +184,7 @@ int ListView::AddItem(std::u16string caption, LPARAM data, int image) {
 }
 
 void ListView::Clear() {
+    HideTip();
     stash_.clear();
     shownIndex_.clear();
     itemOfShown_.clear();
@@ -217,42 +219,47 @@ void ListView::SetItemText(int item, int subItem, std::u16string text) {
     SendMessageW(Handle(), LVM_SETITEMTEXTW, item, reinterpret_cast<LPARAM>(&request));
 }
 
+void ListView::HideTip() {
+    // Its item may be another, or none, once the items change.
+    if (tipShown_ >= 0) ShowTip(-1);
+}
+
 void ListView::ShowTip(int shown) {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = Handle();
     tool.uId = 1;
     if (!tip_) {
-        tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0,
-                               0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+        tip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                   0, 0, 0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr));
         if (!tip_) return;
         tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
         tool.lpszText = const_cast<wchar_t*>(L"");
-        SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     tipShown_ = -1;
-    SendMessageW(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tip_.get(), TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
     RECT item{};
     item.left = LVIR_BOUNDS;
     if (shown < 0 || !SendMessageW(Handle(), LVM_GETITEMRECT, shown, reinterpret_cast<LPARAM>(&item))) return;
     std::u16string text = OnHoverText(*this, ItemAt(shown));
     if (text.empty()) return;
     // In the list's font, and as many lines as the text has.
-    SendMessageW(tip_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
-    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, Scale(kTipWidth96));
+    SendMessageW(tip_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+    SendMessageW(tip_.get(), TTM_SETMAXTIPWIDTH, 0, Scale(kTipWidth96));
     tool.lpszText = platform::AsWide(text.data());
-    SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     // Below or above the item, never over it, on the item's monitor.
     MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&item), 2);
-    const LRESULT size = SendMessageW(tip_, TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&tool));
+    const LRESULT size = SendMessageW(tip_.get(), TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&tool));
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromRect(&item, MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT& work = monitor.rcWork;
     const Point at = TipPlace({item.left, item.top, item.right, item.bottom}, {LOWORD(size), HIWORD(size)},
                               {work.left, work.top, work.right, work.bottom});
-    SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
-    SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tip_.get(), TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
+    SendMessageW(tip_.get(), TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
     tipShown_ = shown;
 }
 
@@ -457,6 +464,7 @@ void ListView::Restore(int item, const ItemSnapshot& snapshot) {
 }
 
 void ListView::SwapItems(int a, int b) {
+    HideTip();
     const int count = Count();
     if (a == b || a < 0 || b < 0 || a >= count || b >= count) return;
     // Whether an item is hidden goes with its contents.
@@ -474,6 +482,7 @@ void ListView::SwapItems(int a, int b) {
 }
 
 bool ListView::Reorder(const std::vector<size_t>& order) {
+    HideTip();
     const size_t count = static_cast<size_t>(Count());
     if (order.size() != count) return false;
     std::vector<bool> seen(count, false);
@@ -574,22 +583,31 @@ LRESULT ListView::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     case WM_MOUSEHOVER:
-        if (OnHoverText) ShowTip(ShownAtPoint(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
+        if (OnHoverText) {
+            const int shown = ShownAtPoint(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            if (shown != tipShown_) ShowTip(shown);  // a rest within the same item changes nothing
+        }
         break;
+    case WM_MBUTTONDOWN:
+        middlePressed_ = ItemAtPoint(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        [[fallthrough]];
     case WM_MOUSELEAVE:
     case WM_MOUSEWHEEL:
     case WM_VSCROLL:
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
         if (tipShown_ >= 0) ShowTip(-1);
         break;
-    case WM_MBUTTONUP:
-        if (OnMiddleClick) {
-            const int item = ItemAtPoint(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-            if (item >= 0) OnMiddleClick(*this, item);
-        }
+    case WM_DESTROY:
+        tip_.reset();
         break;
+    case WM_MBUTTONUP: {
+        // A click: pressed and released over the same item.
+        const int item = ItemAtPoint(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        const int pressed = std::exchange(middlePressed_, -1);
+        if (OnMiddleClick && item >= 0 && item == pressed) OnMiddleClick(*this, item);
+        break;
+    }
     default:
         break;
     }

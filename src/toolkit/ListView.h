@@ -136,6 +136,7 @@ private:
     // The tip of the item the mouse rests on, below or above the item; -1
     // hides it.
     void ShowTip(int shown);
+    void HideTip();
     // The item at a point of the client area, or -1.
     int ItemAtPoint(POINT client) const;
     int ShownAtPoint(POINT client) const;  // the control's index
@@ -150,8 +151,11 @@ private:
     // While items are hidden: per item, its contents when hidden; and the
     // control's index of each item (-1 hidden) and the item of each of the
     // control's. Empty while every item is shown.
-    HWND tip_ = nullptr;  // our own tooltip, made at the first hover; the control owns it
-    int tipShown_ = -1;   // the control's index of the item whose tip shows
+    // Our own tooltip, made at the first hover and gone with the list (its
+    // owner would be the form, which outlives the list).
+    platform::WindowHandleOwner tip_;
+    int tipShown_ = -1;       // the control's index of the item whose tip shows
+    int middlePressed_ = -1;  // the item the middle button went down on
     std::vector<std::optional<ItemSnapshot>> stash_;
     std::vector<int> shownIndex_;
     std::vector<int> itemOfShown_;

@@ -60,7 +60,9 @@ TEST_F(AtAGlanceTest, AMiddleClickClosesTheWindowUnderItAndNoOther) {
     POINT at = list.Position(list.Find("Middle close"));
     at.x += 20;
     at.y += 20;  // inside the thumbnail
-    PostMessageA(app.Control(ids::ListView1), WM_MBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    const HWND listView = app.Control(ids::ListView1);
+    PostMessageA(listView, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(at.x, at.y));
+    PostMessageA(listView, WM_MBUTTONUP, 0, MAKELPARAM(at.x, at.y));
     WaitFor([&] { return !IsWindow(windows[0]); }, 5000, "the window to close");
     EXPECT_TRUE(IsWindow(windows[1]));
     EXPECT_EQ(helper.State(windows[1]).closeRequests, 0u);
