@@ -400,13 +400,6 @@ HWND Host::CreateTestWindow(const Command& c) {
         w->alive = false;
         return nullptr;
     }
-    if (std::strcmp(c.className, protocol::kIconClass) == 0) {
-        // Its own icon too, as most programs set one: what WM_GETICON answers
-        // (Wine reads no other process's class icon).
-        const auto icon = static_cast<LPARAM>(GetClassLongPtrA(hwnd, GCLP_HICON));
-        SendMessageA(hwnd, WM_SETICON, ICON_SMALL, icon);
-        SendMessageA(hwnd, WM_SETICON, ICON_BIG, icon);
-    }
     if (c.flags & protocol::kFlagUtf8Title) {
         // Stored as the system's own text, in UTF-16: what another program
         // reads of it without asking the window.
