@@ -22,15 +22,17 @@ uint64_t NextToken() {
     return ++last;
 }
 
-// The icon a window's class holds: a handle of the system's, read without a
-// message. Copied, as the class's may go with its program.
-platform::IconOwner ClassIcon(HWND window) {
-    auto icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM));
-    if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON));
-    return platform::IconOwner(icon ? CopyIcon(icon) : nullptr);
-}
+constexpr int kSmallIconSide = 16;
 
 }  // namespace
+
+// The icon a window's class holds: a handle of the system's, read without a
+// message. Copied, as the class's may go with its program.
+platform::IconOwner ProgramIcons::ClassIcon(HWND window) const {
+    auto icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, large_ ? GCLP_HICON : GCLP_HICONSM));
+    if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, large_ ? GCLP_HICONSM : GCLP_HICON));
+    return platform::IconOwner(icon ? CopyIcon(icon) : nullptr);
+}
 
 ProgramIcons::ProgramIcons(const WindowCatalogue& catalogue) : catalogue_(catalogue), token_(NextToken()) {
     Memos()[token_] = this;
@@ -38,7 +40,12 @@ ProgramIcons::ProgramIcons(const WindowCatalogue& catalogue) : catalogue_(catalo
 
 ProgramIcons::~ProgramIcons() { Memos().erase(token_); }
 
-HICON ProgramIcons::IconOf(HWND window) {
+HICON ProgramIcons::IconOf(HWND window, int side) {
+    if (const bool large = side > kSmallIconSide; large != large_) {
+        large_ = large;
+        known_.clear();
+        arrived_.clear();
+    }
     const auto known = known_.find(window);
     if (known != known_.end()) return known->second.get();
     // In place before the question: a window of this thread answers at once.
@@ -46,8 +53,9 @@ HICON ProgramIcons::IconOf(HWND window) {
     icon = ClassIcon(window);
     if (!icon) {
         // Until the window answers, and for good if it never does.
-        icon = platform::GetFileIcon(catalogue_.ExecutablePath(window), true);
-        SendMessageCallbackW(window, WM_GETICON, ICON_SMALL2, 0, Answered, static_cast<ULONG_PTR>(token_));
+        icon = platform::GetFileIcon(catalogue_.ExecutablePath(window), !large_);
+        SendMessageCallbackW(window, WM_GETICON, large_ ? ICON_BIG : ICON_SMALL2, 0, Answered,
+                             static_cast<ULONG_PTR>(token_));
     }
     return icon.get();
 }

@@ -25,9 +25,11 @@ public:
     ProgramIcons(const ProgramIcons&) = delete;
     ProgramIcons& operator=(const ProgramIcons&) = delete;
 
-    // The icon to draw for the window (ours, until it is forgotten), or null
-    // when it has none.
-    HICON IconOf(HWND window);
+    // The icon to draw for the window at `side` pixels (ours, until it is
+    // forgotten), or null when it has none. Above the small icons' 16
+    // pixels the large ones serve, so that a larger display gets no
+    // enlarged small icon; a new side asks every window afresh.
+    HICON IconOf(HWND window, int side);
     // The windows whose own icon came since the last call: their thumbnails
     // are drawn again.
     std::vector<HWND> TakeArrived();
@@ -37,10 +39,12 @@ public:
 
 private:
     static void CALLBACK Answered(HWND window, UINT message, ULONG_PTR token, LRESULT result);
+    platform::IconOwner ClassIcon(HWND window) const;
 
     const WindowCatalogue& catalogue_;
     std::unordered_map<HWND, platform::IconOwner> known_;
     std::vector<HWND> arrived_;
+    bool large_ = false;  // the large icons are asked
     uint64_t token_;  // names this memo to the answers, which may come after it is gone
 };
 

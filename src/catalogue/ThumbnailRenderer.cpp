@@ -184,9 +184,9 @@ void ThumbnailRenderer::DrawRegions(const WindowEntry& entry, HWND window, HDC c
 }
 
 void ThumbnailRenderer::DrawProgramIcon(HWND listed, tk::Bitmap& bitmap) const {
-    const HICON icon = icons_ ? icons_->IconOf(listed) : nullptr;
-    if (!icon) return;
     const int side = GlyphSize();
+    const HICON icon = icons_ ? icons_->IconOf(listed, side) : nullptr;
+    if (!icon) return;
     const RECT cell = ToWin(PlaceMarks(bitmap.Width(), bitmap.Height(), side).icon);
     tk::Canvas& canvas = bitmap.GetCanvas();
     const COLORREF brush = canvas.BrushColor();

@@ -86,7 +86,7 @@ TEST(ProgramIcons, TheWindowsOwnIconArrivesWithoutWaitingForIt) {
     IconWindowThread other(answering);
 
     // Asked while the window does not answer: the program's icon, at once.
-    const HICON first = icons.IconOf(other.Window());
+    const HICON first = icons.IconOf(other.Window(), 16);
     EXPECT_TRUE(first) << "the program file's icon";
     EXPECT_NE(CentreOf(first), kOwnIcon);
     EXPECT_FALSE(icons.Arrived());
@@ -101,10 +101,10 @@ TEST(ProgramIcons, TheWindowsOwnIconArrivesWithoutWaitingForIt) {
     }
     ASSERT_TRUE(icons.Arrived());
     EXPECT_EQ(icons.TakeArrived(), std::vector<HWND>{other.Window()});
-    EXPECT_EQ(CentreOf(icons.IconOf(other.Window())), kOwnIcon) << "the window's own icon";
+    EXPECT_EQ(CentreOf(icons.IconOf(other.Window(), 16)), kOwnIcon) << "the window's own icon";
 
     icons.KeepOnly({});
-    EXPECT_NE(CentreOf(icons.IconOf(other.Window())), kOwnIcon) << "a window listed again is asked afresh";
+    EXPECT_NE(CentreOf(icons.IconOf(other.Window(), 16)), kOwnIcon) << "a window listed again is asked afresh";
 }
 
 }  // namespace
