@@ -39,17 +39,6 @@ std::vector<std::u16string> ShownOf(const VistrelProcess& app, const std::vector
     return found;
 }
 
-// What the list shows, for a failure's message.
-std::string Listed(const VistrelProcess& app) {
-    std::string text;
-    for (const std::u16string& title : app.List().WideTexts()) {
-        text += '"';
-        text += Utf8FromUtf16(title);
-        text += "\" ";
-    }
-    return text;
-}
-
 TEST_F(WorldTextTest, TitlesAreShownWholeAndFoundHoweverTheUserSpellsThem) {
     const std::vector<std::u16string> titles = {kMixed, kCafe, kMemo, kEdge, kOther};
     TestWindows helper = TestWindows::StartExe();
@@ -59,8 +48,7 @@ TEST_F(WorldTextTest, TitlesAreShownWholeAndFoundHoweverTheUserSpellsThem) {
     }
     VistrelProcess app = VistrelProcess::Start();
     ASSERT_TRUE(WaitUntil([&] { return ShownOf(app, titles) == titles; }, 10000))
-        << "every title as the window holds it, the emoji's two halves and the invisible space too: "
-        << Listed(app);
+        << "every title as the window holds it, the emoji's two halves and the invisible space too";
 
     const HWND listView = app.Control(ids::ListView1);
     const struct {
@@ -69,7 +57,6 @@ TEST_F(WorldTextTest, TitlesAreShownWholeAndFoundHoweverTheUserSpellsThem) {
         const char* status;  // the status line, where its text is ASCII
     } cases[] = {
         {u"CAFE", {kMixed, kCafe}, "検索: CAFE (2)"},
-        {u"ελλαδα", {kMixed}, nullptr},
         {u"めも", {kMemo}, nullptr},
         {u"ﾒﾓ", {kMemo}, nullptr},
         {u"memo", {kMemo}, "検索: memo (1)"},

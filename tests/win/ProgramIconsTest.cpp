@@ -37,74 +37,43 @@ COLORREF CentreOf(HICON icon) {
     return picture.PixelAt(8, 8);
 }
 
-// A window of a class without an icon, on a thread of its own that answers
-// only while `answering` is set.
-class IconWindowThread {
-public:
-    explicit IconWindowThread(std::atomic<bool>& answering) : thread_([this, &answering] { Run(answering); }) {
-        while (!window_) Sleep(1);
-    }
-    ~IconWindowThread() {
-        PostMessageA(window_, WM_CLOSE, 0, 0);
-        stop_ = true;
-        thread_.join();
-    }
-    HWND Window() const { return window_; }
-
-private:
-    void Run(std::atomic<bool>& answering) {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "VistrelIconlessTest";
-        RegisterClassA(&wc);
-        HWND window = CreateWindowExA(0, wc.lpszClassName, "Icons", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
-                                      nullptr, wc.hInstance, nullptr);
-        HICON icon = SolidIcon(kOwnIcon);
-        SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-        window_ = window;
-        MSG msg;
-        while (!stop_) {
-            if (answering && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-            Sleep(1);
-        }
-        DestroyWindow(window);
-        DestroyIcon(icon);
-    }
-
-    std::atomic<HWND> window_{nullptr};
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
-};
-
+// A window of a class without an icon but with an icon of its own, on a
+// thread that takes its messages only once `answering` is set.
 TEST(ProgramIcons, TheWindowsOwnIconArrivesWithoutWaitingForIt) {
     const platform::ProcessPathApi paths = platform::ProcessPathApi::Load();
     const ExclusionList exclusion(platform::EqualIgnoreCaseUser);
     const WindowCatalogue catalogue(paths, exclusion);
     ProgramIcons icons(catalogue);
-    std::atomic<bool> answering{false};
-    IconWindowThread other(answering);
+    std::atomic<bool> answering{false}, stop{false};
+    std::atomic<HWND> window{nullptr};
+    std::thread other([&] {
+        const WNDCLASSA wc{0, DefWindowProcA, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr, nullptr, nullptr,
+                           "VistrelIconlessTest"};
+        RegisterClassA(&wc);
+        HWND made = CreateWindowExA(0, wc.lpszClassName, "Icons", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                                    nullptr, wc.hInstance, nullptr);
+        HICON icon = SolidIcon(kOwnIcon);
+        SendMessageA(made, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+        window = made;
+        for (MSG msg; !stop; Sleep(1))
+            if (answering && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        DestroyWindow(made);
+        DestroyIcon(icon);
+    });
+    while (!window) Sleep(1);
 
     // Asked while the window does not answer: the program's icon, at once.
-    const HICON first = icons.IconOf(other.Window(), 16);
-    EXPECT_TRUE(first) << "the program file's icon";
-    EXPECT_NE(CentreOf(first), kOwnIcon);
-    EXPECT_FALSE(icons.Arrived());
-
+    EXPECT_NE(CentreOf(icons.IconOf(window, 16)), kOwnIcon);
     answering = true;
-    const DWORD end = GetTickCount() + 5000;
-    MSG msg;
-    while (!icons.Arrived() && GetTickCount() < end) {
-        // The answer comes as the caller takes its messages.
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-        Sleep(1);
-    }
-    ASSERT_TRUE(icons.Arrived());
-    EXPECT_EQ(icons.TakeArrived(), std::vector<HWND>{other.Window()});
-    EXPECT_EQ(CentreOf(icons.IconOf(other.Window(), 16)), kOwnIcon) << "the window's own icon";
-
+    // The answer comes as the caller takes its messages.
+    for (const DWORD end = GetTickCount() + 5000; !icons.Arrived() && GetTickCount() < end; Sleep(1))
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&msg);
+    EXPECT_EQ(icons.TakeArrived(), std::vector<HWND>{window});
+    EXPECT_EQ(CentreOf(icons.IconOf(window, 16)), kOwnIcon) << "the window's own icon";
     icons.KeepOnly({});
-    EXPECT_NE(CentreOf(icons.IconOf(other.Window(), 16)), kOwnIcon) << "a window listed again is asked afresh";
+    EXPECT_NE(CentreOf(icons.IconOf(window, 16)), kOwnIcon) << "a window listed again is asked afresh";
+    stop = true;
+    other.join();
 }
 
 }  // namespace
