@@ -126,8 +126,24 @@ TestWindows TestWindows::StartExeAt(const std::u16string& exe, const std::vector
         arguments += HelperArgument(plan);
     }
     if (exitWhenEmpty) arguments += std::string(arguments.empty() ? "" : " ") + protocol::kExitWhenEmptyArgument;
-    Process p = StartProcess(exe, arguments, "");
-    return Connect(p.id, false, std::move(p.handle), kConnectTimeoutMs);
+    // Wine now and then leaves the first program started in a cold prefix
+    // without its window for good: that one is ended and started once more.
+    for (int attempt = 1;; ++attempt) {
+        Process p = StartProcess(exe, arguments, "");
+        const DWORD id = p.id;
+        UniqueHandle spare;
+        HANDLE own = nullptr;
+        if (DuplicateHandle(GetCurrentProcess(), p.handle.get(), GetCurrentProcess(), &own, 0, FALSE,
+                            DUPLICATE_SAME_ACCESS))
+            spare.reset(own);
+        try {
+            return Connect(id, false, std::move(p.handle), kConnectTimeoutMs);
+        } catch (const DriverError&) {
+            if (attempt == 2 || !spare || HasExited(spare.get())) throw;
+            TerminateProcess(spare.get(), 1);
+            WaitForSingleObject(spare.get(), 5000);
+        }
+    }
 }
 
 TestWindows TestWindows::Inject(HANDLE process, DWORD processId) {
